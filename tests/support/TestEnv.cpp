@@ -1,0 +1,3 @@
+#include "TestEnv.h"
+
+TestFolder::TestFolder() = default;
