@@ -1,3 +1,42 @@
 #include "TestEnv.h"
 
-TestFolder::TestFolder() = default;
+#include "persist/AppPaths.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/mount.h>
+
+TestFolder::TestFolder()
+    : m_previousAppFolder(AppFolder())
+{
+    SetAppFolderForTesting(m_dir.path());
+}
+
+TestFolder::~TestFolder()
+{
+    SetAppFolderForTesting(m_previousAppFolder);
+}
+
+TinyFilesystem::TinyFilesystem(int kilobytes)
+{
+    const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k,mode=0755";
+    const QByteArray target = QFile::encodeName(m_dir.path());
+    if (::mount("tmpfs", target.constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData()) == 0)
+        m_mounted = true;
+    else
+        m_skipReason = QStringLiteral("cannot mount a tmpfs here (needs root): %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+TinyFilesystem::~TinyFilesystem()
+{
+    if (m_mounted)
+        ::umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
+}
+
+bool TinyFilesystem::makeReadOnly()
+{
+    return m_mounted
+        && ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY | MS_NOSUID | MS_NODEV, nullptr) == 0;
+}

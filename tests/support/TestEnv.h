@@ -3,13 +3,38 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A fresh folder standing in for the executable's folder, so tests never touch real settings.
+// A fresh folder standing in for the executable's folder, so tests never touch real settings: while it
+// lives, AppFolder() points at it.
 class TestFolder {
 public:
     TestFolder();
+    ~TestFolder();
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
     QString path() const { return m_dir.path(); }
     QString file(const QString& name) const { return m_dir.filePath(name); }
 
 private:
     QTemporaryDir m_dir;
+    QString m_previousAppFolder;
+};
+
+// A tiny memory file system of its own, to make a disk fill up or turn read-only under a test. Mounting
+// needs root; when it fails mounted() is false and the test should skip with skipReason().
+class TinyFilesystem {
+public:
+    explicit TinyFilesystem(int kilobytes);
+    ~TinyFilesystem();
+    TinyFilesystem(const TinyFilesystem&) = delete;
+    TinyFilesystem& operator=(const TinyFilesystem&) = delete;
+    bool mounted() const { return m_mounted; }
+    QString skipReason() const { return m_skipReason; }
+    QString path() const { return m_dir.path(); }
+    QString file(const QString& name) const { return m_dir.filePath(name); }
+    bool makeReadOnly();
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+    QString m_skipReason;
 };
