@@ -1,0 +1,285 @@
+#include "persist/IniFile.h"
+#include "persist/Settings.h"
+
+#include "support/TestEnv.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+#include <climits>
+#include <unistd.h>
+
+namespace {
+
+QByteArray Contents(const QString& path)
+{
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+    return f.readAll();
+}
+
+void Put(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(f.write(data), data.size());
+}
+
+TEST(IniFile, LivesInTheProgramsFolder)
+{
+    TestFolder folder;
+    EXPECT_EQ(SettingsPath(), folder.file("tw3.ini"));
+    Put(folder.file("tw3.ini"), "[Main]\nBaseColor=65280\n");
+    EXPECT_EQ(IniFile().ReadInteger("Main", "BaseColor", 255), 65280);
+}
+
+TEST(IniFile, AMissingFileReadsDefaultsAndIsCreatedByTheFirstWrite)
+{
+    TestFolder folder;
+    IniFile ini;
+    EXPECT_EQ(ini.ReadInteger("Main", "BaseColor", 255), 255);
+    EXPECT_TRUE(ini.ReadBool("Prefs", "RYBMode", true));
+    EXPECT_EQ(ini.ReadString("Prefs", "LInc", "5"), "5");
+    EXPECT_FALSE(QFile::exists(SettingsPath()));
+
+    ASSERT_TRUE(ini.WriteInteger("Favs", "Top", 10).ok());
+    ASSERT_TRUE(ini.WriteInteger("Favs", "Left", -20).ok());
+    ASSERT_TRUE(ini.WriteBool("Prefs", "RYBMode", false).ok());
+    ASSERT_TRUE(ini.WriteString("Prefs", "LInc", "7").ok());
+    EXPECT_EQ(Contents(SettingsPath()), "[Favs]\nTop=10\nLeft=-20\n\n[Prefs]\nRYBMode=0\nLInc=7\n");
+
+    // What was written is what a later opening reads.
+    const IniFile again;
+    EXPECT_EQ(again.ReadInteger("Favs", "Left", 0), -20);
+    EXPECT_FALSE(again.ReadBool("Prefs", "RYBMode", true));
+    EXPECT_EQ(again.ReadString("Prefs", "LInc", "5"), "7");
+}
+
+TEST(IniFile, NamesAreCaseInsensitiveAndKeepTheirSpellingWhenReplaced)
+{
+    TestFolder folder;
+    Put(SettingsPath(), "[MAIN]\nbasecolor=1\n");
+    IniFile ini;
+    EXPECT_EQ(ini.ReadInteger("main", "BaseColor", 0), 1);
+    EXPECT_EQ(ini.ReadInteger("Main", "BASECOLOR", 0), 1);
+    ASSERT_TRUE(ini.WriteInteger("Main", "BaseColor", 2).ok());
+    ASSERT_TRUE(ini.WriteInteger("main", "TOP", 3).ok());
+    EXPECT_EQ(Contents(SettingsPath()), "[MAIN]\nbasecolor=2\nTOP=3\n");
+}
+
+TEST(IniFile, IntegersInDecimalAndHex)
+{
+    TestFolder folder;
+    Put(SettingsPath(),
+        "[Main]\n"
+        "Dollar=$FF0000\nLowerX=0xff\nUpperX=0XfF\nSigned=-42\nPlus=+7\nBlanks= \t12 \n"
+        "Max=2147483647\nMin=-2147483648\nHexMax=$7FFFFFFF\nNegHex=-$10\n"
+        "Over=2147483648\nUnder=-2147483649\nHexOver=$80000000\nHuge=99999999999999999999\n"
+        "Garbage=12abc\nInner=1 2\nEmpty=\nSignOnly=-\nDollarOnly=$\nXOnly=0x\nHexInDecimal=FF\nFloat=1.5\n"
+        "BadHex=$FG\nDouble=--1\n");
+    const IniFile ini;
+    EXPECT_EQ(ini.ReadInteger("Main", "Dollar", 0), 16711680);
+    EXPECT_EQ(ini.ReadInteger("Main", "LowerX", 0), 255);
+    EXPECT_EQ(ini.ReadInteger("Main", "UpperX", 0), 255);
+    EXPECT_EQ(ini.ReadInteger("Main", "Signed", 0), -42);
+    EXPECT_EQ(ini.ReadInteger("Main", "Plus", 0), 7);
+    EXPECT_EQ(ini.ReadInteger("Main", "Blanks", 0), 12);
+    EXPECT_EQ(ini.ReadInteger("Main", "Max", 0), INT_MAX);
+    EXPECT_EQ(ini.ReadInteger("Main", "Min", 0), INT_MIN);
+    EXPECT_EQ(ini.ReadInteger("Main", "HexMax", 0), INT_MAX);
+    EXPECT_EQ(ini.ReadInteger("Main", "NegHex", 0), -16);
+    for (const char* key : { "Over", "Under", "HexOver", "Huge", "Garbage", "Inner", "Empty", "SignOnly",
+             "DollarOnly", "XOnly", "HexInDecimal", "Float", "BadHex", "Double", "Missing" })
+        EXPECT_EQ(ini.ReadInteger("Main", key, 99), 99) << key;
+}
+
+TEST(IniFile, BoolsAreIntegers)
+{
+    TestFolder folder;
+    Put(SettingsPath(), "[Prefs]\nA=1\nB=0\nC=-3\nD=$10\nE=yes\nF=true\n");
+    const IniFile ini;
+    EXPECT_TRUE(ini.ReadBool("Prefs", "A", false));
+    EXPECT_FALSE(ini.ReadBool("Prefs", "B", true));
+    EXPECT_TRUE(ini.ReadBool("Prefs", "C", false));
+    EXPECT_TRUE(ini.ReadBool("Prefs", "D", false));
+    EXPECT_FALSE(ini.ReadBool("Prefs", "E", false));
+    EXPECT_TRUE(ini.ReadBool("Prefs", "E", true));
+    EXPECT_FALSE(ini.ReadBool("Prefs", "F", false));
+}
+
+TEST(IniFile, StringsAreTheRawTextAfterTheFirstEquals)
+{
+    TestFolder folder;
+    Put(SettingsPath(), "[Prefs]\nLInc = 10 \r\nPath=a=b\nEmpty=\nLatin=\xE9t\xE9\n");
+    IniFile ini;
+    EXPECT_EQ(ini.ReadString("Prefs", "LInc", "5"), " 10 ");
+    EXPECT_EQ(ini.ReadString("Prefs", "Path", ""), "a=b");
+    EXPECT_EQ(ini.ReadString("Prefs", "Empty", "x"), "");
+    EXPECT_EQ(ini.ReadString("Prefs", "Latin", ""), QString::fromUtf8("été"));
+
+    ASSERT_TRUE(ini.WriteString("Prefs", "Latin", QString::fromUtf8("déjà")).ok());
+    ASSERT_TRUE(ini.WriteString("Prefs", "Injected", "1\n[Main]\r\nBaseColor=0").ok());
+    const IniFile again;
+    EXPECT_EQ(again.ReadString("Prefs", "Latin", ""), QString::fromUtf8("déjà"));
+    EXPECT_EQ(again.ReadString("Prefs", "Injected", ""), "1 [Main]  BaseColor=0");
+    EXPECT_EQ(again.ReadInteger("Main", "BaseColor", 255), 255) << "a value cannot start a section";
+    EXPECT_TRUE(Contents(SettingsPath()).contains("\nLatin=d\xE9j\xE0\n"));
+}
+
+TEST(IniFile, UnknownLinesStayByteForByte)
+{
+    TestFolder folder;
+    const QByteArray before =
+        "; written by hand\r\n"
+        "\r\n"
+        "[Other]\r\n"
+        "Top=77\r\n"
+        "  [Main]  \r\n"
+        "; the colour\r\n"
+        "Unknown = keep me \r\n"
+        "BaseColor=1\r\n"
+        "  odd line without equals\r\n"
+        "\r\n"
+        "; about prefs\r\n"
+        "[Prefs]\r\n"
+        "Palette=2";
+    Put(SettingsPath(), before);
+    IniFile ini;
+    EXPECT_EQ(ini.ReadInteger("Main", "Top", -1), -1) << "a key of another section is not this one";
+    EXPECT_EQ(ini.ReadInteger("Main", "BaseColor", 0), 1);
+
+    ASSERT_TRUE(ini.WriteInteger("Main", "BaseColor", 255).ok());
+    ASSERT_TRUE(ini.WriteInteger("Main", "Top", 5).ok());
+    ASSERT_TRUE(ini.WriteInteger("Prefs", "Highlight", 3).ok());
+    ASSERT_TRUE(ini.WriteInteger("Favs", "Left", 9).ok());
+    EXPECT_EQ(Contents(SettingsPath()),
+        "; written by hand\r\n"
+        "\r\n"
+        "[Other]\r\n"
+        "Top=77\r\n"
+        "  [Main]  \r\n"
+        "; the colour\r\n"
+        "Unknown = keep me \r\n"
+        "BaseColor=255\r\n"
+        "Top=5\r\n"
+        "  odd line without equals\r\n"
+        "\r\n"
+        "; about prefs\r\n"
+        "[Prefs]\r\n"
+        "Palette=2\r\n"
+        "Highlight=3\r\n"
+        "\r\n"
+        "[Favs]\r\n"
+        "Left=9\r\n");
+}
+
+TEST(IniFile, DuplicatesFirstWinsOnReadAndIsTheOneReplaced)
+{
+    TestFolder folder;
+    Put(SettingsPath(), "[Main]\nTop=1\ntop=2\n[main]\nTop=3\nLeft=4\n");
+    IniFile ini;
+    EXPECT_EQ(ini.ReadInteger("Main", "Top", 0), 1);
+    EXPECT_EQ(ini.ReadInteger("Main", "Left", 0), 4) << "a repeated section still holds keys";
+    ASSERT_TRUE(ini.WriteInteger("Main", "Top", 10).ok());
+    ASSERT_TRUE(ini.WriteInteger("Main", "Width", 11).ok());
+    EXPECT_EQ(Contents(SettingsPath()), "[Main]\nTop=10\ntop=2\nWidth=11\n[main]\nTop=3\nLeft=4\n");
+}
+
+TEST(IniFile, KeysOutsideAnySectionAndCommentsAreNotKeys)
+{
+    TestFolder folder;
+    Put(SettingsPath(), "\xEF\xBB\xBF[Main]\nTop=1\n;Left=2\n=3\n");
+    const IniFile ini;
+    EXPECT_EQ(ini.ReadInteger("Main", "Top", 0), 1) << "an editor's byte order mark does not hide the section";
+    EXPECT_EQ(ini.ReadInteger("Main", ";Left", 0), 0);
+    EXPECT_EQ(ini.ReadInteger("Main", "Left", 0), 0);
+
+    Put(SettingsPath(), "Top=1\n[Main]\n");
+    EXPECT_EQ(IniFile().ReadInteger("Main", "Top", 0), 0);
+}
+
+TEST(IniFile, ALastLineWithoutALineEndGetsOneBeforeAnythingFollows)
+{
+    TestFolder folder;
+    Put(SettingsPath(), "[Main]\nTop=1");
+    IniFile ini;
+    ASSERT_TRUE(ini.WriteInteger("Main", "Left", 2).ok());
+    EXPECT_EQ(Contents(SettingsPath()), "[Main]\nTop=1\nLeft=2\n");
+
+    Put(SettingsPath(), "; only a comment   ");
+    IniFile other;
+    ASSERT_TRUE(other.WriteInteger("Main", "Top", 1).ok());
+    EXPECT_EQ(Contents(SettingsPath()), "; only a comment   \n\n[Main]\nTop=1\n");
+}
+
+TEST(IniFile, AFailedWriteReportsAndChangesNothing)
+{
+    TestFolder folder;
+    const QString path = folder.file("gone/tw3.ini");
+    IniFile ini(path);
+    const WriteOutcome outcome = ini.WriteInteger("Main", "Top", 1);
+    EXPECT_EQ(outcome.kind, WriteOutcome::Kind::InvalidName);
+    EXPECT_EQ(ini.ReadInteger("Main", "Top", 0), 0) << "the opening still reads what the file holds";
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST(IniFile, AReadOnlyFolderFailsCleanly)
+{
+    if (::geteuid() == 0) {
+        TinyFilesystem fs(64);
+        if (!fs.mounted())
+            GTEST_SKIP() << fs.skipReason().toStdString();
+        Put(fs.file("tw3.ini"), "[Main]\nTop=1\n");
+        ASSERT_TRUE(fs.makeReadOnly());
+        IniFile ini(fs.file("tw3.ini"));
+        EXPECT_EQ(ini.WriteInteger("Main", "Top", 2).kind, WriteOutcome::Kind::AccessDenied);
+        EXPECT_EQ(ini.ReadInteger("Main", "Top", 0), 1);
+        EXPECT_EQ(Contents(fs.file("tw3.ini")), "[Main]\nTop=1\n");
+        return;
+    }
+    TestFolder folder;
+    Put(SettingsPath(), "[Main]\nTop=1\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0555), 0);
+    IniFile ini;
+    const WriteOutcome outcome = ini.WriteInteger("Main", "Top", 2);
+    ::chmod(QFile::encodeName(folder.path()).constData(), 0755);
+    EXPECT_EQ(outcome.kind, WriteOutcome::Kind::AccessDenied);
+    EXPECT_EQ(Contents(SettingsPath()), "[Main]\nTop=1\n");
+}
+
+TEST(IniFile, AFileThatCannotBeReadIsNeverOverwritten)
+{
+    TestFolder folder;
+    // A folder where the file should be cannot be read; writing would have to destroy it.
+    ASSERT_TRUE(QDir(folder.path()).mkdir("tw3.ini"));
+    IniFile ini;
+    EXPECT_EQ(ini.ReadInteger("Main", "Top", 7), 7);
+    EXPECT_FALSE(ini.WriteInteger("Main", "Top", 1).ok());
+    EXPECT_TRUE(QFileInfo(SettingsPath()).isDir());
+
+    // Far too large to be a settings file: read as empty, and kept.
+    const QString big = folder.file("big.ini");
+    Put(big, "[Main]\nTop=1\n" + QByteArray(5 * 1024 * 1024, ';'));
+    IniFile large(big);
+    EXPECT_EQ(large.ReadInteger("Main", "Top", 7), 7);
+    EXPECT_EQ(large.WriteInteger("Main", "Top", 2).kind, WriteOutcome::Kind::IoError);
+    EXPECT_EQ(QFileInfo(big).size(), 13 + 5 * 1024 * 1024);
+}
+
+TEST(Settings, StepPercentIsAWholeNumberUpTo25)
+{
+    TestFolder folder;
+    Put(SettingsPath(),
+        "[Prefs]\nA=0\nB=25\nC= 12 \nD=007\nE=26\nF=-1\nG=$A\nH=1.5\nI=\nJ=abc\nK=99999999999999\n"
+        "[Main]\nLInc=9\n");
+    const IniFile ini;
+    EXPECT_EQ(ReadStepPercent(ini, "A"), 0);
+    EXPECT_EQ(ReadStepPercent(ini, "B"), 25);
+    EXPECT_EQ(ReadStepPercent(ini, "C"), 12);
+    EXPECT_EQ(ReadStepPercent(ini, "D"), 7);
+    for (const char* key : { "E", "F", "G", "H", "I", "J", "K", "LInc", "SInc" })
+        EXPECT_EQ(ReadStepPercent(ini, key), 5) << key;
+}
+
+} // namespace
