@@ -1,7 +1,11 @@
+#include "Application.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    return 0;
+    QApplication qtApp(argc, argv);
+    Application app;
+    app.Show();
+    return qtApp.exec();
 }

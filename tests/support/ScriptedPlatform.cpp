@@ -1,0 +1,51 @@
+#include "ScriptedPlatform.h"
+
+#include <gtest/gtest.h>
+
+ScriptedPlatform::ScriptedPlatform()
+    : m_override({ this, this, this, this, this, this })
+{
+}
+
+ScriptedPlatform::~ScriptedPlatform() = default;
+
+void ScriptedPlatform::ShowMessage(QWidget*, const QString& text)
+{
+    messages << text;
+}
+
+platform::Answer ScriptedPlatform::Confirm(QWidget*, const QString& text, platform::ConfirmButtons)
+{
+    questions << text;
+    if (answers.empty()) {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return platform::Answer::Cancel;
+    }
+    const platform::Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedPlatform::ChooseFileToOpen(QWidget*, const platform::FileDialogRequest& request)
+{
+    dialogRequests.push_back(request);
+    if (openChoices.empty()) {
+        ADD_FAILURE() << "unexpected open dialog";
+        return std::nullopt;
+    }
+    auto choice = openChoices.front();
+    openChoices.pop_front();
+    return choice;
+}
+
+std::optional<QString> ScriptedPlatform::ChooseFileToSave(QWidget*, const platform::FileDialogRequest& request)
+{
+    dialogRequests.push_back(request);
+    if (saveChoices.empty()) {
+        ADD_FAILURE() << "unexpected save dialog";
+        return std::nullopt;
+    }
+    auto choice = saveChoices.front();
+    saveChoices.pop_front();
+    return choice;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/Services.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <optional>
+
+// A desktop whose answers the test scripts in advance and whose outputs the test reads back.
+// Installing it replaces every platform service until it goes out of scope.
+class ScriptedPlatform final : public platform::MessageBoxes,
+                               public platform::FileDialogs,
+                               public platform::Clipboard,
+                               public platform::Shell,
+                               public platform::ScreenCapture,
+                               public platform::MouseButtons {
+public:
+    ScriptedPlatform();
+    ~ScriptedPlatform() override;
+
+    // Scripted inputs, consumed in order. An unscripted question fails the test.
+    std::deque<platform::Answer> answers;
+    std::deque<std::optional<QString>> openChoices;
+    std::deque<std::optional<QString>> saveChoices;
+    QString clipboardText;
+    platform::DesktopPhoto photo;
+    bool primaryButtonDown = false;
+
+    // Recorded outputs.
+    QStringList messages;
+    QStringList questions;
+    QStringList opened;
+    std::deque<platform::FileDialogRequest> dialogRequests;
+
+    void ShowMessage(QWidget* parent, const QString& text) override;
+    platform::Answer Confirm(QWidget* parent, const QString& text, platform::ConfirmButtons buttons) override;
+    std::optional<QString> ChooseFileToOpen(QWidget* parent, const platform::FileDialogRequest& request) override;
+    std::optional<QString> ChooseFileToSave(QWidget* parent, const platform::FileDialogRequest& request) override;
+    QString Text() override { return clipboardText; }
+    void SetText(const QString& text) override { clipboardText = text; }
+    void Open(const QString& target) override { opened << target; }
+    platform::DesktopPhoto CaptureVirtualDesktop() override { return photo; }
+    bool PrimaryButtonDown() override { return primaryButtonDown; }
+
+private:
+    platform::ServicesOverride m_override;
+};

@@ -40,3 +40,16 @@ bool TinyFilesystem::makeReadOnly()
     return m_mounted
         && ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY | MS_NOSUID | MS_NODEV, nullptr) == 0;
 }
+
+void TestFolder::Write(const QString& name, const QByteArray& content) const
+{
+    QFile file(m_dir.filePath(name));
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(content);
+}
+
+QByteArray TestFolder::Read(const QString& name) const
+{
+    QFile file(m_dir.filePath(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}

@@ -13,6 +13,8 @@ public:
     TestFolder& operator=(const TestFolder&) = delete;
     QString path() const { return m_dir.path(); }
     QString file(const QString& name) const { return m_dir.filePath(name); }
+    void Write(const QString& name, const QByteArray& content) const;
+    QByteArray Read(const QString& name) const;
 
 private:
     QTemporaryDir m_dir;

@@ -1,0 +1,28 @@
+#include "Application.h"
+
+#include "TfrmMain.h"
+#include "platform/Artwork.h"
+#include "platform/DragManager.h"
+#include "platform/Fonts.h"
+
+#include <QApplication>
+
+Application::Application()
+{
+    RegisterCursors();
+    LoadApplicationFonts();
+    QApplication::setApplicationName(QStringLiteral("Tintwell v3"));
+    QApplication::setWindowIcon(ArtIcon(QStringLiteral("tintwell")));
+    DragManager::Instance().SetDragCursor(AppCursor(CursorId::DragHand));
+
+    m_main = std::make_unique<TfrmMain>();
+    // The main window is the application: closing it ends the program, whatever else is open.
+    QObject::connect(m_main.get(), &TfrmMain::closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+Application::~Application() = default;
+
+void Application::Show()
+{
+    m_main->show();
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <memory>
+
+class TfrmMain;
+
+// Start-up: the program's cursors, fonts and title, then its windows in their fixed order.
+class Application final {
+public:
+    Application();
+    ~Application();
+
+    TfrmMain& Main() { return *m_main; }
+    void Show();
+
+private:
+    std::unique_ptr<TfrmMain> m_main;
+};

@@ -1,0 +1,615 @@
+#include "TfrmMain.h"
+
+#include "PaletteStrip.h"
+#include "persist/IniFile.h"
+#include "platform/Artwork.h"
+#include "platform/Canvas.h"
+#include "platform/Fonts.h"
+#include "platform/PaintBox.h"
+#include "platform/Services.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kClientWidth = 263;
+constexpr int kClientHeight = 294;
+
+// Swatch n (1..16) sits at this grid cell; the ring runs clockwise from the top-left corner.
+constexpr QPoint kSwatchPositions[16] = {
+    { 78, 34 }, { 126, 34 }, { 174, 34 }, { 222, 34 }, { 222, 82 }, { 222, 130 }, { 222, 178 }, { 174, 178 },
+    { 126, 178 }, { 78, 178 }, { 78, 130 }, { 78, 82 }, { 126, 82 }, { 174, 82 }, { 174, 130 }, { 126, 130 },
+};
+
+const char* const kHarmonyNames[kHarmonyCount] = { "mnuNone", "mnuComplements", "mnuSplitComplements", "mnuTriads",
+    "mnuTetrads", "mnuAnalogous", "mnuMonochromatic" };
+const char* const kHarmonyCaptions[kHarmonyCount] = { "None", "Complements", "Split Complements", "Triads", "Tetrads",
+    "Analogous", "Monochromatic" };
+
+// Assigning a field the text it already holds must raise no change, so the field chains settle.
+void AssignText(QLineEdit* field, const QString& text)
+{
+    if (field->text() != text)
+        field->setText(text);
+}
+
+QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& hint, const QString& art, QRect geometry)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoRaise(true);
+    button->setToolTip(hint);
+    button->setIcon(ArtIcon(art));
+    button->setIconSize(QSize(16, 16));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setGeometry(geometry);
+    return button;
+}
+
+QLabel* MakePicture(QWidget* parent, const char* name, const QString& art, QPoint pos, QSize size)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setPixmap(ArtPixmap(art, size, parent->devicePixelRatioF()));
+    label->setGeometry(QRect(pos, size));
+    return label;
+}
+
+QFrame* MakeBevel(QWidget* parent, QRect geometry)
+{
+    auto* bevel = new QFrame(parent);
+    bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bevel->setLineWidth(1);
+    bevel->setGeometry(geometry);
+    bevel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return bevel;
+}
+
+// White one-pixel diagonals behind the swatches.
+QImage HatchPicture()
+{
+    QImage hatch(193, 192, QImage::Format_ARGB32);
+    hatch.fill(Qt::transparent);
+    for (int y = 0; y < hatch.height(); ++y) {
+        for (int x = 0; x < hatch.width(); ++x) {
+            if ((x + y) % 5 == 1)
+                hatch.setPixel(x, y, qRgb(255, 255, 255));
+        }
+    }
+    return hatch;
+}
+
+} // namespace
+
+TfrmMain::TfrmMain(QWidget* parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("TfrmMain"));
+    setWindowTitle(QStringLiteral("Tintwell v3.1"));
+    setFont(TahomaFont(11));
+    CreateControls();
+    CreateMenus();
+    FormCreate();
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::CreateControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(client);
+
+    auto* tlbMain = new QWidget(client);
+    tlbMain->setObjectName(QStringLiteral("tlbMain"));
+    tlbMain->setGeometry(0, 3, kClientWidth, 24);
+    const QSize buttonSize(23, 22);
+    int x = 0;
+    auto nextButton = [&](int width = 23) {
+        QRect r(QPoint(x, 0), QSize(width, buttonSize.height()));
+        x += width;
+        return r;
+    };
+    tbOpen = MakeToolButton(tlbMain, "tbOpen", QStringLiteral("Open Scheme"), QStringLiteral("tb_open"), nextButton());
+    tbSave = MakeToolButton(tlbMain, "tbSave", QStringLiteral("Save Scheme"), QStringLiteral("tb_save"), nextButton());
+    tbPicker = MakeToolButton(
+        tlbMain, "tbPicker", QStringLiteral("Screen Color Picker"), QStringLiteral("tb_picker"), nextButton());
+    tbWebsafe
+        = MakeToolButton(tlbMain, "tbWebsafe", QStringLiteral("Make Websafe"), QStringLiteral("tb_websafe"), nextButton());
+    tbPreview
+        = MakeToolButton(tlbMain, "tbPreview", QStringLiteral("QuickPreview"), QStringLiteral("tb_preview"), nextButton());
+    tbPreview->setCheckable(true);
+    x += 6;
+    tbBack = MakeToolButton(tlbMain, "tbBack", QStringLiteral("Back"), QStringLiteral("tb_back"), nextButton());
+    tbForward = MakeToolButton(tlbMain, "tbForward", QStringLiteral("Forward"), QStringLiteral("tb_forward"), nextButton());
+    // Commands that arrive with their own windows.
+    for (QToolButton* later : { tbOpen, tbSave, tbPicker, tbWebsafe, tbPreview })
+        later->setEnabled(false);
+
+    cboHistory = new QComboBox(client);
+    cboHistory->setObjectName(QStringLiteral("cboHistory"));
+    cboHistory->setGeometry(169, 3, 92, 22);
+    cboHistory->setFont(TahomaFont(9));
+    cboHistory->setIconSize(QSize(16, 16));
+    cboHistory->setMaxVisibleItems(8);
+    cboHistory->setFocusPolicy(Qt::NoFocus);
+
+    pbBase = new PaintBox(QStringLiteral("pbBase"), client);
+    pbBase->setGeometry(5, 34, 61, 54);
+
+    const char* labels[] = { "R:", "G:", "B:" };
+    QLineEdit** fields[] = { &txtR, &txtG, &txtB };
+    const char* fieldNames[] = { "txtR", "txtG", "txtB" };
+    for (int i = 0; i < 3; ++i) {
+        auto* label = new QLabel(QString::fromLatin1(labels[i]), client);
+        label->setGeometry(7, 92 + 20 * i, 30, 14);
+        auto* field = new QLineEdit(QStringLiteral("255"), client);
+        field->setObjectName(QString::fromLatin1(fieldNames[i]));
+        field->setGeometry(39, 92 + 20 * i, 26, 17);
+        field->setMaxLength(3);
+        field->setTextMargins(0, 0, 0, 0);
+        *fields[i] = field;
+    }
+    auto* hashLabel = new QLabel(QStringLiteral("#"), client);
+    hashLabel->setGeometry(7, 153, 10, 14);
+    txtHex = new QLineEdit(client);
+    txtHex->setObjectName(QStringLiteral("txtHex"));
+    txtHex->setGeometry(17, 152, 48, 17);
+    txtHex->setMaxLength(6);
+    txtHex->setTextMargins(0, 0, 0, 0);
+    setTabOrder(txtR, txtG);
+    setTabOrder(txtG, txtB);
+    setTabOrder(txtB, txtHex);
+
+    for (QLineEdit* field : { txtR, txtG, txtB })
+        connect(field, &QLineEdit::textChanged, this, [this, field] { DecimalFieldChange(field); });
+    connect(txtHex, &QLineEdit::textChanged, this, &TfrmMain::txtHexChange);
+
+    imgwebsafe = MakePicture(client, "imgwebsafe", QStringLiteral("ws_tick"), { 11, 175 }, { 16, 16 });
+    imgnotwebsafe = MakePicture(client, "imgnotwebsafe", QStringLiteral("ws_warning"), { 5, 175 }, { 16, 16 });
+    imgsafe = MakePicture(client, "imgsafe", QStringLiteral("ws_word_safe"), { 28, 177 }, { 36, 11 });
+    imgnotsafe = MakePicture(client, "imgnotsafe", QStringLiteral("ws_word_notsafe"), { 20, 177 }, { 46, 11 });
+    imgnotwebsafe->setCursor(AppCursor(CursorId::Hand));
+    imgnotsafe->setCursor(AppCursor(CursorId::Hand));
+
+    struct Adjust {
+        QToolButton** button;
+        const char* name;
+        const char* hint;
+        const char* art;
+        int x;
+    };
+    const Adjust adjusts[] = {
+        { &tbLighten, "tbLighten", "Lighten", "adj_lighten", 1 },
+        { &tbDarken, "tbDarken", "Darken", "adj_darken", 18 },
+        { &tbSaturate, "tbSaturate", "Saturate", "adj_saturate", 35 },
+        { &tbDesaturate, "tbDesaturate", "Desaturate", "adj_desaturate", 52 },
+    };
+    for (const Adjust& a : adjusts) {
+        *a.button = MakeToolButton(client, a.name, QString::fromLatin1(a.hint), QString::fromLatin1(a.art),
+            QRect(a.x, 197, 17, 23));
+        (*a.button)->setIconSize(QSize(13, 19));
+        (*a.button)->setEnabled(false);
+    }
+
+    auto* image1 = new QLabel(client);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setGeometry(71, 28, 193, 192);
+    image1->setPixmap(QPixmap::fromImage(HatchPicture()));
+    MakeBevel(client, QRect(71, 28, 193, 193));
+    MakeBevel(client, QRect(120, 76, 96, 96));
+
+    for (int n = 1; n <= 16; ++n) {
+        auto* box = new PaintBox(QStringLiteral("pbColors%1").arg(n), client);
+        box->setGeometry(QRect(kSwatchPositions[n - 1], QSize(37, 37)));
+        box->setCursor(AppCursor(CursorId::Hand));
+        pbColors[n - 1] = box;
+    }
+
+    pbPalette = new PaintBox(QStringLiteral("pbPalette"), client);
+    pbPalette->setGeometry(3, 223, kPaletteWidth, kPaletteHeight);
+    pbPalette->setCursor(AppCursor(CursorId::Dropper));
+
+    auto* sb = new QWidget(client);
+    sb->setObjectName(QStringLiteral("sb"));
+    sb->setGeometry(0, kClientHeight - 22, kClientWidth, 22);
+    sbPanel0 = new QLabel(sb);
+    sbPanel0->setObjectName(QStringLiteral("sbPanel0"));
+    sbPanel0->setGeometry(0, 2, 104, 20);
+    sbPanel1 = new QLabel(sb);
+    sbPanel1->setObjectName(QStringLiteral("sbPanel1"));
+    sbPanel1->setGeometry(106, 2, kClientWidth - 106, 20);
+    for (QLabel* panel : { sbPanel0, sbPanel1 })
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+}
+
+void TfrmMain::CreateMenus()
+{
+    auto add = [](QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {}) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(shortcut);
+        return action;
+    };
+
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileNew = add(mnuFile, "mnuFileNew", QStringLiteral("&New Scheme"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileOpen = add(mnuFile, "mnuFileOpen", QStringLiteral("&Open Scheme..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileSave = add(mnuFile, "mnuFileSave", QStringLiteral("&Save Scheme..."), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFile->addSeparator();
+    mnuFileExit = add(mnuFile, "mnuFileExit", QStringLiteral("E&xit"));
+    connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    mnuEditUndo = add(mnuEdit, "mnuEditUndo", QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuEditRedo = add(mnuEdit, "mnuEditRedo", QStringLiteral("&Redo"));
+    mnuEdit->addSeparator();
+    mnuEditCopyBase = mnuEdit->addMenu(QStringLiteral("&Copy Base Color"));
+    mnuEditCopyBase->setObjectName(QStringLiteral("mnuEditCopyBase"));
+    mnuEdit->addSeparator();
+    mnuEditPreferences = add(mnuEdit, "mnuEditPreferences", QStringLiteral("&Preferences..."));
+    connect(mnuEditUndo, &QAction::triggered, this, &TfrmMain::Back);
+    connect(mnuEditRedo, &QAction::triggered, this, &TfrmMain::Forward);
+    connect(tbBack, &QToolButton::clicked, this, &TfrmMain::Back);
+    connect(tbForward, &QToolButton::clicked, this, &TfrmMain::Forward);
+    connect(cboHistory, &QComboBox::activated, this, &TfrmMain::SelectHistoryEntry);
+
+    QMenu* mnuAdjust = menuBar()->addMenu(QStringLiteral("&Adjust"));
+    mnuAdjust->setObjectName(QStringLiteral("mnuAdjust"));
+    mnuEditWebsafe = add(mnuAdjust, "mnuEditWebsafe", QStringLiteral("Make &Websafe"), QKeySequence(Qt::CTRL | Qt::Key_W));
+    mnuAdjust->addSeparator();
+    mnuAdjustLighten = add(mnuAdjust, "mnuAdjustLighten", QStringLiteral("Lighten"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    mnuAdjustDarken = add(mnuAdjust, "mnuAdjustDarken", QStringLiteral("Darken"), QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnuAdjustSaturate = add(mnuAdjust, "mnuAdjustSaturate", QStringLiteral("Saturate"));
+    mnuAdjustDesaturate = add(mnuAdjust, "mnuAdjustDesaturate", QStringLiteral("Desaturate"));
+
+    QMenu* mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    mnuTools->setObjectName(QStringLiteral("mnuTools"));
+    QMenu* harmonies = mnuTools->addMenu(QStringLiteral("Highlight Harmonies"));
+    harmonies->setObjectName(QStringLiteral("mnuToolsHarmonies"));
+    auto* harmonyGroup = new QActionGroup(this);
+    for (int i = 0; i < kHarmonyCount; ++i) {
+        QAction* item = add(harmonies, kHarmonyNames[i], QString::fromLatin1(kHarmonyCaptions[i]));
+        item->setCheckable(true);
+        harmonyGroup->addAction(item);
+        mnuHarmony[i] = item;
+    }
+    mnuHarmony[0]->setChecked(true);
+    connect(harmonyGroup, &QActionGroup::triggered, this, &TfrmMain::HarmonyClick);
+
+    QMenu* wheel = mnuTools->addMenu(QStringLiteral("Color Wheel Mode"));
+    wheel->setObjectName(QStringLiteral("mnuToolsWheelMode"));
+    auto* wheelGroup = new QActionGroup(this);
+    mnuRYB = add(wheel, "mnuRYB", QStringLiteral("Traditional Color Wheel (RYB)"));
+    mnuRGB = add(wheel, "mnuRGB", QStringLiteral("Computer Color Wheel (RGB)"));
+    for (QAction* item : { mnuRYB, mnuRGB }) {
+        item->setCheckable(true);
+        wheelGroup->addAction(item);
+    }
+    mnuRYB->setChecked(true);
+    connect(wheelGroup, &QActionGroup::triggered, this, &TfrmMain::WheelModeClick);
+
+    mnuTools->addSeparator();
+    mnuToolsFavs = add(mnuTools, "mnuToolsFavs", QStringLiteral("Hide Favorites"));
+    mnuToolsPreview = add(mnuTools, "mnuToolsPreview", QStringLiteral("Show QuickPreview"));
+    mnuTools->addSeparator();
+    mnuToolsPicker = add(mnuTools, "mnuToolsPicker", QStringLiteral("Screen Color Picker"), QKeySequence(Qt::Key_F3));
+
+    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelpHelp = add(mnuHelp, "mnuHelpHelp", QStringLiteral("Tintwell v3 Help"), QKeySequence(Qt::Key_F1));
+    mnuHelp->addSeparator();
+    mnuHelpWebsite = add(mnuHelp, "mnuHelpWebsite", QStringLiteral("Tintwell Website"));
+    mnuHelpForums = add(mnuHelp, "mnuHelpForums", QStringLiteral("Tintwell Forums"));
+    mnuHelpTutorial = add(mnuHelp, "mnuHelpTutorial", QStringLiteral("Online Color Tutorial"));
+    mnuHelp->addSeparator();
+    mnuHelpAbout = add(mnuHelp, "mnuHelpAbout", QStringLiteral("About Tintwell v3"));
+
+    // Commands that arrive with their own windows and dialogs stay disabled until then.
+    for (QAction* later : { mnuFileNew, mnuFileOpen, mnuFileSave, mnuEditPreferences, mnuEditWebsafe, mnuAdjustLighten,
+             mnuAdjustDarken, mnuAdjustSaturate, mnuAdjustDesaturate, mnuToolsFavs, mnuToolsPreview, mnuToolsPicker,
+             mnuHelpHelp, mnuHelpWebsite, mnuHelpForums, mnuHelpTutorial, mnuHelpAbout })
+        later->setEnabled(false);
+    mnuEditCopyBase->setEnabled(false);
+}
+
+void TfrmMain::FormCreate()
+{
+    m_swatchBitmap = canvas::NewPicture(37, 37, canvas::ButtonFace());
+    m_paletteBitmap = DrawPaletteFrame();
+
+    IniFile ini(SettingsPath());
+    if (const auto kind = PaletteKindFromSetting(ini.ReadInteger("Prefs", "Palette", 0)))
+        m_paletteBitmap = DrawPalette(*kind);
+    pbPalette->SetSurface(m_paletteBitmap);
+
+    SetBaseColor(static_cast<ColorValue>(ini.ReadInteger("Main", "BaseColor", 255)) & 0xFFFFFF);
+
+    const bool ryb = ini.ReadBool("Prefs", "RYBMode", true);
+    (ryb ? mnuRYB : mnuRGB)->setChecked(true);
+    SchemeColors = ComputeScheme(BaseColor, CheckedWheelMode());
+
+    const int highlight = ini.ReadInteger("Prefs", "Highlight", 0);
+    if (highlight >= 0 && highlight < kHarmonyCount)
+        mnuHarmony[highlight]->setChecked(true);
+    for (int n = 1; n <= 16; ++n)
+        PaintSwatch(n);
+
+    m_saturationStep = ReadStepPercent(ini, "SInc");
+    m_lightnessStep = ReadStepPercent(ini, "LInc");
+
+    adjustSize();
+    const QSize outer = frameGeometry().size();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const int top = ini.ReadInteger("Main", "Top", (screen.height() - outer.height()) / 2);
+    const int left = ini.ReadInteger("Main", "Left", (screen.width() - outer.width()) / 2);
+    move(left, top);
+
+    DisableHistoryNavigation();
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    event->accept();
+    emit closed();
+}
+
+void TfrmMain::FormClose()
+{
+    IniFile ini(SettingsPath());
+    const QRect main = frameGeometry();
+    // Windows that do not exist yet are written at their default places.
+    const WriteOutcome outcomes[] = {
+        ini.WriteInteger("Favs", "Top", main.top()),
+        ini.WriteInteger("Favs", "Left", main.left() + main.width()),
+        ini.WriteInteger("Preview", "Top", main.top()),
+        ini.WriteInteger("Preview", "Left", main.left() - 333),
+        ini.WriteInteger("Main", "Top", main.top()),
+        ini.WriteInteger("Main", "Left", main.left()),
+        ini.WriteInteger("Main", "BaseColor", static_cast<int>(BaseColor)),
+        ini.WriteInteger("Prefs", "Highlight", static_cast<int>(CheckedHarmony())),
+        ini.WriteBool("Prefs", "RYBMode", mnuRYB->isChecked()),
+        ini.WriteBool("Prefs", "FavOnTop", false),
+    };
+    for (const WriteOutcome& outcome : outcomes) {
+        if (!outcome.ok()) {
+            platform::Messages().ShowMessage(
+                this, QStringLiteral("The settings could not be saved in %1").arg(SettingsPath()));
+            break;
+        }
+    }
+}
+
+WheelMode TfrmMain::CheckedWheelMode() const
+{
+    return mnuRYB->isChecked() ? WheelMode::Traditional : WheelMode::Computer;
+}
+
+Harmony TfrmMain::CheckedHarmony() const
+{
+    for (int i = 0; i < kHarmonyCount; ++i) {
+        if (mnuHarmony[i]->isChecked())
+            return static_cast<Harmony>(i);
+    }
+    return Harmony::None;
+}
+
+void TfrmMain::SetBaseColor(ColorValue color)
+{
+    if (color == SchemeColors[0] && isVisible() && !SuppressHistory)
+        return;
+    AssignText(txtHex, QString::fromStdString(HexText(color)));
+    SchemeColors = ComputeScheme(BaseColor, CheckedWheelMode());
+    for (int n = 1; n <= 16; ++n)
+        PaintSwatch(n);
+    if (!SuppressHistory) {
+        AddHistoryEntry(color);
+        cboHistory->setCurrentIndex(cboHistory->count() - 1);
+    }
+    SelectedColor = color;
+    UpdateStatusBar();
+    UpdateWebsafeIndicator();
+    ApplyHistoryEnabling();
+}
+
+void TfrmMain::UpdateStatusBar()
+{
+    if (SchemeColors[0] != BaseColor) {
+        BaseColor = SchemeColors[0];
+        PaintBaseArea();
+    }
+    sbPanel0->setText(QStringLiteral(" RGB: %1.%2.%3").arg(txtR->text(), txtG->text(), txtB->text()));
+    sbPanel1->setText(QString::fromStdString(StatusHexText(BaseColor)));
+}
+
+void TfrmMain::PaintBaseArea()
+{
+    const int w = pbBase->width();
+    const int h = pbBase->height();
+    m_swatchBitmap = canvas::NewPicture(w, h, canvas::ButtonShadow());
+    canvas::Rectangle(m_swatchBitmap, -1, -1, w, h, qRgb(255, 255, 255), canvas::ButtonShadow());
+    canvas::Rectangle(m_swatchBitmap, 1, 1, w - 1, h - 1, qRgb(0, 0, 0), canvas::ToRgb(BaseColor));
+    pbBase->SetSurface(m_swatchBitmap);
+}
+
+void TfrmMain::PaintSwatch(int number)
+{
+    PaintBox* box = pbColors[number - 1];
+    const QRgb fill = canvas::ToRgb(SchemeColors[number - 1]);
+    const int w = box->width();
+    const int h = box->height();
+    m_swatchBitmap = canvas::NewPicture(w, h, qRgb(255, 255, 255));
+    canvas::Rectangle(m_swatchBitmap, 0, 0, w + 1, h + 1, canvas::ButtonShadow(), qRgb(255, 255, 255));
+    canvas::Rectangle(m_swatchBitmap, 1, 1, w - 1, h - 1, qRgb(0, 0, 0), fill);
+    if (IsHarmonyMember(number - 1, CheckedHarmony())) {
+        canvas::Rectangle(m_swatchBitmap, 2, 2, w - 2, h - 2, qRgb(255, 255, 255), fill);
+        canvas::Rectangle(m_swatchBitmap, 3, 3, w - 3, h - 3, qRgb(0, 0, 0), fill);
+    }
+    box->SetSurface(m_swatchBitmap);
+}
+
+int TfrmMain::FieldNumber(const QLineEdit* field) const
+{
+    const QString text = field->text().trimmed();
+    if (text.isEmpty())
+        return 0;
+    for (QChar ch : text) {
+        if (!ch.isDigit())
+            return 0; // only a paste can bring other characters here
+    }
+    // Any run of digits longer than three is above the largest channel.
+    return text.size() > 3 ? 256 : text.toInt();
+}
+
+ColorValue TfrmMain::FieldColor() const
+{
+    return Pack(FieldNumber(txtR), FieldNumber(txtG), FieldNumber(txtB));
+}
+
+void TfrmMain::DecimalFieldChange(QLineEdit* field)
+{
+    if (field->text().trimmed().isEmpty()) {
+        field->setText(QStringLiteral("0"));
+        field->setSelection(0, 1);
+    } else if (FieldNumber(field) >= 256) {
+        field->setText(QStringLiteral("255"));
+        field->setSelection(0, 3);
+    }
+    BaseColor = FieldColor();
+    PaintBaseArea();
+    AssignText(txtHex, QString::fromStdString(HexText(BaseColor)));
+}
+
+void TfrmMain::txtHexChange()
+{
+    Rgb rgb;
+    if (!ParseHexText(txtHex->text().toStdString(), rgb))
+        return;
+    AssignText(txtR, QString::number(rgb.r));
+    AssignText(txtG, QString::number(rgb.g));
+    AssignText(txtB, QString::number(rgb.b));
+}
+
+void TfrmMain::UpdateWebsafeIndicator()
+{
+    const bool websafe = IsWebsafe(FieldNumber(txtR), FieldNumber(txtG), FieldNumber(txtB));
+    imgwebsafe->setVisible(websafe);
+    imgsafe->setVisible(websafe);
+    imgnotwebsafe->setVisible(!websafe);
+    imgnotsafe->setVisible(!websafe);
+}
+
+void TfrmMain::HarmonyClick(QAction*)
+{
+    SuppressHistory = true;
+    SetBaseColor(SchemeColors[0]);
+    SuppressHistory = false;
+}
+
+void TfrmMain::WheelModeClick(QAction*)
+{
+    SuppressHistory = true;
+    SetBaseColor(SchemeColors[0]);
+    SuppressHistory = false;
+}
+
+int TfrmMain::HistoryCount() const { return cboHistory->count(); }
+int TfrmMain::HistoryIndex() const { return cboHistory->currentIndex(); }
+
+void TfrmMain::AddHistoryEntry(ColorValue color)
+{
+    const int selected = cboHistory->currentIndex();
+    for (int i = cboHistory->count() - 1; i > selected; --i)
+        cboHistory->removeItem(i);
+    // The outer ring stays transparent; the outlined square inside is opaque.
+    QImage icon(16, 16, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    canvas::Rectangle(icon, 1, 1, 15, 15, qRgb(0, 0, 0), canvas::ToRgb(color));
+    cboHistory->addItem(QIcon(QPixmap::fromImage(icon)), QString::fromStdString(HashHexText(color)));
+}
+
+void TfrmMain::SelectHistoryEntry()
+{
+    const QString caption = cboHistory->currentText();
+    AssignText(txtHex, caption.mid(1, 6));
+    SuppressHistory = true;
+    SetBaseColor(BaseColor);
+    SuppressHistory = false;
+}
+
+void TfrmMain::Back()
+{
+    const int index = cboHistory->currentIndex();
+    if (index > 0) {
+        cboHistory->setCurrentIndex(index - 1);
+        SelectHistoryEntry();
+    }
+    if (cboHistory->currentIndex() == 0) {
+        tbBack->setEnabled(false);
+        mnuEditUndo->setEnabled(false);
+    }
+    if (cboHistory->count() >= 2) {
+        tbForward->setEnabled(true);
+        mnuEditRedo->setEnabled(true);
+    }
+}
+
+void TfrmMain::Forward()
+{
+    const int index = cboHistory->currentIndex();
+    if (index < cboHistory->count() - 1) {
+        cboHistory->setCurrentIndex(index + 1);
+        SelectHistoryEntry();
+    }
+    if (cboHistory->currentIndex() == cboHistory->count() - 1) {
+        tbForward->setEnabled(false);
+        mnuEditRedo->setEnabled(false);
+    }
+    if (cboHistory->count() >= 2) {
+        tbBack->setEnabled(true);
+        mnuEditUndo->setEnabled(true);
+    }
+}
+
+void TfrmMain::ClearHistory()
+{
+    cboHistory->clear();
+    AddHistoryEntry(BaseColor);
+    cboHistory->setCurrentIndex(0);
+    DisableHistoryNavigation();
+}
+
+void TfrmMain::ApplyHistoryEnabling()
+{
+    const int index = cboHistory->currentIndex();
+    const bool canGoBack = index != 0;
+    const bool canGoForward = cboHistory->count() != index + 1;
+    tbBack->setEnabled(canGoBack);
+    mnuEditUndo->setEnabled(canGoBack);
+    tbForward->setEnabled(canGoForward);
+    mnuEditRedo->setEnabled(canGoForward);
+}
+
+void TfrmMain::DisableHistoryNavigation()
+{
+    for (QToolButton* button : { tbBack, tbForward })
+        button->setEnabled(false);
+    for (QAction* item : { mnuEditUndo, mnuEditRedo })
+        item->setEnabled(false);
+}

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "color/Scheme.h"
+
+#include <QImage>
+#include <QMainWindow>
+
+#include <array>
+
+class PaintBox;
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QToolButton;
+
+// The main window: owns the current scheme and is the one way in which a colour becomes the base colour.
+class TfrmMain final : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TfrmMain(QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // Shows a colour as the new base colour: fields, scheme, swatches, history, status bar.
+    void SetBaseColor(ColorValue color);
+    void UpdateStatusBar();
+    void PaintBaseArea();
+    void PaintSwatch(int number); // 1..16
+
+    WheelMode CheckedWheelMode() const;
+    Harmony CheckedHarmony() const;
+    int LightnessStep() const { return m_lightnessStep; }
+    int SaturationStep() const { return m_saturationStep; }
+
+    // Scheme state shared with the other windows.
+    ColorValue BaseColor = 0;
+    SchemeColorArray SchemeColors {};
+    ColorValue SelectedColor = 0;
+    bool SuppressHistory = false;
+    bool SchemeModified = false;
+    bool DragArmed = false;
+
+    // History (the combo box is the record).
+    void ClearHistory();
+    void Back();
+    void Forward();
+    int HistoryCount() const;
+    int HistoryIndex() const;
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateMenus();
+    void FormCreate();
+    void FormClose();
+
+    void txtHexChange();
+    void DecimalFieldChange(QLineEdit* field);
+    int FieldNumber(const QLineEdit* field) const;
+    ColorValue FieldColor() const;
+    void UpdateWebsafeIndicator();
+
+    void HarmonyClick(QAction* item);
+    void WheelModeClick(QAction* item);
+
+    void AddHistoryEntry(ColorValue color);
+    void SelectHistoryEntry();
+    void ApplyHistoryEnabling();
+    void DisableHistoryNavigation();
+
+    int m_lightnessStep = 5;
+    int m_saturationStep = 5;
+
+    QImage m_swatchBitmap;
+    QImage m_paletteBitmap;
+
+public:
+    // Controls, named as the rest of the program and the tests know them.
+    QLineEdit* txtR = nullptr;
+    QLineEdit* txtG = nullptr;
+    QLineEdit* txtB = nullptr;
+    QLineEdit* txtHex = nullptr;
+    QComboBox* cboHistory = nullptr;
+    PaintBox* pbBase = nullptr;
+    std::array<PaintBox*, 16> pbColors {};
+    PaintBox* pbPalette = nullptr;
+    QLabel* imgwebsafe = nullptr;
+    QLabel* imgnotwebsafe = nullptr;
+    QLabel* imgsafe = nullptr;
+    QLabel* imgnotsafe = nullptr;
+    QLabel* sbPanel0 = nullptr;
+    QLabel* sbPanel1 = nullptr;
+
+    QToolButton* tbOpen = nullptr;
+    QToolButton* tbSave = nullptr;
+    QToolButton* tbPicker = nullptr;
+    QToolButton* tbWebsafe = nullptr;
+    QToolButton* tbPreview = nullptr;
+    QToolButton* tbBack = nullptr;
+    QToolButton* tbForward = nullptr;
+    QToolButton* tbLighten = nullptr;
+    QToolButton* tbDarken = nullptr;
+    QToolButton* tbSaturate = nullptr;
+    QToolButton* tbDesaturate = nullptr;
+
+    QAction* mnuFileNew = nullptr;
+    QAction* mnuFileOpen = nullptr;
+    QAction* mnuFileSave = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QAction* mnuEditUndo = nullptr;
+    QAction* mnuEditRedo = nullptr;
+    QMenu* mnuEditCopyBase = nullptr;
+    QAction* mnuEditPreferences = nullptr;
+    QAction* mnuEditWebsafe = nullptr;
+    QAction* mnuAdjustLighten = nullptr;
+    QAction* mnuAdjustDarken = nullptr;
+    QAction* mnuAdjustSaturate = nullptr;
+    QAction* mnuAdjustDesaturate = nullptr;
+    std::array<QAction*, kHarmonyCount> mnuHarmony {}; // mnuNone .. mnuMonochromatic
+    QAction* mnuRYB = nullptr;
+    QAction* mnuRGB = nullptr;
+    QAction* mnuToolsFavs = nullptr;
+    QAction* mnuToolsPreview = nullptr;
+    QAction* mnuToolsPicker = nullptr;
+    QAction* mnuHelpHelp = nullptr;
+    QAction* mnuHelpWebsite = nullptr;
+    QAction* mnuHelpForums = nullptr;
+    QAction* mnuHelpTutorial = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+};

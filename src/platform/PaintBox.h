@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+class QMouseEvent;
+
+// A control the program paints itself: its owner renders a picture off-screen and copies it on in one step.
+// Mouse activity is passed on as signals so one owner can serve many boxes.
+class PaintBox final : public QWidget {
+    Q_OBJECT
+public:
+    PaintBox(const QString& name, QWidget* parent);
+
+    void SetSurface(const QImage& picture);
+    const QImage& Surface() const { return m_surface; }
+    // The colour of the painted surface at a point in the box's own coordinates.
+    QRgb PixelAt(QPoint pos) const;
+
+signals:
+    void mousePressed(QMouseEvent* event);
+    void mouseMoved(QMouseEvent* event);
+    void mouseReleased(QMouseEvent* event);
+    void doubleClicked(QMouseEvent* event);
+    void entered();
+    void left();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    QImage m_surface;
+};

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+// What the program asks of the desktop. Each service has a Qt implementation and, in tests, a scripted double.
+namespace platform {
+
+enum class Answer { Yes, No, Cancel };
+enum class ConfirmButtons { YesNo, YesNoCancel };
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // A plain message with an OK button.
+    virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+    // A question captioned "Confirm"; Yes is the default button, Esc answers No or Cancel.
+    virtual Answer Confirm(QWidget* parent, const QString& text, ConfirmButtons buttons) = 0;
+};
+
+struct FileDialogRequest {
+    QString filter;        // Qt form, e.g. "Color Scheme File (*.tw)"
+    QString defaultSuffix; // appended when the typed name has none, without the dot
+    QString initialPath;   // the name last chosen in this dialog, if any
+};
+
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // The chosen existing file, or nothing when the user cancels.
+    virtual std::optional<QString> ChooseFileToOpen(QWidget* parent, const FileDialogRequest& request) = 0;
+    // The chosen target (overwrite already confirmed), or nothing when the user cancels.
+    virtual std::optional<QString> ChooseFileToSave(QWidget* parent, const FileDialogRequest& request) = 0;
+};
+
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    virtual QString Text() = 0;
+    virtual void SetText(const QString& text) = 0;
+};
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // Opens a local file or a web address with the user's default program.
+    virtual void Open(const QString& target) = 0;
+};
+
+struct DesktopPhoto {
+    QImage image;   // one image pixel per logical desktop pixel
+    QRect geometry; // the virtual desktop in global coordinates; may start at negative coordinates
+};
+
+class ScreenCapture {
+public:
+    virtual ~ScreenCapture() = default;
+    virtual DesktopPhoto CaptureVirtualDesktop() = 0;
+};
+
+class MouseButtons {
+public:
+    virtual ~MouseButtons() = default;
+    // The live state of the primary button (the physical right one when the buttons are swapped).
+    virtual bool PrimaryButtonDown() = 0;
+};
+
+struct Services {
+    MessageBoxes* messages = nullptr;
+    FileDialogs* fileDialogs = nullptr;
+    Clipboard* clipboard = nullptr;
+    Shell* shell = nullptr;
+    ScreenCapture* screen = nullptr;
+    MouseButtons* mouse = nullptr;
+};
+
+// The services in use: the Qt ones unless a test installed others.
+MessageBoxes& Messages();
+FileDialogs& Dialogs();
+Clipboard& ClipboardService();
+Shell& ShellService();
+ScreenCapture& Screen();
+MouseButtons& Mouse();
+
+// Replaces the services in use (those left null stay as they are) until the guard ends.
+class ServicesOverride {
+public:
+    explicit ServicesOverride(const Services& services);
+    ~ServicesOverride();
+    ServicesOverride(const ServicesOverride&) = delete;
+    ServicesOverride& operator=(const ServicesOverride&) = delete;
+
+private:
+    Services m_previous;
+};
+
+} // namespace platform

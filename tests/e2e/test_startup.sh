@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Start in a fresh folder, check the window and the swatches on screen, exit through the menu, restart in place.
+source "$(dirname "$0")/lib.sh"
+start_x
+start_app
+
+window_geometry "$MAIN_WIN"
+[ "$WW" -eq 263 ] || fail "client width $WW, expected 263"
+menubar=$((WH - 294))
+{ [ "$menubar" -ge 15 ] && [ "$menubar" -le 40 ]; } || fail "client height $WH is not a menu bar plus 294"
+
+shot="$E2E_SHOTS/main-window.png"
+screenshot "$shot"
+# The traditional-wheel scheme of pure red, swatches 1..16 at their grid places.
+expected=(FF0000 FF6000 FF9A00 FFCD00 FEFF00 BAE806 2ECE0C 0C99CE 0C5BCE 1F0CCE 800CCE CE0C82 FF3333 FF6666 41F21B 69F54B)
+xs=(78 126 174 222 222 222 222 174 126 78 78 78 126 174 174 126)
+ys=(34 34 34 34 82 130 178 178 178 178 130 82 82 82 130 130)
+for i in $(seq 0 15); do
+  got=$(pixel "$shot" $((WX + xs[i] + 18)) $((WY + menubar + ys[i] + 18)))
+  [ "$got" = "${expected[i]}" ] || fail "swatch $((i + 1)) shows $got, expected ${expected[i]}"
+done
+
+xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
+xdotool key --window "$MAIN_WIN" alt+f
+sleep 0.3
+xdotool key x
+wait_exit
+ini="$E2E_DIR/tw3.ini"
+[ -f "$ini" ] || fail "tw3.ini was not written"
+[ "$(ini_value "$ini" Main BaseColor)" = "255" ] || fail "BaseColor not written"
+top1=$(ini_value "$ini" Main Top); left1=$(ini_value "$ini" Main Left)
+
+# A second run starts where the first one ended and, untouched, ends there again.
+start_app
+xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
+xdotool key --window "$MAIN_WIN" alt+f
+sleep 0.3
+xdotool key x
+wait_exit
+top2=$(ini_value "$ini" Main Top); left2=$(ini_value "$ini" Main Left)
+[ "$top1" = "$top2" ] && [ "$left1" = "$left2" ] || fail "window drifted from $left1,$top1 to $left2,$top2"
+echo "PASS: startup (screenshot $shot)"

@@ -1,0 +1,239 @@
+#include "main/TfrmMain.h"
+#include "platform/PaintBox.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestEnv.h"
+#include "persist/AppPaths.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+ColorValue SwatchPixel(const PaintBox* box, QPoint at = { 5, 5 })
+{
+    const QRgb p = box->PixelAt(at);
+    return Pack(qRed(p), qGreen(p), qBlue(p));
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    std::unique_ptr<TfrmMain> Start()
+    {
+        auto window = std::make_unique<TfrmMain>();
+        window->show();
+        return window;
+    }
+
+    TestFolder folder;
+    ScriptedPlatform desktop;
+};
+
+TEST_F(MainWindowTest, FirstStartShowsRedOnTheTraditionalWheel)
+{
+    auto w = Start();
+    EXPECT_EQ(w->BaseColor, Pack(255, 0, 0));
+    EXPECT_EQ(w->SchemeColors, ComputeRybScheme(Pack(255, 0, 0)));
+    EXPECT_TRUE(w->mnuRYB->isChecked());
+    EXPECT_FALSE(w->mnuRGB->isChecked());
+    EXPECT_EQ(w->CheckedHarmony(), Harmony::None);
+    EXPECT_EQ(w->HistoryCount(), 1);
+    EXPECT_EQ(w->cboHistory->itemText(0), "#FF0000");
+    EXPECT_FALSE(w->tbBack->isEnabled());
+    EXPECT_FALSE(w->tbForward->isEnabled());
+    EXPECT_FALSE(w->mnuEditUndo->isEnabled());
+    EXPECT_FALSE(w->mnuEditRedo->isEnabled());
+    EXPECT_EQ(w->txtR->text(), "255");
+    EXPECT_EQ(w->txtG->text(), "0");
+    EXPECT_EQ(w->txtB->text(), "0");
+    EXPECT_EQ(w->txtHex->text(), "FF0000");
+    EXPECT_EQ(w->sbPanel0->text(), " RGB: 255.0.0");
+    EXPECT_EQ(w->sbPanel1->text(), " HEX: #FF0000");
+    EXPECT_EQ(w->LightnessStep(), 5);
+    EXPECT_EQ(w->SaturationStep(), 5);
+    EXPECT_EQ(w->centralWidget()->size(), QSize(263, 294));
+}
+
+TEST_F(MainWindowTest, SwatchesAndBaseAreaShowTheScheme)
+{
+    auto w = Start();
+    for (int n = 1; n <= 16; ++n)
+        EXPECT_EQ(SwatchPixel(w->pbColors[n - 1]), w->SchemeColors[n - 1]) << "swatch " << n;
+    EXPECT_EQ(SwatchPixel(w->pbBase), w->BaseColor);
+    // Base area: black outline inside a white right column and bottom row.
+    EXPECT_EQ(SwatchPixel(w->pbBase, { 1, 1 }), 0u);
+    EXPECT_EQ(SwatchPixel(w->pbBase, { 60, 20 }), Pack(255, 255, 255));
+    EXPECT_EQ(SwatchPixel(w->pbBase, { 20, 53 }), Pack(255, 255, 255));
+    // Swatch: black outline, white right column and bottom row.
+    EXPECT_EQ(SwatchPixel(w->pbColors[0], { 1, 1 }), 0u);
+    EXPECT_EQ(SwatchPixel(w->pbColors[0], { 36, 10 }), Pack(255, 255, 255));
+    EXPECT_EQ(SwatchPixel(w->pbColors[0], { 10, 36 }), Pack(255, 255, 255));
+}
+
+TEST_F(MainWindowTest, HarmonyRingsMarkExactlyTheMembers)
+{
+    auto w = Start();
+    const int historyBefore = w->HistoryCount();
+    w->mnuHarmony[static_cast<int>(Harmony::Triads)]->trigger();
+    EXPECT_EQ(w->HistoryCount(), historyBefore);
+    for (int n = 1; n <= 16; ++n) {
+        const ColorValue fill = w->SchemeColors[n - 1];
+        const bool member = n == 1 || n == 5 || n == 9;
+        EXPECT_EQ(SwatchPixel(w->pbColors[n - 1], { 2, 2 }), member ? Pack(255, 255, 255) : fill) << n;
+        EXPECT_EQ(SwatchPixel(w->pbColors[n - 1], { 3, 3 }), member ? 0u : fill) << n;
+        EXPECT_EQ(SwatchPixel(w->pbColors[n - 1], { 5, 5 }), fill) << n;
+    }
+    w->mnuHarmony[static_cast<int>(Harmony::None)]->trigger();
+    EXPECT_EQ(SwatchPixel(w->pbColors[0], { 2, 2 }), w->SchemeColors[0]);
+}
+
+TEST_F(MainWindowTest, StoredSettingsChooseColourWheelAndHarmony)
+{
+    folder.Write("tw3.ini", "[Main]\r\nBaseColor=65280\r\n[Prefs]\r\nRYBMode=0\r\nHighlight=3\r\n");
+    auto w = Start();
+    EXPECT_EQ(w->BaseColor, Pack(0, 255, 0));
+    EXPECT_TRUE(w->mnuRGB->isChecked());
+    EXPECT_EQ(w->SchemeColors, ComputeRgbScheme(Pack(0, 255, 0)));
+    EXPECT_EQ(w->CheckedHarmony(), Harmony::Triads);
+    EXPECT_EQ(SwatchPixel(w->pbColors[4], { 2, 2 }), Pack(255, 255, 255));
+}
+
+TEST_F(MainWindowTest, HexadecimalBaseColourAndOutOfRangeHarmony)
+{
+    folder.Write("tw3.ini", "[main]\nbasecolor=$FF0000\n[Prefs]\nHighlight=9\nLInc=abc\nSInc=12\n");
+    auto w = Start();
+    EXPECT_EQ(w->BaseColor, Pack(0, 0, 255));
+    EXPECT_EQ(w->CheckedHarmony(), Harmony::None);
+    EXPECT_EQ(w->LightnessStep(), 5);
+    EXPECT_EQ(w->SaturationStep(), 12);
+}
+
+TEST_F(MainWindowTest, ClosingWritesTheWindowKeys)
+{
+    folder.Write("tw3.ini", "; kept\n[Other]\nKey=1\n");
+    auto w = Start();
+    w->mnuRGB->trigger();
+    w->mnuHarmony[static_cast<int>(Harmony::Tetrads)]->trigger();
+    w->SetBaseColor(Pack(1, 2, 3));
+    w->close();
+    const QString ini = QString::fromLatin1(folder.Read("tw3.ini"));
+    EXPECT_TRUE(ini.contains("; kept"));
+    EXPECT_TRUE(ini.contains("[Other]"));
+    EXPECT_TRUE(ini.contains(QStringLiteral("BaseColor=%1").arg(Pack(1, 2, 3))));
+    EXPECT_TRUE(ini.contains("Highlight=4"));
+    EXPECT_TRUE(ini.contains("RYBMode=0"));
+    EXPECT_TRUE(ini.contains("FavOnTop=0"));
+    for (const char* key : { "[Favs]", "[Preview]", "[Main]", "[Prefs]", "Top=", "Left=" })
+        EXPECT_TRUE(ini.contains(key)) << key;
+    EXPECT_TRUE(desktop.messages.isEmpty());
+}
+
+TEST_F(MainWindowTest, UnwritableSettingsAreReportedWithoutBlockingTheClose)
+{
+    auto w = Start();
+    SetAppFolderForTesting(folder.file("missing/folder"));
+    w->close();
+    EXPECT_FALSE(w->isVisible());
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_TRUE(desktop.messages[0].contains("tw3.ini"));
+}
+
+TEST_F(MainWindowTest, SettingTheShownColourChangesNothingUnlessSuppressed)
+{
+    auto w = Start();
+    w->SetBaseColor(Pack(255, 0, 0));
+    EXPECT_EQ(w->HistoryCount(), 1);
+    w->SuppressHistory = true;
+    w->SetBaseColor(Pack(255, 0, 0));
+    w->SuppressHistory = false;
+    EXPECT_EQ(w->HistoryCount(), 1);
+    EXPECT_EQ(w->BaseColor, w->SchemeColors[0]);
+}
+
+TEST_F(MainWindowTest, WebsafeIndicatorFollowsTheFields)
+{
+    auto w = Start();
+    EXPECT_TRUE(w->imgwebsafe->isVisible());
+    EXPECT_TRUE(w->imgsafe->isVisible());
+    EXPECT_FALSE(w->imgnotwebsafe->isVisible());
+    w->SetBaseColor(Pack(51, 102, 152));
+    EXPECT_FALSE(w->imgwebsafe->isVisible());
+    EXPECT_TRUE(w->imgnotwebsafe->isVisible());
+    EXPECT_TRUE(w->imgnotsafe->isVisible());
+}
+
+TEST_F(MainWindowTest, BaseHueJustBelowFullTurnSettlesOnTheFirstRingColour)
+{
+    auto w = Start();
+    const ColorValue base = Pack(255, 0, 2); // hue about 359.5 degrees
+    w->SetBaseColor(base);
+    EXPECT_NE(w->SchemeColors[0], base);
+    EXPECT_EQ(w->BaseColor, w->SchemeColors[0]);
+    EXPECT_EQ(w->txtHex->text(), "FF0002"); // the fields keep the value that was set
+    EXPECT_EQ(w->sbPanel0->text(), " RGB: 255.0.2");
+}
+
+TEST_F(MainWindowTest, HistoryBranchesLikeABrowser)
+{
+    auto w = Start();
+    w->SetBaseColor(Pack(0, 255, 0));
+    w->SetBaseColor(Pack(0, 0, 255));
+    EXPECT_EQ(w->HistoryCount(), 3);
+    EXPECT_EQ(w->HistoryIndex(), 2);
+    EXPECT_TRUE(w->tbBack->isEnabled());
+    EXPECT_FALSE(w->tbForward->isEnabled());
+    w->Back();
+    w->Back();
+    EXPECT_EQ(w->BaseColor, Pack(255, 0, 0));
+    EXPECT_EQ(w->HistoryCount(), 3);
+    EXPECT_FALSE(w->tbBack->isEnabled());
+    EXPECT_FALSE(w->mnuEditUndo->isEnabled());
+    EXPECT_TRUE(w->tbForward->isEnabled());
+    EXPECT_TRUE(w->mnuEditRedo->isEnabled());
+    w->Back(); // at the first entry: nothing
+    EXPECT_EQ(w->HistoryIndex(), 0);
+    w->SetBaseColor(Pack(255, 255, 0));
+    ASSERT_EQ(w->HistoryCount(), 2);
+    EXPECT_EQ(w->cboHistory->itemText(0), "#FF0000");
+    EXPECT_EQ(w->cboHistory->itemText(1), "#FFFF00");
+    EXPECT_EQ(w->HistoryIndex(), 1);
+}
+
+TEST_F(MainWindowTest, WheelSwitchKeepsHistoryAndRecomputes)
+{
+    auto w = Start();
+    w->SetBaseColor(Pack(0xB4, 0x82, 0x46));
+    w->mnuRGB->trigger();
+    EXPECT_EQ(w->SchemeColors, ComputeRgbScheme(Pack(0xB4, 0x82, 0x46)));
+    EXPECT_EQ(w->HistoryCount(), 2);
+    EXPECT_EQ(w->HistoryIndex(), 1);
+    for (int n = 1; n <= 16; ++n)
+        EXPECT_EQ(SwatchPixel(w->pbColors[n - 1]), w->SchemeColors[n - 1]);
+}
+
+TEST_F(MainWindowTest, HistoryIconHasATransparentRing)
+{
+    auto w = Start();
+    const QImage icon = w->cboHistory->itemIcon(0).pixmap(16, 16).toImage();
+    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(icon.pixel(15, 8)), 0);
+    EXPECT_EQ(icon.pixel(1, 1), qRgb(0, 0, 0));
+    EXPECT_EQ(icon.pixel(7, 7), qRgb(255, 0, 0));
+}
+
+TEST_F(MainWindowTest, CommandsOfLaterWindowsStayDisabled)
+{
+    auto w = Start();
+    for (QAction* item : { w->mnuFileNew, w->mnuFileOpen, w->mnuFileSave, w->mnuToolsPicker, w->mnuHelpAbout })
+        EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
+    EXPECT_TRUE(w->mnuFileExit->isEnabled());
+    EXPECT_EQ(w->mnuEditUndo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(w->mnuToolsPicker->shortcut(), QKeySequence(Qt::Key_F3));
+}
+
+} // namespace
