@@ -12,7 +12,7 @@ Application::Application()
     RegisterCursors();
     LoadApplicationFonts();
     QApplication::setApplicationName(QStringLiteral("Tintwell v3"));
-    QApplication::setWindowIcon(ArtIcon(QStringLiteral("tintwell")));
+    QApplication::setWindowIcon(ArtIcon(QStringLiteral("tintwell.svg")));
     DragManager::Instance().SetDragCursor(AppCursor(CursorId::DragHand));
 
     m_main = std::make_unique<TfrmMain>();

@@ -2,6 +2,7 @@
 
 #include "PaletteStrip.h"
 #include "persist/IniFile.h"
+#include "persist/Settings.h"
 #include "platform/Artwork.h"
 #include "platform/Canvas.h"
 #include "platform/Fonts.h"
@@ -58,8 +59,9 @@ QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& hi
     return button;
 }
 
-QLabel* MakePicture(QWidget* parent, const char* name, const QString& art, QPoint pos, QSize size)
+QLabel* MakePicture(QWidget* parent, const char* name, const QString& art, QPoint pos)
 {
+    const QSize size = ArtSize(art);
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setPixmap(ArtPixmap(art, size, parent->devicePixelRatioF()));
@@ -123,18 +125,18 @@ void TfrmMain::CreateControls()
         x += width;
         return r;
     };
-    tbOpen = MakeToolButton(tlbMain, "tbOpen", QStringLiteral("Open Scheme"), QStringLiteral("tb_open"), nextButton());
-    tbSave = MakeToolButton(tlbMain, "tbSave", QStringLiteral("Save Scheme"), QStringLiteral("tb_save"), nextButton());
+    tbOpen = MakeToolButton(tlbMain, "tbOpen", QStringLiteral("Open Scheme"), QStringLiteral("tb_open.svg"), nextButton());
+    tbSave = MakeToolButton(tlbMain, "tbSave", QStringLiteral("Save Scheme"), QStringLiteral("tb_save.svg"), nextButton());
     tbPicker = MakeToolButton(
-        tlbMain, "tbPicker", QStringLiteral("Screen Color Picker"), QStringLiteral("tb_picker"), nextButton());
+        tlbMain, "tbPicker", QStringLiteral("Screen Color Picker"), QStringLiteral("tb_picker.svg"), nextButton());
     tbWebsafe
-        = MakeToolButton(tlbMain, "tbWebsafe", QStringLiteral("Make Websafe"), QStringLiteral("tb_websafe"), nextButton());
+        = MakeToolButton(tlbMain, "tbWebsafe", QStringLiteral("Make Websafe"), QStringLiteral("tb_websafe.svg"), nextButton());
     tbPreview
-        = MakeToolButton(tlbMain, "tbPreview", QStringLiteral("QuickPreview"), QStringLiteral("tb_preview"), nextButton());
+        = MakeToolButton(tlbMain, "tbPreview", QStringLiteral("QuickPreview"), QStringLiteral("tb_preview.svg"), nextButton());
     tbPreview->setCheckable(true);
     x += 6;
-    tbBack = MakeToolButton(tlbMain, "tbBack", QStringLiteral("Back"), QStringLiteral("tb_back"), nextButton());
-    tbForward = MakeToolButton(tlbMain, "tbForward", QStringLiteral("Forward"), QStringLiteral("tb_forward"), nextButton());
+    tbBack = MakeToolButton(tlbMain, "tbBack", QStringLiteral("Back"), QStringLiteral("tb_back.svg"), nextButton());
+    tbForward = MakeToolButton(tlbMain, "tbForward", QStringLiteral("Forward"), QStringLiteral("tb_forward.svg"), nextButton());
     // Commands that arrive with their own windows.
     for (QToolButton* later : { tbOpen, tbSave, tbPicker, tbWebsafe, tbPreview })
         later->setEnabled(false);
@@ -178,10 +180,10 @@ void TfrmMain::CreateControls()
         connect(field, &QLineEdit::textChanged, this, [this, field] { DecimalFieldChange(field); });
     connect(txtHex, &QLineEdit::textChanged, this, &TfrmMain::txtHexChange);
 
-    imgwebsafe = MakePicture(client, "imgwebsafe", QStringLiteral("ws_tick"), { 11, 175 }, { 16, 16 });
-    imgnotwebsafe = MakePicture(client, "imgnotwebsafe", QStringLiteral("ws_warning"), { 5, 175 }, { 16, 16 });
-    imgsafe = MakePicture(client, "imgsafe", QStringLiteral("ws_word_safe"), { 28, 177 }, { 36, 11 });
-    imgnotsafe = MakePicture(client, "imgnotsafe", QStringLiteral("ws_word_notsafe"), { 20, 177 }, { 46, 11 });
+    imgwebsafe = MakePicture(client, "imgwebsafe", QStringLiteral("ws_tick.svg"), { 11, 175 });
+    imgnotwebsafe = MakePicture(client, "imgnotwebsafe", QStringLiteral("ws_warning.svg"), { 5, 175 });
+    imgsafe = MakePicture(client, "imgsafe", QStringLiteral("ws_word_safe.svg"), { 28, 177 });
+    imgnotsafe = MakePicture(client, "imgnotsafe", QStringLiteral("ws_word_notsafe.svg"), { 20, 177 });
     imgnotwebsafe->setCursor(AppCursor(CursorId::Hand));
     imgnotsafe->setCursor(AppCursor(CursorId::Hand));
 
@@ -193,10 +195,10 @@ void TfrmMain::CreateControls()
         int x;
     };
     const Adjust adjusts[] = {
-        { &tbLighten, "tbLighten", "Lighten", "adj_lighten", 1 },
-        { &tbDarken, "tbDarken", "Darken", "adj_darken", 18 },
-        { &tbSaturate, "tbSaturate", "Saturate", "adj_saturate", 35 },
-        { &tbDesaturate, "tbDesaturate", "Desaturate", "adj_desaturate", 52 },
+        { &tbLighten, "tbLighten", "Lighten", "adj_lighten.svg", 1 },
+        { &tbDarken, "tbDarken", "Darken", "adj_darken.svg", 18 },
+        { &tbSaturate, "tbSaturate", "Saturate", "adj_saturate.svg", 35 },
+        { &tbDesaturate, "tbDesaturate", "Desaturate", "adj_desaturate.svg", 52 },
     };
     for (const Adjust& a : adjusts) {
         *a.button = MakeToolButton(client, a.name, QString::fromLatin1(a.hint), QString::fromLatin1(a.art),
