@@ -50,10 +50,14 @@ wait_exit() {
   fail "program did not end"
 }
 
-# Client area geometry of a window: sets WX WY WW WH.
+# Client area geometry of a window in root coordinates: sets WX WY WW WH.
 window_geometry() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  WX=$X; WY=$Y; WW=$WIDTH; WH=$HEIGHT
+  local info
+  info=$(xwininfo -id "$1")
+  WX=$(awk '/Absolute upper-left X/{print $NF}' <<<"$info")
+  WY=$(awk '/Absolute upper-left Y/{print $NF}' <<<"$info")
+  WW=$(awk '/^ *Width:/{print $NF}' <<<"$info")
+  WH=$(awk '/^ *Height:/{print $NF}' <<<"$info")
 }
 
 screenshot() { import -window root "$1"; }
