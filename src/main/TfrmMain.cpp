@@ -531,6 +531,19 @@ void TfrmMain::WheelModeClick(QAction*)
     SuppressHistory = false;
 }
 
+ColorValue TfrmMain::DraggedColor(const QWidget* source) const
+{
+    if (source && source == FavoritesList && SelectedFavoriteColor)
+        return SelectedFavoriteColor();
+    return SelectedColor;
+}
+
+void TfrmMain::EndColorDrag()
+{
+    emit colorDragEnded();
+    SelectedColor = SchemeColors[0];
+}
+
 int TfrmMain::HistoryCount() const { return cboHistory->count(); }
 int TfrmMain::HistoryIndex() const { return cboHistory->currentIndex(); }
 

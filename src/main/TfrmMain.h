@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 
 class PaintBox;
 class QAction;
@@ -42,6 +43,14 @@ public:
     bool SchemeModified = false;
     bool DragArmed = false;
 
+    // Colour drags between windows carry no data: a receiver asks what the source stands for.
+    // The Favorites window registers its list and the colour a drag from it carries.
+    const QWidget* FavoritesList = nullptr;
+    std::function<ColorValue()> SelectedFavoriteColor;
+    ColorValue DraggedColor(const QWidget* source) const;
+    // Every colour source calls this when its drag ends, dropped or not.
+    void EndColorDrag();
+
     // History (the combo box is the record).
     void ClearHistory();
     void Back();
@@ -51,6 +60,8 @@ public:
 
 signals:
     void closed();
+    // A colour drag from any window ended; drop markers can go.
+    void colorDragEnded();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
