@@ -1,0 +1,141 @@
+#include "SchemeFile.h"
+
+#include "persist/AppPaths.h"
+#include "persist/AtomicFile.h"
+
+#include <cassert>
+
+namespace {
+
+// Nearly forty times what 65535 favourites with the program's own texts take; refusing anything
+// larger up front keeps a stray huge file from being read into memory.
+constexpr qint64 kMaxSchemeFileBytes = 64 * 1024 * 1024;
+
+std::string_view View(const QByteArray& bytes)
+{
+    return { bytes.constData(), static_cast<std::size_t>(bytes.size()) };
+}
+
+// The session tells a missing file apart from one it cannot open; scheme Open does not.
+enum class LoadStatus { Ok, Missing, Unreadable, NotValid };
+
+struct Loaded {
+    LoadStatus status = LoadStatus::NotValid;
+    SchemeData scheme;
+};
+
+Loaded Load(const QString& path, VersionCheck check)
+{
+    const ReadResult file = ReadWholeFile(path, kMaxSchemeFileBytes);
+    switch (file.kind) {
+    case ReadResult::Kind::Ok:
+        break;
+    case ReadResult::Kind::Missing:
+        return { LoadStatus::Missing, {} };
+    case ReadResult::Kind::Unreadable:
+        return { LoadStatus::Unreadable, {} };
+    case ReadResult::Kind::TooLarge:
+        return { LoadStatus::NotValid, {} };
+    }
+    DecodedScheme decoded = DecodeScheme(View(file.data), check);
+    if (decoded.status != DecodeStatus::Ok)
+        return { LoadStatus::NotValid, {} };
+    return { LoadStatus::Ok, std::move(decoded.scheme) };
+}
+
+} // namespace
+
+SchemeRead ReadSchemeFile(const QString& path, VersionCheck check)
+{
+    Loaded loaded = Load(path, check);
+    switch (loaded.status) {
+    case LoadStatus::Ok:
+        return { SchemeReadStatus::Ok, std::move(loaded.scheme) };
+    case LoadStatus::Missing:
+    case LoadStatus::Unreadable:
+        return { SchemeReadStatus::CannotOpen, {} };
+    case LoadStatus::NotValid:
+        break;
+    }
+    return { SchemeReadStatus::NotValid, {} };
+}
+
+SchemeWriteStatus WriteSchemeFile(const QString& path, const SchemeData& scheme)
+{
+    const EncodedScheme encoded = EncodeScheme(scheme);
+    if (encoded.status == EncodeStatus::TooManyFavorites)
+        return SchemeWriteStatus::TooManyFavorites;
+    if (!WriteFileAtomically(path, QByteArray::fromStdString(encoded.bytes)).ok())
+        return SchemeWriteStatus::WriteFailed;
+    return SchemeWriteStatus::Ok;
+}
+
+Version2ImportStatus ImportVersion2Scheme(const QString& path)
+{
+    const ReadResult file = ReadWholeFile(path, kMaxSchemeFileBytes);
+    switch (file.kind) {
+    case ReadResult::Kind::Ok:
+        break;
+    case ReadResult::Kind::Missing:
+    case ReadResult::Kind::Unreadable:
+        return Version2ImportStatus::CannotOpen;
+    case ReadResult::Kind::TooLarge:
+        // Not an old file either; the scheme reader gives the verdict.
+        return Version2ImportStatus::NotVersion2;
+    }
+    const Version2Scheme parsed = ParseVersion2Scheme(View(file.data));
+    switch (parsed.status) {
+    case Version2Status::Ok:
+        break;
+    case Version2Status::NotVersion2:
+        return Version2ImportStatus::NotVersion2;
+    case Version2Status::Malformed:
+        return Version2ImportStatus::Invalid;
+    }
+    const SchemeWriteStatus written = WriteSchemeFile(path, parsed.scheme);
+    assert(written != SchemeWriteStatus::TooManyFavorites); // an old file holds at most five
+    return written == SchemeWriteStatus::Ok ? Version2ImportStatus::Converted : Version2ImportStatus::WriteFailed;
+}
+
+QString Version2ImportMessage(Version2ImportStatus status)
+{
+    switch (status) {
+    case Version2ImportStatus::NotVersion2:
+        return {};
+    case Version2ImportStatus::Converted:
+        return QString::fromLatin1(SchemeMessages::kImportSucceeded);
+    case Version2ImportStatus::Invalid:
+        return QString::fromLatin1(SchemeMessages::kNotVersion2);
+    case Version2ImportStatus::CannotOpen:
+        return QString::fromLatin1(SchemeMessages::kOpenFailed);
+    case Version2ImportStatus::WriteFailed:
+        return QString::fromLatin1(SchemeMessages::kImportFailed);
+    }
+    return {};
+}
+
+QString SessionPath()
+{
+    return AppFile(QStringLiteral("session.tmp"));
+}
+
+SessionRead ReadSession()
+{
+    Loaded loaded = Load(SessionPath(), VersionCheck::Ignored);
+    switch (loaded.status) {
+    case LoadStatus::Ok:
+        return { SessionReadStatus::Ok, std::move(loaded.scheme) };
+    case LoadStatus::Missing:
+        return { SessionReadStatus::Missing, {} };
+    case LoadStatus::Unreadable:
+        return { SessionReadStatus::CannotOpen, {} };
+    case LoadStatus::NotValid:
+        break;
+    }
+    return { SessionReadStatus::NotValid, {} };
+}
+
+SchemeWriteStatus WriteSession(const SchemeData& scheme)
+{
+    return WriteSchemeFile(SessionPath(), scheme);
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+// Scheme files, the session file and the conversion of second-version files, on disk. Every write
+// replaces its file atomically, and every read checks the whole file before handing anything back,
+// so a failure of any kind leaves both the file and the program's state as they were.
+
+#include "persist/SchemeLayout.h"
+
+#include <QString>
+
+// The sentences the document commands show, each in a plain message box.
+namespace SchemeMessages {
+inline constexpr char kOpenFailed[] = "An error has occured while opening the scheme file";
+inline constexpr char kNotValid[] = "Not a valid Color Scheme File!";
+inline constexpr char kSaveFailed[] = "An error has occured while saving the scheme file";
+inline constexpr char kTooManyFavorites[]
+    = "A scheme file holds at most 65535 favorite colors.  Delete some of them before saving.";
+inline constexpr char kNotVersion2[] = "ERROR: Not a valid .tw version 2 file!";
+inline constexpr char kImportFailed[] = "An error has occured while importing the scheme";
+inline constexpr char kImportSucceeded[] = "Successfully converted old file type to new v3 format!";
+inline constexpr char kSessionSaveFailed[] = "An error has occured while saving the session";
+inline constexpr char kSessionOpenFailed[] = "An error has occured while opening the session";
+} // namespace SchemeMessages
+
+enum class SchemeReadStatus {
+    Ok,
+    CannotOpen, // missing or unreadable
+    NotValid,   // wrong version (when checked), damaged, or far larger than any scheme
+};
+
+struct SchemeRead {
+    SchemeReadStatus status = SchemeReadStatus::NotValid;
+    SchemeData scheme; // meaningful only when status is Ok
+};
+
+SchemeRead ReadSchemeFile(const QString& path, VersionCheck check);
+
+enum class SchemeWriteStatus {
+    Ok,
+    TooManyFavorites, // nothing written: the count field cannot hold them
+    WriteFailed,      // the previous file, if any, is as it was
+};
+
+SchemeWriteStatus WriteSchemeFile(const QString& path, const SchemeData& scheme);
+
+enum class Version2ImportStatus {
+    NotVersion2, // the first line is not "TWver2": the file is left to the scheme reader
+    Converted,   // the file now holds the same scheme in the current layout
+    Invalid,     // an old file the converter cannot make sense of; left untouched
+    CannotOpen,
+    WriteFailed, // left untouched
+};
+
+// Rewrites a second-version file in place in the current layout.
+Version2ImportStatus ImportVersion2Scheme(const QString& path);
+
+// The message scheme Open shows for a conversion outcome; empty for NotVersion2, which shows nothing.
+QString Version2ImportMessage(Version2ImportStatus status);
+
+// "session.tmp" in the program's folder: the scheme carried from one run to the next.
+QString SessionPath();
+
+enum class SessionReadStatus {
+    Ok,
+    Missing,    // no session yet: nothing to restore, nothing to report
+    CannotOpen,
+    NotValid,   // damaged; its version, though, has never been checked
+};
+
+struct SessionRead {
+    SessionReadStatus status = SessionReadStatus::NotValid;
+    SchemeData scheme; // meaningful only when status is Ok
+};
+
+SessionRead ReadSession();
+SchemeWriteStatus WriteSession(const SchemeData& scheme);
