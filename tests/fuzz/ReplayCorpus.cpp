@@ -1,0 +1,111 @@
+// Replays the fuzzers' corpus through the readers: every file keeps the fuzzers' properties, and its
+// name says what the reader must make of it (valid-, wrongversion-, bad-, notv2-).
+
+#include "FuzzChecks.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<fs::path> FilesIn(const fs::path& folder)
+{
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.is_regular_file())
+            files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+std::string Contents(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+}
+
+bool Named(const fs::path& file, const std::string& prefix)
+{
+    return file.filename().string().starts_with(prefix);
+}
+
+// What a scheme file must read as, with the version checked and without.
+struct SchemeVerdict {
+    bool checked;
+    bool ignored;
+};
+
+std::optional<SchemeVerdict> ExpectedScheme(const fs::path& file)
+{
+    if (Named(file, "valid-"))
+        return SchemeVerdict { true, true };
+    if (Named(file, "wrongversion-"))
+        return SchemeVerdict { false, true };
+    if (Named(file, "bad-"))
+        return SchemeVerdict { false, false };
+    return std::nullopt;
+}
+
+std::optional<Version2Status> ExpectedVersion2(const fs::path& file)
+{
+    if (Named(file, "valid-"))
+        return Version2Status::Ok;
+    if (Named(file, "bad-"))
+        return Version2Status::Malformed;
+    if (Named(file, "notv2-"))
+        return Version2Status::NotVersion2;
+    return std::nullopt;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::cerr << "usage: " << argv[0] << " CORPUS-FOLDER\n";
+        return 2;
+    }
+    const fs::path corpus = argv[1];
+    int failures = 0;
+    auto fail = [&](const fs::path& file, const char* why) {
+        std::cerr << file.string() << ": " << why << '\n';
+        ++failures;
+    };
+
+    const auto schemeFiles = FilesIn(corpus / "scheme");
+    for (const fs::path& file : schemeFiles) {
+        const auto expected = ExpectedScheme(file);
+        if (!expected) {
+            fail(file, "name does not say what the reader must make of it");
+            continue;
+        }
+        const std::string bytes = Contents(file);
+        if ((CheckSchemeBytes(bytes, VersionCheck::Required) == DecodeStatus::Ok) != expected->checked)
+            fail(file, expected->checked ? "rejected by the scheme reader" : "accepted by the scheme reader");
+        if ((CheckSchemeBytes(bytes, VersionCheck::Ignored) == DecodeStatus::Ok) != expected->ignored)
+            fail(file, expected->ignored ? "rejected by the session reader" : "accepted by the session reader");
+    }
+
+    const auto version2Files = FilesIn(corpus / "version2");
+    for (const fs::path& file : version2Files) {
+        const auto expected = ExpectedVersion2(file);
+        if (!expected) {
+            fail(file, "name does not say what the converter must make of it");
+            continue;
+        }
+        if (CheckVersion2Text(Contents(file)) != *expected)
+            fail(file, "converted to the wrong outcome");
+    }
+
+    if (schemeFiles.empty() || version2Files.empty())
+        fail(corpus, "corpus missing");
+    std::cout << schemeFiles.size() + version2Files.size() << " files replayed, " << failures << " failures\n";
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,10 @@
+#include "FuzzChecks.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    CheckVersion2Text(std::string_view(reinterpret_cast<const char*>(data), size));
+    return 0;
+}
