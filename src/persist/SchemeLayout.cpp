@@ -13,6 +13,7 @@ namespace {
 constexpr std::size_t kHeaderSize = 8;                           // version, count, base colour
 constexpr std::size_t kPreviewBlockSize = 4 * kPreviewColorCount; // the last bytes of every file
 constexpr std::size_t kRecordFixedSize = 19;                     // a favourite without its Text
+constexpr std::size_t kRecordHeadSize = 8;                       // Color and the Text length
 constexpr std::size_t kHexCapacity = 6;
 
 void PutU8(std::string& out, std::uint8_t v)
@@ -78,7 +79,7 @@ private:
 std::optional<TFavColor> ReadFavorite(ByteCursor& in)
 {
     TFavColor fav;
-    if (in.remaining() < 8)
+    if (in.remaining() < kRecordHeadSize)
         return std::nullopt;
     fav.Color = in.u32();
     const auto textLength = static_cast<std::int32_t>(in.u32());
@@ -87,7 +88,7 @@ std::optional<TFavColor> ReadFavorite(ByteCursor& in)
             return std::nullopt;
         fav.Text = in.take(static_cast<std::size_t>(textLength));
     }
-    if (in.remaining() < kRecordFixedSize - 8)
+    if (in.remaining() < kRecordFixedSize - kRecordHeadSize)
         return std::nullopt;
     fav.R = in.u8();
     fav.G = in.u8();
