@@ -1,6 +1,8 @@
 #include "Application.h"
 
 #include "TfrmMain.h"
+#include "about/HelpCommands.h"
+#include "about/TfrmAbout.h"
 #include "platform/Artwork.h"
 #include "platform/DragManager.h"
 #include "platform/Fonts.h"
@@ -18,6 +20,9 @@ Application::Application()
     m_main = std::make_unique<TfrmMain>();
     // The main window is the application: closing it ends the program, whatever else is open.
     QObject::connect(m_main.get(), &TfrmMain::closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+
+    m_about = std::make_unique<TfrmAbout>();
+    ConnectHelpMenu(*m_main, *m_about);
 }
 
 Application::~Application() = default;

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+class TfrmAbout;
 class TfrmMain;
 
 // Start-up: the program's cursors, fonts and title, then its windows in their fixed order.
@@ -15,4 +16,5 @@ public:
 
 private:
     std::unique_ptr<TfrmMain> m_main;
+    std::unique_ptr<TfrmAbout> m_about;
 };

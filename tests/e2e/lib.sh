@@ -30,9 +30,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Starts the program and waits for the main window; sets MAIN_WIN.
+# Starts the program and waits for the main window; sets MAIN_WIN. START_IN names another working folder.
 start_app() {
-  (cd "$E2E_DIR" && exec ./tintwell) &
+  (cd "${START_IN:-$E2E_DIR}" && exec "$E2E_DIR/tintwell") &
   E2E_APP=$!
   MAIN_WIN=""
   for _ in $(seq 200); do

@@ -1,0 +1,129 @@
+#include "about/HelpCommands.h"
+#include "about/TfrmAbout.h"
+#include "main/TfrmMain.h"
+#include "platform/Artwork.h"
+#include "support/Mouse.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestEnv.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class HelpAboutTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        main = std::make_unique<TfrmMain>();
+        about = std::make_unique<TfrmAbout>();
+        ConnectHelpMenu(*main, *about);
+        main->show();
+    }
+
+    TestFolder folder;
+    ScriptedPlatform desktop;
+    std::unique_ptr<TfrmMain> main;
+    std::unique_ptr<TfrmAbout> about;
+};
+
+TEST_F(HelpAboutTest, F1OpensTheHelpFileBesideTheExecutableWhateverTheWorkingFolder)
+{
+    const QString startedIn = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(QDir::tempPath()));
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    QTest::keyClick(main.get(), Qt::Key_F1);
+    QDir::setCurrent(startedIn);
+
+    ASSERT_EQ(desktop.opened.size(), 1);
+    const QString expected = QCoreApplication::applicationDirPath() + QStringLiteral("/help/index.html");
+    EXPECT_EQ(desktop.opened[0], expected);
+    EXPECT_TRUE(QDir::isAbsolutePath(desktop.opened[0]));
+}
+
+TEST_F(HelpAboutTest, WebEntriesOpenTheirPlainAddressesOnTheProductHost)
+{
+    EXPECT_TRUE(main->mnuHelpWebsite->isEnabled());
+    main->mnuHelpWebsite->trigger();
+    main->mnuHelpForums->trigger();
+    main->mnuHelpTutorial->trigger();
+    EXPECT_EQ(desktop.opened, QStringList({ "http://www.tintwell.example", "http://www.tintwell.example/forums/",
+                                  "http://www.tintwell.example/tutorial.html" }));
+}
+
+TEST_F(HelpAboutTest, WebsiteLabelOpensTheHomePageAndLeavesTheBoxOpen)
+{
+    about->show();
+    EXPECT_EQ(about->lblWebsite->text(), ProductHost());
+    EXPECT_EQ(about->lblWebsite->cursor().shape(), AppCursor(CursorId::Hand).shape());
+    mouse::Click(about->lblWebsite, { 50, 5 });
+    EXPECT_EQ(desktop.opened, QStringList({ "http://www.tintwell.example" }));
+    EXPECT_TRUE(about->isVisible());
+
+    // The small print is no button either way.
+    mouse::Click(about->lblNotice, { 10, 5 });
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(desktop.opened.size(), 1);
+
+    // A press that slides off the picture before the release is no click.
+    mouse::Press(about->imgBackground, { 100, 100 });
+    mouse::Release(about->imgBackground, { 500, 100 });
+    EXPECT_TRUE(about->isVisible());
+
+    mouse::Click(about->imgBackground, { 300, 60 });
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_EQ(desktop.opened.size(), 1);
+}
+
+TEST_F(HelpAboutTest, AboutCommandShowsTheBoxModallyCentredUntilThePictureIsClicked)
+{
+    bool wasModal = false;
+    QRect shownAt;
+    QTimer::singleShot(0, about.get(), [&] {
+        wasModal = about->isModal() && QApplication::activeModalWidget() == about.get();
+        shownAt = about->frameGeometry();
+        mouse::Click(about->imgBackground, { 20, 20 });
+    });
+    // Never hang the suite if the click failed to close it.
+    QTimer::singleShot(3000, about.get(), [&] { about->reject(); });
+    main->mnuHelpAbout->trigger();
+
+    EXPECT_TRUE(wasModal);
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_EQ(shownAt.size(), QSize(450, 250)); // no border, no caption
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(shownAt.topLeft(), QPoint((screen.width() - 450) / 2, (screen.height() - 250) / 2));
+    EXPECT_TRUE(about->windowFlags() & Qt::FramelessWindowHint);
+}
+
+TEST_F(HelpAboutTest, BandTextIsDarkOnTheLightBandAndFitsItsLabels)
+{
+    about->show();
+    const QImage box = about->grab().toImage();
+    ASSERT_EQ(box.size(), QSize(450, 250));
+    // The band between the two labels is the artwork's plain light grey.
+    EXPECT_EQ(box.pixel(300, 240) & 0xFFFFFF, 0xE9EDF2u);
+    EXPECT_EQ(box.pixel(5, 225) & 0xFFFFFF, 0xE9EDF2u);
+
+    for (const QLabel* label : { about->lblNotice, about->lblWebsite }) {
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << label->text().toStdString();
+        int darkest = 255;
+        for (int y = label->y(); y < label->y() + label->height(); ++y) {
+            for (int x = label->x(); x < label->x() + label->width(); ++x)
+                darkest = std::min(darkest, qGray(box.pixel(x, y)));
+        }
+        EXPECT_LT(darkest, 110) << label->objectName().toStdString();
+    }
+}
+
+} // namespace
