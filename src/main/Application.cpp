@@ -6,6 +6,7 @@
 #include "platform/Artwork.h"
 #include "platform/DragManager.h"
 #include "platform/Fonts.h"
+#include "preview/TfrmPreview.h"
 
 #include <QApplication>
 
@@ -20,6 +21,9 @@ Application::Application()
     m_main = std::make_unique<TfrmMain>();
     // The main window is the application: closing it ends the program, whatever else is open.
     QObject::connect(m_main.get(), &TfrmMain::closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+
+    // Hidden until the main window's toggle shows it.
+    m_preview = std::make_unique<TfrmPreview>(*m_main);
 
     m_about = std::make_unique<TfrmAbout>();
     ConnectHelpMenu(*m_main, *m_about);

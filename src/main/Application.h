@@ -4,6 +4,7 @@
 
 class TfrmAbout;
 class TfrmMain;
+class TfrmPreview;
 
 // Start-up: the program's cursors, fonts and title, then its windows in their fixed order.
 class Application final {
@@ -16,5 +17,6 @@ public:
 
 private:
     std::unique_ptr<TfrmMain> m_main;
+    std::unique_ptr<TfrmPreview> m_preview;
     std::unique_ptr<TfrmAbout> m_about;
 };

@@ -380,8 +380,8 @@ void TfrmMain::FormClose()
     const WriteOutcome outcomes[] = {
         ini.WriteInteger("Favs", "Top", main.top()),
         ini.WriteInteger("Favs", "Left", main.left() + main.width()),
-        ini.WriteInteger("Preview", "Top", main.top()),
-        ini.WriteInteger("Preview", "Left", main.left() - 333),
+        ini.WriteInteger("Preview", "Top", frmPreview ? frmPreview->y() : main.top()),
+        ini.WriteInteger("Preview", "Left", frmPreview ? frmPreview->x() : main.left() - 333),
         ini.WriteInteger("Main", "Top", main.top()),
         ini.WriteInteger("Main", "Left", main.left()),
         ini.WriteInteger("Main", "BaseColor", static_cast<int>(BaseColor)),

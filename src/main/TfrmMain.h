@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -50,6 +51,9 @@ public:
     ColorValue DraggedColor(const QWidget* source) const;
     // Every colour source calls this when its drag ends, dropped or not.
     void EndColorDrag();
+
+    // The QuickPreview window, once it exists; its position is saved with the main window's.
+    QPointer<QWidget> frmPreview;
 
     // History (the combo box is the record).
     void ClearHistory();

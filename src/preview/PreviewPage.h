@@ -1,0 +1,56 @@
+#pragma once
+
+#include "PreviewColors.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+// The sample page's parts, in stacking order from the bottom up: where parts overlap, the later one is on top.
+enum class PageElement {
+    Background,
+    tHeaderBG,
+    Header,
+    tHeader,
+    tNavBG,
+    tMainBG,
+    Link1,
+    Link2,
+    Link3,
+    Link4,
+    tBodyHeader,
+    tMainText,
+};
+constexpr int kPageElementCount = 12;
+
+enum class ElementKind { Fill, Text };
+
+struct PageElementInfo {
+    const char* name;
+    ElementKind kind;
+    QRect box; // in page coordinates; a text receives the pointer over its whole box, not only its letters
+    PreviewColorSlot slot;
+};
+
+// The QuickPreview page: nine colours and the twelve parts that show them. The four links share one
+// colour slot, so setting any link sets all four.
+class PreviewPage {
+public:
+    static constexpr QSize kSize { 329, 225 };
+
+    static const PageElementInfo& Info(PageElement element);
+    // The topmost part under a point; anything outside the cells and the text boxes is the background.
+    static PageElement ElementAt(QPoint pos);
+
+    // In the order scheme and session files store them.
+    const PreviewColors& Colors() const { return m_colors; }
+    void SetColors(const PreviewColors& colors);
+    void ResetPreviewColors() { m_colors = DefaultPreviewColors(); }
+
+    // The part's fill for a rectangle, its text colour for a text.
+    ColorValue ElementColor(PageElement element) const { return m_colors[Info(element).slot]; }
+    void SetElementColor(PageElement element, ColorValue color);
+
+private:
+    PreviewColors m_colors = DefaultPreviewColors();
+};

@@ -1,0 +1,341 @@
+#include "TfrmPreview.h"
+
+#include "main/TfrmMain.h"
+#include "persist/IniFile.h"
+#include "platform/Artwork.h"
+#include "platform/Canvas.h"
+#include "platform/Fonts.h"
+#include "platform/PaintBox.h"
+#include "platform/Services.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kClientWidth = 333;
+constexpr int kClientHeight = 274;
+constexpr int kPageDragThreshold = 10;
+constexpr int kSwatchDragThreshold = 8;
+
+struct PageText {
+    PageElement element;
+    const char* caption;
+    int pixelSize;
+    bool bold;
+    bool underline;
+    bool wrap;
+};
+
+constexpr PageText kTexts[] = {
+    { PageElement::Header, "Web Page Color Preview", 16, true, false, false },
+    { PageElement::tHeader, "Header Text", 13, true, false, false },
+    { PageElement::Link1, "Link 1", 11, false, true, false },
+    { PageElement::Link2, "Link 2", 11, false, true, false },
+    { PageElement::Link3, "Link 3", 11, false, true, false },
+    { PageElement::Link4, "Link 4", 11, false, true, false },
+    { PageElement::tBodyHeader, "Body Header", 11, true, false, false },
+    { PageElement::tMainText, "This is the main text of the body of your page.", 11, false, false, true },
+};
+
+const PageText& TextOf(PageElement element)
+{
+    for (const PageText& text : kTexts) {
+        if (text.element == element)
+            return text;
+    }
+    Q_UNREACHABLE();
+}
+
+QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& hint, const QString& art, int x)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoRaise(true);
+    button->setToolTip(hint);
+    button->setIcon(ArtIcon(art));
+    button->setIconSize(QSize(16, 16));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setGeometry(x, 0, 23, 22);
+    return button;
+}
+
+PaintBox* MakeSwatch(QWidget* parent, const char* name, int x, QRgb fill)
+{
+    auto* swatch = new PaintBox(QString::fromLatin1(name), parent);
+    swatch->setGeometry(x, 0, 18, 18);
+    QImage picture = canvas::NewPicture(18, 18, fill);
+    canvas::Rectangle(picture, 0, 0, 18, 18, qRgb(0, 0, 0), fill);
+    swatch->SetSurface(picture);
+    return swatch;
+}
+
+} // namespace
+
+TfrmPreview::TfrmPreview(TfrmMain& main)
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_main(main)
+{
+    setObjectName(QStringLiteral("TfrmPreview"));
+    setWindowTitle(QStringLiteral("QuickPreview"));
+    setFont(TahomaFont(11));
+    setFixedSize(kClientWidth, kClientHeight);
+    CreateControls();
+    CreateMenus();
+    FormCreate();
+
+    m_main.frmPreview = this;
+    m_main.mnuToolsPreview->setEnabled(true);
+    m_main.tbPreview->setEnabled(true);
+    connect(m_main.mnuToolsPreview, &QAction::triggered, this, &TfrmPreview::mnuToolsPreviewClick);
+    connect(m_main.tbPreview, &QToolButton::clicked, this, &TfrmPreview::mnuToolsPreviewClick);
+}
+
+TfrmPreview::~TfrmPreview() = default;
+
+void TfrmPreview::CreateControls()
+{
+    auto* tlbMain = new QWidget(this);
+    tlbMain->setObjectName(QStringLiteral("tlbMain"));
+    tlbMain->setGeometry(0, 0, 227, 22);
+    tbSave = MakeToolButton(tlbMain, "tbSave", QStringLiteral("Save as Webpage"), QStringLiteral("qp_save.svg"), 0);
+    tbReset = MakeToolButton(tlbMain, "tbReset", QStringLiteral("Reset Colors"), QStringLiteral("qp_reset.svg"), 23 + 8);
+    connect(tbSave, &QToolButton::clicked, this, &TfrmPreview::tbSaveClick);
+    connect(tbReset, &QToolButton::clicked, this, &TfrmPreview::tbResetClick);
+
+    auto* panel1 = new QWidget(this);
+    panel1->setObjectName(QStringLiteral("Panel1"));
+    panel1->setGeometry(290, 2, 41, 19);
+    shpBlack = MakeSwatch(panel1, "shpBlack", 0, qRgb(0, 0, 0));
+    Shape1 = MakeSwatch(panel1, "Shape1", 22, qRgb(255, 255, 255));
+    for (PaintBox* swatch : { shpBlack, Shape1 }) {
+        connect(swatch, &PaintBox::mousePressed, this, [this, swatch](QMouseEvent* e) { shpBlackMouseDown(swatch, e); });
+        connect(swatch, &PaintBox::doubleClicked, this, [this, swatch](QMouseEvent* e) { shpBlackMouseDown(swatch, e); });
+    }
+
+    pnlBG = new QFrame(this);
+    pnlBG->setObjectName(QStringLiteral("pnlBG"));
+    pnlBG->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    pnlBG->setGeometry(0, 22, kClientWidth, 229);
+    pbPage = new PaintBox(QStringLiteral("pbPage"), pnlBG);
+    pbPage->setGeometry(QRect(QPoint(2, 2), PreviewPage::kSize));
+    connect(pbPage, &PaintBox::mousePressed, this, &TfrmPreview::HeaderMouseDown);
+    // A second press that the toolkit reports as a double click is a press all the same.
+    connect(pbPage, &PaintBox::doubleClicked, this, &TfrmPreview::HeaderMouseDown);
+    connect(pbPage, &PaintBox::mouseMoved, this, &TfrmPreview::HeaderMouseMove);
+    connect(pbPage, &PaintBox::mouseReleased, this, &TfrmPreview::HeaderMouseUp);
+    DragManager::Instance().RegisterTarget(pbPage, this);
+
+    auto* statusBar = new QWidget(this);
+    statusBar->setObjectName(QStringLiteral("StatusBar"));
+    statusBar->setGeometry(0, kClientHeight - 23, kClientWidth, 23);
+    Status = new QLabel(QStringLiteral(" Drag & Drop colors to QuickPreview (right-click colors for options)"), statusBar);
+    Status->setObjectName(QStringLiteral("Status"));
+    Status->setFont(TahomaFont(11));
+    Status->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Status->setGeometry(0, 2, kClientWidth, 21);
+}
+
+void TfrmPreview::CreateMenus()
+{
+    mnuColorPop = new QMenu(this);
+    mnuColorPop->setObjectName(QStringLiteral("mnuColorPop"));
+    mnuPopCopy = mnuColorPop->addMenu(QStringLiteral("Copy..."));
+    mnuPopCopy->setObjectName(QStringLiteral("mnuPopCopy"));
+    mnuPopCopyHex1 = mnuPopCopy->addAction(QString());
+    mnuPopCopyHex1->setObjectName(QStringLiteral("mnuPopCopyHex1"));
+    mnuPopCopyHex2 = mnuPopCopy->addAction(QString());
+    mnuPopCopyHex2->setObjectName(QStringLiteral("mnuPopCopyHex2"));
+    mnuPopCopyRgb = mnuPopCopy->addAction(QString());
+    mnuPopCopyRgb->setObjectName(QStringLiteral("mnuPopCopyRgb"));
+    mnuColorPop->addSeparator();
+    mnuPopSetBase = mnuColorPop->addAction(QStringLiteral("Set as Base Color"));
+    mnuPopSetBase->setObjectName(QStringLiteral("mnuPopSetBase"));
+
+    connect(mnuPopCopy, &QMenu::aboutToShow, this, &TfrmPreview::mnuPopCopyClick);
+    connect(mnuPopCopy, &QMenu::triggered, this, &TfrmPreview::mnuPopCopyRgbClick);
+    connect(mnuPopSetBase, &QAction::triggered, this, &TfrmPreview::mnuPopSetBaseClick);
+}
+
+void TfrmPreview::FormCreate()
+{
+    ResetPreviewColors();
+
+    IniFile ini(SettingsPath());
+    const QRect main = m_main.frameGeometry();
+    const int top = ini.ReadInteger("Preview", "Top", main.top());
+    const int left = ini.ReadInteger("Preview", "Left", main.left() - frameGeometry().width());
+    move(left, top);
+
+    // The remembered session's page colours are applied here, after the defaults, once the session file exists.
+}
+
+void TfrmPreview::closeEvent(QCloseEvent* event)
+{
+    m_main.mnuToolsPreview->setText(QStringLiteral("Show QuickPreview"));
+    m_main.tbPreview->setChecked(false);
+    event->accept();
+}
+
+void TfrmPreview::mnuToolsPreviewClick()
+{
+    if (isVisible()) {
+        m_main.mnuToolsPreview->setText(QStringLiteral("Show QuickPreview"));
+        hide();
+    } else {
+        m_main.mnuToolsPreview->setText(QStringLiteral("Hide QuickPreview"));
+        show();
+    }
+    m_main.tbPreview->setChecked(isVisible());
+}
+
+void TfrmPreview::SetColors(const PreviewColors& colors)
+{
+    m_page.SetColors(colors);
+    PaintPage();
+}
+
+void TfrmPreview::ResetPreviewColors()
+{
+    m_page.ResetPreviewColors();
+    PaintPage();
+}
+
+void TfrmPreview::PaintPage()
+{
+    const QSize size = PreviewPage::kSize;
+    QImage picture = canvas::NewPicture(size.width(), size.height(), canvas::ToRgb(m_page.ElementColor(PageElement::Background)));
+    QPainter painter(&picture);
+    for (int i = 1; i < kPageElementCount; ++i) {
+        const auto element = static_cast<PageElement>(i);
+        const PageElementInfo& info = PreviewPage::Info(element);
+        const QRgb color = canvas::ToRgb(m_page.ElementColor(element));
+        const QRect& box = info.box;
+        if (info.kind == ElementKind::Fill) {
+            canvas::Rectangle(picture, box.left(), box.top(), box.right() + 1, box.bottom() + 1, qRgb(0, 0, 0), color);
+            continue;
+        }
+        const PageText& text = TextOf(element);
+        QFont font = VerdanaFont(text.pixelSize, text.bold);
+        font.setUnderline(text.underline);
+        painter.setFont(font);
+        painter.setPen(QColor(color));
+        // A single line may run past its box in a wider stand-in face rather than lose letters; the wrapped
+        // text keeps to its fixed box.
+        const int flags = Qt::AlignLeft | Qt::AlignTop | (text.wrap ? Qt::TextWordWrap : Qt::TextDontClip);
+        painter.drawText(box, flags, QString::fromLatin1(text.caption));
+    }
+    painter.end();
+    pbPage->SetSurface(picture);
+}
+
+void TfrmPreview::HeaderMouseDown(QMouseEvent* event)
+{
+    const PageElement element = PreviewPage::ElementAt(event->position().toPoint());
+    m_main.SelectedColor = m_page.ElementColor(element);
+    m_main.DragArmed = true;
+    if (event->button() == Qt::RightButton) {
+        m_main.DragArmed = false;
+        mnuColorPop->popup(event->globalPosition().toPoint());
+    }
+}
+
+void TfrmPreview::HeaderMouseMove(QMouseEvent* event)
+{
+    if (!m_main.DragArmed)
+        return;
+    m_main.DragArmed = false;
+    DragRequest request;
+    request.source = pbPage;
+    request.globalStart = event->globalPosition().toPoint();
+    request.threshold = kPageDragThreshold;
+    request.onEnd = [this](bool) { HeaderEndDrag(); };
+    DragManager::Instance().BeginDrag(std::move(request));
+}
+
+void TfrmPreview::HeaderMouseUp(QMouseEvent* event)
+{
+    // A release that arrives while the button is still down belongs to a drag taking over, not to a click.
+    if (event->button() == Qt::LeftButton && !platform::Mouse().PrimaryButtonDown()
+        && m_main.SelectedColor != m_main.SchemeColors[0])
+        m_main.SetBaseColor(m_main.SelectedColor);
+    m_main.DragArmed = false;
+}
+
+void TfrmPreview::HeaderEndDrag()
+{
+    m_main.EndColorDrag();
+}
+
+bool TfrmPreview::DragOver(QWidget*, QPoint)
+{
+    return true;
+}
+
+void TfrmPreview::DragDrop(QWidget* source, QPoint pos)
+{
+    m_page.SetElementColor(PreviewPage::ElementAt(pos), m_main.DraggedColor(source));
+    m_main.SchemeModified = true;
+    PaintPage();
+}
+
+void TfrmPreview::shpBlackMouseDown(PaintBox* swatch, QMouseEvent* event)
+{
+    DragRequest request;
+    request.source = swatch;
+    request.globalStart = event->globalPosition().toPoint();
+    request.threshold = kSwatchDragThreshold;
+    request.onStart = [this, swatch] { shpBlackStartDrag(swatch); };
+    request.onEnd = [this](bool) { m_main.EndColorDrag(); };
+    DragManager::Instance().BeginDrag(std::move(request));
+}
+
+void TfrmPreview::shpBlackStartDrag(PaintBox* swatch)
+{
+    m_main.SelectedColor = swatch == shpBlack ? Pack(0, 0, 0) : Pack(255, 255, 255);
+}
+
+void TfrmPreview::mnuPopCopyClick()
+{
+    const ColorValue color = m_main.SelectedColor;
+    const std::pair<QAction*, std::string> entries[] = {
+        { mnuPopCopyHex1, HexText(color) },
+        { mnuPopCopyHex2, HashHexText(color) },
+        { mnuPopCopyRgb, CommaText(color) },
+    };
+    for (const auto& [item, text] : entries) {
+        item->setText(QString::fromStdString(text));
+        item->setData(QString::fromStdString(text));
+    }
+}
+
+void TfrmPreview::mnuPopCopyRgbClick(QAction* item)
+{
+    platform::ClipboardService().SetText(item->data().toString());
+}
+
+void TfrmPreview::mnuPopSetBaseClick()
+{
+    m_main.SetBaseColor(m_main.SelectedColor);
+}
+
+void TfrmPreview::tbResetClick()
+{
+    const platform::Answer answer = platform::Messages().Confirm(
+        this, QStringLiteral("Are you sure you want to reset the current QuickPreview colors?"), platform::ConfirmButtons::YesNo);
+    if (answer != platform::Answer::Yes)
+        return;
+    ResetPreviewColors();
+    m_main.SchemeModified = true;
+}
+
+void TfrmPreview::tbSaveClick()
+{
+    m_export.Save(this, m_page.Colors());
+}

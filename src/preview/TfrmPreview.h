@@ -1,0 +1,76 @@
+#pragma once
+
+#include "PreviewPage.h"
+#include "WebPageExport.h"
+#include "platform/DragManager.h"
+
+#include <QWidget>
+
+class PaintBox;
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QMouseEvent;
+class QToolButton;
+class TfrmMain;
+
+// The QuickPreview tool window: a small sample web page coloured by dropping colours on its parts.
+class TfrmPreview final : public QWidget, private DropTarget {
+    Q_OBJECT
+public:
+    explicit TfrmPreview(TfrmMain& main);
+    ~TfrmPreview() override;
+
+    // The nine page colours in their stored order, for scheme and session files.
+    const PreviewColors& Colors() const { return m_page.Colors(); }
+    void SetColors(const PreviewColors& colors);
+    // Back to the default page; leaves SchemeModified to the caller.
+    void ResetPreviewColors();
+
+    // The main window's QuickPreview toggle: shows or hides this window and keeps the toggle in step.
+    void mnuToolsPreviewClick();
+
+    QToolButton* tbSave = nullptr;
+    QToolButton* tbReset = nullptr;
+    PaintBox* shpBlack = nullptr;
+    PaintBox* Shape1 = nullptr;
+    QFrame* pnlBG = nullptr;
+    PaintBox* pbPage = nullptr; // the page panel's client area, where the twelve parts are painted
+    QLabel* Status = nullptr;
+    QMenu* mnuColorPop = nullptr;
+    QMenu* mnuPopCopy = nullptr;
+    QAction* mnuPopCopyHex1 = nullptr;
+    QAction* mnuPopCopyHex2 = nullptr;
+    QAction* mnuPopCopyRgb = nullptr;
+    QAction* mnuPopSetBase = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateMenus();
+    void FormCreate();
+    void PaintPage();
+
+    void HeaderMouseDown(QMouseEvent* event);
+    void HeaderMouseMove(QMouseEvent* event);
+    void HeaderMouseUp(QMouseEvent* event);
+    void HeaderEndDrag();
+    bool DragOver(QWidget* source, QPoint pos) override;
+    void DragDrop(QWidget* source, QPoint pos) override;
+
+    void shpBlackMouseDown(PaintBox* swatch, QMouseEvent* event);
+    void shpBlackStartDrag(PaintBox* swatch);
+
+    void mnuPopCopyClick();
+    void mnuPopCopyRgbClick(QAction* item);
+    void mnuPopSetBaseClick();
+    void tbResetClick();
+    void tbSaveClick();
+
+    TfrmMain& m_main;
+    PreviewPage m_page;
+    WebPageExport m_export;
+};

@@ -1,0 +1,514 @@
+#include "main/TfrmMain.h"
+#include "persist/IniFile.h"
+#include "platform/DragManager.h"
+#include "platform/PaintBox.h"
+#include "preview/TfrmPreview.h"
+#include "support/Mouse.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestEnv.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr ColorValue kBlack = Pack(0, 0, 0);
+constexpr ColorValue kWhite = Pack(255, 255, 255);
+constexpr ColorValue kGrey = Pack(230, 230, 230);
+
+// Points well inside each part, away from the texts that lie on the cells.
+constexpr QPoint kOnBackground { 5, 5 };
+constexpr QPoint kOnNavCell { 35, 180 };
+constexpr QPoint kOnBodyCell { 200, 180 };
+constexpr QPoint kOnHeaderRow { 200, 60 };
+constexpr QPoint kOnTableHeader { 60, 55 };
+constexpr QPoint kOnBodyHeader { 150, 90 };
+
+ColorValue PixelOf(const PaintBox* box, QPoint at)
+{
+    const QRgb p = box->PixelAt(at);
+    return Pack(qRed(p), qGreen(p), qBlue(p));
+}
+
+// True when some pixel in the box is exactly the colour: text is anti-aliased at its edges only.
+bool BoxShows(const PaintBox* box, QRect area, ColorValue color)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (PixelOf(box, { x, y }) == color)
+                return true;
+        }
+    }
+    return false;
+}
+
+// The main window on the right, QuickPreview on the left, a Favorites stand-in below: drops need windows apart.
+class PreviewWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        main = std::make_unique<TfrmMain>();
+        main->move(420, 40);
+        main->show();
+        preview = std::make_unique<TfrmPreview>(*main);
+        preview->move(20, 40);
+    }
+
+    void TearDown() override
+    {
+        DragManager::Instance().Cancel();
+        if (preview)
+            preview->mnuColorPop->close();
+    }
+
+    void ShowPreview()
+    {
+        main->mnuToolsPreview->trigger();
+        ASSERT_TRUE(preview->isVisible());
+    }
+
+    QPoint Over(QWidget* from, QWidget* target, QPoint local) const
+    {
+        return from->mapFromGlobal(target->mapToGlobal(local));
+    }
+
+    // Press, a first small move (which arms a pending drag where the source waits for it), then release over the target.
+    void Drag(QWidget* source, QPoint from, QWidget* target, QPoint to)
+    {
+        mouse::Press(source, from);
+        mouse::Move(source, from + QPoint(1, 0));
+        const QPoint over = Over(source, target, to);
+        mouse::Move(source, over);
+        mouse::Release(source, over);
+    }
+
+    // A colour drag from a source of another window, as that source begins one: the colour stands in SelectedColor
+    // (or, for the Favorites list, in its selection) and the drag ends through the main window.
+    void DragFromElsewhere(QWidget* source, QPoint to)
+    {
+        DragRequest request;
+        request.source = source;
+        request.globalStart = source->mapToGlobal(QPoint(5, 5));
+        request.onEnd = [this](bool) { main->EndColorDrag(); };
+        DragManager::Instance().BeginDrag(std::move(request));
+        const QPoint over = Over(source, preview->pbPage, to);
+        mouse::Move(source, over);
+        mouse::Release(source, over);
+    }
+
+    void SetPage(PreviewColorSlot slot, ColorValue color)
+    {
+        PreviewColors colors = preview->Colors();
+        colors[slot] = color;
+        preview->SetColors(colors);
+    }
+
+    TestFolder folder;
+    ScriptedPlatform desktop;
+    std::unique_ptr<TfrmMain> main;
+    std::unique_ptr<TfrmPreview> preview;
+};
+
+TEST_F(PreviewWindowTest, ToolWindowStartsHiddenWithItsControls)
+{
+    EXPECT_FALSE(preview->isVisible());
+    EXPECT_EQ(preview->windowTitle(), "QuickPreview");
+    EXPECT_TRUE(preview->windowFlags().testFlag(Qt::Tool));
+    EXPECT_EQ(preview->size(), QSize(333, 274));
+    EXPECT_EQ(preview->minimumSize(), preview->maximumSize());
+    EXPECT_EQ(preview->tbSave->toolTip(), "Save as Webpage");
+    EXPECT_EQ(preview->tbReset->toolTip(), "Reset Colors");
+    EXPECT_EQ(preview->Status->text(), " Drag & Drop colors to QuickPreview (right-click colors for options)");
+    EXPECT_EQ(preview->pbPage->size(), QSize(329, 225));
+    EXPECT_EQ(preview->pbPage->mapTo(preview.get(), QPoint(0, 0)), QPoint(2, 24));
+    EXPECT_EQ(preview->shpBlack->mapTo(preview.get(), QPoint(0, 0)), QPoint(290, 2));
+    EXPECT_EQ(preview->Shape1->mapTo(preview.get(), QPoint(0, 0)), QPoint(312, 2));
+    EXPECT_EQ(PixelOf(preview->shpBlack, { 9, 9 }), kBlack);
+    EXPECT_EQ(PixelOf(preview->Shape1, { 9, 9 }), kWhite);
+    EXPECT_EQ(PixelOf(preview->Shape1, { 0, 9 }), kBlack);
+    EXPECT_EQ(PixelOf(preview->Shape1, { 17, 17 }), kBlack);
+    EXPECT_EQ(preview->Colors(), DefaultPreviewColors());
+    EXPECT_TRUE(main->mnuToolsPreview->isEnabled());
+    EXPECT_TRUE(main->tbPreview->isEnabled());
+    EXPECT_EQ(main->mnuToolsPreview->text(), "Show QuickPreview");
+    EXPECT_FALSE(main->tbPreview->isChecked());
+}
+
+TEST_F(PreviewWindowTest, PageIsPaintedAsATableOnThePage)
+{
+    PaintBox* page = preview->pbPage;
+    EXPECT_EQ(PixelOf(page, kOnBackground), kWhite);
+    // Outlines: one-pixel black grid where the cells meet.
+    for (QPoint outline : { QPoint(30, 37), QPoint(296, 37), QPoint(30, 71), QPoint(119, 71), QPoint(119, 150),
+             QPoint(296, 205), QPoint(30, 205), QPoint(100, 37), QPoint(200, 205) })
+        EXPECT_EQ(PixelOf(page, outline), kBlack) << outline.x() << "," << outline.y();
+    EXPECT_EQ(PixelOf(page, { 31, 38 }), kGrey);
+    EXPECT_EQ(PixelOf(page, { 118, 204 }), kGrey);
+    EXPECT_EQ(PixelOf(page, { 120, 72 }), kWhite);
+    EXPECT_EQ(PixelOf(page, { 29, 100 }), kWhite);
+    EXPECT_EQ(PixelOf(page, { 297, 100 }), kWhite);
+
+    // Each text is drawn in its own colour inside its box.
+    PreviewColors colors = DefaultPreviewColors();
+    colors[kHeaderText] = Pack(200, 0, 0);
+    colors[kTableHeaderText] = Pack(0, 150, 0);
+    colors[kLinkText] = Pack(0, 0, 200);
+    colors[kBodyHeaderText] = Pack(120, 0, 120);
+    colors[kMainText] = Pack(0, 120, 120);
+    preview->SetColors(colors);
+    EXPECT_TRUE(BoxShows(page, QRect(51, 9, 218, 18), Pack(200, 0, 0)));
+    EXPECT_TRUE(BoxShows(page, QRect(41, 47, 89, 16), Pack(0, 150, 0)));
+    for (int top : { 83, 101, 119, 137 })
+        EXPECT_TRUE(BoxShows(page, QRect(42, top, 34, 13), Pack(0, 0, 200))) << top;
+    EXPECT_TRUE(BoxShows(page, QRect(135, 83, 83, 13), Pack(120, 0, 120)));
+    EXPECT_TRUE(BoxShows(page, QRect(135, 102, 137, 29), Pack(0, 120, 120)));
+    EXPECT_FALSE(BoxShows(page, QRect(135, 131, 137, 70), Pack(0, 120, 120))); // the body text keeps to its box
+}
+
+TEST_F(PreviewWindowTest, PlacedLeftOfTheMainWindowUnlessTheSettingsSay)
+{
+    const QRect m = main->frameGeometry();
+    EXPECT_EQ(preview->pos(), QPoint(20, 40)); // the fixture's own placement
+    TfrmPreview byDefault(*main);
+    EXPECT_EQ(byDefault.pos(), QPoint(m.left() - byDefault.frameGeometry().width(), m.top()));
+
+    folder.Write("tw3.ini", "[Preview]\nTop=-30\nLeft=5000\n");
+    TfrmPreview fromSettings(*main);
+    EXPECT_EQ(fromSettings.pos(), QPoint(5000, -30)); // applied as read, unclamped
+}
+
+TEST_F(PreviewWindowTest, ClosingTheMainWindowRecordsWherePreviewIs)
+{
+    preview->move(37, 91);
+    main->close();
+    IniFile ini(SettingsPath());
+    EXPECT_EQ(ini.ReadInteger("Preview", "Top", 0), 91);
+    EXPECT_EQ(ini.ReadInteger("Preview", "Left", 0), 37);
+}
+
+TEST_F(PreviewWindowTest, ToggleAndCloseButtonKeepTheMainWindowInStep)
+{
+    main->mnuToolsPreview->trigger();
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_EQ(main->mnuToolsPreview->text(), "Hide QuickPreview");
+    EXPECT_TRUE(main->tbPreview->isChecked());
+
+    preview->close(); // the window's own close button
+    EXPECT_FALSE(preview->isVisible());
+    EXPECT_EQ(main->mnuToolsPreview->text(), "Show QuickPreview");
+    EXPECT_FALSE(main->tbPreview->isChecked());
+
+    main->tbPreview->click();
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_TRUE(main->tbPreview->isChecked());
+    EXPECT_EQ(main->mnuToolsPreview->text(), "Hide QuickPreview");
+
+    main->tbPreview->click();
+    EXPECT_FALSE(preview->isVisible());
+    EXPECT_FALSE(main->tbPreview->isChecked());
+    EXPECT_EQ(main->mnuToolsPreview->text(), "Show QuickPreview");
+}
+
+TEST_F(PreviewWindowTest, DropFromAMainWindowSwatchFillsTheCellUnderThePointer)
+{
+    ShowPreview();
+    main->SchemeModified = false;
+    const ColorValue swatch = main->SchemeColors[5];
+    main->SelectedColor = swatch;
+    DragFromElsewhere(main->pbColors[5], kOnBodyCell);
+    EXPECT_EQ(preview->Colors()[kMainBG], swatch);
+    EXPECT_EQ(PixelOf(preview->pbPage, kOnBodyCell), swatch);
+    EXPECT_EQ(PixelOf(preview->pbPage, kOnNavCell), kGrey);
+    EXPECT_TRUE(main->SchemeModified);
+    EXPECT_EQ(main->SelectedColor, main->SchemeColors[0]);
+}
+
+TEST_F(PreviewWindowTest, DropFromTheFavoritesListGivesTheSelectedFavourite)
+{
+    ShowPreview();
+    QWidget favorites;
+    favorites.setGeometry(20, 400, 100, 100);
+    favorites.show();
+    main->FavoritesList = &favorites;
+    main->SelectedFavoriteColor = [] { return Pack(12, 34, 56); };
+    main->SelectedColor = Pack(99, 99, 99);
+    DragFromElsewhere(&favorites, kOnTableHeader);
+    EXPECT_EQ(preview->Colors()[kTableHeaderText], Pack(12, 34, 56));
+    EXPECT_TRUE(main->SchemeModified);
+
+    // Any other window's source carries SelectedColor.
+    QWidget other;
+    other.setGeometry(150, 400, 100, 100);
+    other.show();
+    main->SelectedColor = Pack(99, 99, 99);
+    DragFromElsewhere(&other, kOnTableHeader);
+    EXPECT_EQ(preview->Colors()[kTableHeaderText], Pack(99, 99, 99));
+}
+
+TEST_F(PreviewWindowTest, PartsCopyTheirColourOntoOtherPartsTextToFillAndBack)
+{
+    ShowPreview();
+    SetPage(kTableHeaderText, Pack(200, 10, 10));
+    Drag(preview->pbPage, kOnTableHeader, preview->pbPage, kOnNavCell);
+    EXPECT_EQ(preview->Colors()[kNavBG], Pack(200, 10, 10));
+    EXPECT_EQ(PixelOf(preview->pbPage, kOnNavCell), Pack(200, 10, 10));
+    EXPECT_EQ(main->SelectedColor, main->SchemeColors[0]);
+
+    SetPage(kMainBG, Pack(10, 200, 10));
+    Drag(preview->pbPage, kOnBodyCell, preview->pbPage, kOnBodyHeader);
+    EXPECT_EQ(preview->Colors()[kBodyHeaderText], Pack(10, 200, 10));
+    EXPECT_EQ(preview->Colors()[kMainText], kBlack); // only the part dropped on
+    EXPECT_EQ(preview->Colors()[kLinkText], kBlack);
+    EXPECT_EQ(preview->Colors()[kMainBG], Pack(10, 200, 10));
+}
+
+TEST_F(PreviewWindowTest, ADropOnAnyLinkRecoloursAllFour)
+{
+    ShowPreview();
+    SetPage(kMainBG, Pack(1, 100, 200));
+    Drag(preview->pbPage, kOnBodyCell, preview->pbPage, { 70, 140 }); // the right end of the fourth link's box
+    EXPECT_EQ(preview->Colors()[kLinkText], Pack(1, 100, 200));
+    for (int top : { 83, 101, 119, 137 })
+        EXPECT_TRUE(BoxShows(preview->pbPage, QRect(42, top, 34, 13), Pack(1, 100, 200))) << top;
+    EXPECT_EQ(preview->Colors()[kNavBG], kGrey);
+}
+
+TEST_F(PreviewWindowTest, DropsOutsideTheCellsColourTheWholePage)
+{
+    ShowPreview();
+    SetPage(kMainBG, Pack(50, 60, 70));
+    for (QPoint outside : { QPoint(5, 5), QPoint(310, 210), QPoint(29, 100) }) {
+        SetPage(kBackground, kWhite);
+        Drag(preview->pbPage, kOnBodyCell, preview->pbPage, outside);
+        EXPECT_EQ(preview->Colors()[kBackground], Pack(50, 60, 70)) << outside.x() << "," << outside.y();
+    }
+    EXPECT_EQ(PixelOf(preview->pbPage, { 320, 220 }), Pack(50, 60, 70));
+    EXPECT_EQ(preview->Colors()[kTableHeaderBG], kGrey);
+    EXPECT_EQ(preview->Colors()[kNavBG], kGrey);
+    EXPECT_EQ(preview->Colors()[kHeaderText], kBlack);
+}
+
+TEST_F(PreviewWindowTest, SwatchesDropExactlyBlackAndWhite)
+{
+    ShowPreview();
+    SetPage(kMainBG, Pack(9, 9, 9));
+    SetPage(kNavBG, Pack(9, 9, 9));
+    main->SchemeModified = false;
+    Drag(preview->shpBlack, { 9, 9 }, preview->pbPage, kOnBodyCell);
+    Drag(preview->Shape1, { 9, 9 }, preview->pbPage, kOnNavCell);
+    EXPECT_EQ(preview->Colors()[kMainBG], kBlack);
+    EXPECT_EQ(preview->Colors()[kNavBG], kWhite);
+    EXPECT_TRUE(main->SchemeModified);
+    EXPECT_EQ(main->SelectedColor, main->SchemeColors[0]);
+}
+
+TEST_F(PreviewWindowTest, SwatchDragWaitsForEightPixelsFromThePress)
+{
+    ShowPreview();
+    const ColorValue before = main->SelectedColor;
+    mouse::Press(preview->Shape1, { 5, 5 });
+    EXPECT_TRUE(DragManager::Instance().IsPending());
+    mouse::Move(preview->Shape1, { 12, 12 });
+    EXPECT_FALSE(DragManager::Instance().IsActive());
+    EXPECT_EQ(main->SelectedColor, before); // the colour is taken when the drag begins
+    mouse::Move(preview->Shape1, { 5, 13 });
+    EXPECT_TRUE(DragManager::Instance().IsActive());
+    EXPECT_EQ(main->SelectedColor, kWhite);
+    mouse::Release(preview->Shape1, { 5, 13 }); // over the swatch itself: no receiver
+    EXPECT_EQ(preview->Colors(), DefaultPreviewColors());
+    EXPECT_EQ(main->SelectedColor, main->SchemeColors[0]);
+}
+
+TEST_F(PreviewWindowTest, RightClickOffersTheCellsColourToCopyOrAdopt)
+{
+    ShowPreview();
+    mouse::Press(preview->pbPage, kOnNavCell, Qt::RightButton);
+    EXPECT_TRUE(preview->mnuColorPop->isVisible());
+    EXPECT_FALSE(main->DragArmed);
+    mouse::Release(preview->pbPage, kOnNavCell, Qt::RightButton);
+    EXPECT_EQ(main->SelectedColor, kGrey);
+    emit preview->mnuPopCopy->aboutToShow();
+    EXPECT_EQ(preview->mnuPopCopyHex1->text(), "E6E6E6");
+    EXPECT_EQ(preview->mnuPopCopyHex2->text(), "#E6E6E6");
+    EXPECT_EQ(preview->mnuPopCopyRgb->text(), "230,230,230");
+    preview->mnuPopCopyHex2->trigger();
+    EXPECT_EQ(desktop.clipboardText, "#E6E6E6");
+    preview->mnuPopCopyRgb->trigger();
+    EXPECT_EQ(desktop.clipboardText, "230,230,230");
+    preview->mnuPopCopyHex1->trigger();
+    EXPECT_EQ(desktop.clipboardText, "E6E6E6");
+    preview->mnuColorPop->close();
+
+    // The submenu is refilled from the next part pressed.
+    mouse::Press(preview->pbPage, kOnBackground, Qt::RightButton);
+    emit preview->mnuPopCopy->aboutToShow();
+    EXPECT_EQ(preview->mnuPopCopyRgb->text(), "255,255,255");
+    preview->mnuColorPop->close();
+
+    mouse::Press(preview->pbPage, kOnNavCell, Qt::RightButton);
+    preview->mnuPopSetBase->trigger();
+    EXPECT_EQ(main->txtHex->text(), "E6E6E6");
+    EXPECT_EQ(main->HistoryCount(), 2);
+}
+
+TEST_F(PreviewWindowTest, AStillClickAdoptsTheColourAndAWiggleDoesNot)
+{
+    ShowPreview();
+    SetPage(kNavBG, Pack(0, 128, 255));
+    const int history = main->HistoryCount();
+
+    Drag(preview->pbPage, kOnNavCell, preview->pbPage, kOnNavCell + QPoint(3, 3)); // a small wiggle
+    EXPECT_EQ(main->HistoryCount(), history);
+    EXPECT_EQ(main->SelectedColor, main->SchemeColors[0]);
+    EXPECT_EQ(preview->Colors()[kNavBG], Pack(0, 128, 255));
+
+    desktop.primaryButtonDown = true; // a release the toolkit reports while the button is still held
+    mouse::Click(preview->pbPage, kOnNavCell);
+    EXPECT_EQ(main->HistoryCount(), history);
+    desktop.primaryButtonDown = false;
+
+    mouse::Click(preview->pbPage, kOnNavCell, Qt::MiddleButton);
+    EXPECT_EQ(main->HistoryCount(), history);
+
+    mouse::Click(preview->pbPage, kOnNavCell);
+    EXPECT_EQ(main->txtHex->text(), "0080FF");
+    EXPECT_EQ(main->HistoryCount(), history + 1);
+    EXPECT_FALSE(main->DragArmed);
+
+    mouse::Click(preview->pbPage, kOnNavCell); // already the base colour
+    EXPECT_EQ(main->HistoryCount(), history + 1);
+}
+
+TEST_F(PreviewWindowTest, ResetAsksFirstAndMarksTheSchemeEvenWhenNothingChanges)
+{
+    ShowPreview();
+    SetPage(kHeaderText, Pack(1, 1, 1));
+    main->SchemeModified = false;
+    desktop.answers = { platform::Answer::No };
+    preview->tbReset->click();
+    ASSERT_EQ(desktop.questions.size(), 1);
+    EXPECT_EQ(desktop.questions[0], "Are you sure you want to reset the current QuickPreview colors?");
+    EXPECT_EQ(preview->Colors()[kHeaderText], Pack(1, 1, 1));
+    EXPECT_FALSE(main->SchemeModified);
+
+    desktop.answers = { platform::Answer::Yes };
+    preview->tbReset->click();
+    EXPECT_EQ(preview->Colors(), DefaultPreviewColors());
+    EXPECT_TRUE(main->SchemeModified);
+
+    main->SchemeModified = false;
+    desktop.answers = { platform::Answer::Yes };
+    preview->tbReset->click(); // already the defaults
+    EXPECT_TRUE(main->SchemeModified);
+
+    main->SchemeModified = false;
+    Drag(preview->shpBlack, { 9, 9 }, preview->pbPage, kOnTableHeader); // black on black text
+    EXPECT_EQ(preview->Colors()[kTableHeaderText], kBlack);
+    EXPECT_TRUE(main->SchemeModified);
+}
+
+TEST_F(PreviewWindowTest, SaveAsWebpageWritesThePageAndOffersTheLastName)
+{
+    ShowPreview();
+    SetPage(kNavBG, Pack(10, 0, 255));
+    const QString target = folder.file("page.html");
+    desktop.saveChoices = { target };
+    preview->tbSave->click();
+    EXPECT_EQ(folder.Read("page.html"), WebPageDocument(preview->Colors()));
+    EXPECT_TRUE(folder.Read("page.html").contains("bgcolor=\"#0A00FF\" valign"));
+    ASSERT_EQ(desktop.dialogRequests.size(), 1u);
+    EXPECT_EQ(desktop.dialogRequests[0].filter, "HTML Files (*.html *.htm)");
+    EXPECT_EQ(desktop.dialogRequests[0].defaultSuffix, "html");
+    EXPECT_TRUE(desktop.dialogRequests[0].initialPath.isEmpty());
+
+    desktop.saveChoices = { std::nullopt }; // cancelled: nothing written
+    SetPage(kNavBG, kWhite);
+    preview->tbSave->click();
+    ASSERT_EQ(desktop.dialogRequests.size(), 2u);
+    EXPECT_EQ(desktop.dialogRequests[1].initialPath, target);
+    EXPECT_TRUE(folder.Read("page.html").contains("#0A00FF"));
+    EXPECT_TRUE(desktop.messages.isEmpty());
+    EXPECT_FALSE(main->SchemeModified);
+}
+
+TEST_F(PreviewWindowTest, ExportIntoAMissingFolderIsAnInvalidName)
+{
+    desktop.saveChoices = { folder.file("no/such/folder/page.html") };
+    preview->tbSave->click();
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_EQ(desktop.messages[0], "Invalid filename");
+}
+
+TEST_F(PreviewWindowTest, ExportToAReadOnlyFolderIsDeniedAndKeepsTheOldFile)
+{
+    // Root writes through folder permissions, so as root a read-only file system stands in for them.
+    TinyFilesystem readOnly(64);
+    QString folderPath;
+    if (geteuid() == 0) {
+        if (!readOnly.mounted())
+            GTEST_SKIP() << readOnly.skipReason().toStdString();
+        folderPath = readOnly.path();
+    } else {
+        folderPath = folder.file("locked");
+        ASSERT_EQ(::mkdir(QFile::encodeName(folderPath).constData(), 0755), 0);
+    }
+    const QString target = folderPath + "/page.html";
+    {
+        QFile old(target);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old page");
+    }
+    if (geteuid() == 0)
+        ASSERT_TRUE(readOnly.makeReadOnly());
+    else
+        ASSERT_EQ(::chmod(QFile::encodeName(folderPath).constData(), 0555), 0);
+
+    desktop.saveChoices = { target };
+    preview->tbSave->click();
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_EQ(desktop.messages[0], "File access denied");
+    QFile old(target);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "old page");
+    if (geteuid() != 0)
+        ::chmod(QFile::encodeName(folderPath).constData(), 0755);
+}
+
+TEST_F(PreviewWindowTest, ExportToAFullDiskSaysSoAndKeepsTheOldFile)
+{
+    TinyFilesystem disk(16);
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.skipReason().toStdString();
+    const QString target = disk.file("page.html");
+    {
+        QFile old(target);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old page");
+    }
+    // Fill every remaining block.
+    const int fd = ::open(QFile::encodeName(disk.file("filler")).constData(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    const QByteArray block(4096, 'x');
+    for (int i = 0; i < 64 && ::write(fd, block.constData(), static_cast<size_t>(block.size())) > 0; ++i) { }
+    ::close(fd);
+
+    desktop.saveChoices = { target };
+    preview->tbSave->click();
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_EQ(desktop.messages[0], "Disk full");
+    QFile old(target);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "old page");
+}
+
+} // namespace
