@@ -329,6 +329,23 @@ TEST_F(PreviewWindowTest, SwatchDragWaitsForEightPixelsFromThePress)
     EXPECT_EQ(main->SelectedColor, main->SchemeColors[0]);
 }
 
+TEST_F(PreviewWindowTest, PageDragWaitsForTenPixelsFromTheFirstMove)
+{
+    ShowPreview();
+    mouse::Press(preview->pbPage, kOnBodyCell);
+    EXPECT_TRUE(main->DragArmed);
+    EXPECT_FALSE(DragManager::Instance().IsPending()); // only a movement starts it
+    mouse::Move(preview->pbPage, kOnBodyCell + QPoint(4, 0));
+    EXPECT_FALSE(main->DragArmed);
+    EXPECT_TRUE(DragManager::Instance().IsPending());
+    mouse::Move(preview->pbPage, kOnBodyCell + QPoint(13, -9));
+    EXPECT_FALSE(DragManager::Instance().IsActive());
+    mouse::Move(preview->pbPage, kOnBodyCell + QPoint(4, 10));
+    EXPECT_TRUE(DragManager::Instance().IsActive());
+    mouse::Release(preview->pbPage, kOnBodyCell + QPoint(4, 10));
+    EXPECT_FALSE(DragManager::Instance().IsPending());
+}
+
 TEST_F(PreviewWindowTest, RightClickOffersTheCellsColourToCopyOrAdopt)
 {
     ShowPreview();
