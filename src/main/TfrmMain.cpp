@@ -1,5 +1,6 @@
 #include "TfrmMain.h"
 
+#include "ColorField.h"
 #include "PaletteStrip.h"
 #include "persist/IniFile.h"
 #include "persist/Settings.h"
@@ -38,13 +39,6 @@ const char* const kHarmonyNames[kHarmonyCount] = { "mnuNone", "mnuComplements", 
     "mnuTetrads", "mnuAnalogous", "mnuMonochromatic" };
 const char* const kHarmonyCaptions[kHarmonyCount] = { "None", "Complements", "Split Complements", "Triads", "Tetrads",
     "Analogous", "Monochromatic" };
-
-// Assigning a field the text it already holds must raise no change, so the field chains settle.
-void AssignText(QLineEdit* field, const QString& text)
-{
-    if (field->text() != text)
-        field->setText(text);
-}
 
 QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& hint, const QString& art, QRect geometry)
 {
@@ -103,6 +97,7 @@ TfrmMain::TfrmMain(QWidget* parent)
     setFont(TahomaFont(11));
     CreateControls();
     CreateMenus();
+    ConnectCommands();
     FormCreate();
 }
 
@@ -138,7 +133,7 @@ void TfrmMain::CreateControls()
     tbBack = MakeToolButton(tlbMain, "tbBack", QStringLiteral("Back"), QStringLiteral("tb_back.svg"), nextButton());
     tbForward = MakeToolButton(tlbMain, "tbForward", QStringLiteral("Forward"), QStringLiteral("tb_forward.svg"), nextButton());
     // Commands that arrive with their own windows.
-    for (QToolButton* later : { tbOpen, tbSave, tbPicker, tbWebsafe, tbPreview })
+    for (QToolButton* later : { tbOpen, tbSave, tbPicker, tbPreview })
         later->setEnabled(false);
 
     cboHistory = new QComboBox(client);
@@ -158,20 +153,15 @@ void TfrmMain::CreateControls()
     for (int i = 0; i < 3; ++i) {
         auto* label = new QLabel(QString::fromLatin1(labels[i]), client);
         label->setGeometry(7, 92 + 20 * i, 30, 14);
-        auto* field = new QLineEdit(QStringLiteral("255"), client);
-        field->setObjectName(QString::fromLatin1(fieldNames[i]));
+        auto* field = new ColorField(ColorField::Kind::Decimal, QString::fromLatin1(fieldNames[i]), client);
+        field->setText(QStringLiteral("255"));
         field->setGeometry(39, 92 + 20 * i, 26, 17);
-        field->setMaxLength(3);
-        field->setTextMargins(0, 0, 0, 0);
         *fields[i] = field;
     }
     auto* hashLabel = new QLabel(QStringLiteral("#"), client);
     hashLabel->setGeometry(7, 153, 10, 14);
-    txtHex = new QLineEdit(client);
-    txtHex->setObjectName(QStringLiteral("txtHex"));
+    txtHex = new ColorField(ColorField::Kind::Hex, QStringLiteral("txtHex"), client);
     txtHex->setGeometry(17, 152, 48, 17);
-    txtHex->setMaxLength(6);
-    txtHex->setTextMargins(0, 0, 0, 0);
     setTabOrder(txtR, txtG);
     setTabOrder(txtG, txtB);
     setTabOrder(txtB, txtHex);
@@ -204,7 +194,6 @@ void TfrmMain::CreateControls()
         *a.button = MakeToolButton(client, a.name, QString::fromLatin1(a.hint), QString::fromLatin1(a.art),
             QRect(a.x, 197, 17, 23));
         (*a.button)->setIconSize(QSize(13, 19));
-        (*a.button)->setEnabled(false);
     }
 
     auto* image1 = new QLabel(client);
@@ -323,22 +312,16 @@ void TfrmMain::CreateMenus()
     mnuHelpAbout = add(mnuHelp, "mnuHelpAbout", QStringLiteral("About Tintwell v3"));
 
     // Commands that arrive with their own windows and dialogs stay disabled until then.
-    for (QAction* later : { mnuFileNew, mnuFileOpen, mnuFileSave, mnuEditPreferences, mnuEditWebsafe, mnuAdjustLighten,
-             mnuAdjustDarken, mnuAdjustSaturate, mnuAdjustDesaturate, mnuToolsFavs, mnuToolsPreview, mnuToolsPicker,
-             mnuHelpHelp, mnuHelpWebsite, mnuHelpForums, mnuHelpTutorial, mnuHelpAbout })
+    for (QAction* later : { mnuFileNew, mnuFileOpen, mnuFileSave, mnuEditPreferences, mnuToolsFavs, mnuToolsPreview,
+             mnuToolsPicker, mnuHelpHelp, mnuHelpWebsite, mnuHelpForums, mnuHelpTutorial, mnuHelpAbout })
         later->setEnabled(false);
-    mnuEditCopyBase->setEnabled(false);
 }
 
 void TfrmMain::FormCreate()
 {
     m_swatchBitmap = canvas::NewPicture(37, 37, canvas::ButtonFace());
-    m_paletteBitmap = DrawPaletteFrame();
-
     IniFile ini(SettingsPath());
-    if (const auto kind = PaletteKindFromSetting(ini.ReadInteger("Prefs", "Palette", 0)))
-        m_paletteBitmap = DrawPalette(*kind);
-    pbPalette->SetSurface(m_paletteBitmap);
+    RebuildPalette(ini.ReadInteger("Prefs", "Palette", 0));
 
     SetBaseColor(static_cast<ColorValue>(ini.ReadInteger("Main", "BaseColor", 255)) & 0xFFFFFF);
 
@@ -501,7 +484,8 @@ void TfrmMain::DecimalFieldChange(QLineEdit* field)
 void TfrmMain::txtHexChange()
 {
     Rgb rgb;
-    if (!ParseHexText(txtHex->text().toStdString(), rgb))
+    // One byte per character, so the length counted is the length shown.
+    if (!ParseHexText(txtHex->text().toLatin1().toStdString(), rgb))
         return;
     AssignText(txtR, QString::number(rgb.r));
     AssignText(txtG, QString::number(rgb.g));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "color/Adjust.h"
 #include "color/Scheme.h"
 
 #include <QImage>
@@ -16,6 +17,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QMouseEvent;
 class QToolButton;
 
 // The main window: owns the current scheme and is the one way in which a colour becomes the base colour.
@@ -35,6 +37,10 @@ public:
     Harmony CheckedHarmony() const;
     int LightnessStep() const { return m_lightnessStep; }
     int SaturationStep() const { return m_saturationStep; }
+    // Preferences: the adjustment steps in percent, and the palette by its settings value (0..2; any other
+    // value leaves the strip without a palette).
+    void SetSteps(int lightness, int saturation);
+    void RebuildPalette(int paletteSetting);
 
     // Scheme state shared with the other windows.
     ColorValue BaseColor = 0;
@@ -84,6 +90,19 @@ private:
 
     void HarmonyClick(QAction* item);
     void WheelModeClick(QAction* item);
+
+    // Entry fields, adjustments, palette strip and colour areas (TfrmMainCommands.cpp).
+    void ConnectCommands();
+    void CreateColorPopup();
+    void txtKeyUp(QLineEdit* field);
+    void AdjustClick(Adjustment adjustment);
+    void MakeWebsafe();
+    void ShowStatusColor(ColorValue color);
+    void pbPaletteMouseMove(QMouseEvent* event);
+    void pbPaletteMouseDown(QMouseEvent* event);
+    void ColorAreaMouseDown(PaintBox* area, QMouseEvent* event);
+    void ColorAreaMouseMove(PaintBox* area, QMouseEvent* event);
+    void ColorAreaMouseUp(QMouseEvent* event);
 
     void AddHistoryEntry(ColorValue color);
     void SelectHistoryEntry();
@@ -149,4 +168,9 @@ public:
     QAction* mnuHelpForums = nullptr;
     QAction* mnuHelpTutorial = nullptr;
     QAction* mnuHelpAbout = nullptr;
+
+    // The colour areas' pop-up menu; "Copy..." holds mnuPopCopyHex1, mnuPopCopyHex2 and mnuPopCopyRgb.
+    QMenu* mnuColorPop = nullptr;
+    QMenu* mnuPopCopy = nullptr;
+    QAction* mnuPopSetBase = nullptr;
 };

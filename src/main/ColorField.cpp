@@ -1,0 +1,200 @@
+#include "ColorField.h"
+
+#include "platform/Services.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QValidator>
+
+namespace {
+
+// Only ASCII letters change case, so the text keeps its length whatever it holds.
+QString AsciiUpper(QString text)
+{
+    for (QChar& ch : text) {
+        if (ch >= QLatin1Char('a') && ch <= QLatin1Char('z'))
+            ch = QChar(ch.unicode() - 'a' + 'A');
+    }
+    return text;
+}
+
+bool HasCommandModifier(const QKeyEvent* event)
+{
+    return event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+}
+
+bool IsPasteKey(const QKeyEvent* event)
+{
+    return ((event->modifiers() & Qt::ControlModifier) && event->key() == Qt::Key_V)
+        || event->matches(QKeySequence::Paste);
+}
+
+bool IsCopyKey(const QKeyEvent* event)
+{
+    return ((event->modifiers() & Qt::ControlModifier) && event->key() == Qt::Key_C)
+        || event->matches(QKeySequence::Copy);
+}
+
+bool IsCutKey(const QKeyEvent* event)
+{
+    return ((event->modifiers() & Qt::ControlModifier) && event->key() == Qt::Key_X)
+        || event->matches(QKeySequence::Cut);
+}
+
+// Keys that move the cursor or delete: the line edit serves them as usual.
+bool IsEditingKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Judges every edit the user makes other than by typing (the context menu's paste, a middle-button paste,
+// a dropped text, an input method), so no path brings in characters the field does not take.
+class FieldValidator final : public QValidator {
+public:
+    explicit FieldValidator(ColorField* field)
+        : QValidator(field)
+        , m_field(field)
+    {
+    }
+
+    State validate(QString& input, int&) const override
+    {
+        if (m_field->kind() == ColorField::Kind::Hex)
+            input = AsciiUpper(input);
+        if (input.size() > m_field->TypingLimit())
+            return Invalid;
+        for (QChar ch : input) {
+            if (!m_field->Accepts(ch))
+                return Invalid;
+        }
+        return Acceptable;
+    }
+
+private:
+    ColorField* m_field;
+};
+
+} // namespace
+
+ColorField::ColorField(Kind kind, const QString& name, QWidget* parent)
+    : QLineEdit(parent)
+    , m_kind(kind)
+{
+    setObjectName(name);
+    setValidator(new FieldValidator(this));
+    setTextMargins(0, 0, 0, 0);
+}
+
+bool ColorField::Accepts(QChar ch) const
+{
+    const char16_t c = ch.unicode();
+    const bool digit = c >= u'0' && c <= u'9';
+    if (m_kind == Kind::Decimal)
+        return digit;
+    return digit || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
+}
+
+bool ColorField::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // The window's menu shortcuts (Ctrl+Z goes Back, Ctrl+D darkens) win over the line edit's own key
+        // bindings; the field keeps only the clipboard keys, which it serves or refuses itself.
+        if (HasCommandModifier(key) && !IsPasteKey(key) && !IsCopyKey(key) && !IsCutKey(key)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+void ColorField::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (m_kind == Kind::Decimal)
+            emit enterPressed();
+        return; // never inserted
+    }
+    if (IsPasteKey(event)) {
+        if (m_kind == Kind::Hex)
+            PasteClipboard();
+        return;
+    }
+    if (IsCopyKey(event)) {
+        if (m_kind == Kind::Hex && hasSelectedText())
+            platform::ClipboardService().SetText(selectedText());
+        return;
+    }
+    if (IsCutKey(event))
+        return;
+    if (IsEditingKey(key)) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    const QString typed = event->text();
+    if (!HasCommandModifier(event) && typed.size() == 1 && Accepts(typed[0])) {
+        if (text().size() - selectedText().size() < TypingLimit())
+            QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // Every other character, and every other key combination with Ctrl, Alt or Meta, is discarded.
+    if (HasCommandModifier(event) || (!typed.isEmpty() && typed[0].isPrint()))
+        return;
+    QLineEdit::keyPressEvent(event);
+}
+
+void ColorField::keyReleaseEvent(QKeyEvent* event)
+{
+    QLineEdit::keyReleaseEvent(event);
+    if (!event->isAutoRepeat())
+        emit keyReleased();
+}
+
+void ColorField::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    // Only a move to another control counts: not a menu or pop-up opening, not another window coming to the
+    // front, and not the window going away.
+    switch (event->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::MouseFocusReason:
+    case Qt::ShortcutFocusReason:
+        if (m_kind == Kind::Decimal)
+            emit focusLeft();
+        break;
+    default:
+        break;
+    }
+}
+
+void ColorField::PasteClipboard()
+{
+    QString pasted = platform::ClipboardService().Text();
+    // A line edit holds one line: the first one is what the user meant to paste.
+    for (const QLatin1Char lineBreak : { QLatin1Char('\r'), QLatin1Char('\n') }) {
+        if (const qsizetype end = pasted.indexOf(lineBreak); end >= 0)
+            pasted.truncate(end);
+    }
+    if (pasted.startsWith(QLatin1Char('#')))
+        pasted.remove(0, 1);
+    // Set whatever its length: only six characters make a colour, anything else waits to be edited.
+    setText(AsciiUpper(pasted));
+}
+
+void AssignText(QLineEdit* field, const QString& text)
+{
+    if (field->text() != text)
+        field->setText(text);
+}

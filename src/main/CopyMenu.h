@@ -1,0 +1,18 @@
+#pragma once
+
+#include "color/Color.h"
+
+#include <QString>
+
+#include <array>
+#include <functional>
+
+class QMenu;
+
+// The three texts every copy menu offers, in menu order: RRGGBB, #RRGGBB and R,G,B.
+using CopyTexts = std::array<QString, 3>;
+CopyTexts CopyTextsOf(ColorValue color);
+
+// Gives `menu` three entries, with the object names given, that are filled from `texts` each time the menu
+// opens: each entry's caption shows its text exactly, and choosing it puts that text on the clipboard.
+void AddCopyEntries(QMenu* menu, const std::array<const char*, 3>& names, std::function<CopyTexts()> texts);

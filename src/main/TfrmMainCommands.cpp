@@ -1,0 +1,216 @@
+// The main window's commands on the base colour: the entry fields' keys, the adjustments, the palette strip,
+// and the mouse on the colour areas with their pop-up and copy menus.
+#include "TfrmMain.h"
+
+#include "ColorField.h"
+#include "CopyMenu.h"
+#include "PaletteStrip.h"
+#include "persist/Settings.h"
+#include "platform/Canvas.h"
+#include "platform/DragManager.h"
+#include "platform/PaintBox.h"
+#include "platform/Services.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QToolButton>
+
+namespace {
+
+// Every painted colour area shows its colour here, inside any outline or harmony ring.
+constexpr QPoint kSamplePoint { 5, 5 };
+constexpr int kDragThreshold = 10;
+
+ColorValue SampledColor(const PaintBox* area) { return canvas::FromRgb(area->PixelAt(kSamplePoint)); }
+
+// A left-button click on a picture runs a command, as a press and release on it.
+class ClickFilter final : public QObject {
+public:
+    ClickFilter(QWidget* picture, std::function<void()> onClick)
+        : QObject(picture)
+        , m_onClick(std::move(onClick))
+    {
+        picture->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            auto* picture = static_cast<QWidget*>(watched);
+            if (mouse->button() == Qt::LeftButton && picture->rect().contains(mouse->position().toPoint()))
+                m_onClick();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_onClick;
+};
+
+} // namespace
+
+void TfrmMain::ConnectCommands()
+{
+    for (QLineEdit* field : { txtR, txtG, txtB, txtHex }) {
+        auto* typed = static_cast<ColorField*>(field);
+        connect(typed, &ColorField::keyReleased, this, [this, field] { txtKeyUp(field); });
+        if (typed->kind() == ColorField::Kind::Decimal) {
+            connect(typed, &ColorField::enterPressed, this, [this] { SetBaseColor(BaseColor); });
+            connect(typed, &ColorField::focusLeft, this, [this] { SetBaseColor(BaseColor); });
+        }
+    }
+
+    const std::pair<QAction*, Adjustment> adjustItems[] = { { mnuAdjustLighten, Adjustment::Lighten },
+        { mnuAdjustDarken, Adjustment::Darken }, { mnuAdjustSaturate, Adjustment::Saturate },
+        { mnuAdjustDesaturate, Adjustment::Desaturate } };
+    for (const auto& [item, adjustment] : adjustItems)
+        connect(item, &QAction::triggered, this, [this, adjustment] { AdjustClick(adjustment); });
+    const std::pair<QToolButton*, Adjustment> adjustButtons[] = { { tbLighten, Adjustment::Lighten },
+        { tbDarken, Adjustment::Darken }, { tbSaturate, Adjustment::Saturate },
+        { tbDesaturate, Adjustment::Desaturate } };
+    for (const auto& [button, adjustment] : adjustButtons)
+        connect(button, &QToolButton::clicked, this, [this, adjustment] { AdjustClick(adjustment); });
+    connect(mnuEditWebsafe, &QAction::triggered, this, &TfrmMain::MakeWebsafe);
+    connect(tbWebsafe, &QToolButton::clicked, this, &TfrmMain::MakeWebsafe);
+    new ClickFilter(imgnotwebsafe, [this] { MakeWebsafe(); });
+    new ClickFilter(imgnotsafe, [this] { MakeWebsafe(); });
+
+    connect(pbPalette, &PaintBox::mouseMoved, this, &TfrmMain::pbPaletteMouseMove);
+    connect(pbPalette, &PaintBox::mousePressed, this, &TfrmMain::pbPaletteMouseDown);
+    connect(pbPalette, &PaintBox::entered, this, [this] { ShowStatusColor(BaseColor); });
+    connect(pbPalette, &PaintBox::left, this, &TfrmMain::UpdateStatusBar);
+
+    CreateColorPopup();
+    std::vector<PaintBox*> areas(pbColors.begin(), pbColors.end());
+    areas.push_back(pbBase);
+    for (PaintBox* area : areas) {
+        connect(area, &PaintBox::mousePressed, this, [this, area](QMouseEvent* e) { ColorAreaMouseDown(area, e); });
+        connect(area, &PaintBox::mouseMoved, this, [this, area](QMouseEvent* e) { ColorAreaMouseMove(area, e); });
+        connect(area, &PaintBox::mouseReleased, this, &TfrmMain::ColorAreaMouseUp);
+    }
+    // Only the swatches read out their colour; the base area already is the base colour.
+    for (PaintBox* swatch : pbColors) {
+        connect(swatch, &PaintBox::entered, this, [this, swatch] { ShowStatusColor(SampledColor(swatch)); });
+        connect(swatch, &PaintBox::left, this, &TfrmMain::UpdateStatusBar);
+    }
+
+    AddCopyEntries(mnuEditCopyBase, { "mnuEditCopyHex1", "mnuEditCopyHex2", "mnuEditCopyRGB" }, [this] {
+        // The fields as they stand, even half typed: what the user sees is what is copied.
+        const QString hex = txtHex->text();
+        return CopyTexts { hex, QLatin1Char('#') + hex,
+            txtR->text() + QLatin1Char(',') + txtG->text() + QLatin1Char(',') + txtB->text() };
+    });
+}
+
+void TfrmMain::CreateColorPopup()
+{
+    mnuColorPop = new QMenu(this);
+    mnuColorPop->setObjectName(QStringLiteral("mnuColorPop"));
+    mnuPopCopy = mnuColorPop->addMenu(QStringLiteral("Copy..."));
+    mnuPopCopy->setObjectName(QStringLiteral("mnuPopCopy"));
+    AddCopyEntries(mnuPopCopy, { "mnuPopCopyHex1", "mnuPopCopyHex2", "mnuPopCopyRgb" },
+        [this] { return CopyTextsOf(SelectedColor); });
+    mnuColorPop->addSeparator();
+    mnuPopSetBase = mnuColorPop->addAction(QStringLiteral("Set as Base Color"));
+    mnuPopSetBase->setObjectName(QStringLiteral("mnuPopSetBase"));
+    connect(mnuPopSetBase, &QAction::triggered, this, [this] { SetBaseColor(SelectedColor); });
+}
+
+void TfrmMain::SetSteps(int lightness, int saturation)
+{
+    Q_ASSERT(lightness >= 0 && lightness <= kMaxStepPercent);
+    Q_ASSERT(saturation >= 0 && saturation <= kMaxStepPercent);
+    m_lightnessStep = lightness;
+    m_saturationStep = saturation;
+}
+
+void TfrmMain::RebuildPalette(int paletteSetting)
+{
+    const auto kind = PaletteKindFromSetting(paletteSetting);
+    m_paletteBitmap = kind ? DrawPalette(*kind) : DrawPaletteFrame();
+    pbPalette->SetSurface(m_paletteBitmap);
+}
+
+void TfrmMain::txtKeyUp(QLineEdit* field)
+{
+    BaseColor = FieldColor();
+    if (txtHex->text().size() == 6)
+        PaintBaseArea();
+    if (field == txtHex)
+        SetBaseColor(BaseColor);
+}
+
+void TfrmMain::AdjustClick(Adjustment adjustment)
+{
+    const bool lightness = adjustment == Adjustment::Lighten || adjustment == Adjustment::Darken;
+    SetBaseColor(AdjustColor(BaseColor, adjustment, lightness ? m_lightnessStep : m_saturationStep));
+}
+
+void TfrmMain::MakeWebsafe()
+{
+    for (QLineEdit* field : { txtR, txtG, txtB })
+        AssignText(field, QString::number(SnapToWebsafe(FieldNumber(field))));
+    SetBaseColor(BaseColor);
+}
+
+void TfrmMain::ShowStatusColor(ColorValue color)
+{
+    sbPanel0->setText(QString::fromStdString(StatusRgbText(color)));
+    sbPanel1->setText(QString::fromStdString(StatusHexText(color)));
+}
+
+void TfrmMain::pbPaletteMouseMove(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    const auto color = PickPaletteColor(m_paletteBitmap, at.x(), at.y());
+    if (!color)
+        return;
+    ShowStatusColor(*color);
+    // A preview only: the scheme, the fields and the history stay as they are until a button is pressed.
+    BaseColor = *color;
+    PaintBaseArea();
+}
+
+void TfrmMain::pbPaletteMouseDown(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    if (const auto color = PickPaletteColor(m_paletteBitmap, at.x(), at.y()))
+        SetBaseColor(*color);
+}
+
+void TfrmMain::ColorAreaMouseDown(PaintBox* area, QMouseEvent* event)
+{
+    SelectedColor = SampledColor(area);
+    DragArmed = true;
+    if (event->button() == Qt::RightButton) {
+        DragArmed = false;
+        mnuColorPop->popup(area->mapToGlobal(event->position().toPoint()));
+    }
+}
+
+void TfrmMain::ColorAreaMouseMove(PaintBox* area, QMouseEvent* event)
+{
+    if (!DragArmed)
+        return;
+    DragArmed = false;
+    // Any movement after the press makes a drag; it becomes real only past the threshold from here.
+    DragRequest request;
+    request.source = area;
+    request.globalStart = event->globalPosition().toPoint();
+    request.threshold = kDragThreshold;
+    request.onEnd = [this](bool) { EndColorDrag(); };
+    DragManager::Instance().BeginDrag(std::move(request));
+}
+
+void TfrmMain::ColorAreaMouseUp(QMouseEvent* event)
+{
+    // A release while the primary button is still held belongs to a drag, not to a click.
+    if (event->button() == Qt::LeftButton && !platform::Mouse().PrimaryButtonDown() && SelectedColor != SchemeColors[0])
+        SetBaseColor(SelectedColor);
+    DragArmed = false;
+}

@@ -1,0 +1,217 @@
+#include "MainFixture.h"
+#include "support/Mouse.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+using EntryFieldsTest = MainFixture;
+
+TEST_F(EntryFieldsTest, ADecimalChannelUpdatesTheHexFieldAtOnceAndTheSchemeOnEnter)
+{
+    auto w = Start();
+    w->txtR->selectAll();
+    QTest::keyClick(w->txtR, Qt::Key_3);
+    EXPECT_EQ(w->txtR->text(), "3");
+    EXPECT_EQ(w->txtHex->text(), "030000");
+    EXPECT_EQ(w->BaseColor, Pack(3, 0, 0));
+    EXPECT_EQ(Pixel(w->pbBase), Pack(3, 0, 0));
+    EXPECT_EQ(w->SchemeColors[0], Pack(255, 0, 0)); // the scheme waits for Enter
+    EXPECT_EQ(w->HistoryCount(), 1);
+
+    QTest::keyClick(w->txtR, Qt::Key_Return);
+    EXPECT_EQ(w->txtR->text(), "3"); // Enter is not inserted
+    EXPECT_EQ(w->SchemeColors[0], Pack(3, 0, 0));
+    EXPECT_EQ(w->HistoryCount(), 2);
+    EXPECT_EQ(w->sbPanel0->text(), " RGB: 3.0.0");
+
+    QTest::keyClick(w->txtR, Qt::Key_Enter); // the value already shown: nothing happens
+    EXPECT_EQ(w->HistoryCount(), 2);
+}
+
+TEST_F(EntryFieldsTest, OutOfRangeAndEmptyChannelsAreCorrectedAndSelected)
+{
+    auto w = Start();
+    w->txtG->selectAll();
+    QTest::keyClicks(w->txtG, "300");
+    EXPECT_EQ(w->txtG->text(), "255");
+    EXPECT_EQ(w->txtG->selectedText(), "255");
+    EXPECT_EQ(w->txtHex->text(), "FFFF00");
+    EXPECT_EQ(w->BaseColor, Pack(255, 255, 0));
+
+    QTest::keyClick(w->txtG, Qt::Key_7); // the selection is replaced by the next digit
+    EXPECT_EQ(w->txtG->text(), "7");
+
+    QTest::keyClick(w->txtG, Qt::Key_Backspace);
+    EXPECT_EQ(w->txtG->text(), "0");
+    EXPECT_EQ(w->txtG->selectedText(), "0");
+    EXPECT_EQ(w->txtHex->text(), "FF0000");
+}
+
+TEST_F(EntryFieldsTest, DecimalFieldsTakeOnlyDigitsUpToThree)
+{
+    auto w = Start();
+    desktop.clipboardText = "12";
+    w->txtB->setCursorPosition(1);
+    QTest::keyClicks(w->txtB, "a-. #f");
+    for (Qt::Key key : { Qt::Key_V, Qt::Key_C, Qt::Key_X, Qt::Key_A })
+        QTest::keyClick(w->txtB, key, Qt::ControlModifier);
+    QTest::keyClick(w->txtB, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(w->txtB->text(), "0");
+    EXPECT_EQ(desktop.clipboardText, "12");
+
+    // 01 is rewritten as 1 by the hex field's chain; the fourth digit finds the field full.
+    QTest::keyClicks(w->txtB, "1234");
+    EXPECT_EQ(w->txtB->text(), "123");
+    EXPECT_EQ(w->txtHex->text(), "FF007B");
+}
+
+TEST_F(EntryFieldsTest, LeadingZerosStayWhileTheValueIsUnchanged)
+{
+    auto w = Start();
+    w->SetBaseColor(Pack(7, 0, 0));
+    w->txtR->setCursorPosition(0);
+    QTest::keyClicks(w->txtR, "00");
+    EXPECT_EQ(w->txtR->text(), "007");
+    mouse::Leave(w->pbColors[3]); // the status bar is rewritten from the fields as they stand
+    EXPECT_EQ(w->sbPanel0->text(), " RGB: 007.0.0");
+    EXPECT_EQ(w->sbPanel1->text(), " HEX: #070000");
+}
+
+TEST_F(EntryFieldsTest, TheLineEditsOwnPasteCannotBringInOtherCharacters)
+{
+    auto w = Start();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText("4x");
+    w->txtR->selectAll();
+    w->txtR->paste();
+    EXPECT_EQ(w->txtR->text(), "255");
+    clipboard->setText("42");
+    w->txtR->selectAll();
+    w->txtR->paste();
+    EXPECT_EQ(w->txtR->text(), "42");
+    EXPECT_EQ(w->txtHex->text(), "2A0000");
+
+    clipboard->setText("ab12");
+    w->txtHex->selectAll();
+    w->txtHex->paste();
+    EXPECT_EQ(w->txtHex->text(), "AB12"); // shown in upper case
+    clipboard->setText("zz");
+    w->txtHex->paste();
+    EXPECT_EQ(w->txtHex->text(), "AB12");
+}
+
+TEST_F(EntryFieldsTest, SixHexDigitsApplyOnTheReleaseOfTheLastKey)
+{
+    auto w = Start();
+    w->txtHex->selectAll();
+    QTest::keyClicks(w->txtHex, "00ff0");
+    EXPECT_EQ(w->txtHex->text(), "00FF0");
+    EXPECT_EQ(w->HistoryCount(), 1);
+    EXPECT_EQ(w->txtR->text(), "255"); // five digits are not a colour yet
+
+    QTest::keyPress(w->txtHex, Qt::Key_0, Qt::NoModifier);
+    EXPECT_EQ(w->txtHex->text(), "00FF00");
+    EXPECT_EQ(w->txtR->text(), "0");
+    EXPECT_EQ(w->txtG->text(), "255");
+    EXPECT_EQ(w->txtB->text(), "0");
+    EXPECT_EQ(w->SchemeColors[0], Pack(255, 0, 0)); // not before the key is let go
+    QTest::keyRelease(w->txtHex, Qt::Key_0, Qt::NoModifier);
+    EXPECT_EQ(w->SchemeColors, ComputeRybScheme(Pack(0, 255, 0)));
+    EXPECT_EQ(w->HistoryCount(), 2);
+    EXPECT_EQ(w->cboHistory->itemText(1), "#00FF00");
+
+    QTest::keyClicks(w->txtHex, "g!7 "); // nothing but hex digits, and no seventh one
+    EXPECT_EQ(w->txtHex->text(), "00FF00");
+    EXPECT_EQ(w->HistoryCount(), 2);
+}
+
+TEST_F(EntryFieldsTest, PastingIntoTheHexField)
+{
+    auto w = Start();
+    desktop.clipboardText = "#336699";
+    QTest::keyClick(w->txtHex, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w->txtHex->text(), "336699");
+    EXPECT_EQ(w->SchemeColors[0], Pack(0x33, 0x66, 0x99));
+    EXPECT_EQ(w->HistoryCount(), 2);
+
+    desktop.clipboardText = "1234567";
+    QTest::keyClick(w->txtHex, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(w->txtHex->text(), "1234567");
+    EXPECT_EQ(w->BaseColor, Pack(0x33, 0x66, 0x99));
+    EXPECT_EQ(w->SchemeColors[0], Pack(0x33, 0x66, 0x99));
+    EXPECT_EQ(w->HistoryCount(), 2);
+
+    desktop.clipboardText = "abcdef\r\nsecond line";
+    QTest::keyClick(w->txtHex, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w->txtHex->text(), "ABCDEF");
+    EXPECT_EQ(w->SchemeColors[0], Pack(0xAB, 0xCD, 0xEF));
+}
+
+TEST_F(EntryFieldsTest, APastedTextOfAnyKindIsHarmless)
+{
+    auto w = Start();
+    const QString junk[] = { QString(), "#", "##123456", QString(100000, QLatin1Char('&')), "\t\x01\xff", "12\u00df45" };
+    for (const QString& text : junk) {
+        desktop.clipboardText = text;
+        QTest::keyClick(w->txtHex, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(w->SchemeColors[0], Pack(255, 0, 0)) << text.left(20).toStdString();
+        EXPECT_EQ(w->txtR->text(), "255");
+        EXPECT_EQ(w->HistoryCount(), 1);
+    }
+    // Six characters that are not all digits read as far as each pair goes; the chain then writes the colour.
+    desktop.clipboardText = "1G00zz";
+    QTest::keyClick(w->txtHex, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w->txtHex->text(), "010000");
+    EXPECT_EQ(w->SchemeColors[0], Pack(1, 0, 0));
+}
+
+TEST_F(EntryFieldsTest, CtrlCCopiesTheHexSelectionAndCtrlXDoesNothing)
+{
+    auto w = Start();
+    w->SetBaseColor(Pack(0x12, 0x34, 0x56));
+    w->txtHex->setSelection(2, 3);
+    QTest::keyClick(w->txtHex, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(desktop.clipboardText, "345");
+    QTest::keyClick(w->txtHex, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(w->txtHex->text(), "123456");
+    EXPECT_EQ(desktop.clipboardText, "345");
+    w->txtHex->deselect();
+    QTest::keyClick(w->txtHex, Qt::Key_C, Qt::ControlModifier); // nothing selected: the clipboard keeps its text
+    EXPECT_EQ(desktop.clipboardText, "345");
+}
+
+TEST_F(EntryFieldsTest, LeavingADecimalFieldAppliesIt)
+{
+    auto w = Start();
+    Activate(w.get());
+    w->txtB->setFocus();
+    w->txtB->selectAll();
+    QTest::keyClicks(w->txtB, "128");
+    EXPECT_EQ(w->HistoryCount(), 1);
+    QTest::keyClick(w->txtB, Qt::Key_Tab);
+    EXPECT_TRUE(w->txtHex->hasFocus());
+    EXPECT_EQ(w->SchemeColors[0], Pack(255, 0, 128));
+    EXPECT_EQ(w->HistoryCount(), 2);
+}
+
+TEST_F(EntryFieldsTest, MenuShortcutsWinOverTheLineEditsOwnKeys)
+{
+    auto w = Start();
+    Activate(w.get());
+    w->SetBaseColor(Pack(0xB4, 0x82, 0x46));
+    w->txtR->setFocus();
+    QTest::keyClick(w->txtR, Qt::Key_D, Qt::ControlModifier); // Darken, not the X11 delete binding
+    EXPECT_EQ(w->SchemeColors[0], Pack(0xA2, 0x75, 0x3F));
+    QTest::keyClick(w->txtR, Qt::Key_Z, Qt::ControlModifier); // Undo is Back, not the field's undo
+    EXPECT_EQ(w->SchemeColors[0], Pack(0xB4, 0x82, 0x46));
+    EXPECT_EQ(w->HistoryIndex(), 1);
+    EXPECT_EQ(w->txtR->text(), "180");
+}
+
+} // namespace
