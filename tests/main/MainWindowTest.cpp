@@ -178,32 +178,6 @@ TEST_F(MainWindowTest, BaseHueJustBelowFullTurnSettlesOnTheFirstRingColour)
     EXPECT_EQ(w->sbPanel0->text(), " RGB: 255.0.2");
 }
 
-TEST_F(MainWindowTest, HistoryBranchesLikeABrowser)
-{
-    auto w = Start();
-    w->SetBaseColor(Pack(0, 255, 0));
-    w->SetBaseColor(Pack(0, 0, 255));
-    EXPECT_EQ(w->HistoryCount(), 3);
-    EXPECT_EQ(w->HistoryIndex(), 2);
-    EXPECT_TRUE(w->tbBack->isEnabled());
-    EXPECT_FALSE(w->tbForward->isEnabled());
-    w->Back();
-    w->Back();
-    EXPECT_EQ(w->BaseColor, Pack(255, 0, 0));
-    EXPECT_EQ(w->HistoryCount(), 3);
-    EXPECT_FALSE(w->tbBack->isEnabled());
-    EXPECT_FALSE(w->mnuEditUndo->isEnabled());
-    EXPECT_TRUE(w->tbForward->isEnabled());
-    EXPECT_TRUE(w->mnuEditRedo->isEnabled());
-    w->Back(); // at the first entry: nothing
-    EXPECT_EQ(w->HistoryIndex(), 0);
-    w->SetBaseColor(Pack(255, 255, 0));
-    ASSERT_EQ(w->HistoryCount(), 2);
-    EXPECT_EQ(w->cboHistory->itemText(0), "#FF0000");
-    EXPECT_EQ(w->cboHistory->itemText(1), "#FFFF00");
-    EXPECT_EQ(w->HistoryIndex(), 1);
-}
-
 TEST_F(MainWindowTest, WheelSwitchKeepsHistoryAndRecomputes)
 {
     auto w = Start();

@@ -1,0 +1,105 @@
+#include "MainFixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace {
+
+class HistoryTest : public MainFixture {
+protected:
+    static void ExpectNavigation(TfrmMain* w, bool back, bool forward)
+    {
+        EXPECT_EQ(w->tbBack->isEnabled(), back);
+        EXPECT_EQ(w->mnuEditUndo->isEnabled(), back);
+        EXPECT_EQ(w->tbForward->isEnabled(), forward);
+        EXPECT_EQ(w->mnuEditRedo->isEnabled(), forward);
+    }
+    static QStringList Captions(TfrmMain* w)
+    {
+        QStringList captions;
+        for (int i = 0; i < w->cboHistory->count(); ++i)
+            captions << w->cboHistory->itemText(i);
+        return captions;
+    }
+};
+
+TEST_F(HistoryTest, RedGreenBlueBackTwiceThenYellow)
+{
+    auto w = Start();
+    w->SetBaseColor(Pack(0, 255, 0));
+    w->SetBaseColor(Pack(0, 0, 255));
+    ExpectNavigation(w.get(), true, false);
+    w->tbBack->click();
+    EXPECT_EQ(w->SchemeColors[0], Pack(0, 255, 0));
+    ExpectNavigation(w.get(), true, true);
+    w->mnuEditUndo->trigger();
+    EXPECT_EQ(w->SchemeColors[0], Pack(255, 0, 0));
+    EXPECT_EQ(w->txtHex->text(), "FF0000");
+    EXPECT_EQ(w->sbPanel1->text(), " HEX: #FF0000");
+    ExpectNavigation(w.get(), false, true);
+    EXPECT_EQ(Captions(w.get()), QStringList({ "#FF0000", "#00FF00", "#0000FF" }));
+
+    w->SetBaseColor(Pack(255, 255, 0));
+    EXPECT_EQ(Captions(w.get()), QStringList({ "#FF0000", "#FFFF00" }));
+    EXPECT_EQ(w->HistoryIndex(), 1);
+    ExpectNavigation(w.get(), true, false);
+}
+
+TEST_F(HistoryTest, ForwardWalksBackToTheNewestAndStops)
+{
+    auto w = Start();
+    w->SetBaseColor(Pack(1, 2, 3));
+    w->SetBaseColor(Pack(4, 5, 6));
+    w->Back();
+    w->Back();
+    w->tbForward->click();
+    EXPECT_EQ(w->SchemeColors[0], Pack(1, 2, 3));
+    w->mnuEditRedo->trigger();
+    EXPECT_EQ(w->SchemeColors[0], Pack(4, 5, 6));
+    ExpectNavigation(w.get(), true, false);
+    w->Forward(); // at the newest: nothing
+    EXPECT_EQ(w->HistoryIndex(), 2);
+    EXPECT_EQ(w->HistoryCount(), 3);
+}
+
+TEST_F(HistoryTest, ChoosingAnEntryShowsItWithoutANewOne)
+{
+    auto w = Start();
+    w->SetBaseColor(Pack(0x12, 0x34, 0x56));
+    w->SetBaseColor(Pack(0xAB, 0xCD, 0xEF));
+    w->cboHistory->setCurrentIndex(1);
+    emit w->cboHistory->activated(1);
+    EXPECT_EQ(w->SchemeColors[0], Pack(0x12, 0x34, 0x56));
+    EXPECT_EQ(w->txtR->text(), "18");
+    EXPECT_EQ(w->HistoryCount(), 3);
+    EXPECT_EQ(w->HistoryIndex(), 1);
+    ExpectNavigation(w.get(), true, true);
+}
+
+TEST_F(HistoryTest, TheSameColourMayReturnButNeverTwiceInARow)
+{
+    auto w = Start();
+    w->SetBaseColor(Pack(0, 0, 255));
+    w->SetBaseColor(Pack(0, 0, 255));
+    w->SetBaseColor(Pack(255, 0, 0));
+    EXPECT_EQ(Captions(w.get()), QStringList({ "#FF0000", "#0000FF", "#FF0000" }));
+}
+
+TEST_F(HistoryTest, ClearingKeepsOnlyTheShownColour)
+{
+    auto w = Start();
+    w->SetBaseColor(Pack(0, 255, 0));
+    w->SetBaseColor(Pack(0, 0, 255));
+    w->Back();
+    w->ClearHistory();
+    EXPECT_EQ(Captions(w.get()), QStringList({ "#00FF00" }));
+    EXPECT_EQ(w->HistoryIndex(), 0);
+    ExpectNavigation(w.get(), false, false);
+    w->SetBaseColor(Pack(9, 9, 9));
+    EXPECT_EQ(Captions(w.get()), QStringList({ "#00FF00", "#090909" }));
+}
+
+} // namespace

@@ -1,0 +1,158 @@
+#include "MainFixture.h"
+#include "main/PaletteStrip.h"
+#include "support/Mouse.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+constexpr QRgb kWhite = qRgb(255, 255, 255);
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+
+TEST(PaletteDrawing, EtchedFrameAroundEveryPalette)
+{
+    for (PaletteKind kind : { PaletteKind::Websafe, PaletteKind::Spectrum, PaletteKind::WebsafeSpectrum }) {
+        const QImage strip = DrawPalette(kind);
+        ASSERT_EQ(strip.size(), QSize(257, 47));
+        EXPECT_EQ(strip.pixel(0, 20), canvas::ButtonShadow());
+        EXPECT_EQ(strip.pixel(20, 0), canvas::ButtonShadow());
+        EXPECT_EQ(strip.pixel(1, 20), kWhite);
+        EXPECT_EQ(strip.pixel(255, 20), kWhite);
+        EXPECT_EQ(strip.pixel(20, 45), kWhite);
+        EXPECT_EQ(strip.pixel(256, 20), canvas::ButtonFace());
+        EXPECT_EQ(strip.pixel(20, 46), canvas::ButtonFace());
+    }
+}
+
+TEST(PaletteDrawing, WebsafeGridOfSixRowsOfThirtySixCells)
+{
+    const QImage strip = DrawWebsafePalette();
+    for (int r = 0; r < 6; ++r) {
+        for (int k = 0; k < 36; ++k) {
+            const int x = 2 + 7 * k;
+            const int y = 2 + 7 * r;
+            const QRgb fill = qRgb(51 * r, 51 * (k / 6), 51 * (k % 6));
+            EXPECT_EQ(strip.pixel(x + 1, y + 1), fill);
+            EXPECT_EQ(strip.pixel(x + 6, y + 6), fill);
+            EXPECT_EQ(strip.pixel(x, y + 3), kBlack); // shared grid lines
+            EXPECT_EQ(strip.pixel(x + 3, y + 7), kBlack);
+        }
+    }
+    EXPECT_EQ(strip.pixel(254, 44), kBlack);
+    EXPECT_EQ(strip.pixel(255, 44), kWhite);
+}
+
+TEST(PaletteDrawing, SpectrumStepsOverwriteEachOtherInOrder)
+{
+    const QImage spectrum = DrawSpectrumPalette(false);
+    // Hues 119 and 120 share column 86 and lightness steps 53 and 54 share row 23: the later step stays.
+    EXPECT_EQ(canvas::FromRgb(spectrum.pixel(86, 23)), HslToRgb(120 / 360.0, 0.9, 0.54));
+    EXPECT_EQ(canvas::FromRgb(spectrum.pixel(128, 3)), HslToRgb(180 / 360.0, 0.9, 0.96));
+    for (int x = 2; x <= 254; ++x) {
+        EXPECT_EQ(spectrum.pixel(x, 2), kBlack);
+        EXPECT_EQ(spectrum.pixel(x, 44), kBlack);
+    }
+    for (int y = 2; y <= 44; ++y)
+        EXPECT_EQ(spectrum.pixel(254, y), kBlack);
+
+    const QImage websafe = DrawSpectrumPalette(true);
+    EXPECT_EQ(canvas::FromRgb(websafe.pixel(86, 23)), SnapToWebsafe(HslToRgb(120 / 360.0, 0.9, 0.54)));
+    for (int y = 0; y < websafe.height(); ++y) {
+        for (int x = 0; x < websafe.width(); ++x) {
+            if (const auto picked = PickPaletteColor(websafe, x, y))
+                ASSERT_TRUE(IsWebsafe(*picked)) << x << "," << y;
+        }
+    }
+}
+
+TEST(PaletteDrawing, PickingSkipsTheFrameTheGridAndTheOutline)
+{
+    const QImage strip = DrawWebsafePalette();
+    EXPECT_EQ(PickPaletteColor(strip, 5, 5), std::optional<ColorValue>(0)); // the black corner cell
+    EXPECT_EQ(PickPaletteColor(strip, 250, 40), std::optional<ColorValue>(Pack(255, 255, 255)));
+    EXPECT_EQ(PickPaletteColor(strip, 55, 20), std::optional<ColorValue>(Pack(102, 51, 51)));
+    EXPECT_FALSE(PickPaletteColor(strip, 9, 5)); // grid line
+    EXPECT_FALSE(PickPaletteColor(strip, 100, 16));
+    EXPECT_FALSE(PickPaletteColor(strip, 2, 5)); // the outer three pixels
+    EXPECT_FALSE(PickPaletteColor(strip, 254, 20));
+    EXPECT_FALSE(PickPaletteColor(strip, 20, 44));
+    EXPECT_FALSE(PickPaletteColor(strip, 0, 0));
+    EXPECT_FALSE(PickPaletteColor(strip, -1, 300)); // outside the strip altogether
+
+    const QImage spectrum = DrawSpectrumPalette(false);
+    EXPECT_FALSE(PickPaletteColor(spectrum, 2, 20));
+    EXPECT_TRUE(PickPaletteColor(spectrum, 3, 20));
+    EXPECT_FALSE(PickPaletteColor(spectrum, 100, 44));
+    EXPECT_TRUE(PickPaletteColor(spectrum, 100, 43));
+}
+
+using PaletteStripTest = MainFixture;
+
+TEST_F(PaletteStripTest, PressingACellWithAnyButtonMakesItTheBaseColour)
+{
+    auto w = Start();
+    mouse::Click(w->pbPalette, { 55, 20 });
+    EXPECT_EQ(w->SchemeColors[0], Pack(102, 51, 51));
+    EXPECT_EQ(w->txtHex->text(), "663333");
+    EXPECT_EQ(w->HistoryCount(), 2);
+    mouse::Click(w->pbPalette, { 250, 40 }, Qt::RightButton);
+    EXPECT_EQ(w->SchemeColors[0], Pack(255, 255, 255));
+    mouse::Click(w->pbPalette, { 5, 5 }, Qt::MiddleButton);
+    EXPECT_EQ(w->SchemeColors[0], Pack(0, 0, 0));
+    EXPECT_EQ(w->HistoryCount(), 4);
+
+    for (QPoint line : { QPoint(9, 20), QPoint(55, 16), QPoint(1, 1), QPoint(255, 20) })
+        mouse::Click(w->pbPalette, line);
+    EXPECT_EQ(w->HistoryCount(), 4);
+}
+
+TEST_F(PaletteStripTest, HoveringPreviewsAndLeavingRestores)
+{
+    auto w = Start();
+    mouse::Enter(w->pbPalette);
+    EXPECT_EQ(w->sbPanel0->text(), " RGB: 255.0.0");
+    mouse::Move(w->pbPalette, { 55, 20 }, Qt::NoButton);
+    EXPECT_EQ(w->sbPanel0->text(), " RGB: 102.51.51");
+    EXPECT_EQ(w->sbPanel1->text(), " HEX: #663333");
+    EXPECT_EQ(w->BaseColor, Pack(102, 51, 51));
+    EXPECT_EQ(Pixel(w->pbBase), Pack(102, 51, 51));
+    EXPECT_EQ(w->txtHex->text(), "FF0000");
+    EXPECT_EQ(w->SchemeColors[0], Pack(255, 0, 0));
+    EXPECT_EQ(w->HistoryCount(), 1);
+
+    mouse::Move(w->pbPalette, { 9, 20 }, Qt::NoButton); // a grid line keeps the last preview
+    EXPECT_EQ(w->BaseColor, Pack(102, 51, 51));
+
+    mouse::Leave(w->pbPalette);
+    EXPECT_EQ(w->BaseColor, Pack(255, 0, 0));
+    EXPECT_EQ(Pixel(w->pbBase), Pack(255, 0, 0));
+    EXPECT_EQ(w->sbPanel0->text(), " RGB: 255.0.0");
+    EXPECT_EQ(w->sbPanel1->text(), " HEX: #FF0000");
+}
+
+TEST_F(PaletteStripTest, TheSettingAndThePreferencesChooseThePalette)
+{
+    folder.Write("tw3.ini", "[Prefs]\nPalette=2\n");
+    auto w = Start();
+    EXPECT_EQ(w->pbPalette->Surface(), DrawSpectrumPalette(true));
+    mouse::Click(w->pbPalette, { 100, 20 });
+    EXPECT_TRUE(IsWebsafe(w->SchemeColors[0]));
+    EXPECT_TRUE(w->imgwebsafe->isVisible());
+
+    w->RebuildPalette(1);
+    EXPECT_EQ(w->pbPalette->Surface(), DrawSpectrumPalette(false));
+    w->RebuildPalette(0);
+    EXPECT_EQ(w->pbPalette->Surface(), DrawWebsafePalette());
+    w->RebuildPalette(3);
+    EXPECT_EQ(w->pbPalette->Surface(), DrawPaletteFrame());
+}
+
+TEST_F(PaletteStripTest, AnUnknownStoredPaletteDrawsNone)
+{
+    folder.Write("tw3.ini", "[Prefs]\nPalette=-1\n");
+    auto w = Start();
+    EXPECT_EQ(w->pbPalette->Surface(), DrawPaletteFrame());
+}
+
+} // namespace

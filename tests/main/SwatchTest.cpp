@@ -1,0 +1,204 @@
+#include "MainFixture.h"
+#include "platform/DragManager.h"
+#include "support/Mouse.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+
+namespace {
+
+class SwatchTest : public MainFixture {
+protected:
+    static QAction* Entry(TfrmMain* w, const char* name) { return w->findChild<QAction*>(QString::fromLatin1(name)); }
+
+    // Opens a copy submenu and reads what each entry shows and what it puts on the clipboard.
+    std::vector<std::pair<QString, QString>> CopyMenu(TfrmMain* w, QMenu* menu, std::array<const char*, 3> names)
+    {
+        OpenAndClose(menu);
+        std::vector<std::pair<QString, QString>> entries;
+        for (const char* name : names) {
+            QAction* entry = Entry(w, name);
+            entry->trigger();
+            entries.emplace_back(entry->iconText(), desktop.clipboardText);
+        }
+        return entries;
+    }
+};
+
+using Entries = std::vector<std::pair<QString, QString>>;
+
+TEST_F(SwatchTest, AClickAdoptsTheSwatchColour)
+{
+    auto w = Start();
+    const ColorValue fifth = w->SchemeColors[4];
+    mouse::Click(w->pbColors[4], { 10, 10 });
+    EXPECT_EQ(w->SchemeColors[0], fifth);
+    EXPECT_EQ(w->SelectedColor, fifth);
+    EXPECT_FALSE(w->DragArmed);
+    EXPECT_EQ(w->HistoryCount(), 2);
+
+    mouse::Click(w->pbColors[0], { 10, 10 }); // the base colour itself
+    mouse::Click(w->pbBase, { 10, 10 });
+    mouse::Click(w->pbColors[6], { 10, 10 }, Qt::MiddleButton); // only the left button clicks
+    EXPECT_EQ(w->HistoryCount(), 2);
+    EXPECT_EQ(w->SelectedColor, w->SchemeColors[6]); // the press still selects
+}
+
+TEST_F(SwatchTest, AReleaseWhileThePrimaryButtonIsHeldAdoptsNothing)
+{
+    auto w = Start();
+    desktop.primaryButtonDown = true;
+    mouse::Click(w->pbColors[4], { 10, 10 });
+    EXPECT_EQ(w->SchemeColors[0], Pack(255, 0, 0));
+    EXPECT_FALSE(w->DragArmed);
+}
+
+TEST_F(SwatchTest, AnyMovementMakesADragAndNoClick)
+{
+    auto w = Start();
+    QSignalSpy ended(w.get(), &TfrmMain::colorDragEnded);
+    mouse::Press(w->pbColors[4], { 10, 10 });
+    EXPECT_TRUE(w->DragArmed);
+    EXPECT_EQ(w->SelectedColor, w->SchemeColors[4]);
+    mouse::Move(w->pbColors[4], { 13, 10 });
+    EXPECT_FALSE(w->DragArmed);
+    EXPECT_TRUE(DragManager::Instance().IsPending());
+    mouse::Release(w->pbColors[4], { 13, 10 });
+    EXPECT_FALSE(DragManager::Instance().IsPending());
+    EXPECT_EQ(w->SchemeColors[0], Pack(255, 0, 0));
+    EXPECT_EQ(w->SelectedColor, w->SchemeColors[0]);
+    EXPECT_EQ(w->HistoryCount(), 1);
+    EXPECT_EQ(ended.count(), 1);
+}
+
+struct Receiver final : DropTarget {
+    TfrmMain* main = nullptr;
+    QWidget* source = nullptr;
+    std::optional<ColorValue> dropped;
+    bool DragOver(QWidget*, QPoint) override { return true; }
+    void DragDrop(QWidget* from, QPoint) override
+    {
+        source = from;
+        dropped = main->DraggedColor(from);
+    }
+};
+
+TEST_F(SwatchTest, ADragDeliversTheSwatchColourToAReceiverInAnotherWindow)
+{
+    auto w = Start();
+    QWidget other;
+    other.setGeometry(600, 100, 200, 200);
+    auto* target = new QWidget(&other);
+    target->setGeometry(50, 50, 100, 100);
+    Receiver receiver;
+    receiver.main = w.get();
+    DragManager::Instance().RegisterTarget(target, &receiver);
+    other.show();
+
+    PaintBox* swatch = w->pbColors[8];
+    const ColorValue ninth = w->SchemeColors[8];
+    const QPoint overTarget = swatch->mapFromGlobal(target->mapToGlobal(QPoint(30, 30)));
+    mouse::Press(swatch, { 10, 10 });
+    mouse::Move(swatch, { 11, 10 });
+    mouse::Move(swatch, overTarget);
+    EXPECT_TRUE(DragManager::Instance().IsActive());
+    mouse::Release(swatch, overTarget);
+
+    ASSERT_TRUE(receiver.dropped);
+    EXPECT_EQ(*receiver.dropped, ninth);
+    EXPECT_EQ(receiver.source, swatch);
+    EXPECT_EQ(w->SchemeColors[0], Pack(255, 0, 0)); // the source keeps its scheme
+    EXPECT_EQ(w->SelectedColor, w->SchemeColors[0]);
+}
+
+TEST_F(SwatchTest, TheThresholdCountsFromTheFirstMovement)
+{
+    auto w = Start();
+    PaintBox* swatch = w->pbColors[1];
+    mouse::Press(swatch, { 5, 5 });
+    mouse::Move(swatch, { 25, 25 }); // far from the press, but this is where the drag begins
+    EXPECT_FALSE(DragManager::Instance().IsActive());
+    mouse::Move(swatch, { 34, 34 });
+    EXPECT_FALSE(DragManager::Instance().IsActive());
+    mouse::Move(swatch, { 35, 25 });
+    EXPECT_TRUE(DragManager::Instance().IsActive());
+    DragManager::Instance().Cancel();
+    EXPECT_EQ(w->SelectedColor, w->SchemeColors[0]);
+}
+
+TEST_F(SwatchTest, RightClickOpensTheColourMenuOnTheFillOfAHighlightedSwatch)
+{
+    auto w = Start();
+    w->mnuHarmony[static_cast<int>(Harmony::Triads)]->trigger();
+    PaintBox* swatch = w->pbColors[4];
+    const ColorValue fill = w->SchemeColors[4];
+    mouse::Press(swatch, { 2, 2 }, Qt::RightButton); // on the white ring
+    EXPECT_FALSE(w->DragArmed);
+    EXPECT_EQ(w->SelectedColor, fill);
+    ASSERT_TRUE(w->mnuColorPop->isVisible());
+    EXPECT_EQ(w->mnuColorPop->pos(), swatch->mapToGlobal(QPoint(2, 2)));
+    w->mnuColorPop->close();
+
+    const QString hex = QString::fromStdString(HexText(fill));
+    const QString comma = QString::fromStdString(CommaText(fill));
+    EXPECT_EQ(CopyMenu(w.get(), w->mnuPopCopy, { "mnuPopCopyHex1", "mnuPopCopyHex2", "mnuPopCopyRgb" }),
+        (Entries { { hex, hex }, { '#' + hex, '#' + hex }, { comma, comma } }));
+    EXPECT_EQ(w->mnuPopCopy->title(), "Copy...");
+
+    w->mnuPopSetBase->trigger();
+    EXPECT_EQ(w->SchemeColors[0], fill);
+    EXPECT_EQ(w->HistoryCount(), 2);
+}
+
+TEST_F(SwatchTest, TheBaseAreaOffersTheBaseColour)
+{
+    auto w = Start();
+    w->SetBaseColor(Pack(255, 0, 255));
+    mouse::Press(w->pbBase, { 30, 30 }, Qt::RightButton);
+    w->mnuColorPop->close();
+    EXPECT_EQ(CopyMenu(w.get(), w->mnuPopCopy, { "mnuPopCopyHex1", "mnuPopCopyHex2", "mnuPopCopyRgb" }),
+        (Entries { { "FF00FF", "FF00FF" }, { "#FF00FF", "#FF00FF" }, { "255,0,255", "255,0,255" } }));
+}
+
+TEST_F(SwatchTest, EditCopyBaseColorCopiesTheFieldsAsTheyStand)
+{
+    auto w = Start();
+    ASSERT_TRUE(w->mnuEditCopyBase->menuAction()->isEnabled());
+    w->txtHex->setCursorPosition(6);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(w->txtHex, Qt::Key_Backspace);
+    ASSERT_EQ(w->txtHex->text(), "FF0");
+    const std::array<const char*, 3> names { "mnuEditCopyHex1", "mnuEditCopyHex2", "mnuEditCopyRGB" };
+    EXPECT_EQ(CopyMenu(w.get(), w->mnuEditCopyBase, names),
+        (Entries { { "FF0", "FF0" }, { "#FF0", "#FF0" }, { "255,0,0", "255,0,0" } }));
+
+    // A pasted text is shown as it is, mnemonic marks and all, and a very long one still copies in full.
+    desktop.clipboardText = "A&B";
+    QTest::keyClick(w->txtHex, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(CopyMenu(w.get(), w->mnuEditCopyBase, names)[1], std::make_pair(QString("#A&B"), QString("#A&B")));
+    const QString longText(500, QLatin1Char('9'));
+    desktop.clipboardText = longText;
+    QTest::keyClick(w->txtHex, Qt::Key_V, Qt::ControlModifier);
+    const auto entries = CopyMenu(w.get(), w->mnuEditCopyBase, names);
+    EXPECT_EQ(entries[0].second, longText);
+    EXPECT_LT(entries[0].first.size(), 50);
+}
+
+TEST_F(SwatchTest, PointingAtASwatchReadsItsColourOut)
+{
+    auto w = Start();
+    const ColorValue seventh = w->SchemeColors[6];
+    mouse::Enter(w->pbColors[6]);
+    EXPECT_EQ(w->sbPanel0->text().toStdString(), StatusRgbText(seventh));
+    EXPECT_EQ(w->sbPanel1->text().toStdString(), StatusHexText(seventh));
+    mouse::Leave(w->pbColors[6]);
+    EXPECT_EQ(w->sbPanel0->text(), " RGB: 255.0.0");
+    EXPECT_EQ(w->sbPanel1->text(), " HEX: #FF0000");
+
+    mouse::Enter(w->pbBase); // the base area has nothing to read out
+    EXPECT_EQ(w->sbPanel1->text(), " HEX: #FF0000");
+}
+
+} // namespace
