@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# QuickPreview through the real desktop: the toggle shows it, real mouse drags colour its page, "Save as Webpage"
+# writes the page through the real file dialog, and a real browser shows the chosen colours in their cells.
+source "$(dirname "$0")/lib.sh"
+command -v chromium >/dev/null || fail "chromium is missing: scripts/bootstrap installs it"
+
+start_x
+start_app
+window_geometry "$MAIN_WIN"
+menubar=$((WH - 294))
+MX=$WX
+MY=$((WY + menubar))
+
+# tbPreview, the fifth button of the main tool bar.
+xdotool mousemove $((MX + 103)) $((MY + 14)) click 1
+PREVIEW_WIN=""
+for _ in $(seq 100); do
+  PREVIEW_WIN=$(xdotool search --onlyvisible --name '^QuickPreview$' 2>/dev/null | head -n1 || true)
+  [ -n "$PREVIEW_WIN" ] && break
+  sleep 0.05
+done
+[ -n "$PREVIEW_WIN" ] || fail "QuickPreview did not appear"
+sleep 0.5
+window_geometry "$PREVIEW_WIN"
+[ "$WW" -eq 333 ] && [ "$WH" -eq 274 ] || fail "QuickPreview client is ${WW}x$WH"
+[ "$WX" -lt "$MX" ] || fail "QuickPreview at $WX is not left of the main window at $MX"
+PX=$WX
+PY=$WY
+page_x() { echo $((PX + 2 + $1)); }
+page_y() { echo $((PY + 24 + $1)); }
+
+# A press, a first small movement, then on in steps to the target and a release there.
+drag() { # from_x from_y to_x to_y (screen)
+  xdotool mousemove "$1" "$2" mousedown 1
+  sleep 0.1
+  xdotool mousemove $(($1 + 1)) "$2"
+  for i in 1 2 3 4 5 6 7 8; do
+    xdotool mousemove $(($1 + ($3 - $1) * i / 8)) $(($2 + ($4 - $2) * i / 8))
+    sleep 0.03
+  done
+  sleep 0.1
+  xdotool mouseup 1
+  sleep 0.3
+}
+
+# Every cell gets a colour other than its own: header row grey onto the page, the black swatch onto the body cell,
+# the white one onto the navigation cell, then the body cell's black onto the header row.
+drag "$(page_x 200)" "$(page_y 60)" "$(page_x 5)" "$(page_y 5)"
+drag $((PX + 299)) $((PY + 11)) "$(page_x 200)" "$(page_y 180)"
+drag $((PX + 321)) $((PY + 11)) "$(page_x 35)" "$(page_y 180)"
+drag "$(page_x 200)" "$(page_y 180)" "$(page_x 200)" "$(page_y 60)"
+
+shot="$E2E_SHOTS/quickpreview.png"
+xdotool mousemove 5 5
+sleep 0.3
+screenshot "$shot"
+check_page() { # x y expected what
+  local got
+  got=$(pixel "$shot" "$(page_x "$1")" "$(page_y "$2")")
+  [ "$got" = "$3" ] || fail "$4 shows $got, expected $3"
+}
+check_page 5 5 E6E6E6 "page background"
+check_page 200 60 000000 "header row"
+check_page 35 180 FFFFFF "navigation cell"
+check_page 200 180 000000 "body cell"
+check_page 30 150 000000 "navigation cell outline"
+
+# Save as Webpage, through the file dialog: a name without extension gets ".html".
+xdotool mousemove $((PX + 11)) $((PY + 11)) click 1
+dialog=""
+for _ in $(seq 100); do
+  dialog=$(xdotool search --onlyvisible --name '^Save' 2>/dev/null | head -n1 || true)
+  [ -n "$dialog" ] && break
+  sleep 0.05
+done
+[ -n "$dialog" ] || fail "the save dialog did not appear"
+sleep 0.5
+xdotool type --delay 20 "$E2E_DIR/page"
+xdotool key Return
+html="$E2E_DIR/page.html"
+for _ in $(seq 100); do [ -f "$html" ] && break; sleep 0.05; done
+[ -f "$html" ] || fail "no page.html was written"
+[ "$(stat -c %s "$html")" -eq 1643 ] || fail "page.html is $(stat -c %s "$html") bytes"
+[ "$(grep -c $'\r$' "$html")" -eq 42 ] || fail "page.html does not have 42 CR LF lines"
+grep -q '^<body bgcolor="#E6E6E6" link="#000000" vlink="#000000">' "$html" || fail "page background not exported"
+grep -q 'class="tableheader" bgcolor="#000000"' "$html" || fail "header row not exported"
+grep -q 'height="140" bgcolor="#FFFFFF"' "$html" || fail "navigation cell not exported"
+grep -q 'width="80%" bgcolor="#000000"' "$html" || fail "body cell not exported"
+
+# The page in a real browser: the margin shows the page background, then the black-gridded table.
+rendered="$E2E_SHOTS/webpage.png"
+HOME="$E2E_DIR" chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --force-device-scale-factor=1 \
+  --window-size=600,400 --screenshot="$rendered" "file://$html" >/dev/null 2>&1 || fail "chromium could not render the page"
+[ -f "$rendered" ] || fail "chromium wrote no screenshot"
+check_web() { # x y expected what
+  local got
+  got=$(pixel "$rendered" "$1" "$2")
+  [ "$got" = "$3" ] || fail "in the browser, $4 shows $got, expected $3"
+}
+check_web 3 3 E6E6E6 "the page background"
+check_web 3 380 E6E6E6 "the page background below the table"
+# The table starts with its black grid line; the header text is centred and stays clear of its right side.
+table_top=""
+for y in $(seq 20 120); do
+  if [ "$(pixel "$rendered" 560 "$y")" = "000000" ]; then table_top=$y; break; fi
+done
+[ -n "$table_top" ] || fail "in the browser, no table found"
+check_web 560 $((table_top + 10)) 000000 "the header row"
+check_web 15 $((table_top + 100)) FFFFFF "the navigation cell"
+check_web 400 $((table_top + 130)) 000000 "the body cell"
+
+xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
+xdotool key --window "$MAIN_WIN" alt+f
+sleep 0.3
+xdotool key x
+wait_exit
+ini="$E2E_DIR/tw3.ini"
+[ "$(ini_value "$ini" Preview Top)" = "$(ini_value "$ini" Main Top)" ] || fail "Preview/Top is not the main window's top"
+echo "PASS: preview (screenshots $shot, $rendered)"
