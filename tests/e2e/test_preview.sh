@@ -43,12 +43,12 @@ drag() { # from_x from_y to_x to_y (screen)
   sleep 0.3
 }
 
-# Every cell gets a colour other than its own: header row grey onto the page, the black swatch onto the body cell,
-# the white one onto the navigation cell, then the body cell's black onto the header row.
+# Every cell gets a colour other than its own: header row grey onto the page, the main window's sixth swatch onto
+# the body cell, the white swatch onto the navigation cell, the black one onto the header row.
 drag "$(page_x 200)" "$(page_y 60)" "$(page_x 5)" "$(page_y 5)"
-drag $((PX + 299)) $((PY + 11)) "$(page_x 200)" "$(page_y 180)"
+drag $((MX + 240)) $((MY + 148)) "$(page_x 200)" "$(page_y 180)"
 drag $((PX + 321)) $((PY + 11)) "$(page_x 35)" "$(page_y 180)"
-drag "$(page_x 200)" "$(page_y 180)" "$(page_x 200)" "$(page_y 60)"
+drag $((PX + 299)) $((PY + 11)) "$(page_x 200)" "$(page_y 60)"
 
 shot="$E2E_SHOTS/quickpreview.png"
 xdotool mousemove 5 5
@@ -62,7 +62,7 @@ check_page() { # x y expected what
 check_page 5 5 E6E6E6 "page background"
 check_page 200 60 000000 "header row"
 check_page 35 180 FFFFFF "navigation cell"
-check_page 200 180 000000 "body cell"
+check_page 200 180 BAE806 "body cell"
 check_page 30 150 000000 "navigation cell outline"
 
 # Save as Webpage, through the file dialog: a name without extension gets ".html".
@@ -85,7 +85,7 @@ for _ in $(seq 100); do [ -f "$html" ] && break; sleep 0.05; done
 grep -q '^<body bgcolor="#E6E6E6" link="#000000" vlink="#000000">' "$html" || fail "page background not exported"
 grep -q 'class="tableheader" bgcolor="#000000"' "$html" || fail "header row not exported"
 grep -q 'height="140" bgcolor="#FFFFFF"' "$html" || fail "navigation cell not exported"
-grep -q 'width="80%" bgcolor="#000000"' "$html" || fail "body cell not exported"
+grep -q 'width="80%" bgcolor="#BAE806"' "$html" || fail "body cell not exported"
 
 # The page in a real browser: the margin shows the page background, then the black-gridded table.
 rendered="$E2E_SHOTS/webpage.png"
@@ -107,7 +107,7 @@ done
 [ -n "$table_top" ] || fail "in the browser, no table found"
 check_web 560 $((table_top + 10)) 000000 "the header row"
 check_web 15 $((table_top + 100)) FFFFFF "the navigation cell"
-check_web 400 $((table_top + 130)) 000000 "the body cell"
+check_web 400 $((table_top + 130)) BAE806 "the body cell"
 
 xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
 xdotool key --window "$MAIN_WIN" alt+f

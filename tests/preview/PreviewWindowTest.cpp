@@ -92,8 +92,8 @@ protected:
         mouse::Release(source, over);
     }
 
-    // A colour drag from a source of another window, as that source begins one: the colour stands in SelectedColor
-    // (or, for the Favorites list, in its selection) and the drag ends through the main window.
+    // A colour drag from a source that has no press handling of its own here, begun as the Favorites list begins
+    // one: the colour stands in the list's selection or in SelectedColor, and the drag ends through the main window.
     void DragFromElsewhere(QWidget* source, QPoint to)
     {
         DragRequest request;
@@ -224,8 +224,7 @@ TEST_F(PreviewWindowTest, DropFromAMainWindowSwatchFillsTheCellUnderThePointer)
     ShowPreview();
     main->SchemeModified = false;
     const ColorValue swatch = main->SchemeColors[5];
-    main->SelectedColor = swatch;
-    DragFromElsewhere(main->pbColors[5], kOnBodyCell);
+    Drag(main->pbColors[5], { 18, 18 }, preview->pbPage, kOnBodyCell);
     EXPECT_EQ(preview->Colors()[kMainBG], swatch);
     EXPECT_EQ(PixelOf(preview->pbPage, kOnBodyCell), swatch);
     EXPECT_EQ(PixelOf(preview->pbPage, kOnNavCell), kGrey);
