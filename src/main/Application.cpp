@@ -7,6 +7,7 @@
 #include "platform/DragManager.h"
 #include "platform/Fonts.h"
 #include "preview/TfrmPreview.h"
+#include "prefs/TfrmPreferences.h"
 
 #include <QApplication>
 
@@ -25,6 +26,7 @@ Application::Application()
     // Hidden until the main window's toggle shows it.
     m_preview = std::make_unique<TfrmPreview>(*m_main);
 
+    m_preferences = std::make_unique<TfrmPreferences>(*m_main);
     m_about = std::make_unique<TfrmAbout>();
     ConnectHelpMenu(*m_main, *m_about);
 }

@@ -5,6 +5,7 @@
 class TfrmAbout;
 class TfrmMain;
 class TfrmPreview;
+class TfrmPreferences;
 
 // Start-up: the program's cursors, fonts and title, then its windows in their fixed order.
 class Application final {
@@ -18,5 +19,6 @@ public:
 private:
     std::unique_ptr<TfrmMain> m_main;
     std::unique_ptr<TfrmPreview> m_preview;
+    std::unique_ptr<TfrmPreferences> m_preferences;
     std::unique_ptr<TfrmAbout> m_about;
 };

@@ -1,0 +1,367 @@
+#include "TfrmPreferences.h"
+
+#include "GroupFrame.h"
+#include "main/PaletteStrip.h"
+#include "main/TfrmMain.h"
+#include "persist/IniFile.h"
+#include "persist/Settings.h"
+#include "platform/Fonts.h"
+#include "platform/Services.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr QSize kClientSize(472, 347);
+constexpr QPoint kPagePlace(151, 34);
+// The palette pictures show the strip without its etched frame: exactly the coloured area and its outline.
+const QRect kPalettePictureArea(2, 2, 253, 43);
+
+struct Page {
+    const char* node;
+    const char* heading;
+};
+constexpr Page kPages[] = {
+    { "General", " General Preferences" },
+    { "Favorite Colors", " Favorite Colors Preferences" },
+    { "Color Palette", " Color Palette Preferences" },
+};
+
+GroupFrame* MakeGroup(QWidget* page, const char* title, QRect geometry)
+{
+    auto* group = new GroupFrame(QString::fromLatin1(title), page);
+    group->setGeometry(geometry);
+    return group;
+}
+
+QCheckBox* MakeCheckBox(QWidget* group, const char* name, const char* caption, QRect geometry)
+{
+    auto* box = new QCheckBox(QString::fromLatin1(caption), group);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(geometry);
+    return box;
+}
+
+QLabel* MakeWrappedLabel(QWidget* group, const char* caption, QRect geometry)
+{
+    auto* label = new QLabel(QString::fromLatin1(caption), group);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QPoint pos)
+{
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(QRect(pos, QSize(96, 26)));
+    return button;
+}
+
+// The text a step field may hold: a whole number 0..25. Only a paste can bring anything but digits.
+QString CorrectedStepText(const QString& text)
+{
+    QString digits;
+    for (QChar c : text) {
+        if (c >= u'0' && c <= u'9')
+            digits += c;
+    }
+    if (digits.isEmpty())
+        return QStringLiteral("0");
+    if (digits.size() > 2 || digits.toInt() > kMaxStepPercent)
+        return QString::number(kMaxStepPercent);
+    return digits;
+}
+
+// The step fields take digits and backspace; every other typed character is dropped, the control
+// characters of Ctrl+C, Ctrl+V and Ctrl+X included.
+bool IsRefusedStepKey(const QKeyEvent& key)
+{
+    switch (key.key()) {
+    case Qt::Key_Backspace:
+    // These belong to the dialog: moving on, Apply, Cancel.
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        return false;
+    default:
+        break;
+    }
+    const QString typed = key.text();
+    // Keys that type nothing (arrows, Home, End) and Delete, whose text is a control character of its own,
+    // only move or erase.
+    if (typed.isEmpty() || (!typed[0].isPrint() && !(key.modifiers() & Qt::ControlModifier)))
+        return false;
+    return !(typed.size() == 1 && typed[0] >= u'0' && typed[0] <= u'9');
+}
+
+} // namespace
+
+TfrmPreferences::TfrmPreferences(TfrmMain& main)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_main(main)
+{
+    setObjectName(QStringLiteral("TfrmPreferences"));
+    setWindowTitle(QStringLiteral("Tintwell Preferences"));
+    setFont(TahomaFont(11));
+    setFixedSize(kClientSize);
+
+    tvwMain = new QTreeWidget(this);
+    tvwMain->setObjectName(QStringLiteral("tvwMain"));
+    tvwMain->setGeometry(4, 4, 140, 292);
+    tvwMain->setHeaderHidden(true);
+    tvwMain->setRootIsDecorated(false);
+    tvwMain->setIndentation(22);
+    tvwMain->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tvwMain->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // The chosen page stays marked while the focus is on the page's controls.
+    QPalette treePalette = tvwMain->palette();
+    for (QPalette::ColorRole role : { QPalette::Highlight, QPalette::HighlightedText })
+        treePalette.setColor(QPalette::Inactive, role, treePalette.color(QPalette::Active, role));
+    tvwMain->setPalette(treePalette);
+    for (const Page& page : kPages)
+        tvwMain->addTopLevelItem(new QTreeWidgetItem(QStringList(QString::fromLatin1(page.node))));
+    connect(tvwMain, &QTreeWidget::currentItemChanged, this, &TfrmPreferences::tvwMainChange);
+
+    lblMain = new QLabel(this);
+    lblMain->setObjectName(QStringLiteral("lblMain"));
+    lblMain->setGeometry(151, 4, 316, 30);
+    lblMain->setFont(TahomaFont(16, true));
+    lblMain->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblMain->setAutoFillBackground(true);
+    // Qt knows no title-bar colours; the selection colours are the desktop's nearest pair.
+    QPalette headingPalette = lblMain->palette();
+    headingPalette.setColor(QPalette::Window, headingPalette.color(QPalette::Active, QPalette::Highlight));
+    headingPalette.setColor(QPalette::WindowText, headingPalette.color(QPalette::Active, QPalette::HighlightedText));
+    lblMain->setPalette(headingPalette);
+
+    CreateGeneralPage();
+    CreateFavoritesPage();
+    CreateColorPalettePage();
+
+    auto* rule = new QFrame(this);
+    rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    rule->setGeometry(0, 305, kClientSize.width(), 2);
+
+    cmdOK = MakeButton(this, "cmdOK", "Apply", { 269, 314 });
+    cmdOK->setDefault(true);
+    cmdCancel = MakeButton(this, "cmdCancel", "Cancel", { 370, 314 });
+    connect(cmdOK, &QPushButton::clicked, this, &TfrmPreferences::cmdOKClick);
+    // Esc and the title bar's close button reject the dialog the same way.
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    m_main.mnuEditPreferences->setEnabled(true);
+    connect(m_main.mnuEditPreferences, &QAction::triggered, this, &TfrmPreferences::Preferences);
+
+    LoadPreferences();
+}
+
+void TfrmPreferences::CreateGeneralPage()
+{
+    pnlGeneral = new QWidget(this);
+    pnlGeneral->setObjectName(QStringLiteral("pnlGeneral"));
+    pnlGeneral->setGeometry(QRect(kPagePlace, QSize(328, 268)));
+
+    GroupFrame* general = MakeGroup(pnlGeneral, " General ", QRect(4, 9, 310, 74));
+    chkRememberScheme = MakeCheckBox(
+        general, "chkRememberScheme", " Remember color scheme between sessions", QRect(16, 18, 232, 21));
+    chkExitWarn = MakeCheckBox(
+        general, "chkExitWarn", " Warn if scheme has not been saved before exiting", QRect(16, 42, 291, 21));
+
+    GroupFrame* baseColor = MakeGroup(pnlGeneral, " Base Color ", QRect(4, 93, 310, 71));
+    lblStepAmount = MakeWrappedLabel(
+        baseColor, "Enter lighten/darken && saturate/desaturate button step amount:", QRect(16, 18, 287, 24));
+    struct Step {
+        QLineEdit** field;
+        const char* name;
+        const char* caption;
+        int x;
+    };
+    const Step steps[] = {
+        { &txtLIncrement, "txtLIncrement", "%  Lightness (1-25%)", 16 },
+        { &txtSIncrement, "txtSIncrement", "%  Saturation (1-25%)", 162 },
+    };
+    for (const Step& step : steps) {
+        auto* field = new QLineEdit(QStringLiteral("5"), baseColor);
+        field->setObjectName(QString::fromLatin1(step.name));
+        field->setGeometry(step.x, 40, 20, 17);
+        field->setFont(TahomaFont(10));
+        field->setMaxLength(2);
+        field->setTextMargins(0, 0, 0, 0);
+        field->installEventFilter(this);
+        connect(field, &QLineEdit::textChanged, this, [this, field] { StepFieldChange(field); });
+        auto* label = new QLabel(QString::fromLatin1(step.caption), baseColor);
+        label->setFont(TahomaFont(10));
+        label->move(step.x + 22, 43);
+        label->adjustSize();
+        *step.field = field;
+    }
+    // With a buddy the label reads its caption as a control's caption: the doubled "&" shows as one.
+    lblStepAmount->setBuddy(txtLIncrement);
+
+    GroupFrame* history = MakeGroup(pnlGeneral, " History ", QRect(4, 174, 310, 87));
+    MakeWrappedLabel(
+        history, "Use this button to clear your history of colors on the main window.", QRect(16, 18, 291, 27));
+    cmdClearHist = MakeButton(history, "cmdClearHist", "Clear History", { 15, 50 });
+    connect(cmdClearHist, &QPushButton::clicked, this, &TfrmPreferences::cmdClearHistClick);
+}
+
+void TfrmPreferences::CreateFavoritesPage()
+{
+    pnlFavorites = new QWidget(this);
+    pnlFavorites->setObjectName(QStringLiteral("pnlFavorites"));
+    pnlFavorites->setGeometry(QRect(kPagePlace, QSize(347, 71)));
+
+    GroupFrame* notifications = MakeGroup(pnlFavorites, " Notifications ", QRect(4, 9, 310, 49));
+    chkDeleteWarn = MakeCheckBox(
+        notifications, "chkDeleteWarn", " Warn before deleting Favorite Colors", QRect(16, 18, 212, 21));
+}
+
+void TfrmPreferences::CreateColorPalettePage()
+{
+    pnlColorPalette = new QWidget(this);
+    pnlColorPalette->setObjectName(QStringLiteral("pnlColorPalette"));
+    pnlColorPalette->setGeometry(QRect(kPagePlace, QSize(323, 268)));
+
+    GroupFrame* display = MakeGroup(pnlColorPalette, " Display Palette ", QRect(4, 9, 310, 253));
+    struct Choice {
+        QRadioButton** button;
+        QLabel** picture;
+        const char* name;
+        const char* pictureName;
+        const char* caption;
+        PaletteKind kind;
+        int y;
+    };
+    const Choice choices[] = {
+        { &radWebPal, &imgWebPal, "radWebPal", "imgWebPal", " Websafe Palette:", PaletteKind::Websafe, 20 },
+        { &radSpectrumPal, &imgSpectrumPal, "radSpectrumPal", "imgSpectrumPal", " Spectrum Palette:",
+            PaletteKind::Spectrum, 96 },
+        { &radSpectrumSafePal, &imgSpectrumSafePal, "radSpectrumSafePal", "imgSpectrumSafePal",
+            " Websafe Spectrum Palette:", PaletteKind::WebsafeSpectrum, 172 },
+    };
+    for (const Choice& choice : choices) {
+        auto* button = new QRadioButton(QString::fromLatin1(choice.caption), display);
+        button->setObjectName(QString::fromLatin1(choice.name));
+        button->move(16, choice.y);
+        button->adjustSize();
+        auto* picture = new QLabel(display);
+        picture->setObjectName(QString::fromLatin1(choice.pictureName));
+        picture->setGeometry(QRect(QPoint(36, choice.y + 20), kPalettePictureArea.size()));
+        picture->setPixmap(QPixmap::fromImage(DrawPalette(choice.kind).copy(kPalettePictureArea)));
+        *choice.button = button;
+        *choice.picture = picture;
+    }
+}
+
+void TfrmPreferences::LoadPreferences()
+{
+    const IniFile ini(SettingsPath());
+    chkDeleteWarn->setChecked(ini.ReadBool(QStringLiteral("Prefs"), QStringLiteral("FavDelWarn"), false));
+    chkExitWarn->setChecked(ini.ReadBool(QStringLiteral("Prefs"), QStringLiteral("FavExitWarn"), true));
+    chkRememberScheme->setChecked(ini.ReadBool(QStringLiteral("Prefs"), QStringLiteral("RememberScheme"), true));
+
+    QRadioButton* const palettes[] = { radWebPal, radSpectrumPal, radSpectrumSafePal };
+    if (const auto kind = PaletteKindFromSetting(ini.ReadInteger(QStringLiteral("Prefs"), QStringLiteral("Palette"), 0)))
+        palettes[static_cast<int>(*kind)]->setChecked(true);
+
+    // The step the main window actually uses: a hand-edited value it rejects shows as the default it took.
+    txtSIncrement->setText(QString::number(ReadStepPercent(ini, "SInc")));
+    txtLIncrement->setText(QString::number(ReadStepPercent(ini, "LInc")));
+
+    QTreeWidgetItem* general = tvwMain->topLevelItem(0);
+    if (tvwMain->currentItem() == general)
+        tvwMainChange(general);
+    else
+        tvwMain->setCurrentItem(general);
+}
+
+void TfrmPreferences::Preferences()
+{
+    LoadPreferences();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    move(screen.left() + (screen.width() - width()) / 2, screen.top() + (screen.height() - height()) / 2);
+    exec();
+}
+
+void TfrmPreferences::tvwMainChange(QTreeWidgetItem* node)
+{
+    QWidget* const panels[] = { pnlGeneral, pnlFavorites, pnlColorPalette };
+    for (QWidget* panel : panels)
+        panel->move(kPagePlace);
+    if (!node)
+        return;
+    for (int i = 0; i < 3; ++i) {
+        if (node->text(0) != QLatin1String(kPages[i].node))
+            continue;
+        lblMain->setText(QString::fromLatin1(kPages[i].heading));
+        for (int j = 0; j < 3; ++j)
+            panels[j]->setVisible(j == i);
+    }
+}
+
+bool TfrmPreferences::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((watched == txtLIncrement || watched == txtSIncrement) && event->type() == QEvent::KeyPress)
+        return IsRefusedStepKey(*static_cast<QKeyEvent*>(event));
+    return QDialog::eventFilter(watched, event);
+}
+
+void TfrmPreferences::StepFieldChange(QLineEdit* field)
+{
+    const QString corrected = CorrectedStepText(field->text());
+    if (corrected == field->text())
+        return;
+    field->setText(corrected);
+    // Selected, so the next digit typed replaces the correction.
+    field->selectAll();
+}
+
+void TfrmPreferences::cmdOKClick()
+{
+    IniFile ini(SettingsPath());
+    const QString prefs = QStringLiteral("Prefs");
+    bool saved = true;
+    const auto note = [&saved](const WriteOutcome& outcome) { saved = saved && outcome.ok(); };
+
+    note(ini.WriteBool(prefs, QStringLiteral("FavDelWarn"), chkDeleteWarn->isChecked()));
+    note(ini.WriteBool(prefs, QStringLiteral("FavExitWarn"), chkExitWarn->isChecked()));
+    note(ini.WriteBool(prefs, QStringLiteral("RememberScheme"), chkRememberScheme->isChecked()));
+
+    const QRadioButton* const palettes[] = { radWebPal, radSpectrumPal, radSpectrumSafePal };
+    for (int setting = 0; setting < 3; ++setting) {
+        if (palettes[setting]->isChecked()) {
+            note(ini.WriteInteger(prefs, QStringLiteral("Palette"), setting));
+            m_main.RebuildPalette(setting);
+            break;
+        }
+    }
+
+    note(ini.WriteString(prefs, QStringLiteral("LInc"), txtLIncrement->text()));
+    note(ini.WriteString(prefs, QStringLiteral("SInc"), txtSIncrement->text()));
+    m_main.SetSteps(txtLIncrement->text().toInt(), txtSIncrement->text().toInt());
+
+    // The choices still hold for this run; only keeping them failed.
+    if (!saved)
+        platform::Messages().ShowMessage(
+            this, QStringLiteral("The preferences could not be saved in %1").arg(SettingsPath()));
+    accept();
+}
+
+void TfrmPreferences::cmdClearHistClick()
+{
+    m_main.ClearHistory();
+}

@@ -1,0 +1,351 @@
+#include "main/PaletteStrip.h"
+#include "main/TfrmMain.h"
+#include "persist/IniFile.h"
+#include "platform/PaintBox.h"
+#include "prefs/TfrmPreferences.h"
+#include "support/Mouse.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestEnv.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class PreferencesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        main = std::make_unique<TfrmMain>();
+        main->show();
+        prefs = std::make_unique<TfrmPreferences>(*main);
+    }
+
+    // What the Preferences command does, without waiting in a modal loop.
+    void Open()
+    {
+        prefs->LoadPreferences();
+        prefs->show();
+    }
+
+    QString Stored(const char* key) const
+    {
+        return IniFile(SettingsPath()).ReadString(QStringLiteral("Prefs"), QString::fromLatin1(key), QStringLiteral("<none>"));
+    }
+
+    void ChoosePage(const char* node)
+    {
+        const auto found = prefs->tvwMain->findItems(QString::fromLatin1(node), Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        const QRect row = prefs->tvwMain->visualItemRect(found[0]);
+        mouse::Click(prefs->tvwMain->viewport(), row.center());
+    }
+
+    QWidget* VisiblePage() const
+    {
+        QWidget* shown = nullptr;
+        for (QWidget* page : { prefs->pnlGeneral, prefs->pnlFavorites, prefs->pnlColorPalette }) {
+            EXPECT_EQ(page->pos(), QPoint(151, 34));
+            if (page->isVisible()) {
+                EXPECT_EQ(shown, nullptr) << "two pages shown";
+                shown = page;
+            }
+        }
+        return shown;
+    }
+
+    TestFolder folder;
+    ScriptedPlatform desktop;
+    std::unique_ptr<TfrmMain> main;
+    std::unique_ptr<TfrmPreferences> prefs;
+};
+
+TEST_F(PreferencesTest, FirstOpeningShowsTheDefaultsOnTheGeneralPage)
+{
+    Open();
+    EXPECT_EQ(prefs->windowTitle(), "Tintwell Preferences");
+    EXPECT_EQ(prefs->size(), QSize(472, 347));
+    EXPECT_EQ(prefs->lblMain->text(), " General Preferences");
+    EXPECT_EQ(VisiblePage(), prefs->pnlGeneral);
+    EXPECT_TRUE(prefs->chkRememberScheme->isChecked());
+    EXPECT_TRUE(prefs->chkExitWarn->isChecked());
+    EXPECT_FALSE(prefs->chkDeleteWarn->isChecked());
+    EXPECT_TRUE(prefs->radWebPal->isChecked());
+    EXPECT_EQ(prefs->txtLIncrement->text(), "5");
+    EXPECT_EQ(prefs->txtSIncrement->text(), "5");
+    EXPECT_TRUE(prefs->cmdOK->isDefault());
+    EXPECT_TRUE(main->mnuEditPreferences->isEnabled());
+}
+
+TEST_F(PreferencesTest, CaptionsKeepTheirSpacesAndTheDoubledAmpersandShowsAsOne)
+{
+    QStringList titles;
+    for (const QGroupBox* group : prefs->findChildren<QGroupBox*>())
+        titles << group->title();
+    titles.sort();
+    EXPECT_EQ(titles, QStringList({ " Base Color ", " Display Palette ", " General ", " History ", " Notifications " }));
+    EXPECT_EQ(prefs->chkRememberScheme->text(), " Remember color scheme between sessions");
+    EXPECT_EQ(prefs->chkExitWarn->text(), " Warn if scheme has not been saved before exiting");
+    EXPECT_EQ(prefs->chkDeleteWarn->text(), " Warn before deleting Favorite Colors");
+    EXPECT_EQ(prefs->radWebPal->text(), " Websafe Palette:");
+    EXPECT_EQ(prefs->radSpectrumPal->text(), " Spectrum Palette:");
+    EXPECT_EQ(prefs->radSpectrumSafePal->text(), " Websafe Spectrum Palette:");
+    EXPECT_EQ(prefs->cmdClearHist->text(), "Clear History");
+    EXPECT_EQ(prefs->cmdOK->text(), "Apply");
+    EXPECT_EQ(prefs->cmdCancel->text(), "Cancel");
+
+    // The stored caption has "&&"; on screen it must read exactly like the same words with a single "&".
+    Open();
+    QLabel* label = prefs->lblStepAmount;
+    ASSERT_EQ(label->text(), "Enter lighten/darken && saturate/desaturate button step amount:");
+    QLabel plain(QStringLiteral("Enter lighten/darken & saturate/desaturate button step amount:"), label->parentWidget());
+    plain.setWordWrap(true);
+    plain.setAlignment(label->alignment());
+    plain.setGeometry(label->geometry());
+    plain.show();
+    EXPECT_EQ(label->grab().toImage(), plain.grab().toImage());
+}
+
+TEST_F(PreferencesTest, PalettePicturesAreTheStripsWithoutTheirFrame)
+{
+    const std::pair<QLabel*, PaletteKind> pictures[] = {
+        { prefs->imgWebPal, PaletteKind::Websafe },
+        { prefs->imgSpectrumPal, PaletteKind::Spectrum },
+        { prefs->imgSpectrumSafePal, PaletteKind::WebsafeSpectrum },
+    };
+    const QImage websafe = prefs->imgWebPal->pixmap().toImage();
+    for (const auto& [picture, kind] : pictures) {
+        const QImage shown = picture->pixmap().toImage();
+        ASSERT_EQ(shown.size(), QSize(253, 43));
+        const QImage strip = DrawPalette(kind);
+        for (const QPoint p : { QPoint(0, 0), QPoint(5, 5), QPoint(126, 21), QPoint(252, 42), QPoint(200, 30) })
+            EXPECT_EQ(shown.pixel(p), strip.pixel(p + QPoint(2, 2))) << p.x() << "," << p.y();
+        if (kind != PaletteKind::Websafe)
+            EXPECT_NE(shown, websafe);
+    }
+    // The websafe grid is black on every edge: the frame is gone, the outline kept.
+    EXPECT_EQ(websafe.pixel(0, 20) & 0xFFFFFF, 0u);
+    EXPECT_EQ(websafe.pixel(252, 20) & 0xFFFFFF, 0u);
+    EXPECT_EQ(websafe.pixel(100, 42) & 0xFFFFFF, 0u);
+}
+
+TEST_F(PreferencesTest, StepFieldsTakeOnlyDigitsAndStayWithinZeroToTwentyFive)
+{
+    Open();
+    QLineEdit* field = prefs->txtLIncrement;
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, "3");
+    EXPECT_EQ(field->text(), "3");
+    QTest::keyClicks(field, "0");
+    EXPECT_EQ(field->text(), "25");
+    EXPECT_EQ(field->selectedText(), "25");
+
+    QTest::keyClick(field, Qt::Key_Backspace);
+    EXPECT_EQ(field->text(), "0");
+    EXPECT_EQ(field->selectedText(), "0");
+
+    QTest::keyClicks(field, "a-+ .Z");
+    QGuiApplication::clipboard()->setText(QStringLiteral("12"));
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), "0");
+    EXPECT_EQ(prefs->txtSIncrement->text(), "5");
+
+    QTest::keyClicks(field, "7");
+    EXPECT_EQ(field->text(), "7");
+    // A refused letter never reaches the field: nothing to correct, nothing selected.
+    QTest::keyClicks(field, "x");
+    EXPECT_EQ(field->text(), "7");
+    EXPECT_FALSE(field->hasSelectedText());
+    // Delete and the arrows still edit: they type no character.
+    QTest::keyClick(field, Qt::Key_Home);
+    QTest::keyClick(field, Qt::Key_Delete);
+    EXPECT_EQ(field->text(), "0");
+
+    // Whatever a paste brings, the field keeps a whole number 0..25.
+    prefs->txtSIncrement->setText(QStringLiteral("9x"));
+    EXPECT_EQ(prefs->txtSIncrement->text(), "9");
+    prefs->txtSIncrement->setText(QStringLiteral("99"));
+    EXPECT_EQ(prefs->txtSIncrement->text(), "25");
+    prefs->txtSIncrement->setText(QStringLiteral("-"));
+    EXPECT_EQ(prefs->txtSIncrement->text(), "0");
+}
+
+TEST_F(PreferencesTest, ApplyStoresEveryKeyAndHandsTheStepsToTheMainWindowAtOnce)
+{
+    Open();
+    prefs->txtLIncrement->setText(QString());
+    ASSERT_EQ(prefs->txtLIncrement->text(), "0");
+    prefs->txtSIncrement->setText(QStringLiteral("12"));
+    prefs->chkDeleteWarn->setChecked(true);
+    prefs->chkExitWarn->setChecked(false);
+    mouse::Click(prefs->cmdOK, { 10, 10 });
+
+    EXPECT_FALSE(prefs->isVisible());
+    EXPECT_EQ(Stored("LInc"), "0");
+    EXPECT_EQ(Stored("SInc"), "12");
+    EXPECT_EQ(Stored("FavDelWarn"), "1");
+    EXPECT_EQ(Stored("FavExitWarn"), "0");
+    EXPECT_EQ(Stored("RememberScheme"), "1");
+    EXPECT_EQ(Stored("Palette"), "0");
+    EXPECT_EQ(main->LightnessStep(), 0);
+    EXPECT_EQ(main->SaturationStep(), 12);
+    EXPECT_TRUE(desktop.messages.isEmpty());
+}
+
+TEST_F(PreferencesTest, EnterAppliesAndEscCancelsWithoutWritingAnything)
+{
+    Open();
+    prefs->txtLIncrement->setText(QStringLiteral("20"));
+    prefs->chkRememberScheme->setChecked(false);
+    ChoosePage("Color Palette");
+    mouse::Click(prefs->radSpectrumSafePal, { 5, 5 });
+    ASSERT_TRUE(prefs->radSpectrumSafePal->isChecked());
+    QTest::keyClick(prefs.get(), Qt::Key_Escape);
+
+    EXPECT_FALSE(prefs->isVisible());
+    EXPECT_FALSE(QFile::exists(SettingsPath()));
+    EXPECT_EQ(main->LightnessStep(), 5);
+    EXPECT_EQ(main->pbPalette->Surface(), DrawPalette(PaletteKind::Websafe));
+
+    // The next opening shows the stored values again, on the General page.
+    Open();
+    EXPECT_EQ(prefs->txtLIncrement->text(), "5");
+    EXPECT_TRUE(prefs->chkRememberScheme->isChecked());
+    EXPECT_TRUE(prefs->radWebPal->isChecked());
+    EXPECT_EQ(prefs->lblMain->text(), " General Preferences");
+    EXPECT_EQ(VisiblePage(), prefs->pnlGeneral);
+    EXPECT_EQ(prefs->tvwMain->currentItem()->text(0), "General");
+
+    prefs->txtSIncrement->setText(QStringLiteral("8"));
+    prefs->txtSIncrement->setFocus();
+    QTest::keyClick(prefs->txtSIncrement, Qt::Key_Return);
+    EXPECT_FALSE(prefs->isVisible());
+    EXPECT_EQ(Stored("SInc"), "8");
+    EXPECT_EQ(main->SaturationStep(), 8);
+}
+
+TEST_F(PreferencesTest, TreeNodesChooseThePageAndItsHeading)
+{
+    Open();
+    ChoosePage("Favorite Colors");
+    EXPECT_EQ(prefs->lblMain->text(), " Favorite Colors Preferences");
+    EXPECT_EQ(VisiblePage(), prefs->pnlFavorites);
+    ChoosePage("Color Palette");
+    EXPECT_EQ(prefs->lblMain->text(), " Color Palette Preferences");
+    EXPECT_EQ(VisiblePage(), prefs->pnlColorPalette);
+    // The arrow keys walk the pages too.
+    prefs->tvwMain->setFocus();
+    QTest::keyClick(prefs->tvwMain, Qt::Key_Up);
+    EXPECT_EQ(VisiblePage(), prefs->pnlFavorites);
+    ChoosePage("General");
+    EXPECT_EQ(VisiblePage(), prefs->pnlGeneral);
+}
+
+TEST_F(PreferencesTest, SpectrumAndApplyRebuildsTheStripAtOnceAndStoresOne)
+{
+    const QPoint probes[] = { { 40, 20 }, { 128, 10 }, { 200, 35 } };
+    for (const QPoint p : probes)
+        ASSERT_EQ(main->pbPalette->PixelAt(p), DrawPalette(PaletteKind::Websafe).pixel(p));
+    Open();
+    ChoosePage("Color Palette");
+    mouse::Click(prefs->radSpectrumPal, { 5, 5 });
+    mouse::Click(prefs->cmdOK, { 10, 10 });
+
+    EXPECT_EQ(Stored("Palette"), "1");
+    const QImage spectrum = DrawPalette(PaletteKind::Spectrum);
+    for (const QPoint p : probes)
+        EXPECT_EQ(main->pbPalette->PixelAt(p), spectrum.pixel(p)) << p.x() << "," << p.y();
+    EXPECT_EQ(main->pbPalette->grab().toImage().pixel(40, 20), spectrum.pixel(40, 20));
+}
+
+TEST_F(PreferencesTest, ClearHistoryActsAtOnceAndCancelDoesNotUndoIt)
+{
+    main->SetBaseColor(Pack(0, 255, 0));
+    main->SetBaseColor(Pack(0, 0, 255));
+    ASSERT_EQ(main->HistoryCount(), 3);
+    Open();
+    mouse::Click(prefs->cmdClearHist, { 10, 10 });
+    EXPECT_EQ(main->HistoryCount(), 1);
+    EXPECT_EQ(main->cboHistory->itemText(0), "#0000FF");
+    mouse::Click(prefs->cmdCancel, { 10, 10 });
+    EXPECT_FALSE(prefs->isVisible());
+    EXPECT_EQ(main->HistoryCount(), 1);
+    EXPECT_FALSE(main->tbBack->isEnabled());
+    EXPECT_FALSE(main->mnuEditUndo->isEnabled());
+    EXPECT_FALSE(QFile::exists(SettingsPath()));
+}
+
+TEST_F(PreferencesTest, EveryOpeningReadsTheSettingsFileAnew)
+{
+    Open();
+    prefs->reject();
+    folder.Write(QStringLiteral("tw3.ini"),
+        "[Prefs]\nPalette=2\nLInc=7\nSInc=25\nFavDelWarn=1\nFavExitWarn=0\nRememberScheme=0\n");
+    Open();
+    EXPECT_TRUE(prefs->radSpectrumSafePal->isChecked());
+    EXPECT_EQ(prefs->txtLIncrement->text(), "7");
+    EXPECT_EQ(prefs->txtSIncrement->text(), "25");
+    EXPECT_TRUE(prefs->chkDeleteWarn->isChecked());
+    EXPECT_FALSE(prefs->chkExitWarn->isChecked());
+    EXPECT_FALSE(prefs->chkRememberScheme->isChecked());
+    prefs->reject();
+
+    // A palette value outside 0..2 leaves the radio buttons as they were; a step the main window would
+    // refuse shows as the default it uses instead.
+    folder.Write(QStringLiteral("tw3.ini"), "[Prefs]\nPalette=7\nLInc=abc\nSInc=40\n");
+    Open();
+    EXPECT_TRUE(prefs->radSpectrumSafePal->isChecked());
+    EXPECT_EQ(prefs->txtLIncrement->text(), "5");
+    EXPECT_EQ(prefs->txtSIncrement->text(), "5");
+}
+
+TEST_F(PreferencesTest, TheMenuCommandReloadsAndShowsTheDialogModally)
+{
+    folder.Write(QStringLiteral("tw3.ini"), "[Prefs]\nLInc=9\n");
+    bool modal = false;
+    QString shownStep;
+    QTimer::singleShot(0, prefs.get(), [&] {
+        modal = QApplication::activeModalWidget() == prefs.get();
+        shownStep = prefs->txtLIncrement->text();
+        mouse::Click(prefs->cmdCancel, { 10, 10 });
+    });
+    QTimer::singleShot(3000, prefs.get(), [&] { prefs->reject(); });
+    main->mnuEditPreferences->trigger();
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(shownStep, "9");
+    EXPECT_FALSE(prefs->isVisible());
+}
+
+TEST_F(PreferencesTest, ASettingsFileThatCannotBeWrittenIsReportedAndTheChoicesStillApply)
+{
+    // A folder where the settings file should be makes every write fail.
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("tw3.ini")));
+    Open();
+    prefs->txtLIncrement->setText(QStringLiteral("11"));
+    mouse::Click(prefs->cmdOK, { 10, 10 });
+    EXPECT_EQ(desktop.messages.size(), 1);
+    EXPECT_TRUE(desktop.messages.value(0).startsWith("The preferences could not be saved")) << desktop.messages.value(0).toStdString();
+    EXPECT_EQ(main->LightnessStep(), 11);
+    EXPECT_FALSE(prefs->isVisible());
+}
+
+} // namespace
