@@ -138,8 +138,9 @@ TEST_F(PreferencesTest, PalettePicturesAreTheStripsWithoutTheirFrame)
         const QImage strip = DrawPalette(kind);
         for (const QPoint p : { QPoint(0, 0), QPoint(5, 5), QPoint(126, 21), QPoint(252, 42), QPoint(200, 30) })
             EXPECT_EQ(shown.pixel(p), strip.pixel(p + QPoint(2, 2))) << p.x() << "," << p.y();
-        if (kind != PaletteKind::Websafe)
+        if (kind != PaletteKind::Websafe) {
             EXPECT_NE(shown, websafe);
+        }
     }
     // The websafe grid is black on every edge: the frame is gone, the outline kept.
     EXPECT_EQ(websafe.pixel(0, 20) & 0xFFFFFF, 0u);
@@ -209,6 +210,15 @@ TEST_F(PreferencesTest, ApplyStoresEveryKeyAndHandsTheStepsToTheMainWindowAtOnce
     EXPECT_EQ(main->LightnessStep(), 0);
     EXPECT_EQ(main->SaturationStep(), 12);
     EXPECT_TRUE(desktop.messages.isEmpty());
+
+    // The adjustments use the new steps straight away: lightness does not move, saturation moves by 12 %.
+    const ColorValue red = main->BaseColor;
+    main->mnuAdjustLighten->trigger();
+    main->mnuAdjustDarken->trigger();
+    EXPECT_EQ(main->BaseColor, red);
+    main->mnuAdjustDesaturate->trigger();
+    const Hsl hsl = RgbToHsl(main->BaseColor);
+    EXPECT_NEAR(hsl.s, 0.88, 0.005);
 }
 
 TEST_F(PreferencesTest, EnterAppliesAndEscCancelsWithoutWritingAnything)
