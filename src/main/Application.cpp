@@ -6,6 +6,7 @@
 #include "platform/Artwork.h"
 #include "platform/DragManager.h"
 #include "platform/Fonts.h"
+#include "picker/TForm1.h"
 #include "preview/TfrmPreview.h"
 #include "prefs/TfrmPreferences.h"
 
@@ -20,11 +21,13 @@ Application::Application()
     DragManager::Instance().SetDragCursor(AppCursor(CursorId::DragHand));
 
     m_main = std::make_unique<TfrmMain>();
+    m_picker = std::make_unique<TForm1>(*m_main);
     // The main window is the application: closing it ends the program, whatever else is open.
     QObject::connect(m_main.get(), &TfrmMain::closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 
     // Hidden until the main window's toggle shows it.
     m_preview = std::make_unique<TfrmPreview>(*m_main);
+    m_picker->SetToolWindows(nullptr, m_preview.get());
 
     m_preferences = std::make_unique<TfrmPreferences>(*m_main);
     m_about = std::make_unique<TfrmAbout>();

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+class TForm1;
 class TfrmAbout;
 class TfrmMain;
 class TfrmPreview;
@@ -18,6 +19,7 @@ public:
 
 private:
     std::unique_ptr<TfrmMain> m_main;
+    std::unique_ptr<TForm1> m_picker;
     std::unique_ptr<TfrmPreview> m_preview;
     std::unique_ptr<TfrmPreferences> m_preferences;
     std::unique_ptr<TfrmAbout> m_about;

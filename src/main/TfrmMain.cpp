@@ -133,7 +133,7 @@ void TfrmMain::CreateControls()
     tbBack = MakeToolButton(tlbMain, "tbBack", QStringLiteral("Back"), QStringLiteral("tb_back.svg"), nextButton());
     tbForward = MakeToolButton(tlbMain, "tbForward", QStringLiteral("Forward"), QStringLiteral("tb_forward.svg"), nextButton());
     // Commands that arrive with their own windows.
-    for (QToolButton* later : { tbOpen, tbSave, tbPicker, tbPreview })
+    for (QToolButton* later : { tbOpen, tbSave, tbPreview })
         later->setEnabled(false);
 
     cboHistory = new QComboBox(client);
@@ -313,7 +313,7 @@ void TfrmMain::CreateMenus()
 
     // Commands that arrive with their own windows and dialogs stay disabled until then.
     for (QAction* later : { mnuFileNew, mnuFileOpen, mnuFileSave, mnuEditPreferences, mnuToolsFavs, mnuToolsPreview,
-             mnuToolsPicker, mnuHelpHelp, mnuHelpWebsite, mnuHelpForums, mnuHelpTutorial, mnuHelpAbout })
+             mnuHelpHelp, mnuHelpWebsite, mnuHelpForums, mnuHelpTutorial, mnuHelpAbout })
         later->setEnabled(false);
 }
 

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QWidget>
+
+#include <optional>
+
+class PaintBox;
+class QMouseEvent;
+class QTimer;
+class TfrmMain;
+
+// The screen colour picker: a borderless window over the whole virtual desktop showing a photograph of it 1:1,
+// with a magnifying lens in a top corner; a mouse press on the photograph makes that pixel the base colour.
+class TForm1 final : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(TfrmMain& main);
+    ~TForm1() override;
+
+    // The tool windows hidden while the picker is open; either may be null while it does not exist.
+    void SetToolWindows(QWidget* favorites, QWidget* preview);
+
+    // Hides the program's windows and, once they have left the screen, photographs the desktop and shows it.
+    void tbPickerClick();
+    // Follows the pointer: moves the panel out of its way, or magnifies the photograph around it.
+    void RefreshLens();
+
+    PaintBox* imgDesktop = nullptr;
+    PaintBox* pnlColor = nullptr;
+    PaintBox* imgZoom = nullptr;
+    PaintBox* imgColor = nullptr;
+    QTimer* tmrZoom = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void FormCreate();
+    void ShowPhotograph();
+    void imgDesktopMouseDown(QMouseEvent* event);
+    // Brings back the windows the opening hid and hides the picker.
+    void LeavePicker();
+
+    TfrmMain& m_main;
+    QWidget* m_favorites = nullptr;
+    QWidget* m_preview = nullptr;
+    QImage m_photo;
+    // Where the pointer was when the lens was last drawn; nothing until the first tick of an opening.
+    std::optional<QPoint> m_lensPointer;
+};

@@ -1,0 +1,338 @@
+#include "main/TfrmMain.h"
+#include "picker/TForm1.h"
+#include "platform/PaintBox.h"
+#include "support/Mouse.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestEnv.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+QRgb Sample(int x, int y) { return qRgb(x & 0xFF, y & 0xFF, (x * 7 + y * 13) & 0xFF); }
+
+QImage TestPhoto(QSize size, int shift = 0)
+{
+    QImage photo(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x)
+            photo.setPixel(x, y, Sample(x + shift, y));
+    }
+    return photo;
+}
+
+ColorValue ValueOf(QRgb pixel) { return Pack(qRed(pixel), qGreen(pixel), qBlue(pixel)); }
+
+bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 3000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > milliseconds)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+void PressKey(QWidget* widget, int key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+}
+
+class PickerTest : public ::testing::Test {
+protected:
+    PickerTest()
+    {
+        desktop.photo = { TestPhoto({ 400, 300 }), QRect(0, 0, 400, 300) };
+        main = std::make_unique<TfrmMain>();
+        picker = std::make_unique<TForm1>(*main);
+        main->show();
+        favorites.show();
+        QCursor::setPos(200, 150);
+    }
+
+    void Open()
+    {
+        picker->tbPickerClick();
+        ASSERT_TRUE(WaitUntil([this] { return picker->isVisible(); })) << "the picker did not open";
+    }
+
+    // A press delivered where the window system would: to the topmost control at that point of the picker.
+    void PressAt(QPoint pos, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QWidget* target = picker->childAt(pos);
+        ASSERT_NE(target, nullptr);
+        mouse::Press(target, target->mapFrom(picker.get(), pos), button);
+    }
+
+    QRgb LensPixel(QPoint at) const { return picker->imgZoom->PixelAt(at); }
+    QRgb ColorBoxPixel() const { return picker->imgColor->PixelAt({ 50, 20 }); }
+
+    TestFolder folder;
+    ScriptedPlatform desktop;
+    std::unique_ptr<TfrmMain> main;
+    std::unique_ptr<TForm1> picker;
+    QWidget favorites;
+    QWidget preview;
+};
+
+// Records what was on screen when the desktop was photographed.
+class WatchedCapture final : public platform::ScreenCapture {
+public:
+    explicit WatchedCapture(std::function<void()> watch, platform::DesktopPhoto photo)
+        : m_watch(std::move(watch))
+        , m_photo(std::move(photo))
+    {
+    }
+    platform::DesktopPhoto CaptureVirtualDesktop() override
+    {
+        m_watch();
+        return m_photo;
+    }
+
+private:
+    std::function<void()> m_watch;
+    platform::DesktopPhoto m_photo;
+};
+
+TEST_F(PickerTest, StartsHiddenAndOpensFromItsCommandsOnly)
+{
+    EXPECT_FALSE(picker->isVisible());
+    EXPECT_FALSE(picker->tmrZoom->isActive());
+    EXPECT_TRUE(picker->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_TRUE(main->tbPicker->isEnabled());
+    EXPECT_TRUE(main->mnuToolsPicker->isEnabled());
+
+    main->tbPicker->click();
+    ASSERT_TRUE(WaitUntil([this] { return picker->isVisible(); }));
+    mouse::Press(picker->imgDesktop, { 300, 200 });
+    EXPECT_FALSE(picker->isVisible());
+
+    main->mnuToolsPicker->trigger();
+    ASSERT_TRUE(WaitUntil([this] { return picker->isVisible(); }));
+}
+
+TEST_F(PickerTest, PhotographIsTakenOnceTheProgramsWindowsAreGone)
+{
+    picker->SetToolWindows(&favorites, &preview);
+    preview.show();
+    bool mainVisible = true;
+    bool toolsVisible = true;
+    QElapsedTimer clock;
+    qint64 capturedAfter = -1;
+    WatchedCapture capture(
+        [&] {
+            mainVisible = main->isVisible();
+            toolsVisible = favorites.isVisible() || preview.isVisible();
+            capturedAfter = clock.elapsed();
+        },
+        desktop.photo);
+    platform::ServicesOverride useCapture({ .screen = &capture });
+
+    clock.start();
+    picker->tbPickerClick();
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_FALSE(picker->isVisible());
+    ASSERT_TRUE(WaitUntil([this] { return picker->isVisible(); }));
+    EXPECT_FALSE(mainVisible);
+    EXPECT_FALSE(toolsVisible);
+    EXPECT_GE(capturedAfter, 150);
+}
+
+TEST_F(PickerTest, ShowsThePhotographOverTheDesktopWithThePanelInItsCorner)
+{
+    Open();
+    EXPECT_EQ(picker->geometry(), QRect(0, 0, 400, 300));
+    EXPECT_EQ(picker->imgDesktop->geometry(), QRect(0, 0, 400, 300));
+    EXPECT_EQ(picker->imgDesktop->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(picker->pnlColor->geometry(), QRect(8, 8, 113, 113));
+    EXPECT_EQ(picker->imgZoom->geometry(), QRect(2, 2, 109, 67));
+    EXPECT_EQ(picker->imgColor->geometry(), QRect(2, 72, 109, 39));
+    EXPECT_TRUE(picker->tmrZoom->isActive());
+    EXPECT_EQ(picker->tmrZoom->interval(), 3);
+
+    // On screen: the photograph 1:1 around the panel, the lens and colour box inside their outlines.
+    const QImage screen = picker->grab().toImage();
+    EXPECT_EQ(screen.pixel(300, 200), Sample(300, 200));
+    EXPECT_EQ(screen.pixel(7, 150), Sample(7, 150));
+    EXPECT_EQ(screen.pixel(8 + 2 + 54, 8 + 2 + 33), Sample(200, 150));
+    EXPECT_EQ(screen.pixel(8 + 50, 8 + 90), Sample(200, 150));
+    EXPECT_EQ(screen.pixel(8 + 1, 8 + 1), qRgb(255, 255, 255));
+    EXPECT_EQ(screen.pixel(8 + 50, 8 + 69), qRgb(255, 255, 255));
+}
+
+TEST_F(PickerTest, LensAndColourBoxFollowThePointer)
+{
+    Open();
+    QCursor::setPos(250, 180);
+    picker->RefreshLens();
+    EXPECT_EQ(LensPixel({ 54, 33 }), Sample(250, 180));
+    EXPECT_EQ(LensPixel({ 0, 0 }), Sample(246, 178));
+    EXPECT_EQ(LensPixel({ 108, 66 }), Sample(254, 182));
+    EXPECT_EQ(LensPixel({ 50, 33 }), qRgb(255 - 250, 255 - 180, 255 - ((250 * 7 + 180 * 13) & 0xFF)));
+    EXPECT_EQ(ColorBoxPixel(), Sample(250, 180));
+
+    // The timer alone keeps up with a moving pointer.
+    QCursor::setPos(398, 298);
+    ASSERT_TRUE(WaitUntil([this] { return ColorBoxPixel() == Sample(398, 298); }, 500));
+    EXPECT_EQ(LensPixel({ 54, 33 }), Sample(398, 298));
+    EXPECT_EQ(LensPixel({ 108, 66 }), qRgb(0, 0, 0));
+}
+
+TEST_F(PickerTest, PanelDodgesThePointerBetweenTheTopCorners)
+{
+    Open();
+    const QRgb lensBefore = LensPixel({ 54, 33 });
+    QCursor::setPos(20, 20);
+    picker->RefreshLens();
+    EXPECT_EQ(picker->pnlColor->pos(), QPoint(400 - 121, 8));
+    EXPECT_EQ(LensPixel({ 54, 33 }), lensBefore) << "the tick that moves the panel leaves the lens alone";
+    picker->RefreshLens();
+    EXPECT_EQ(LensPixel({ 54, 33 }), Sample(20, 20));
+
+    QCursor::setPos(390, 100);
+    picker->RefreshLens();
+    EXPECT_EQ(picker->pnlColor->pos(), QPoint(8, 8));
+
+    // The panel keeps its corner from one opening to the next.
+    QCursor::setPos(60, 60);
+    picker->RefreshLens();
+    PressKey(picker.get(), Qt::Key_Escape);
+    Open();
+    EXPECT_EQ(picker->pnlColor->pos(), QPoint(400 - 121, 8));
+}
+
+TEST_F(PickerTest, DesktopWithANegativeLeftEdge)
+{
+    desktop.photo = { TestPhoto({ 700, 300 }), QRect(-300, -40, 700, 300) };
+    QCursor::setPos(100, 100);
+    Open();
+    EXPECT_EQ(picker->geometry(), QRect(-300, -40, 700, 300));
+
+    // Panel positions are the window's own: the right corner comes from the desktop width alone.
+    QCursor::setPos(-290, -30);
+    picker->RefreshLens();
+    EXPECT_EQ(picker->pnlColor->pos(), QPoint(700 - 121, 8));
+    QCursor::setPos(-300 + 600, -40 + 20);
+    picker->RefreshLens();
+    EXPECT_EQ(picker->pnlColor->pos(), QPoint(8, 8));
+
+    QCursor::setPos(0, 0);
+    picker->RefreshLens();
+    EXPECT_EQ(LensPixel({ 54, 33 }), Sample(300, 40));
+    EXPECT_EQ(ColorBoxPixel(), Sample(300, 40));
+
+    PressAt({ 300, 40 }, Qt::RightButton);
+    EXPECT_EQ(main->BaseColor, ValueOf(Sample(300, 40)));
+}
+
+TEST_F(PickerTest, AnyButtonPicksThePhotographsPixel)
+{
+    struct Case {
+        Qt::MouseButton button;
+        QPoint at;
+    };
+    for (const Case& c : { Case { Qt::LeftButton, { 300, 200 } }, Case { Qt::RightButton, { 150, 250 } },
+             Case { Qt::MiddleButton, { 399, 299 } } }) {
+        Open();
+        const int historyBefore = main->HistoryCount();
+        PressAt(c.at, c.button);
+        EXPECT_FALSE(picker->isVisible()) << c.button;
+        EXPECT_FALSE(picker->tmrZoom->isActive()) << c.button;
+        EXPECT_TRUE(main->isVisible()) << c.button;
+        EXPECT_EQ(main->BaseColor, ValueOf(Sample(c.at.x(), c.at.y()))) << c.button;
+        EXPECT_EQ(main->txtHex->text(), QString::fromStdString(HexText(main->BaseColor))) << c.button;
+        EXPECT_EQ(main->HistoryCount(), historyBefore + 1) << c.button;
+    }
+}
+
+TEST_F(PickerTest, PressOnThePanelPicksNothing)
+{
+    Open();
+    const ColorValue before = main->BaseColor;
+    for (QPoint at : { QPoint(8, 8), QPoint(60, 40), QPoint(60, 100), QPoint(60, 78) }) {
+        PressAt(at, Qt::LeftButton);
+        EXPECT_TRUE(picker->isVisible()) << at.x() << "," << at.y();
+    }
+    EXPECT_EQ(main->BaseColor, before);
+    EXPECT_FALSE(main->isVisible());
+}
+
+TEST_F(PickerTest, PickReadsThePhotographNotTheLaterScreen)
+{
+    Open();
+    desktop.photo = { TestPhoto({ 400, 300 }, 40), QRect(0, 0, 400, 300) };
+    PressAt({ 100, 200 });
+    EXPECT_EQ(main->BaseColor, ValueOf(Sample(100, 200)));
+
+    // The next opening photographs the desktop afresh.
+    Open();
+    PressAt({ 100, 200 });
+    EXPECT_EQ(main->BaseColor, ValueOf(Sample(140, 200)));
+}
+
+TEST_F(PickerTest, ToolWindowsComeBackAsTheToolsMenuSays)
+{
+    picker->SetToolWindows(&favorites, &preview);
+    // As at start-up: Favorites shown, QuickPreview hidden.
+    ASSERT_EQ(main->mnuToolsFavs->text(), "Hide Favorites");
+    ASSERT_EQ(main->mnuToolsPreview->text(), "Show QuickPreview");
+    Open();
+    EXPECT_FALSE(favorites.isVisible());
+    PressAt({ 200, 200 });
+    EXPECT_TRUE(favorites.isVisible());
+    EXPECT_FALSE(preview.isVisible());
+
+    main->mnuToolsFavs->setText("Show Favorites");
+    main->mnuToolsPreview->setText("Hide QuickPreview");
+    Open();
+    PressAt({ 200, 200 }, Qt::RightButton);
+    EXPECT_FALSE(favorites.isVisible());
+    EXPECT_TRUE(preview.isVisible());
+}
+
+TEST_F(PickerTest, EscLeavesWithoutPicking)
+{
+    picker->SetToolWindows(&favorites, &preview);
+    const ColorValue before = main->BaseColor;
+    const int historyBefore = main->HistoryCount();
+    Open();
+    PressKey(picker.get(), Qt::Key_A);
+    EXPECT_TRUE(picker->isVisible());
+    PressKey(picker.get(), Qt::Key_Escape);
+    EXPECT_FALSE(picker->isVisible());
+    EXPECT_FALSE(picker->tmrZoom->isActive());
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(favorites.isVisible());
+    EXPECT_FALSE(preview.isVisible());
+    EXPECT_EQ(main->BaseColor, before);
+    EXPECT_EQ(main->HistoryCount(), historyBefore);
+}
+
+TEST_F(PickerTest, FailedCaptureSaysSoAndBringsTheWindowsBack)
+{
+    picker->SetToolWindows(&favorites, &preview);
+    desktop.photo = {};
+    picker->tbPickerClick();
+    ASSERT_TRUE(WaitUntil([this] { return !desktop.messages.isEmpty(); }));
+    EXPECT_EQ(desktop.messages, QStringList { "The screen could not be captured." });
+    EXPECT_FALSE(picker->isVisible());
+    EXPECT_FALSE(picker->tmrZoom->isActive());
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(favorites.isVisible());
+}
+
+} // namespace
