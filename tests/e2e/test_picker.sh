@@ -47,6 +47,7 @@ xdotool click 3
 wait_for main_visible || fail "main window did not come back after the pick"
 picker_visible && fail "picker still shown after the pick"
 sleep 0.5
+xdotool search --onlyvisible --name '^QuickPreview$' >/dev/null 2>&1 && fail "QuickPreview shown after the pick, it was hidden"
 
 window_geometry "$MAIN_WIN"
 shot="$E2E_SHOTS/picker-picked.png"

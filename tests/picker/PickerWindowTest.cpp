@@ -1,6 +1,7 @@
 #include "main/TfrmMain.h"
 #include "picker/TForm1.h"
 #include "platform/PaintBox.h"
+#include "preview/TfrmPreview.h"
 #include "support/Mouse.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestEnv.h"
@@ -302,6 +303,25 @@ TEST_F(PickerTest, ToolWindowsComeBackAsTheToolsMenuSays)
     PressAt({ 200, 200 }, Qt::RightButton);
     EXPECT_FALSE(favorites.isVisible());
     EXPECT_TRUE(preview.isVisible());
+}
+
+TEST_F(PickerTest, RealQuickPreviewComesBackOnlyWhenItWasShown)
+{
+    TfrmPreview realPreview(*main);
+    picker->SetToolWindows(&favorites, &realPreview);
+    main->mnuToolsPreview->trigger();
+    ASSERT_TRUE(realPreview.isVisible());
+    Open();
+    EXPECT_FALSE(realPreview.isVisible());
+    PressAt({ 200, 200 });
+    EXPECT_TRUE(realPreview.isVisible());
+    EXPECT_EQ(main->mnuToolsPreview->text(), "Hide QuickPreview");
+
+    main->mnuToolsPreview->trigger();
+    Open();
+    PressAt({ 200, 200 });
+    EXPECT_FALSE(realPreview.isVisible());
+    EXPECT_EQ(main->mnuToolsPreview->text(), "Show QuickPreview");
 }
 
 TEST_F(PickerTest, EscLeavesWithoutPicking)
