@@ -243,15 +243,13 @@ void TfrmPreferences::CreateColorPalettePage()
         const char* name;
         const char* pictureName;
         const char* caption;
-        PaletteKind kind;
         int y;
     };
     const Choice choices[] = {
-        { &radWebPal, &imgWebPal, "radWebPal", "imgWebPal", " Websafe Palette:", PaletteKind::Websafe, 20 },
-        { &radSpectrumPal, &imgSpectrumPal, "radSpectrumPal", "imgSpectrumPal", " Spectrum Palette:",
-            PaletteKind::Spectrum, 96 },
+        { &radWebPal, &imgWebPal, "radWebPal", "imgWebPal", " Websafe Palette:", 20 },
+        { &radSpectrumPal, &imgSpectrumPal, "radSpectrumPal", "imgSpectrumPal", " Spectrum Palette:", 96 },
         { &radSpectrumSafePal, &imgSpectrumSafePal, "radSpectrumSafePal", "imgSpectrumSafePal",
-            " Websafe Spectrum Palette:", PaletteKind::WebsafeSpectrum, 172 },
+            " Websafe Spectrum Palette:", 172 },
     };
     for (const Choice& choice : choices) {
         auto* button = new QRadioButton(QString::fromLatin1(choice.caption), display);
@@ -261,10 +259,25 @@ void TfrmPreferences::CreateColorPalettePage()
         auto* picture = new QLabel(display);
         picture->setObjectName(QString::fromLatin1(choice.pictureName));
         picture->setGeometry(QRect(QPoint(36, choice.y + 20), kPalettePictureArea.size()));
-        picture->setPixmap(QPixmap::fromImage(DrawPalette(choice.kind).copy(kPalettePictureArea)));
         *choice.button = button;
         *choice.picture = picture;
     }
+}
+
+void TfrmPreferences::showEvent(QShowEvent* event)
+{
+    // Drawn at the first opening rather than at start-up, where the two spectra would cost time for a
+    // dialog that may never be opened.
+    if (imgWebPal->pixmap().isNull()) {
+        const std::pair<QLabel*, PaletteKind> pictures[] = {
+            { imgWebPal, PaletteKind::Websafe },
+            { imgSpectrumPal, PaletteKind::Spectrum },
+            { imgSpectrumSafePal, PaletteKind::WebsafeSpectrum },
+        };
+        for (const auto& [picture, kind] : pictures)
+            picture->setPixmap(QPixmap::fromImage(DrawPalette(kind).copy(kPalettePictureArea)));
+    }
+    QDialog::showEvent(event);
 }
 
 void TfrmPreferences::LoadPreferences()

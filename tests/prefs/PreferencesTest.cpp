@@ -126,6 +126,7 @@ TEST_F(PreferencesTest, CaptionsKeepTheirSpacesAndTheDoubledAmpersandShowsAsOne)
 
 TEST_F(PreferencesTest, PalettePicturesAreTheStripsWithoutTheirFrame)
 {
+    Open();
     const std::pair<QLabel*, PaletteKind> pictures[] = {
         { prefs->imgWebPal, PaletteKind::Websafe },
         { prefs->imgSpectrumPal, PaletteKind::Spectrum },
