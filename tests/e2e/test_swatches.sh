@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# The mouse on the real window system: a swatch click adopts its colour (the primary button is up by then),
+# a small drag adopts nothing, the websafe warning snaps the colour, the palette strip previews and restores.
+source "$(dirname "$0")/lib.sh"
+start_x
+start_app
+
+window_geometry "$MAIN_WIN"
+MX=$WX; MY=$WY; MENUBAR=$((WH - 294))
+shot="$E2E_SHOTS/swatches.png"
+
+# Colour shown at a point of the client area, after the window had time to paint.
+client_pixel() { sleep 0.4; screenshot "$shot"; pixel "$shot" $((MX + $1)) $((MY + MENUBAR + $2)); }
+expect_base() {
+  local got
+  got=$(client_pixel $((5 + 30)) $((34 + 27)))
+  [ "$got" = "$1" ] || fail "base area shows $got, expected $1 ($2)"
+}
+expect_swatch1() {
+  local got
+  got=$(client_pixel $((78 + 18)) $((34 + 18)))
+  [ "$got" = "$1" ] || fail "swatch 1 shows $got, expected $1 ($2)"
+}
+
+# Swatch 2 of pure red's scheme is FF6000.
+xdotool mousemove $((MX + 126 + 18)) $((MY + MENUBAR + 34 + 18))
+sleep 0.2
+xdotool click 1
+expect_swatch1 FF6000 "a click on swatch 2"
+
+# Press on swatch 5, move 3 pixels, release: a cancelled drag, no new base colour.
+xdotool mousemove $((MX + 222 + 10)) $((MY + MENUBAR + 82 + 10))
+sleep 0.2
+xdotool mousedown 1
+xdotool mousemove_relative 3 0
+sleep 0.2
+xdotool mouseup 1
+expect_swatch1 FF6000 "press, small move, release"
+
+# FF6000 is not websafe: the warning triangle makes it FF6600.
+xdotool mousemove $((MX + 5 + 8)) $((MY + MENUBAR + 175 + 8))
+sleep 0.2
+xdotool click 1
+expect_swatch1 FF6600 "a click on the websafe warning"
+
+# Hovering over the cell 663333 of the palette previews it; moving away restores the base.
+xdotool mousemove $((MX + 3 + 55)) $((MY + MENUBAR + 223 + 20))
+expect_base 663333 "hovering over the palette"
+xdotool mousemove $((MX + 150)) $((MY + MENUBAR + 283))
+expect_base FF6600 "after leaving the palette"
+echo "PASS: swatches"
