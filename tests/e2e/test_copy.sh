@@ -85,5 +85,14 @@ copy_base 0; expect_clipboard "FF0" "base, half-typed hex"
 copy_base 1; expect_clipboard "#FF0" "base, half-typed #hex"
 copy_base 2; expect_clipboard "255,0,0" "base, R,G,B"
 
-screenshot "$E2E_SHOTS/copy.png"
+# And back the other way: Ctrl+V in the hex field takes the X clipboard, dropping the "#".
+printf '#336699' | xclip -selection clipboard 2>/dev/null
+xdotool mousemove $((MX + 17 + 30)) $((MY + MENUBAR + 152 + 8))
+xdotool click 1
+xdotool key ctrl+v
+sleep 0.4
+shot="$E2E_SHOTS/copy.png"
+screenshot "$shot"
+got=$(pixel "$shot" $((MX + 78 + 18)) $((MY + MENUBAR + 34 + 18)))
+[ "$got" = "336699" ] || fail "after pasting #336699 swatch 1 shows $got"
 echo "PASS: copy"
