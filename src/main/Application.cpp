@@ -3,6 +3,7 @@
 #include "TfrmMain.h"
 #include "about/HelpCommands.h"
 #include "about/TfrmAbout.h"
+#include "favorites/TfrmFavorites.h"
 #include "platform/Artwork.h"
 #include "platform/DragManager.h"
 #include "platform/Fonts.h"
@@ -22,12 +23,13 @@ Application::Application()
 
     m_main = std::make_unique<TfrmMain>();
     m_picker = std::make_unique<TForm1>(*m_main);
+    m_favorites = std::make_unique<TfrmFavorites>(*m_main);
     // The main window is the application: closing it ends the program, whatever else is open.
     QObject::connect(m_main.get(), &TfrmMain::closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 
     // Hidden until the main window's toggle shows it.
     m_preview = std::make_unique<TfrmPreview>(*m_main);
-    m_picker->SetToolWindows(nullptr, m_preview.get());
+    m_picker->SetToolWindows(m_favorites.get(), m_preview.get());
 
     m_preferences = std::make_unique<TfrmPreferences>(*m_main);
     m_about = std::make_unique<TfrmAbout>();
@@ -39,4 +41,5 @@ Application::~Application() = default;
 void Application::Show()
 {
     m_main->show();
+    m_favorites->show();
 }

@@ -4,6 +4,7 @@
 
 class TForm1;
 class TfrmAbout;
+class TfrmFavorites;
 class TfrmMain;
 class TfrmPreview;
 class TfrmPreferences;
@@ -20,6 +21,7 @@ public:
 private:
     std::unique_ptr<TfrmMain> m_main;
     std::unique_ptr<TForm1> m_picker;
+    std::unique_ptr<TfrmFavorites> m_favorites; // after the main window: it takes its size and place from it
     std::unique_ptr<TfrmPreview> m_preview;
     std::unique_ptr<TfrmPreferences> m_preferences;
     std::unique_ptr<TfrmAbout> m_about;

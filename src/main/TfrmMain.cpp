@@ -2,6 +2,7 @@
 
 #include "ColorField.h"
 #include "PaletteStrip.h"
+#include "favorites/TfrmFavorites.h"
 #include "persist/IniFile.h"
 #include "persist/Settings.h"
 #include "platform/Artwork.h"
@@ -361,8 +362,8 @@ void TfrmMain::FormClose()
     const QRect main = frameGeometry();
     // Windows that do not exist yet are written at their default places.
     const WriteOutcome outcomes[] = {
-        ini.WriteInteger("Favs", "Top", main.top()),
-        ini.WriteInteger("Favs", "Left", main.left() + main.width()),
+        ini.WriteInteger("Favs", "Top", frmFavorites ? frmFavorites->y() : main.top()),
+        ini.WriteInteger("Favs", "Left", frmFavorites ? frmFavorites->x() : main.left() + main.width()),
         ini.WriteInteger("Preview", "Top", frmPreview ? frmPreview->y() : main.top()),
         ini.WriteInteger("Preview", "Left", frmPreview ? frmPreview->x() : main.left() - 333),
         ini.WriteInteger("Main", "Top", main.top()),
@@ -370,7 +371,7 @@ void TfrmMain::FormClose()
         ini.WriteInteger("Main", "BaseColor", static_cast<int>(BaseColor)),
         ini.WriteInteger("Prefs", "Highlight", static_cast<int>(CheckedHarmony())),
         ini.WriteBool("Prefs", "RYBMode", mnuRYB->isChecked()),
-        ini.WriteBool("Prefs", "FavOnTop", false),
+        ini.WriteBool("Prefs", "FavOnTop", frmFavorites && frmFavorites->tbOnTop->isChecked()),
     };
     for (const WriteOutcome& outcome : outcomes) {
         if (!outcome.ok()) {

@@ -19,6 +19,7 @@ class QLineEdit;
 class QMenu;
 class QMouseEvent;
 class QToolButton;
+class TfrmFavorites;
 
 // The main window: owns the current scheme and is the one way in which a colour becomes the base colour.
 class TfrmMain final : public QMainWindow {
@@ -49,6 +50,9 @@ public:
     bool SuppressHistory = false;
     bool SchemeModified = false;
     bool DragArmed = false;
+
+    // The Favorites window, once it exists (it registers itself).
+    TfrmFavorites* frmFavorites = nullptr;
 
     // Colour drags between windows carry no data: a receiver asks what the source stands for.
     // The Favorites window registers its list and the colour a drag from it carries.

@@ -86,20 +86,30 @@ void DragManager::Move(QPoint global)
 
 void DragManager::Release(QPoint global)
 {
-    bool dropped = false;
+    QWidget* widget = nullptr;
+    DropTarget* target = nullptr;
     if (m_active && m_sourceGuard && m_accepted) {
-        QWidget* widget = nullptr;
-        DropTarget* target = TargetAt(global, &widget);
+        target = TargetAt(global, &widget);
         // Drop only where the last movement was accepted, as the cursor showed.
-        if (target && widget == m_acceptingWidget) {
-            target->DragDrop(m_request.source, widget->mapFromGlobal(global));
-            dropped = true;
-        }
+        if (widget != m_acceptingWidget)
+            target = nullptr;
     }
-    Finish(dropped);
+    // The drag stops tracking the mouse before the drop, so a receiver may ask a question in a dialog.
+    QWidget* source = m_request.source;
+    const auto onEnd = Stop();
+    if (target)
+        target->DragDrop(source, widget->mapFromGlobal(global));
+    if (onEnd)
+        onEnd(target != nullptr);
 }
 
 void DragManager::Finish(bool dropped)
+{
+    if (const auto onEnd = Stop())
+        onEnd(dropped);
+}
+
+std::function<void(bool)> DragManager::Stop()
 {
     qApp->removeEventFilter(this);
     if (m_active)
@@ -111,8 +121,7 @@ void DragManager::Finish(bool dropped)
     m_active = false;
     m_accepted = false;
     m_acceptingWidget.clear();
-    if (sourceAlive && finished.onEnd)
-        finished.onEnd(dropped);
+    return sourceAlive ? std::move(finished.onEnd) : nullptr;
 }
 
 DropTarget* DragManager::TargetAt(QPoint global, QWidget** widget) const

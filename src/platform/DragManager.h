@@ -52,6 +52,8 @@ private:
     void Move(QPoint global);
     void Release(QPoint global);
     void Finish(bool dropped);
+    // Ends the tracking and hands back the source's end step (empty when the source is gone).
+    std::function<void(bool)> Stop();
     DropTarget* TargetAt(QPoint global, QWidget** widget) const;
 
     QHash<QWidget*, DropTarget*> m_targets;

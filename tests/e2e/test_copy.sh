@@ -8,8 +8,9 @@ start_app
 window_geometry "$MAIN_WIN"
 MX=$WX; MY=$WY; MENUBAR=$((WH - 294))
 
-# The program's visible pop-up windows (menus), one id a line.
-popups() { xdotool search --onlyvisible --class tintwell 2>/dev/null | grep -vx "$MAIN_WIN" | sort || true; }
+# The program's visible pop-up windows (menus), one id a line; the Favorites tool window is open beside the main one.
+FAV_WIN=$(xdotool search --name '^Favorites$' 2>/dev/null | head -n1 || true)
+popups() { xdotool search --onlyvisible --class tintwell 2>/dev/null | grep -vx -e "$MAIN_WIN" -e "$FAV_WIN" | sort || true; }
 
 # Waits for a pop-up that is not among the ids given and prints it.
 wait_new_popup() {

@@ -14,6 +14,7 @@ struct Receiver final : DropTarget {
     QWidget* lastSource = nullptr;
     QPoint dropAt { -1, -1 };
     int drops = 0;
+    bool trackingDuringDrop = false;
 
     bool DragOver(QWidget* source, QPoint) override
     {
@@ -26,6 +27,7 @@ struct Receiver final : DropTarget {
         ++drops;
         lastSource = source;
         dropAt = pos;
+        trackingDuringDrop = DragManager::Instance().IsPending() || QApplication::overrideCursor() != nullptr;
     }
 };
 
@@ -83,6 +85,18 @@ TEST_F(DragManagerTest, DropsOnAnAcceptingReceiverInAnotherWindow)
     EXPECT_TRUE(ends[0]);
     EXPECT_FALSE(DragManager::Instance().IsPending());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(DragManagerTest, TheDropRunsAfterTheDragLetsGoOfTheMouse)
+{
+    // A receiver that asks a question in a dialog must get the dialog's mouse clicks and the normal cursor.
+    Begin();
+    mouse::Move(&sourceWindow, OverTarget({ 10, 10 }));
+    mouse::Release(&sourceWindow, OverTarget({ 10, 10 }));
+    ASSERT_EQ(receiver.drops, 1);
+    EXPECT_FALSE(receiver.trackingDuringDrop);
+    ASSERT_EQ(ends.size(), 1u);
+    EXPECT_TRUE(ends[0]);
 }
 
 TEST_F(DragManagerTest, ThresholdCountsEachDirectionFromTheStart)

@@ -1,0 +1,632 @@
+#include "favorites/TfrmFavorites.h"
+
+#include "favorites/FavoritesLayout.h"
+#include "main/TfrmMain.h"
+#include "persist/IniFile.h"
+#include "platform/Artwork.h"
+#include "platform/Canvas.h"
+#include "platform/Fonts.h"
+#include "platform/PaintBox.h"
+#include "platform/Services.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QToolTip>
+#include <QWheelEvent>
+#include <QWindow>
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+
+using namespace favlayout;
+
+namespace {
+
+constexpr int kClientWidth = 131;
+constexpr int kListWidth = 114;
+constexpr int kScrollBarWidth = 17;
+constexpr int kBottomBand = 25; // separator line and tool bar below the list
+constexpr int kSmallStep = 5;
+constexpr int kLargeStep = 20;
+constexpr int kDragThreshold = 10;
+constexpr int kAutoScrollBand = 10;
+constexpr int kAutoScrollStep = 2;
+constexpr int kDockDistance = 15; // closer than this, each way, counts as docked
+constexpr QRgb kWebsafeMarkGreen = qRgb(51, 153, 0);
+constexpr QRgb kWhite = qRgb(255, 255, 255);
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+
+const QString kWebsafeHint = QStringLiteral("Websafe color");
+
+QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& hint, const QString& art, QRect geometry)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoRaise(true);
+    button->setToolTip(hint);
+    button->setIcon(ArtIcon(art));
+    button->setIconSize(QSize(16, 16));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setGeometry(geometry);
+    return button;
+}
+
+void MakeToolSeparator(QWidget* parent, int x, int height)
+{
+    auto* line = new QFrame(parent);
+    line->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+    line->setGeometry(x + 3, 2, 2, height - 4);
+}
+
+// Files may carry any bytes in a favourite's texts; they are 8-bit, as the files are.
+QString Latin1(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Caption and copy text are the same text; an "&" in it is shown, not taken as an access key.
+void SetCopyItem(QAction* item, const QString& text)
+{
+    item->setText(QString(text).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    item->setData(text);
+}
+
+// The dotted focus rectangle: every other pixel of its outline inverted, so drawing it twice removes it.
+void InvertDottedOutline(QImage& picture, int x1, int y1, int x2, int y2)
+{
+    const auto invert = [&picture](int x, int y) {
+        if (picture.valid(x, y) && (x + y) % 2 == 0)
+            picture.setPixel(x, y, picture.pixel(x, y) ^ 0x00FFFFFF);
+    };
+    for (int x = x1; x < x2; ++x) {
+        invert(x, y1);
+        invert(x, y2 - 1);
+    }
+    for (int y = y1 + 1; y < y2 - 1; ++y) {
+        invert(x1, y);
+        invert(x2 - 1, y);
+    }
+}
+
+// The websafe mark where the symbol font is missing: the symbol font's bold tick, pixel for pixel, in the
+// same 13-pixel cell at (x, y).
+void DrawTick(QImage& picture, int x, int y, QRgb color)
+{
+    static const char* const kTick[] = {
+        ".....#",
+        "....##",
+        "#..###",
+        "######",
+        "######",
+        "#####.",
+        ".###..",
+    };
+    for (int row = 0; row < 7; ++row) {
+        for (int column = 0; column < 6; ++column) {
+            if (kTick[row][column] == '#')
+                canvas::FillRect(picture, x + 3 + column, y + 2 + row, x + 4 + column, y + 3 + row, color);
+        }
+    }
+}
+
+} // namespace
+
+// The delete button takes only rows dragged from the list: dropping one there deletes it.
+class TfrmFavorites::DeleteButtonTarget final : public DropTarget {
+public:
+    explicit DeleteButtonTarget(TfrmFavorites& window)
+        : m_window(window)
+    {
+    }
+    bool DragOver(QWidget* source, QPoint) override { return source == m_window.pbFavs; }
+    void DragDrop(QWidget* source, QPoint) override
+    {
+        if (source == m_window.pbFavs)
+            m_window.tbDeleteClick();
+    }
+
+private:
+    TfrmFavorites& m_window;
+};
+
+TfrmFavorites::TfrmFavorites(TfrmMain& main)
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_main(main)
+{
+    setObjectName(QStringLiteral("TfrmFavorites"));
+    setWindowTitle(QStringLiteral("Favorites"));
+    setFont(TahomaFont(10));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    QPalette face = palette();
+    face.setColor(QPalette::Window, QColor::fromRgb(canvas::ButtonFace()));
+    setPalette(face);
+    setAutoFillBackground(true);
+
+    // As tall as the main window: both get the same frame from the window manager, so equal client heights
+    // give equal outer heights, whether or not the frames are known yet.
+    const int clientHeight = main.height();
+    setFixedSize(kClientWidth, clientHeight);
+    CreateControls(clientHeight);
+    CreateMenus();
+    FormCreate();
+}
+
+TfrmFavorites::~TfrmFavorites()
+{
+    if (m_main.frmFavorites == this) {
+        m_main.frmFavorites = nullptr;
+        m_main.FavoritesList = nullptr;
+        m_main.SelectedFavoriteColor = nullptr;
+    }
+}
+
+void TfrmFavorites::CreateControls(int clientHeight)
+{
+    const int listHeight = clientHeight - kBottomBand;
+    pbFavs = new PaintBox(QStringLiteral("pbFavs"), this);
+    pbFavs->setGeometry(0, 0, kListWidth, listHeight);
+
+    sbFavs = new QScrollBar(Qt::Vertical, this);
+    sbFavs->setObjectName(QStringLiteral("sbFavs"));
+    sbFavs->setGeometry(kListWidth, 0, kScrollBarWidth, listHeight);
+    sbFavs->setFocusPolicy(Qt::NoFocus);
+    sbFavs->setSingleStep(kSmallStep);
+    // The page step sizes the thumb to the visible part; a click beside the thumb moves a smaller, fixed step.
+    sbFavs->setPageStep(listHeight);
+    connect(sbFavs, &QAbstractSlider::actionTriggered, this, [this](int action) {
+        if (action == QAbstractSlider::SliderPageStepAdd)
+            sbFavs->setSliderPosition(Position() + kLargeStep);
+        else if (action == QAbstractSlider::SliderPageStepSub)
+            sbFavs->setSliderPosition(Position() - kLargeStep);
+    });
+    connect(sbFavs, &QAbstractSlider::valueChanged, this, &TfrmFavorites::PaintFavorites);
+
+    // A one-pixel shape whose outline is all that shows of it.
+    auto* shpBottom = new QWidget(this);
+    shpBottom->setObjectName(QStringLiteral("shpBottom"));
+    shpBottom->setGeometry(-17, listHeight, 152, 1);
+    QPalette white = shpBottom->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    shpBottom->setPalette(white);
+    shpBottom->setAutoFillBackground(true);
+
+    tlbFavs = new QWidget(this);
+    tlbFavs->setObjectName(QStringLiteral("tlbFavs"));
+    tlbFavs->setGeometry(1, clientHeight - 23, 130, 22);
+    int x = 0;
+    const auto next = [&x](int width) {
+        const QRect r(x, 0, width, 22);
+        x += width;
+        return r;
+    };
+    const auto separator = [&x, this] {
+        MakeToolSeparator(tlbFavs, x, 22);
+        x += 8;
+    };
+    tbOnTop = MakeToolButton(tlbFavs, "tbOnTop", QStringLiteral("Always On Top"), QStringLiteral("fav_ontop.svg"), next(23));
+    tbOnTop->setCheckable(true);
+    separator();
+    tbCopy = MakeToolButton(tlbFavs, "tbCopy", QStringLiteral("Copy HEX"), QStringLiteral("fav_copy.svg"), next(35));
+    tbCopy->setPopupMode(QToolButton::MenuButtonPopup);
+    separator();
+    tbFavWebsafe = MakeToolButton(
+        tlbFavs, "tbFavWebsafe", QStringLiteral("Make Websafe"), QStringLiteral("fav_websafe.svg"), next(23));
+    separator();
+    tbDelete = MakeToolButton(tlbFavs, "tbDelete", QStringLiteral("Delete Color"), QStringLiteral("fav_delete.svg"), next(23));
+
+    m_dragTimer = new QTimer(this);
+    m_dragTimer->setObjectName(QStringLiteral("DragTimer"));
+    m_dragTimer->setInterval(5);
+    connect(m_dragTimer, &QTimer::timeout, this, &TfrmFavorites::DragTimerTimer);
+
+    connect(pbFavs, &PaintBox::mousePressed, this, &TfrmFavorites::pbFavsMouseDown);
+    connect(pbFavs, &PaintBox::mouseMoved, this, &TfrmFavorites::pbFavsMouseMove);
+    connect(pbFavs, &PaintBox::doubleClicked, this, &TfrmFavorites::pbFavsDblClick);
+    connect(tbOnTop, &QToolButton::clicked, this, &TfrmFavorites::tbOnTopClick);
+    connect(tbCopy, &QToolButton::clicked, this, &TfrmFavorites::tbCopyClick);
+    connect(tbFavWebsafe, &QToolButton::clicked, &m_model, &FavoritesModel::MakeSelectedWebsafe);
+    connect(tbDelete, &QToolButton::clicked, this, &TfrmFavorites::tbDeleteClick);
+}
+
+void TfrmFavorites::CreateMenus()
+{
+    mnuFavPop = new QMenu(this);
+    mnuFavPop->setObjectName(QStringLiteral("mnuFavPop"));
+    mnuFavPopCopy = mnuFavPop->addMenu(QStringLiteral("Copy..."));
+    mnuFavPopCopy->setObjectName(QStringLiteral("mnuFavPopCopy"));
+    mnuFavPopCopyHex1 = mnuFavPopCopy->addAction(QString());
+    mnuFavPopCopyHex1->setObjectName(QStringLiteral("mnuFavPopCopyHex1"));
+    mnuFavPopCopyHEX2 = mnuFavPopCopy->addAction(QString());
+    mnuFavPopCopyHEX2->setObjectName(QStringLiteral("mnuFavPopCopyHEX2"));
+    mnuFavPopCopyRGB = mnuFavPopCopy->addAction(QString());
+    mnuFavPopCopyRGB->setObjectName(QStringLiteral("mnuFavPopCopyRGB"));
+    mnuFavPop->addSeparator()->setObjectName(QStringLiteral("N6"));
+    mnuFavPopWebsafe = mnuFavPop->addAction(QStringLiteral("Make Websafe"));
+    mnuFavPopWebsafe->setObjectName(QStringLiteral("mnuFavPopWebsafe"));
+    mnuFavPopSetBase = mnuFavPop->addAction(QStringLiteral("Set as Base Color"));
+    mnuFavPopSetBase->setObjectName(QStringLiteral("mnuFavPopSetBase"));
+    mnuFavPop->addSeparator()->setObjectName(QStringLiteral("N5"));
+    mnuFavPopDelete = mnuFavPop->addAction(QStringLiteral("Delete"));
+    mnuFavPopDelete->setObjectName(QStringLiteral("mnuFavPopDelete"));
+
+    // The copy button's arrow opens the same submenu as the pop-up menu.
+    tbCopy->setMenu(mnuFavPopCopy);
+    connect(mnuFavPopCopy, &QMenu::aboutToShow, this, &TfrmFavorites::mnuFavPopCopyClick);
+    connect(mnuFavPopCopy, &QMenu::triggered, this, &TfrmFavorites::mnuFavPopCopyRGBClick);
+    connect(mnuFavPopWebsafe, &QAction::triggered, &m_model, &FavoritesModel::MakeSelectedWebsafe);
+    connect(mnuFavPopSetBase, &QAction::triggered, this, [this] {
+        if (m_model.HasSelection())
+            m_main.SetBaseColor(m_model.SelectedFavoriteColor());
+    });
+    connect(mnuFavPopDelete, &QAction::triggered, this, &TfrmFavorites::tbDeleteClick);
+}
+
+void TfrmFavorites::FormCreate()
+{
+    m_bitmap = canvas::NewPicture(pbFavs->width(), pbFavs->height(), canvas::ButtonFace());
+
+    connect(&m_model, &FavoritesModel::changed, this, [this] {
+        UpdateFavScrollRange();
+        UpdateToolButtons();
+        PaintFavorites();
+    });
+    connect(&m_model, &FavoritesModel::modified, this, [this] { m_main.SchemeModified = true; });
+
+    // Drags carry no data: the main window answers for the list what its drags carry.
+    m_main.frmFavorites = this;
+    m_main.FavoritesList = pbFavs;
+    m_main.SelectedFavoriteColor = [this] { return m_model.SelectedFavoriteColor(); };
+    connect(&m_main, &TfrmMain::colorDragEnded, this, &TfrmFavorites::PaintFavorites);
+    DragManager::Instance().RegisterTarget(pbFavs, this);
+    m_deleteTarget = std::make_unique<DeleteButtonTarget>(*this);
+    DragManager::Instance().RegisterTarget(tbDelete, m_deleteTarget.get());
+
+    m_main.mnuToolsFavs->setEnabled(true);
+    connect(m_main.mnuToolsFavs, &QAction::triggered, this, &TfrmFavorites::mnuToolsFavsClick);
+    m_mainFrame = m_main.frameGeometry();
+    m_main.installEventFilter(this);
+
+    IniFile ini(SettingsPath());
+    move(ini.ReadInteger("Favs", "Left", m_mainFrame.left() + m_mainFrame.width()),
+        ini.ReadInteger("Favs", "Top", m_mainFrame.top()));
+    if (ini.ReadBool("Prefs", "FavOnTop", false)) {
+        tbOnTop->setChecked(true);
+        tbOnTopClick();
+    }
+    // The last session's favourites are loaded here when [Prefs] RememberScheme asks for them; until then the
+    // list starts empty.
+
+    UpdateFavScrollRange();
+    UpdateToolButtons();
+    PaintFavorites();
+}
+
+int TfrmFavorites::Position() const
+{
+    return sbFavs->value();
+}
+
+bool TfrmFavorites::AutoScrolling() const
+{
+    return m_dragTimer->isActive();
+}
+
+void TfrmFavorites::UpdateFavScrollRange()
+{
+    const qint64 total = qint64(kRowHeight) * m_model.Count();
+    const int page = ListHeight();
+    if (total > page) {
+        // The last position leaves one pixel line below the content, as the list always has.
+        sbFavs->setRange(0, static_cast<int>(std::min<qint64>(total - page + 1, INT_MAX)));
+        sbFavs->setEnabled(true);
+    } else {
+        sbFavs->setRange(0, 0);
+        sbFavs->setEnabled(false);
+    }
+}
+
+void TfrmFavorites::UpdateToolButtons()
+{
+    const bool any = !m_model.IsEmpty();
+    for (QToolButton* button : { tbCopy, tbDelete, tbFavWebsafe })
+        button->setEnabled(any);
+}
+
+void TfrmFavorites::PaintFavorites()
+{
+    m_bitmap.fill(canvas::ButtonFace());
+    QPainter painter(&m_bitmap);
+    if (m_model.IsEmpty()) {
+        painter.setFont(TahomaFont(10));
+        painter.setPen(QColor::fromRgb(canvas::ButtonShadow()));
+        const int ascent = QFontMetrics(painter.font()).ascent();
+        painter.drawText(14, 9 + ascent, QStringLiteral("Drag & drop colors"));
+        painter.drawText(13, 23 + ascent, QStringLiteral("here to add to your"));
+        painter.drawText(23, 37 + ascent, QStringLiteral("Favorite Colors"));
+    } else {
+        // Only the rows in view are drawn, so the cost is the same for ten favourites or sixty thousand.
+        const int position = Position();
+        const int first = FirstVisibleRow(position);
+        const int end = std::min(m_model.Count(), first + kRowsPerPaint);
+        for (int row = first; row < end; ++row)
+            PaintRow(painter, row, kRowHeight * row - position);
+    }
+    painter.end();
+    pbFavs->SetSurface(m_bitmap);
+}
+
+void TfrmFavorites::PaintRow(QPainter& painter, int row, int top)
+{
+    const TFavColor& fav = m_model.FavColors()[static_cast<std::size_t>(row)];
+    const bool selected = row == m_model.FavSelected();
+    const int width = ListWidth();
+    const QRgb textColor = selected ? canvas::HighlightText() : canvas::WindowText();
+
+    canvas::FillRect(m_bitmap, 0, top, width, top + kRowHeight, selected ? canvas::Highlight() : canvas::ButtonFace());
+
+    const QFont regular = TahomaFont(9);
+    const QFont hexFont = TahomaFont(9, selected);
+    painter.setPen(QColor::fromRgb(textColor));
+    painter.setFont(hexFont);
+    painter.drawText(43, top + 9 + QFontMetrics(hexFont).ascent(), QLatin1Char('#') + Latin1(fav.Hex));
+    painter.setFont(regular);
+    painter.drawText(43, top + 21 + QFontMetrics(regular).ascent(),
+        QStringLiteral("%1.%2.%3").arg(fav.R).arg(fav.G).arg(fav.B));
+
+    const QRgb fill = canvas::ToRgb(fav.Color);
+    if (selected) {
+        canvas::Rectangle(m_bitmap, 3, top + 3, 37, top + 37, kBlack, std::nullopt);
+        canvas::Rectangle(m_bitmap, 4, top + 4, 36, top + 36, kWhite, fill);
+    } else {
+        // Sunken: shadow along the top and left, light along the right and bottom.
+        canvas::Rectangle(m_bitmap, 3, top + 3, 37, top + 37, kWhite, std::nullopt);
+        canvas::FillRect(m_bitmap, 3, top + 3, 36, top + 4, canvas::ButtonShadow());
+        canvas::FillRect(m_bitmap, 3, top + 3, 4, top + 36, canvas::ButtonShadow());
+        canvas::Rectangle(m_bitmap, 4, top + 4, 36, top + 36, kBlack, fill);
+    }
+
+    if (IsWebsafe(fav.R, fav.G, fav.B)) {
+        const QRgb markColor = selected ? canvas::HighlightText() : kWebsafeMarkGreen;
+        const QPoint at(width - 15, top + 8);
+        if (HaveMarlett()) {
+            const QFont marlett = MarlettFont(13);
+            painter.setFont(marlett);
+            painter.setPen(QColor::fromRgb(markColor));
+            painter.drawText(at.x(), at.y() + QFontMetrics(marlett).ascent(), QStringLiteral("b"));
+        } else {
+            DrawTick(m_bitmap, at.x(), at.y(), markColor);
+        }
+    }
+
+    const bool last = row == m_model.Count() - 1;
+    canvas::HorizontalLine(m_bitmap, 0, width, top + kRowHeight - 1, last ? canvas::ButtonShadow() : kWhite);
+}
+
+void TfrmFavorites::pbFavsMouseDown(QMouseEvent* event)
+{
+    if (m_model.IsEmpty())
+        return;
+    const QPoint pos = event->position().toPoint();
+    m_mouseDownY = pos.y();
+    const int row = FavRowAt(pos.y() + Position(), m_model.Count());
+    if (row < 0)
+        return;
+    m_model.Select(row);
+    if (event->button() == Qt::RightButton) {
+        mnuFavPopCopyClick();
+        mnuFavPop->popup(event->globalPosition().toPoint());
+        return;
+    }
+    DragRequest request;
+    request.source = pbFavs;
+    request.globalStart = event->globalPosition().toPoint();
+    request.threshold = kDragThreshold;
+    request.onEnd = [this](bool) { pbFavsEndDrag(); };
+    DragManager::Instance().BeginDrag(std::move(request));
+}
+
+void TfrmFavorites::pbFavsMouseMove(QMouseEvent* event)
+{
+    bool overMark = false;
+    const QPoint pos = event->position().toPoint();
+    const int contentY = pos.y() + Position();
+    const int row = FavRowAt(contentY, m_model.Count());
+    if (row < 0) {
+        pbFavs->unsetCursor();
+    } else {
+        pbFavs->setCursor(AppCursor(CursorId::Hand));
+        const TFavColor& fav = m_model.FavColors()[static_cast<std::size_t>(row)];
+        const int width = ListWidth();
+        const int rowY = contentY - kRowHeight * row;
+        overMark = width - 16 < pos.x() && pos.x() < width - 4 && 8 < rowY && rowY < 20 && IsWebsafe(fav.R, fav.G, fav.B);
+    }
+    pbFavs->setToolTip(overMark ? kWebsafeHint : QString());
+    if (!overMark && QToolTip::isVisible() && QToolTip::text() == kWebsafeHint)
+        QToolTip::hideText();
+}
+
+void TfrmFavorites::pbFavsDblClick()
+{
+    // The double click belongs to the row of the press that began it.
+    const int row = FavRowAt(m_mouseDownY + Position(), m_model.Count());
+    if (row < 0)
+        return;
+    m_model.Select(row);
+    m_main.SetBaseColor(m_model.SelectedFavoriteColor());
+}
+
+void TfrmFavorites::pbFavsEndDrag()
+{
+    // The main window repaints the list through colorDragEnded and takes back its base colour.
+    m_main.EndColorDrag();
+}
+
+bool TfrmFavorites::DragOver(QWidget* source, QPoint pos)
+{
+    PaintFavorites();
+
+    const int position = Position();
+    if (pos.y() < kAutoScrollBand && position > 0) {
+        m_favScrollUp = true;
+        if (!m_dragTimer->isActive())
+            m_dragTimer->start();
+    } else if (pos.y() > ListHeight() - kAutoScrollBand && position < sbFavs->maximum()) {
+        m_favScrollUp = false;
+        if (!m_dragTimer->isActive())
+            m_dragTimer->start();
+    } else {
+        m_dragTimer->stop();
+    }
+
+    const int selected = m_model.FavSelected();
+    const int target = FavInsertionIndex(pos.y() + position, m_model.Count());
+    const int line = kRowHeight * target - position;
+    // The marker goes on the shown picture only; the next paint of the list takes it away.
+    QImage marked = m_bitmap;
+    if (selected != -1)
+        InvertDottedOutline(marked, 0, pos.y() - kRowHeight / 2, ListWidth(), pos.y() + kRowHeight / 2);
+    const bool unchangedOrder = source == pbFavs && (target == selected || target == selected + 1);
+    if (!unchangedOrder) {
+        canvas::HorizontalLine(marked, 0, ListWidth(), line, canvas::ButtonFace());
+        canvas::HorizontalLine(marked, 0, ListWidth(), line - 1, kBlack);
+        canvas::HorizontalLine(marked, 0, ListWidth(), line + 1, kBlack);
+    }
+    pbFavs->SetSurface(marked);
+    return true;
+}
+
+void TfrmFavorites::DragDrop(QWidget* source, QPoint pos)
+{
+    const int target = FavInsertionIndex(pos.y() + Position(), m_model.Count());
+    if (source == pbFavs) {
+        m_model.MoveSelectedFavorite(target);
+    } else {
+        m_model.InsertFavorite(target, m_main.SelectedColor);
+        m_main.SelectedColor = m_main.BaseColor;
+    }
+}
+
+void TfrmFavorites::DragTimerTimer()
+{
+    if (!sbFavs->isEnabled()) {
+        m_dragTimer->stop();
+        return;
+    }
+    sbFavs->setValue(Position() + (m_favScrollUp ? -kAutoScrollStep : kAutoScrollStep));
+    // Shown at once, not when the event loop next gets round to it.
+    pbFavs->repaint();
+    const int position = Position();
+    if (position == 0 || position + ListHeight() >= kRowHeight * m_model.Count())
+        m_dragTimer->stop();
+}
+
+void TfrmFavorites::tbOnTopClick()
+{
+    // Changing the flag on the existing window keeps its place and does not activate it.
+    const Qt::WindowFlags flags = windowFlags().setFlag(Qt::WindowStaysOnTopHint, tbOnTop->isChecked());
+    overrideWindowFlags(flags);
+    if (QWindow* handle = windowHandle())
+        handle->setFlags(flags);
+}
+
+void TfrmFavorites::tbCopyClick()
+{
+    if (!m_model.HasSelection())
+        return;
+    const QString hex = Latin1(m_model.SelectedFavorite().Hex);
+    mnuFavPopCopyHex1->setData(hex);
+    platform::ClipboardService().SetText(hex);
+}
+
+void TfrmFavorites::mnuFavPopCopyClick()
+{
+    if (!m_model.HasSelection())
+        return;
+    const TFavColor& fav = m_model.SelectedFavorite();
+    const QString hex = Latin1(fav.Hex);
+    SetCopyItem(mnuFavPopCopyHex1, hex);
+    SetCopyItem(mnuFavPopCopyHEX2, QLatin1Char('#') + hex);
+    SetCopyItem(mnuFavPopCopyRGB, QStringLiteral("%1,%2,%3").arg(fav.R).arg(fav.G).arg(fav.B));
+}
+
+void TfrmFavorites::mnuFavPopCopyRGBClick(QAction* item)
+{
+    platform::ClipboardService().SetText(item->data().toString());
+}
+
+void TfrmFavorites::tbDeleteClick()
+{
+    if (!m_model.HasSelection())
+        return;
+    // Read anew each time: the preferences may have changed it since the last delete.
+    const bool warn = IniFile(SettingsPath()).ReadBool("Prefs", "FavDelWarn", false);
+    if (warn
+        && platform::Messages().Confirm(this, QStringLiteral("Are you sure you want to delete the selected color?"),
+               platform::ConfirmButtons::YesNo)
+            != platform::Answer::Yes)
+        return;
+    m_model.DeleteSelectedFavorite();
+}
+
+void TfrmFavorites::mnuToolsFavsClick()
+{
+    if (isVisible()) {
+        m_main.mnuToolsFavs->setText(QStringLiteral("Show Favorites"));
+        hide();
+    } else {
+        m_main.mnuToolsFavs->setText(QStringLiteral("Hide Favorites"));
+        show();
+    }
+}
+
+void TfrmFavorites::closeEvent(QCloseEvent* event)
+{
+    // Closing only hides the window; the main window's menu offers it back.
+    event->accept();
+    m_main.mnuToolsFavs->setText(QStringLiteral("Show Favorites"));
+}
+
+void TfrmFavorites::wheelEvent(QWheelEvent* event)
+{
+    m_wheelDelta += event->angleDelta().y();
+    const int notches = m_wheelDelta / QWheelEvent::DefaultDeltasPerStep;
+    m_wheelDelta -= notches * QWheelEvent::DefaultDeltasPerStep;
+    if (notches != 0 && sbFavs->isEnabled())
+        sbFavs->setValue(Position() - notches * QApplication::wheelScrollLines() * kSmallStep);
+    event->accept();
+}
+
+bool TfrmFavorites::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &m_main) {
+        if (event->type() == QEvent::Move)
+            MainWindowMoved();
+        else if (event->type() == QEvent::Resize)
+            m_mainFrame = m_main.frameGeometry();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmFavorites::MainWindowMoved()
+{
+    const QRect before = m_mainFrame;
+    const QRect now = m_main.frameGeometry();
+    m_mainFrame = now;
+    // The window manager's frame arriving around the main window is no move of it.
+    if (now.topLeft() == before.topLeft())
+        return;
+    const int d1 = x() - (before.left() + before.width());
+    const int d2 = y() - before.top();
+    if (std::abs(d1) < kDockDistance && std::abs(d2) < kDockDistance)
+        move(now.left() + now.width(), now.top());
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "favorites/FavoritesModel.h"
+#include "platform/DragManager.h"
+
+#include <QImage>
+#include <QRect>
+#include <QWidget>
+
+#include <memory>
+
+class PaintBox;
+class QAction;
+class QMenu;
+class QMouseEvent;
+class QScrollBar;
+class QTimer;
+class QToolButton;
+class TfrmMain;
+
+// The Favorites tool window: the favourites list painted by the program, its tool bar and pop-up menu,
+// drag and drop into, within and out of the list, and docking to the main window's right edge.
+class TfrmFavorites final : public QWidget, private DropTarget {
+    Q_OBJECT
+public:
+    // Built after the main window, whose size and place it takes its own from.
+    explicit TfrmFavorites(TfrmMain& main);
+    ~TfrmFavorites() override;
+
+    FavoritesModel& Model() { return m_model; }
+    const FavoritesModel& Model() const { return m_model; }
+
+    void PaintFavorites();
+    void UpdateFavScrollRange();
+
+    // The drag's auto-scroll runs on its own timer, beyond the drag's end.
+    bool AutoScrolling() const;
+
+    // Controls, named as the rest of the program and the tests know them.
+    PaintBox* pbFavs = nullptr;
+    QScrollBar* sbFavs = nullptr;
+    QWidget* tlbFavs = nullptr;
+    QToolButton* tbOnTop = nullptr;
+    QToolButton* tbCopy = nullptr;
+    QToolButton* tbFavWebsafe = nullptr;
+    QToolButton* tbDelete = nullptr;
+    QMenu* mnuFavPop = nullptr;
+    QMenu* mnuFavPopCopy = nullptr;
+    QAction* mnuFavPopCopyHex1 = nullptr;
+    QAction* mnuFavPopCopyHEX2 = nullptr;
+    QAction* mnuFavPopCopyRGB = nullptr;
+    QAction* mnuFavPopWebsafe = nullptr;
+    QAction* mnuFavPopSetBase = nullptr;
+    QAction* mnuFavPopDelete = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    class DeleteButtonTarget;
+
+    void CreateControls(int clientHeight);
+    void CreateMenus();
+    void FormCreate();
+
+    int Position() const;
+    int ListWidth() const { return m_bitmap.width(); }
+    int ListHeight() const { return m_bitmap.height(); }
+    void PaintRow(QPainter& painter, int row, int top);
+    void UpdateToolButtons();
+
+    void pbFavsMouseDown(QMouseEvent* event);
+    void pbFavsMouseMove(QMouseEvent* event);
+    void pbFavsDblClick();
+    void pbFavsEndDrag();
+    bool DragOver(QWidget* source, QPoint pos) override;
+    void DragDrop(QWidget* source, QPoint pos) override;
+    void DragTimerTimer();
+
+    void tbOnTopClick();
+    void tbCopyClick();
+    void mnuFavPopCopyClick();
+    void mnuFavPopCopyRGBClick(QAction* item);
+    void tbDeleteClick();
+    void mnuToolsFavsClick();
+    void MainWindowMoved();
+
+    TfrmMain& m_main;
+    FavoritesModel m_model;
+    QImage m_bitmap;
+    int m_mouseDownY = 0;
+    bool m_favScrollUp = false;
+    int m_wheelDelta = 0; // part of a wheel notch, from fine-grained wheels and touchpads
+    QTimer* m_dragTimer = nullptr;
+    // The main window's outer rectangle as last seen, so a move can be judged from where it started.
+    QRect m_mainFrame;
+    std::unique_ptr<DeleteButtonTarget> m_deleteTarget;
+};

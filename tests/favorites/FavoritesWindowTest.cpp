@@ -1,0 +1,595 @@
+#include "favorites/TfrmFavorites.h"
+#include "main/TfrmMain.h"
+#include "platform/Canvas.h"
+#include "platform/DragManager.h"
+#include "platform/PaintBox.h"
+#include "support/Mouse.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestEnv.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kMarkGreen = qRgb(51, 153, 0);
+
+bool WaitUntil(const std::function<bool()>& done, int milliseconds = 10000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > milliseconds)
+            return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+class FavoritesWindowTest : public ::testing::Test {
+protected:
+    void Start()
+    {
+        main = std::make_unique<TfrmMain>();
+        main->show();
+        favs = std::make_unique<TfrmFavorites>(*main);
+        favs->show();
+        QApplication::processEvents();
+    }
+
+    void TearDown() override { DragManager::Instance().Cancel(); }
+
+    FavoritesModel& Model() { return favs->Model(); }
+    PaintBox* List() { return favs->pbFavs; }
+    int ListWidth() { return List()->width(); }
+    QRgb Pixel(int x, int y) { return List()->PixelAt({ x, y }); }
+
+    void Fill(std::initializer_list<ColorValue> colors)
+    {
+        FavColorList list;
+        for (ColorValue c : colors)
+            list.push_back(TFavColor::FromColor(c));
+        Model().Replace(list);
+    }
+    void FillMany(int count)
+    {
+        FavColorList list;
+        for (int i = 0; i < count; ++i)
+            list.push_back(TFavColor::FromColor(Pack(i, 255 - i, 7 * i)));
+        Model().Replace(list);
+    }
+
+    // A point of `from` that lies over point `local` of `to`, for events that travel across widgets.
+    static QPoint Over(QWidget* from, QWidget* to, QPoint local) { return from->mapFromGlobal(to->mapToGlobal(local)); }
+
+    // Presses a main-window swatch and moves the pointer: its drag is pending.
+    QWidget* BeginSwatchDrag(int number)
+    {
+        PaintBox* swatch = main->pbColors[number - 1];
+        mouse::Press(swatch, { 10, 10 });
+        mouse::Move(swatch, { 11, 10 });
+        return swatch;
+    }
+    void DropSwatchOnList(int number, QPoint listPoint)
+    {
+        QWidget* swatch = BeginSwatchDrag(number);
+        mouse::Move(swatch, Over(swatch, List(), listPoint));
+        mouse::Release(swatch, Over(swatch, List(), listPoint));
+    }
+
+    // Presses a row, drags it past the threshold and releases it at a list point.
+    void DragRowTo(int pressY, QPoint releaseAt)
+    {
+        mouse::Press(List(), { 20, pressY });
+        mouse::Move(List(), { 20, pressY + (releaseAt.y() > pressY ? 12 : -12) });
+        mouse::Move(List(), releaseAt);
+        mouse::Release(List(), releaseAt);
+    }
+
+    std::vector<ColorValue> Colors()
+    {
+        std::vector<ColorValue> colors;
+        for (const TFavColor& fav : Model().FavColors())
+            colors.push_back(fav.Color);
+        return colors;
+    }
+
+    // Pixels in a box of the list that show a colour.
+    int CountPixels(QRect box, QRgb color)
+    {
+        int count = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                count += Pixel(x, y) == color;
+        return count;
+    }
+    // Pixels in a box that differ from a background colour.
+    int CountInk(QRect box, QRgb background) { return box.width() * box.height() - CountPixels(box, background); }
+
+    TestFolder folder;
+    ScriptedPlatform desktop;
+    std::unique_ptr<TfrmMain> main;
+    std::unique_ptr<TfrmFavorites> favs;
+};
+
+const ColorValue kA = Pack(200, 30, 30);
+const ColorValue kB = Pack(30, 200, 30);
+const ColorValue kC = Pack(30, 30, 200);
+
+TEST_F(FavoritesWindowTest, WindowTakesItsHeightAndDockedPlaceFromTheMainWindow)
+{
+    Start();
+    EXPECT_EQ(favs->windowTitle(), "Favorites");
+    EXPECT_TRUE(favs->windowFlags().testFlag(Qt::Tool));
+    EXPECT_EQ(favs->width(), 131);
+    EXPECT_EQ(favs->frameGeometry().height(), main->frameGeometry().height());
+    const QRect mainFrame = main->frameGeometry();
+    EXPECT_EQ(favs->pos(), QPoint(mainFrame.left() + mainFrame.width(), mainFrame.top()));
+    const int h = favs->height();
+    EXPECT_EQ(List()->geometry(), QRect(0, 0, 114, h - 25));
+    EXPECT_EQ(favs->sbFavs->geometry(), QRect(114, 0, 17, h - 25));
+    EXPECT_EQ(favs->tlbFavs->geometry(), QRect(1, h - 23, 130, 22));
+    EXPECT_EQ(favs->sbFavs->singleStep(), 5);
+    EXPECT_EQ(favs->sbFavs->focusPolicy(), Qt::NoFocus);
+    EXPECT_TRUE(main->mnuToolsFavs->isEnabled());
+
+    // An empty list: three grey lines of text, nothing to scroll, nothing to act on.
+    EXPECT_GT(CountInk(QRect(0, 9, 114, 45), canvas::ButtonFace()), 100);
+    EXPECT_GT(CountPixels(QRect(0, 9, 114, 45), canvas::ButtonShadow()), 0);
+    EXPECT_EQ(CountPixels(QRect(0, 9, 114, 45), canvas::WindowText()), 0);
+    EXPECT_EQ(CountPixels(QRect(0, 0, 114, 9), canvas::ButtonFace()), 114 * 9);
+    EXPECT_FALSE(favs->sbFavs->isEnabled());
+    EXPECT_FALSE(favs->tbCopy->isEnabled());
+    EXPECT_FALSE(favs->tbDelete->isEnabled());
+    EXPECT_FALSE(favs->tbFavWebsafe->isEnabled());
+    EXPECT_TRUE(favs->tbOnTop->isEnabled());
+}
+
+TEST_F(FavoritesWindowTest, StoredPlaceAndAlwaysOnTopAreRestored)
+{
+    folder.Write("tw3.ini", "[Favs]\nTop=60\nLeft=20\n[Prefs]\nFavOnTop=1\n");
+    Start();
+    EXPECT_EQ(favs->pos(), QPoint(20, 60));
+    EXPECT_TRUE(favs->tbOnTop->isChecked());
+    EXPECT_TRUE(favs->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
+    favs->tbOnTop->click();
+    QApplication::processEvents();
+    EXPECT_FALSE(favs->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(favs->isVisible());
+    EXPECT_EQ(favs->pos(), QPoint(20, 60));
+
+    favs->move(40, 70);
+    favs->tbOnTop->click();
+    main->close();
+    const QString ini = QString::fromLatin1(folder.Read("tw3.ini"));
+    EXPECT_TRUE(ini.contains("[Favs]\nTop=70\nLeft=40\n")) << ini.toStdString();
+    EXPECT_TRUE(ini.contains("FavOnTop=1"));
+}
+
+TEST_F(FavoritesWindowTest, RowPictureFramesFillsSeparatorsAndSelection)
+{
+    Start();
+    Fill({ kA, kB, kC });
+    Model().Select(1);
+    const QRgb shadow = canvas::ButtonShadow();
+    // Row 0, unselected: sunken outer frame, black inner frame, the colour inside, white separator.
+    EXPECT_EQ(Pixel(3, 20), shadow);
+    EXPECT_EQ(Pixel(20, 3), shadow);
+    EXPECT_EQ(Pixel(36, 20), kWhite);
+    EXPECT_EQ(Pixel(20, 36), kWhite);
+    EXPECT_EQ(Pixel(4, 20), kBlack);
+    EXPECT_EQ(Pixel(35, 20), kBlack);
+    EXPECT_EQ(Pixel(20, 35), kBlack);
+    EXPECT_EQ(Pixel(5, 5), canvas::ToRgb(kA));
+    EXPECT_EQ(Pixel(34, 34), canvas::ToRgb(kA));
+    EXPECT_EQ(Pixel(1, 20), canvas::ButtonFace());
+    EXPECT_EQ(Pixel(37, 20), canvas::ButtonFace());
+    EXPECT_EQ(Pixel(60, 41), kWhite);
+    // Row 1, selected: highlight behind, black outer and white inner frame.
+    EXPECT_EQ(Pixel(1, 42 + 20), canvas::Highlight());
+    EXPECT_EQ(Pixel(100, 42 + 1), canvas::Highlight());
+    EXPECT_EQ(Pixel(3, 42 + 20), kBlack);
+    EXPECT_EQ(Pixel(36, 42 + 20), kBlack);
+    EXPECT_EQ(Pixel(4, 42 + 20), kWhite);
+    EXPECT_EQ(Pixel(20, 42 + 35), kWhite);
+    EXPECT_EQ(Pixel(20, 42 + 20), canvas::ToRgb(kB));
+    EXPECT_EQ(Pixel(60, 42 + 41), kWhite);
+    // The last row's bottom line is shadow, and below it the face colour.
+    EXPECT_EQ(Pixel(0, 84 + 41), shadow);
+    EXPECT_EQ(Pixel(113, 84 + 41), shadow);
+    EXPECT_EQ(Pixel(60, 126), canvas::ButtonFace());
+    // Both text lines are there.
+    EXPECT_GT(CountInk(QRect(43, 9, 50, 11), canvas::ButtonFace()), 20);
+    EXPECT_GT(CountInk(QRect(43, 21, 50, 11), canvas::ButtonFace()), 20);
+}
+
+TEST_F(FavoritesWindowTest, OnlyTheSelectedRowsHexLineIsBold)
+{
+    Start();
+    Fill({ kA, kA });
+    Model().Select(1);
+    const QRect hexLine(43, 9, 55, 11);
+    const QRect decimalLine(43, 21, 55, 11);
+    const int plainHex = CountInk(hexLine, canvas::ButtonFace());
+    const int selectedHex = CountInk(hexLine.translated(0, 42), canvas::Highlight());
+    EXPECT_GT(selectedHex, plainHex + 5);
+    EXPECT_EQ(CountInk(decimalLine, canvas::ButtonFace()), CountInk(decimalLine.translated(0, 42), canvas::Highlight()));
+}
+
+TEST_F(FavoritesWindowTest, WebsafeMarkAndItsHint)
+{
+    Start();
+    Fill({ Pack(0, 51, 255), Pack(0, 51, 250), Pack(0, 51, 255) });
+    Model().Select(2);
+    const int w = ListWidth();
+    const QRect mark(w - 15, 8, 12, 13);
+    EXPECT_GT(CountPixels(mark, kMarkGreen), 5);
+    EXPECT_EQ(CountPixels(mark.translated(0, 42), kMarkGreen), 0);
+    EXPECT_EQ(CountInk(mark.translated(0, 42), canvas::ButtonFace()), 0);
+    // On the selected row the mark takes the selection's text colour.
+    EXPECT_EQ(CountPixels(mark.translated(0, 84), kMarkGreen), 0);
+    EXPECT_GT(CountPixels(mark.translated(0, 84), canvas::HighlightText()), 5);
+    // Nothing of the mark strays outside the area its hint covers.
+    EXPECT_EQ(CountPixels(QRect(w - 30, 0, 14, 42), kMarkGreen), 0);
+
+    const auto hintAt = [this](int x, int y) {
+        mouse::Move(List(), { x, y }, Qt::NoButton);
+        return List()->toolTip();
+    };
+    EXPECT_EQ(hintAt(w - 10, 14), "Websafe color");
+    EXPECT_EQ(hintAt(w - 15, 9), "Websafe color");
+    EXPECT_EQ(hintAt(w - 5, 19), "Websafe color");
+    EXPECT_EQ(hintAt(w - 16, 14), "");
+    EXPECT_EQ(hintAt(w - 4, 14), "");
+    EXPECT_EQ(hintAt(w - 10, 8), "");
+    EXPECT_EQ(hintAt(w - 10, 20), "");
+    EXPECT_EQ(hintAt(w - 10, 42 + 14), ""); // not websafe
+    EXPECT_EQ(hintAt(w - 10, 84 + 14), "Websafe color");
+    EXPECT_EQ(List()->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(hintAt(20, 130), ""); // below the last row
+    EXPECT_FALSE(List()->testAttribute(Qt::WA_SetCursor));
+}
+
+TEST_F(FavoritesWindowTest, ScrollRangeFollowsTheContent)
+{
+    Start();
+    const int page = List()->height();
+    const int fits = page / 42;
+    FillMany(fits);
+    EXPECT_FALSE(favs->sbFavs->isEnabled());
+    EXPECT_EQ(favs->sbFavs->value(), 0);
+    FillMany(fits + 1);
+    EXPECT_TRUE(favs->sbFavs->isEnabled());
+    EXPECT_EQ(favs->sbFavs->maximum(), 42 * (fits + 1) - page + 1);
+
+    // Scrolled by 20 pixels the first row starts at -20 and the second at 22.
+    FillMany(20);
+    favs->sbFavs->setValue(20);
+    EXPECT_EQ(Pixel(60, 21), kWhite);
+    EXPECT_EQ(Pixel(20, 22 + 3), canvas::ButtonShadow());
+    EXPECT_EQ(Pixel(20, 22 + 20), canvas::ToRgb(Model().FavColors()[1].Color));
+
+    // A click beside the thumb moves a fixed 20 pixels, not a page.
+    favs->sbFavs->setValue(0);
+    favs->sbFavs->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(favs->sbFavs->value(), 20);
+
+    // Deleting a row pulls the position back into the shorter content.
+    FillMany(fits + 1);
+    favs->sbFavs->setValue(favs->sbFavs->maximum());
+    Model().Select(fits);
+    favs->tbDelete->click();
+    EXPECT_FALSE(favs->sbFavs->isEnabled());
+    EXPECT_EQ(favs->sbFavs->value(), 0);
+    EXPECT_EQ(Pixel(60, 42 * fits - 1), canvas::ButtonShadow());
+}
+
+TEST_F(FavoritesWindowTest, ClickSelectsARowWithoutDragging)
+{
+    Start();
+    Fill({ kA, kB, kC });
+    mouse::Press(List(), { 20, 50 });
+    EXPECT_EQ(Model().FavSelected(), 1);
+    EXPECT_EQ(Pixel(1, 50), canvas::Highlight());
+    EXPECT_TRUE(DragManager::Instance().IsPending());
+    mouse::Move(List(), { 25, 50 });
+    mouse::Release(List(), { 25, 50 });
+    EXPECT_FALSE(DragManager::Instance().IsPending());
+    EXPECT_EQ(Colors(), (std::vector { kA, kB, kC }));
+    EXPECT_EQ(Model().FavSelected(), 1);
+    EXPECT_FALSE(main->SchemeModified);
+    EXPECT_EQ(main->SelectedColor, main->SchemeColors[0]);
+
+    // A press below the last row leaves the selection alone and starts nothing.
+    mouse::Press(List(), { 20, 140 });
+    EXPECT_EQ(Model().FavSelected(), 1);
+    EXPECT_FALSE(DragManager::Instance().IsPending());
+    mouse::Release(List(), { 20, 140 });
+}
+
+TEST_F(FavoritesWindowTest, DraggingARowWithinTheList)
+{
+    Start();
+    Fill({ kA, kB, kC });
+    DragRowTo(84 + 20, { 20, 21 }); // upper half of row 0, its midpoint line included
+    EXPECT_EQ(Colors(), (std::vector { kC, kA, kB }));
+    EXPECT_EQ(Model().FavSelected(), 0);
+    EXPECT_TRUE(main->SchemeModified);
+
+    Fill({ kA, kB, kC });
+    DragRowTo(84 + 20, { 20, 22 }); // lower half of row 0
+    EXPECT_EQ(Colors(), (std::vector { kA, kC, kB }));
+    EXPECT_EQ(Model().FavSelected(), 1);
+
+    Fill({ kA, kB, kC });
+    DragRowTo(20, { 20, 140 }); // below the last row
+    EXPECT_EQ(Colors(), (std::vector { kB, kC, kA }));
+    EXPECT_EQ(Model().FavSelected(), 2);
+}
+
+TEST_F(FavoritesWindowTest, DragOverShowsTheFocusRectangleAndInsertionLine)
+{
+    Start();
+    Fill({ kA, kB, kC });
+    // Row 1 dragged between the midpoints of its neighbours: focus rectangle, but no insertion line.
+    mouse::Press(List(), { 20, 60 });
+    for (int y : { 22, 50, 80, 105 }) {
+        mouse::Move(List(), { 20, y });
+        ASSERT_TRUE(DragManager::Instance().IsActive());
+        EXPECT_EQ(Pixel(60, 43), canvas::Highlight()) << y;
+        EXPECT_EQ(Pixel(60, 85), canvas::ButtonFace()) << y;
+    }
+    mouse::Move(List(), { 20, 60 });
+    // The dotted outline inverts every other pixel of its top edge, y - 21.
+    const QRgb face = canvas::ButtonFace();
+    EXPECT_EQ(Pixel(1, 39), face ^ 0x00FFFFFF);
+    EXPECT_EQ(Pixel(2, 39), face);
+    mouse::Move(List(), { 20, 106 }); // past row 2's midpoint: the line below row 2
+    EXPECT_EQ(Pixel(60, 126), face);
+    EXPECT_EQ(Pixel(60, 125), kBlack);
+    EXPECT_EQ(Pixel(60, 127), kBlack);
+    mouse::Release(List(), { 20, 200 });
+    // The end of the drag takes the marker away.
+    EXPECT_EQ(Pixel(60, 125), canvas::ButtonShadow());
+    EXPECT_EQ(Pixel(60, 127), face);
+    EXPECT_EQ(Colors(), (std::vector { kA, kC, kB }));
+}
+
+TEST_F(FavoritesWindowTest, SwatchDroppedBelowTheLastRowIsAppendedAndSelected)
+{
+    Start();
+    Fill({ kA, kB });
+    DropSwatchOnList(3, { 30, 150 });
+    ASSERT_EQ(Model().Count(), 3);
+    EXPECT_EQ(Model().FavColors()[2].Color, main->SchemeColors[2]);
+    EXPECT_EQ(Model().FavSelected(), 2);
+    EXPECT_TRUE(main->SchemeModified);
+    EXPECT_EQ(main->SelectedColor, main->SchemeColors[0]);
+    EXPECT_TRUE(favs->tbCopy->isEnabled());
+    EXPECT_EQ(Pixel(20, 84 + 20), canvas::ToRgb(main->SchemeColors[2]));
+
+    // Into the upper half of row 0 on an empty list and a full one alike.
+    Model().Clear();
+    DropSwatchOnList(5, { 30, 5 });
+    EXPECT_EQ(Colors(), (std::vector { main->SchemeColors[4] }));
+    DropSwatchOnList(6, { 30, 5 });
+    EXPECT_EQ(Colors(), (std::vector { main->SchemeColors[5], main->SchemeColors[4] }));
+}
+
+TEST_F(FavoritesWindowTest, RowDroppedOnTheDeleteButtonIsDeleted)
+{
+    Start();
+    Fill({ kA, kB, kC });
+    const QPoint button = Over(List(), favs->tbDelete, favs->tbDelete->rect().center());
+    DragRowTo(50, button);
+    EXPECT_EQ(Colors(), (std::vector { kA, kC }));
+    EXPECT_TRUE(desktop.questions.isEmpty());
+    EXPECT_FALSE(DragManager::Instance().IsPending());
+
+    folder.Write("tw3.ini", "[Prefs]\nFavDelWarn=1\n");
+    desktop.answers = { platform::Answer::No, platform::Answer::Yes };
+    DragRowTo(20, button);
+    EXPECT_EQ(Colors(), (std::vector { kA, kC }));
+    ASSERT_EQ(desktop.questions.size(), 1);
+    EXPECT_EQ(desktop.questions[0], "Are you sure you want to delete the selected color?");
+    DragRowTo(20, button);
+    EXPECT_EQ(Colors(), (std::vector { kC }));
+    EXPECT_EQ(Model().FavSelected(), 0);
+
+    // The warning is read again at every delete.
+    folder.Write("tw3.ini", "[Prefs]\nFavDelWarn=0\n");
+    favs->mnuFavPopDelete->trigger();
+    EXPECT_TRUE(Model().IsEmpty());
+    EXPECT_FALSE(favs->tbDelete->isEnabled());
+    EXPECT_FALSE(favs->tbCopy->isEnabled());
+    EXPECT_FALSE(favs->tbFavWebsafe->isEnabled());
+    EXPECT_EQ(desktop.questions.size(), 2);
+}
+
+TEST_F(FavoritesWindowTest, DeleteButtonRefusesOtherSources)
+{
+    Start();
+    Fill({ kA });
+    QWidget* swatch = BeginSwatchDrag(2);
+    const QPoint button = Over(swatch, favs->tbDelete, favs->tbDelete->rect().center());
+    mouse::Move(swatch, button);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
+    mouse::Release(swatch, button);
+    EXPECT_EQ(Colors(), (std::vector { kA }));
+    EXPECT_FALSE(main->SchemeModified);
+}
+
+TEST_F(FavoritesWindowTest, DoubleClickAdoptsTheRowOfThePress)
+{
+    Start();
+    Fill({ Pack(0, 0, 255), Pack(0, 128, 0) });
+    mouse::Click(List(), { 20, 50 });
+    mouse::DoubleClick(List(), { 20, 50 });
+    mouse::Release(List(), { 20, 50 });
+    EXPECT_EQ(main->txtHex->text(), "008000");
+    EXPECT_EQ(Model().FavSelected(), 1);
+    EXPECT_FALSE(main->SchemeModified);
+
+    mouse::Click(List(), { 20, 120 });
+    mouse::DoubleClick(List(), { 20, 120 });
+    EXPECT_EQ(main->txtHex->text(), "008000");
+}
+
+TEST_F(FavoritesWindowTest, PopUpMenuCopiesSetsBaseAndMakesWebsafe)
+{
+    Start();
+    Fill({ kA, Pack(255, 0, 255), Pack(10, 100, 200) });
+    mouse::Press(List(), { 20, 60 }, Qt::RightButton);
+    EXPECT_FALSE(DragManager::Instance().IsPending());
+    EXPECT_TRUE(favs->mnuFavPop->isVisible());
+    EXPECT_EQ(Model().FavSelected(), 1);
+    EXPECT_EQ(favs->mnuFavPopCopyHex1->text(), "FF00FF");
+    EXPECT_EQ(favs->mnuFavPopCopyHEX2->text(), "#FF00FF");
+    EXPECT_EQ(favs->mnuFavPopCopyRGB->text(), "255,0,255");
+    favs->mnuFavPop->close();
+    favs->mnuFavPopCopyRGB->trigger();
+    EXPECT_EQ(desktop.clipboardText, "255,0,255");
+    favs->mnuFavPopCopyHEX2->trigger();
+    EXPECT_EQ(desktop.clipboardText, "#FF00FF");
+    favs->mnuFavPopSetBase->trigger();
+    EXPECT_EQ(main->txtHex->text(), "FF00FF");
+
+    // The copy button's face copies the six digits; its submenu is refilled from the selection when it opens.
+    Model().Select(2);
+    favs->tbCopy->click();
+    EXPECT_EQ(desktop.clipboardText, "0A64C8");
+    emit favs->mnuFavPopCopy->aboutToShow();
+    EXPECT_EQ(favs->mnuFavPopCopyRGB->text(), "10,100,200");
+
+    favs->tbFavWebsafe->click();
+    EXPECT_EQ(Model().FavColors()[2].Hex, "0066CC");
+    EXPECT_TRUE(main->SchemeModified);
+
+    // A right press below the last row opens nothing.
+    mouse::Press(List(), { 20, 140 }, Qt::RightButton);
+    EXPECT_FALSE(favs->mnuFavPop->isVisible());
+}
+
+TEST_F(FavoritesWindowTest, MiddleButtonDragsLikeTheLeft)
+{
+    Start();
+    Fill({ kA, kB, kC });
+    mouse::Press(List(), { 20, 100 }, Qt::MiddleButton);
+    EXPECT_EQ(Model().FavSelected(), 2);
+    EXPECT_TRUE(DragManager::Instance().IsPending());
+    mouse::Move(List(), { 20, 5 }, Qt::MiddleButton);
+    EXPECT_TRUE(DragManager::Instance().IsActive());
+    mouse::Release(List(), { 20, 5 }, Qt::MiddleButton);
+    EXPECT_EQ(Colors(), (std::vector { kC, kA, kB }));
+}
+
+TEST_F(FavoritesWindowTest, AutoScrollReachesTheTop)
+{
+    Start();
+    FillMany(20);
+    favs->sbFavs->setValue(101);
+    const int row = (60 + 101) / 42;
+    mouse::Press(List(), { 20, 60 });
+    mouse::Move(List(), { 20, 5 });
+    EXPECT_TRUE(favs->AutoScrolling());
+    // Two pixels a tick until the top, where the timer stops itself.
+    EXPECT_TRUE(WaitUntil([this] { return !favs->AutoScrolling(); }));
+    EXPECT_EQ(favs->sbFavs->value(), 0);
+    mouse::Release(List(), { 20, 5 });
+    EXPECT_EQ(Model().FavSelected(), 0);
+    EXPECT_EQ(Model().FavColors()[0].Color, Pack(row, 255 - row, 7 * row));
+}
+
+TEST_F(FavoritesWindowTest, AutoScrollStopsInTheMiddleAndGoesOnAfterTheDrop)
+{
+    Start();
+    FillMany(20);
+    const int page = List()->height();
+    favs->sbFavs->setValue(favs->sbFavs->maximum() - 40);
+    mouse::Press(List(), { 20, 20 });
+    mouse::Move(List(), { 20, page - 5 });
+    EXPECT_TRUE(favs->AutoScrolling());
+    mouse::Move(List(), { 20, page / 2 });
+    EXPECT_FALSE(favs->AutoScrolling());
+
+    mouse::Move(List(), { 20, page - 3 });
+    EXPECT_TRUE(favs->AutoScrolling());
+    mouse::Release(List(), { 20, page - 3 });
+    EXPECT_FALSE(DragManager::Instance().IsPending());
+    EXPECT_TRUE(WaitUntil([this] { return !favs->AutoScrolling(); }));
+    EXPECT_GE(favs->sbFavs->value() + page, 42 * 20);
+}
+
+TEST_F(FavoritesWindowTest, MainWindowCarriesADockedFavoritesWindow)
+{
+    Start();
+    const auto mainRight = [this] { return main->frameGeometry().left() + main->frameGeometry().width(); };
+    favs->move(mainRight() + 10, main->frameGeometry().top() + 5);
+    main->move(main->pos() + QPoint(30, 20));
+    QApplication::processEvents();
+    EXPECT_EQ(favs->pos(), QPoint(mainRight(), main->frameGeometry().top()));
+
+    // Docked now, it follows every further move.
+    main->move(main->pos() + QPoint(-50, 7));
+    QApplication::processEvents();
+    EXPECT_EQ(favs->pos(), QPoint(mainRight(), main->frameGeometry().top()));
+
+    const QPoint away(mainRight() + 15, main->frameGeometry().top());
+    favs->move(away);
+    main->move(main->pos() + QPoint(10, 10));
+    QApplication::processEvents();
+    EXPECT_EQ(favs->pos(), away);
+
+    const QPoint below(mainRight(), main->frameGeometry().top() - 15);
+    favs->move(below);
+    main->move(main->pos() + QPoint(10, 10));
+    QApplication::processEvents();
+    EXPECT_EQ(favs->pos(), below);
+}
+
+TEST_F(FavoritesWindowTest, ToolsMenuAndCloseButtonShowAndHide)
+{
+    Start();
+    EXPECT_EQ(main->mnuToolsFavs->text(), "Hide Favorites");
+    main->mnuToolsFavs->trigger();
+    EXPECT_FALSE(favs->isVisible());
+    EXPECT_EQ(main->mnuToolsFavs->text(), "Show Favorites");
+    main->mnuToolsFavs->trigger();
+    EXPECT_TRUE(favs->isVisible());
+    EXPECT_EQ(main->mnuToolsFavs->text(), "Hide Favorites");
+
+    Fill({ kA });
+    favs->close();
+    EXPECT_FALSE(favs->isVisible());
+    EXPECT_EQ(main->mnuToolsFavs->text(), "Show Favorites");
+    main->mnuToolsFavs->trigger();
+    EXPECT_TRUE(favs->isVisible());
+    EXPECT_EQ(Colors(), (std::vector { kA }));
+}
+
+TEST_F(FavoritesWindowTest, DragsFromTheListCarryTheSelectedFavorite)
+{
+    Start();
+    Fill({ kA, kB });
+    mouse::Press(List(), { 20, 50 });
+    EXPECT_EQ(main->DraggedColor(List()), kB);
+    EXPECT_EQ(main->DraggedColor(main->pbColors[0]), main->SelectedColor);
+    mouse::Release(List(), { 20, 50 });
+    favs.reset();
+    EXPECT_EQ(main->frmFavorites, nullptr);
+    EXPECT_EQ(main->FavoritesList, nullptr);
+}
+
+} // namespace
