@@ -121,6 +121,22 @@ void DrawTick(QImage& picture, int x, int y, QRgb color)
 
 } // namespace
 
+// The faces of the rows, made once per paint rather than once per text.
+struct TfrmFavorites::RowFonts {
+    struct Face {
+        explicit Face(const QFont& f)
+            : font(f)
+            , ascent(QFontMetrics(f).ascent())
+        {
+        }
+        QFont font;
+        int ascent;
+    };
+    Face regular { TahomaFont(9) };
+    Face bold { TahomaFont(9, true) };
+    Face mark { MarlettFont(13) };
+};
+
 // The delete button takes only rows dragged from the list: dropping one there deletes it.
 class TfrmFavorites::DeleteButtonTarget final : public DropTarget {
 public:
@@ -358,14 +374,15 @@ void TfrmFavorites::PaintFavorites()
         const int position = Position();
         const int first = FirstVisibleRow(position);
         const int end = std::min(m_model.Count(), first + kRowsPerPaint);
+        const RowFonts fonts;
         for (int row = first; row < end; ++row)
-            PaintRow(painter, row, kRowHeight * row - position);
+            PaintRow(painter, fonts, row, kRowHeight * row - position);
     }
     painter.end();
     pbFavs->SetSurface(m_bitmap);
 }
 
-void TfrmFavorites::PaintRow(QPainter& painter, int row, int top)
+void TfrmFavorites::PaintRow(QPainter& painter, const RowFonts& fonts, int row, int top)
 {
     const TFavColor& fav = m_model.FavColors()[static_cast<std::size_t>(row)];
     const bool selected = row == m_model.FavSelected();
@@ -374,14 +391,12 @@ void TfrmFavorites::PaintRow(QPainter& painter, int row, int top)
 
     canvas::FillRect(m_bitmap, 0, top, width, top + kRowHeight, selected ? canvas::Highlight() : canvas::ButtonFace());
 
-    const QFont regular = TahomaFont(9);
-    const QFont hexFont = TahomaFont(9, selected);
+    const RowFonts::Face& hexFace = selected ? fonts.bold : fonts.regular;
     painter.setPen(QColor::fromRgb(textColor));
-    painter.setFont(hexFont);
-    painter.drawText(43, top + 9 + QFontMetrics(hexFont).ascent(), QLatin1Char('#') + Latin1(fav.Hex));
-    painter.setFont(regular);
-    painter.drawText(43, top + 21 + QFontMetrics(regular).ascent(),
-        QStringLiteral("%1.%2.%3").arg(fav.R).arg(fav.G).arg(fav.B));
+    painter.setFont(hexFace.font);
+    painter.drawText(43, top + 9 + hexFace.ascent, QLatin1Char('#') + Latin1(fav.Hex));
+    painter.setFont(fonts.regular.font);
+    painter.drawText(43, top + 21 + fonts.regular.ascent, QStringLiteral("%1.%2.%3").arg(fav.R).arg(fav.G).arg(fav.B));
 
     const QRgb fill = canvas::ToRgb(fav.Color);
     if (selected) {
@@ -399,10 +414,9 @@ void TfrmFavorites::PaintRow(QPainter& painter, int row, int top)
         const QRgb markColor = selected ? canvas::HighlightText() : kWebsafeMarkGreen;
         const QPoint at(width - 15, top + 8);
         if (HaveMarlett()) {
-            const QFont marlett = MarlettFont(13);
-            painter.setFont(marlett);
+            painter.setFont(fonts.mark.font);
             painter.setPen(QColor::fromRgb(markColor));
-            painter.drawText(at.x(), at.y() + QFontMetrics(marlett).ascent(), QStringLiteral("b"));
+            painter.drawText(at.x(), at.y() + fonts.mark.ascent, QStringLiteral("b"));
         } else {
             DrawTick(m_bitmap, at.x(), at.y(), markColor);
         }

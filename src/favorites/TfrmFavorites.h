@@ -20,7 +20,7 @@ class TfrmMain;
 
 // The Favorites tool window: the favourites list painted by the program, its tool bar and pop-up menu,
 // drag and drop into, within and out of the list, and docking to the main window's right edge.
-class TfrmFavorites final : public QWidget, private DropTarget {
+class TfrmFavorites final : public QWidget, public DropTarget {
     Q_OBJECT
 public:
     // Built after the main window, whose size and place it takes its own from.
@@ -60,6 +60,7 @@ protected:
 
 private:
     class DeleteButtonTarget;
+    struct RowFonts;
 
     void CreateControls(int clientHeight);
     void CreateMenus();
@@ -68,7 +69,7 @@ private:
     int Position() const;
     int ListWidth() const { return m_bitmap.width(); }
     int ListHeight() const { return m_bitmap.height(); }
-    void PaintRow(QPainter& painter, int row, int top);
+    void PaintRow(QPainter& painter, const RowFonts& fonts, int row, int top);
     void UpdateToolButtons();
 
     void pbFavsMouseDown(QMouseEvent* event);
