@@ -3,6 +3,7 @@
 #include "platform/Canvas.h"
 #include "platform/DragManager.h"
 #include "platform/PaintBox.h"
+#include "preview/TfrmPreview.h"
 #include "support/Mouse.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestEnv.h"
@@ -18,6 +19,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -39,9 +41,11 @@ bool WaitUntil(const std::function<bool()>& done, int milliseconds = 10000)
 
 class FavoritesWindowTest : public ::testing::Test {
 protected:
-    void Start()
+    void Start(std::optional<QPoint> mainAt = std::nullopt)
     {
         main = std::make_unique<TfrmMain>();
+        if (mainAt)
+            main->move(*mainAt);
         main->show();
         favs = std::make_unique<TfrmFavorites>(*main);
         favs->show();
@@ -577,6 +581,23 @@ TEST_F(FavoritesWindowTest, ToolsMenuAndCloseButtonShowAndHide)
     main->mnuToolsFavs->trigger();
     EXPECT_TRUE(favs->isVisible());
     EXPECT_EQ(Colors(), (std::vector { kA }));
+}
+
+TEST_F(FavoritesWindowTest, QuickPreviewTakesTheFavoriteDraggedFromTheList)
+{
+    Start(QPoint(420, 40));
+    TfrmPreview preview(*main);
+    preview.move(20, 40);
+    preview.show();
+    Fill({ kA, kB });
+    const QPoint bodyCell = Over(List(), preview.pbPage, { 200, 180 });
+    mouse::Press(List(), { 20, 50 });
+    mouse::Move(List(), { 20, 62 });
+    mouse::Move(List(), bodyCell);
+    mouse::Release(List(), bodyCell);
+    EXPECT_EQ(preview.Colors()[kMainBG], kB);
+    EXPECT_EQ(Colors(), (std::vector { kA, kB }));
+    EXPECT_EQ(main->SelectedColor, main->SchemeColors[0]);
 }
 
 TEST_F(FavoritesWindowTest, DragsFromTheListCarryTheSelectedFavorite)
