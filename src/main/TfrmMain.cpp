@@ -95,6 +95,9 @@ TfrmMain::TfrmMain(QWidget* parent)
 {
     setObjectName(QStringLiteral("TfrmMain"));
     setWindowTitle(QStringLiteral("Tintwell v3.1"));
+    // A fixed single border with the system menu and minimise button, but no maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(TahomaFont(11));
     CreateControls();
     CreateMenus();
@@ -340,6 +343,7 @@ void TfrmMain::FormCreate()
     m_lightnessStep = ReadStepPercent(ini, "LInc");
 
     adjustSize();
+    setFixedSize(size());
     const QSize outer = frameGeometry().size();
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const int top = ini.ReadInteger("Main", "Top", (screen.height() - outer.height()) / 2);
