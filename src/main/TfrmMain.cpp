@@ -355,6 +355,10 @@ void TfrmMain::FormCreate()
 
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
+    if (CloseQuery && !CloseQuery()) {
+        event->ignore();
+        return;
+    }
     FormClose();
     event->accept();
     emit closed();

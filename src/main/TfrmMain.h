@@ -62,6 +62,9 @@ public:
     // Every colour source calls this when its drag ends, dropped or not.
     void EndColorDrag();
 
+    // Asked before the window closes (the scheme may need saving); false keeps the program running.
+    std::function<bool()> CloseQuery;
+
     // The QuickPreview window, once it exists; its position is saved with the main window's.
     QPointer<QWidget> frmPreview;
 

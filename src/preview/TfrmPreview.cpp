@@ -2,6 +2,7 @@
 
 #include "main/TfrmMain.h"
 #include "persist/IniFile.h"
+#include "persist/Session.h"
 #include "platform/Artwork.h"
 #include "platform/Canvas.h"
 #include "platform/Fonts.h"
@@ -173,7 +174,15 @@ void TfrmPreview::FormCreate()
     const int left = ini.ReadInteger("Preview", "Left", main.left() - frameGeometry().width());
     move(left, top);
 
-    // The remembered session's page colours are applied here, after the defaults, once the session file exists.
+    if (ReadRememberScheme(ini))
+        LoadPreviewSession();
+}
+
+void TfrmPreview::LoadPreviewSession()
+{
+    // Restored as it was left: no change to the scheme.
+    if (const std::optional<SchemeData> session = LoadSessionScheme(nullptr))
+        SetColors(session->preview);
 }
 
 void TfrmPreview::closeEvent(QCloseEvent* event)

@@ -52,6 +52,8 @@ private:
     void CreateControls();
     void CreateMenus();
     void FormCreate();
+    // The page colours of the last session, when there is one.
+    void LoadPreviewSession();
     void PaintPage();
 
     void HeaderMouseDown(QMouseEvent* event);
