@@ -3,6 +3,7 @@
 #include "favorites/FavoritesLayout.h"
 #include "main/TfrmMain.h"
 #include "persist/IniFile.h"
+#include "persist/Session.h"
 #include "platform/Artwork.h"
 #include "platform/Canvas.h"
 #include "platform/Fonts.h"
@@ -319,12 +320,19 @@ void TfrmFavorites::FormCreate()
         tbOnTop->setChecked(true);
         tbOnTopClick();
     }
-    // The last session's favourites are loaded here when [Prefs] RememberScheme asks for them; until then the
-    // list starts empty.
+    if (ReadRememberScheme(ini))
+        LoadFavoritesSession();
 
     UpdateFavScrollRange();
     UpdateToolButtons();
     PaintFavorites();
+}
+
+void TfrmFavorites::LoadFavoritesSession()
+{
+    // Restored as it was left: no change to the scheme.
+    if (std::optional<SchemeData> session = LoadSessionScheme(nullptr))
+        m_model.Replace(std::move(session->favorites));
 }
 
 int TfrmFavorites::Position() const

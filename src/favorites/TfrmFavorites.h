@@ -65,6 +65,8 @@ private:
     void CreateControls(int clientHeight);
     void CreateMenus();
     void FormCreate();
+    // The favourites of the last session, when there is one.
+    void LoadFavoritesSession();
 
     int Position() const;
     int ListWidth() const { return m_bitmap.width(); }

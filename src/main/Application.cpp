@@ -3,6 +3,7 @@
 #include "TfrmMain.h"
 #include "about/HelpCommands.h"
 #include "about/TfrmAbout.h"
+#include "persist/DocumentCommands.h"
 #include "favorites/TfrmFavorites.h"
 #include "platform/Artwork.h"
 #include "platform/DragManager.h"
@@ -30,6 +31,7 @@ Application::Application()
     // Hidden until the main window's toggle shows it.
     m_preview = std::make_unique<TfrmPreview>(*m_main);
     m_picker->SetToolWindows(m_favorites.get(), m_preview.get());
+    m_documents = std::make_unique<DocumentCommands>(*m_main, m_favorites->Model(), *m_preview);
 
     m_preferences = std::make_unique<TfrmPreferences>(*m_main);
     m_about = std::make_unique<TfrmAbout>();

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+class DocumentCommands;
 class TForm1;
 class TfrmAbout;
 class TfrmFavorites;
@@ -25,4 +26,5 @@ private:
     std::unique_ptr<TfrmPreview> m_preview;
     std::unique_ptr<TfrmPreferences> m_preferences;
     std::unique_ptr<TfrmAbout> m_about;
+    std::unique_ptr<DocumentCommands> m_documents; // last: it works on the windows above
 };

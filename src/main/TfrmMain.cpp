@@ -360,6 +360,7 @@ void TfrmMain::closeEvent(QCloseEvent* event)
         return;
     }
     FormClose();
+    emit closing();
     event->accept();
     emit closed();
 }

@@ -76,6 +76,9 @@ public:
     int HistoryIndex() const;
 
 signals:
+    // The close went ahead and the settings are written; the program is still fully running, so whatever else
+    // is kept for the next run is written now, and may still show a message.
+    void closing();
     void closed();
     // A colour drag from any window ended; drop markers can go.
     void colorDragEnded();

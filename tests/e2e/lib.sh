@@ -44,6 +44,20 @@ start_app() {
   sleep 0.7
 }
 
+# Waits for the program's "Confirm" question and answers it with a key: y, n, or Escape for Cancel.
+answer_confirm() {
+  local box=""
+  for _ in $(seq 100); do
+    box=$(xdotool search --onlyvisible --name '^Confirm$' 2>/dev/null | head -n1 || true)
+    [ -n "$box" ] && break
+    sleep 0.05
+  done
+  [ -n "$box" ] || fail "no question appeared"
+  sleep 0.3
+  xdotool windowactivate --sync "$box" 2>/dev/null || true
+  xdotool key "$1"
+}
+
 # Waits for the program to end by itself.
 wait_exit() {
   for _ in $(seq 100); do kill -0 "$E2E_APP" 2>/dev/null || { wait "$E2E_APP" || true; E2E_APP=""; return 0; }; sleep 0.05; done

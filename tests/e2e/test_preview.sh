@@ -113,6 +113,8 @@ xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
 xdotool key --window "$MAIN_WIN" alt+f
 sleep 0.3
 xdotool key x
+# The coloured page is an unsaved change to the scheme.
+answer_confirm n
 wait_exit
 ini="$E2E_DIR/tw3.ini"
 [ "$(ini_value "$ini" Preview Top)" = "$(ini_value "$ini" Main Top)" ] || fail "Preview/Top is not the main window's top"

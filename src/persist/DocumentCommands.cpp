@@ -1,0 +1,159 @@
+#include "DocumentCommands.h"
+
+#include "favorites/FavoritesModel.h"
+#include "main/TfrmMain.h"
+#include "persist/IniFile.h"
+#include "persist/SchemeFile.h"
+#include "persist/Session.h"
+#include "platform/Services.h"
+#include "preview/TfrmPreview.h"
+
+#include <QAction>
+#include <QToolButton>
+
+namespace {
+
+const QString kBeforeOpen = QStringLiteral("Your current color scheme has changed.  Save before opening a new scheme?");
+const QString kBeforeNew = QStringLiteral("Your current color scheme has changed.  Save before creating a new scheme?");
+const QString kBeforeExit = QStringLiteral("Your current color scheme has changed.  Save before exiting?");
+
+platform::FileDialogRequest SchemeDialog(const QString& lastChosen)
+{
+    return { QStringLiteral("Color Scheme File (*.tw)"), QStringLiteral("TW"), lastChosen };
+}
+
+} // namespace
+
+DocumentCommands::DocumentCommands(TfrmMain& main, FavoritesModel& favorites, TfrmPreview& preview)
+    : m_main(main)
+    , m_favorites(favorites)
+    , m_preview(preview)
+{
+    for (QAction* entry : { main.mnuFileNew, main.mnuFileOpen, main.mnuFileSave })
+        entry->setEnabled(true);
+    for (QToolButton* button : { main.tbOpen, main.tbSave })
+        button->setEnabled(true);
+    connect(main.mnuFileNew, &QAction::triggered, this, &DocumentCommands::mnuFileNewClick);
+    connect(main.mnuFileOpen, &QAction::triggered, this, &DocumentCommands::mnuFileOpenClick);
+    connect(main.tbOpen, &QToolButton::clicked, this, &DocumentCommands::mnuFileOpenClick);
+    connect(main.mnuFileSave, &QAction::triggered, this, &DocumentCommands::mnuFileSaveClick);
+    connect(main.tbSave, &QToolButton::clicked, this, &DocumentCommands::mnuFileSaveClick);
+    main.CloseQuery = [this] { return FormCloseQuery(); };
+    connect(&main, &TfrmMain::closing, this, &DocumentCommands::SaveSession);
+}
+
+DocumentCommands::~DocumentCommands()
+{
+    m_main.CloseQuery = nullptr;
+}
+
+void DocumentCommands::mnuFileNewClick()
+{
+    if (m_main.SchemeModified && !SaveBeforeReplacing(kBeforeNew))
+        return;
+    // The base colour, the wheel, the harmony and the history belong to the main window, not to the document.
+    m_main.SchemeModified = false;
+    m_favorites.Clear();
+    m_preview.ResetPreviewColors();
+}
+
+void DocumentCommands::mnuFileOpenClick()
+{
+    if (m_main.SchemeModified && !SaveBeforeReplacing(kBeforeOpen))
+        return;
+    const std::optional<QString> path = platform::Dialogs().ChooseFileToOpen(&m_main, SchemeDialog(m_lastOpened));
+    if (!path)
+        return;
+    m_lastOpened = *path;
+
+    const Version2ImportStatus imported = ImportVersion2Scheme(*path);
+    if (const QString message = Version2ImportMessage(imported); !message.isEmpty())
+        Tell(message);
+    // An old file that could not be converted is as it was: its message is all the user needs to see.
+    if (imported != Version2ImportStatus::NotVersion2 && imported != Version2ImportStatus::Converted)
+        return;
+
+    const SchemeRead read = ReadSchemeFile(*path, VersionCheck::Required);
+    switch (read.status) {
+    case SchemeReadStatus::Ok:
+        ShowScheme(read.scheme);
+        return;
+    case SchemeReadStatus::CannotOpen:
+        Tell(QString::fromLatin1(SchemeMessages::kOpenFailed));
+        return;
+    case SchemeReadStatus::NotValid:
+        Tell(QString::fromLatin1(SchemeMessages::kNotValid));
+        return;
+    }
+}
+
+DocumentCommands::SaveOutcome DocumentCommands::mnuFileSaveClick()
+{
+    const std::optional<QString> path = platform::Dialogs().ChooseFileToSave(&m_main, SchemeDialog(m_lastSaved));
+    if (!path)
+        return SaveOutcome::Cancelled;
+    m_lastSaved = *path;
+    switch (WriteSchemeFile(*path, CurrentScheme())) {
+    case SchemeWriteStatus::Ok:
+        m_main.SchemeModified = false;
+        return SaveOutcome::Saved;
+    case SchemeWriteStatus::TooManyFavorites:
+        Tell(QString::fromLatin1(SchemeMessages::kTooManyFavorites));
+        break;
+    case SchemeWriteStatus::WriteFailed:
+        Tell(QString::fromLatin1(SchemeMessages::kSaveFailed));
+        break;
+    }
+    return SaveOutcome::Failed;
+}
+
+bool DocumentCommands::FormCloseQuery()
+{
+    // Read at every close: the preference may have changed since start-up.
+    const bool warn = IniFile().ReadBool(QStringLiteral("Prefs"), QStringLiteral("FavExitWarn"), true);
+    if (!warn || !m_main.SchemeModified)
+        return true;
+    return SaveBeforeReplacing(kBeforeExit);
+}
+
+void DocumentCommands::SaveSession()
+{
+    if (!ReadRememberScheme(IniFile()))
+        return;
+    if (WriteSession(CurrentScheme()) != SchemeWriteStatus::Ok)
+        Tell(QString::fromLatin1(SchemeMessages::kSessionSaveFailed));
+}
+
+bool DocumentCommands::SaveBeforeReplacing(const QString& question)
+{
+    switch (platform::Messages().Confirm(&m_main, question, platform::ConfirmButtons::YesNoCancel)) {
+    case platform::Answer::Yes:
+        // Going on without a file is the user's choice when they cancel the dialog; after a failed write
+        // it would throw away the very changes they asked to keep.
+        return mnuFileSaveClick() != SaveOutcome::Failed;
+    case platform::Answer::No:
+        return true;
+    case platform::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+SchemeData DocumentCommands::CurrentScheme() const
+{
+    return { m_main.SchemeColors[0], m_favorites.FavColors(), m_preview.Colors() };
+}
+
+void DocumentCommands::ShowScheme(const SchemeData& scheme)
+{
+    m_favorites.Replace(scheme.favorites);
+    m_preview.SetColors(scheme.preview);
+    // A colour value never has a top byte; a file may.
+    m_main.SetBaseColor(scheme.baseColor & 0xFFFFFF);
+    m_main.SchemeModified = false;
+}
+
+void DocumentCommands::Tell(const QString& message) const
+{
+    platform::Messages().ShowMessage(&m_main, message);
+}

@@ -1,0 +1,125 @@
+#!/usr/bin/env bash
+# The scheme carried to the next run: favourites and a page colour set with the real mouse, the exit question
+# answered Yes with a name typed into the real save dialog, then a restart in the same folder shows the same
+# favourites (the first selected) and page, and ends without a question.
+source "$(dirname "$0")/lib.sh"
+
+start_x
+start_app
+
+find_window() { # title
+  local id=""
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
+    [ -n "$id" ] && break
+    sleep 0.05
+  done
+  [ -n "$id" ] || fail "$1 did not appear"
+  echo "$id"
+}
+
+# Where the windows are: sets MX MY (main window's client below the menu bar), FX FY (Favorites list).
+locate() {
+  window_geometry "$MAIN_WIN"
+  MX=$WX
+  MY=$((WY + WH - 294))
+  window_geometry "$(find_window Favorites)"
+  FX=$WX
+  FY=$WY
+}
+swatch_x() { echo $((MX + $1 + 18)); }
+swatch_y() { echo $((MY + $1 + 18)); }
+
+show_preview() { # sets PX PY, the page's top left
+  xdotool mousemove $((MX + 103)) $((MY + 14)) click 1
+  window_geometry "$(find_window QuickPreview)"
+  sleep 0.5
+  PX=$((WX + 2))
+  PY=$((WY + 24))
+}
+
+# A press, a first small movement, then on in steps to the target and a release there.
+drag() { # from_x from_y to_x to_y (screen)
+  xdotool mousemove "$1" "$2" mousedown 1
+  sleep 0.1
+  xdotool mousemove $(($1 + 1)) "$2"
+  for i in 1 2 3 4 5 6 7 8; do
+    xdotool mousemove $(($1 + ($3 - $1) * i / 8)) $(($2 + ($4 - $2) * i / 8))
+    sleep 0.03
+  done
+  sleep 0.1
+  xdotool mouseup 1
+  sleep 0.3
+}
+
+exit_from_menu() {
+  xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
+  xdotool key --window "$MAIN_WIN" alt+f
+  sleep 0.3
+  xdotool key x
+}
+
+locate
+# Swatch 6 (BAE806) into the empty list, swatch 8 (0C99CE) below it, swatch 7 (2ECE0C) onto the page's body cell.
+drag "$(swatch_x 222)" "$(swatch_y 130)" $((FX + 60)) $((FY + 20))
+drag "$(swatch_x 174)" "$(swatch_y 178)" $((FX + 60)) $((FY + 70))
+show_preview
+drag "$(swatch_x 222)" "$(swatch_y 178)" $((PX + 200)) $((PY + 180))
+
+# Yes to the question; a typed name without extension gets the scheme extension.
+exit_from_menu
+answer_confirm Return
+dialog=$(find_window 'Save As')
+sleep 0.5
+xdotool type --delay 20 "$E2E_DIR/mine"
+xdotool key Return
+wait_exit
+scheme="$E2E_DIR/mine.TW"
+session="$E2E_DIR/session.tmp"
+[ -f "$scheme" ] || fail "no scheme file $scheme: $(ls "$E2E_DIR")"
+[ -f "$session" ] || fail "no session file"
+# Two favourites whose texts are seven characters: 44 + 2 * (19 + 7) bytes.
+[ "$(stat -c %s "$session")" -eq 96 ] || fail "session is $(stat -c %s "$session") bytes"
+cmp -s "$scheme" "$session" || fail "the scheme file and the session differ"
+[ "$(od -An -tx1 -N4 "$session" | tr -d ' ')" = "03000200" ] || fail "session header $(od -An -tx1 -N4 "$session")"
+
+# The next run in the same folder.
+start_app
+locate
+show_preview
+xdotool mousemove 5 5
+sleep 0.3
+shot="$E2E_SHOTS/session-restored.png"
+screenshot "$shot"
+check() { # x y expected what
+  local got
+  got=$(pixel "$shot" "$1" "$2")
+  [ "$got" = "$3" ] || fail "$4 shows $got, expected $3"
+}
+check $((FX + 20)) $((FY + 20)) BAE806 "the first favourite's swatch"
+check $((FX + 20)) $((FY + 42 + 20)) 0C99CE "the second favourite's swatch"
+check $((PX + 200)) $((PY + 180)) 2ECE0C "the body cell"
+# The first row is the selected one: its background is the highlight, the second row's the plain face.
+first=$(pixel "$shot" $((FX + 105)) $((FY + 2)))
+second=$(pixel "$shot" $((FX + 105)) $((FY + 42 + 2)))
+[ "$first" != "$second" ] || fail "first and second rows look alike ($first): the first is not selected"
+
+# Nothing changed in this run: no question at exit.
+exit_from_menu
+wait_exit
+cmp -s "$scheme" "$session" || fail "the session changed in a run without changes"
+
+# A session that cannot be replaced at exit is reported, and the program ends once the message is read.
+start_app
+rm "$session"
+mkdir "$session"
+exit_from_menu
+box=$(find_window 'Tintwell v3')
+sleep 1
+xdotool search --onlyvisible --name '^Tintwell v3$' >/dev/null 2>&1 || fail "the session message did not stay up"
+kill -0 "$E2E_APP" 2>/dev/null || fail "the program ended under its message"
+xdotool windowactivate --sync "$box" 2>/dev/null || true
+xdotool key Return
+wait_exit
+[ -d "$session" ] || fail "the session folder was replaced"
+echo "PASS: session (screenshot $shot)"
