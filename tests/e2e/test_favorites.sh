@@ -76,6 +76,8 @@ xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
 xdotool key --window "$MAIN_WIN" alt+f
 sleep 0.3
 xdotool key x
+# The favourites are an unsaved change to the scheme.
+answer_confirm n
 wait_exit
 ini="$E2E_DIR/tw3.ini"
 left=$(ini_value "$ini" Favs Left); top=$(ini_value "$ini" Favs Top)
