@@ -4,6 +4,7 @@
 #include "main/TfrmMain.h"
 #include "persist/IniFile.h"
 #include "persist/Session.h"
+#include "platform/ToolButton.h"
 #include "platform/Artwork.h"
 #include "platform/Canvas.h"
 #include "platform/Fonts.h"
@@ -48,19 +49,6 @@ constexpr QRgb kWhite = qRgb(255, 255, 255);
 constexpr QRgb kBlack = qRgb(0, 0, 0);
 
 const QString kWebsafeHint = QStringLiteral("Websafe color");
-
-QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& hint, const QString& art, QRect geometry)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoRaise(true);
-    button->setToolTip(hint);
-    button->setIcon(ArtIcon(art));
-    button->setIconSize(QSize(16, 16));
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setGeometry(geometry);
-    return button;
-}
 
 void MakeToolSeparator(QWidget* parent, int x, int height)
 {

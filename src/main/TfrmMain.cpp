@@ -5,6 +5,7 @@
 #include "favorites/TfrmFavorites.h"
 #include "persist/IniFile.h"
 #include "persist/Settings.h"
+#include "platform/ToolButton.h"
 #include "platform/Artwork.h"
 #include "platform/Canvas.h"
 #include "platform/Fonts.h"
@@ -40,19 +41,6 @@ const char* const kHarmonyNames[kHarmonyCount] = { "mnuNone", "mnuComplements", 
     "mnuTetrads", "mnuAnalogous", "mnuMonochromatic" };
 const char* const kHarmonyCaptions[kHarmonyCount] = { "None", "Complements", "Split Complements", "Triads", "Tetrads",
     "Analogous", "Monochromatic" };
-
-QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& hint, const QString& art, QRect geometry)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoRaise(true);
-    button->setToolTip(hint);
-    button->setIcon(ArtIcon(art));
-    button->setIconSize(QSize(16, 16));
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setGeometry(geometry);
-    return button;
-}
 
 QLabel* MakePicture(QWidget* parent, const char* name, const QString& art, QPoint pos)
 {

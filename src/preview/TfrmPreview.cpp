@@ -3,6 +3,7 @@
 #include "main/TfrmMain.h"
 #include "persist/IniFile.h"
 #include "persist/Session.h"
+#include "platform/ToolButton.h"
 #include "platform/Artwork.h"
 #include "platform/Canvas.h"
 #include "platform/Fonts.h"
@@ -54,19 +55,6 @@ const PageText& TextOf(PageElement element)
     Q_UNREACHABLE();
 }
 
-QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& hint, const QString& art, int x)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoRaise(true);
-    button->setToolTip(hint);
-    button->setIcon(ArtIcon(art));
-    button->setIconSize(QSize(16, 16));
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setGeometry(x, 0, 23, 22);
-    return button;
-}
-
 PaintBox* MakeSwatch(QWidget* parent, const char* name, int x, QRgb fill)
 {
     auto* swatch = new PaintBox(QString::fromLatin1(name), parent);
@@ -105,8 +93,8 @@ void TfrmPreview::CreateControls()
     auto* tlbMain = new QWidget(this);
     tlbMain->setObjectName(QStringLiteral("tlbMain"));
     tlbMain->setGeometry(0, 0, 227, 22);
-    tbSave = MakeToolButton(tlbMain, "tbSave", QStringLiteral("Save as Webpage"), QStringLiteral("qp_save.svg"), 0);
-    tbReset = MakeToolButton(tlbMain, "tbReset", QStringLiteral("Reset Colors"), QStringLiteral("qp_reset.svg"), 23 + 8);
+    tbSave = MakeToolButton(tlbMain, "tbSave", QStringLiteral("Save as Webpage"), QStringLiteral("qp_save.svg"), QRect(0, 0, 23, 22));
+    tbReset = MakeToolButton(tlbMain, "tbReset", QStringLiteral("Reset Colors"), QStringLiteral("qp_reset.svg"), QRect(23 + 8, 0, 23, 22));
     connect(tbSave, &QToolButton::clicked, this, &TfrmPreview::tbSaveClick);
     connect(tbReset, &QToolButton::clicked, this, &TfrmPreview::tbResetClick);
 
