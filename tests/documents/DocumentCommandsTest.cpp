@@ -5,14 +5,18 @@
 #include "persist/SchemeFile.h"
 #include "platform/DragManager.h"
 #include "preview/TfrmPreview.h"
+#include "prefs/TfrmPreferences.h"
+#include "support/Mouse.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestEnv.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -574,6 +578,27 @@ TEST_F(Documents, ForgettingTheSchemeWritesAndReadsNoSession)
     EXPECT_TRUE(Favorites().empty());
     EXPECT_EQ(preview->Colors(), DefaultPreviewColors());
     EXPECT_EQ(folder.Read("session.tmp"), session);
+}
+
+TEST_F(Documents, TurningOffRememberInThePreferencesForgetsTheSchemeAtTheNextStart)
+{
+    AddFavorites({ Pack(1, 2, 3), Pack(4, 5, 6) });
+    SetPage(kMainBG, Pack(9, 9, 9));
+    TfrmPreferences prefs(*main);
+    prefs.LoadPreferences();
+    prefs.show();
+    ASSERT_TRUE(prefs.chkRememberScheme->isChecked());
+    prefs.chkRememberScheme->setChecked(false);
+    mouse::Click(prefs.cmdOK, { 10, 10 });
+    EXPECT_FALSE(prefs.isVisible());
+
+    desktop.answers = { Answer::No };
+    ASSERT_TRUE(Exit());
+    EXPECT_FALSE(QFile::exists(folder.file("session.tmp")));
+
+    Restart();
+    EXPECT_TRUE(Favorites().empty());
+    EXPECT_EQ(preview->Colors(), DefaultPreviewColors());
 }
 
 TEST_F(Documents, DamagedSessionIsReportedByEachWindowAndLeavesTheDefaults)
