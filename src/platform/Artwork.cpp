@@ -1,6 +1,8 @@
 #include "platform/Artwork.h"
 
 #include <QGuiApplication>
+#include <QHash>
+#include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QScreen>
@@ -8,6 +10,7 @@
 
 #include <array>
 #include <cmath>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -43,6 +46,75 @@ QString ResourcePath(const QString& name)
 {
     return name.startsWith(QLatin1Char(':')) ? name : QStringLiteral(":/") + name;
 }
+
+// Each picture is parsed once for the life of the program: a window asks for its size, then for renderings at
+// one or more ratios, and parsing costs as much as drawing.
+QSvgRenderer& Renderer(const QString& name)
+{
+    static QHash<QString, std::shared_ptr<QSvgRenderer>> renderers;
+    const QString path = ResourcePath(name);
+    auto found = renderers.constFind(path);
+    if (found == renderers.constEnd())
+        found = renderers.insert(path, std::make_shared<QSvgRenderer>(path));
+    return **found;
+}
+
+// Draws an icon only when a button first shows it, at the size, look and ratio asked for: at start-up most
+// buttons need one look at one ratio, and drawing every look at every ratio up front doubled the start-up time.
+class ArtIconEngine final : public QIconEngine {
+public:
+    ArtIconEngine(QString name, QSize size)
+        : m_name(std::move(name))
+        , m_size(size)
+    {
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+
+    // size is in device pixels; the pixmap comes back at ratio scale so it reads as size / scale logical pixels.
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override
+    {
+        if (size.isEmpty() || scale <= 0)
+            return {};
+        const bool disabled = mode == QIcon::Disabled;
+        const QString key = QStringLiteral("%1x%2@%3%4").arg(size.width()).arg(size.height()).arg(scale).arg(disabled);
+        auto found = m_pixmaps.constFind(key);
+        if (found != m_pixmaps.constEnd())
+            return *found;
+        const QSize logical = m_size.scaled(QSizeF(size / scale).toSize(), Qt::KeepAspectRatio);
+        QPixmap picture = ArtPixmap(m_name, logical, scale);
+        if (disabled)
+            picture = DisabledPixmap(picture);
+        m_pixmaps.insert(key, picture);
+        return picture;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal dpr = painter->device()->devicePixelRatioF();
+        painter->drawPixmap(rect, scaledPixmap(rect.size() * dpr, mode, state, dpr));
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        return m_size.boundedTo(size);
+    }
+
+    // A window's icon is handed to the window manager in every size listed here, each drawn before the window
+    // first shows; the picture's own size is enough, since the launcher takes the scalable file itself.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {m_size}; }
+
+    QIconEngine* clone() const override { return new ArtIconEngine(*this); }
+    QString key() const override { return QStringLiteral("ArtIconEngine"); }
+
+private:
+    QString m_name;
+    QSize m_size;
+    QHash<QString, QPixmap> m_pixmaps;
+};
 
 qreal PrimaryScreenRatio()
 {
@@ -80,13 +152,13 @@ const QCursor& AppCursor(CursorId id)
 
 QSize ArtSize(const QString& name)
 {
-    const QSvgRenderer renderer(ResourcePath(name));
+    const QSvgRenderer& renderer = Renderer(name);
     return renderer.isValid() ? renderer.defaultSize() : QSize();
 }
 
 QPixmap ArtPixmap(const QString& name, QSize logicalSize, qreal dpr)
 {
-    QSvgRenderer renderer(ResourcePath(name));
+    QSvgRenderer& renderer = Renderer(name);
     if (!renderer.isValid() || logicalSize.isEmpty() || dpr <= 0)
         return {};
     const QSize deviceSize(int(std::ceil(logicalSize.width() * dpr)), int(std::ceil(logicalSize.height() * dpr)));
@@ -120,17 +192,7 @@ QPixmap DisabledPixmap(const QPixmap& pixmap)
 QIcon ArtIcon(const QString& name)
 {
     const QSize size = ArtSize(name);
-    QIcon icon;
     if (size.isEmpty())
-        return icon;
-    QList<qreal> ratios{1.0, 2.0};
-    const qreal screenRatio = PrimaryScreenRatio();
-    if (!ratios.contains(screenRatio))
-        ratios.append(screenRatio);
-    for (const qreal dpr : ratios) {
-        const QPixmap normal = ArtPixmap(name, size, dpr);
-        icon.addPixmap(normal, QIcon::Normal);
-        icon.addPixmap(DisabledPixmap(normal), QIcon::Disabled);
-    }
-    return icon;
+        return {};
+    return QIcon(new ArtIconEngine(name, size));
 }

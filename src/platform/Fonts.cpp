@@ -4,6 +4,8 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include <optional>
+
 namespace {
 
 const QString kFallbackFamily = QStringLiteral("DejaVu Sans");
@@ -16,18 +18,27 @@ struct Faces {
 
 Faces ResolveFaces()
 {
-    const auto pick = [](const QString& family) {
-        return QFontDatabase::hasFamily(family) ? family : kFallbackFamily;
-    };
-    return {pick(QStringLiteral("Tahoma")), pick(QStringLiteral("Verdana")),
-            QFontDatabase::hasFamily(QStringLiteral("Marlett"))};
+    // The installed families are listed once; QFontDatabase::hasFamily would ask fontconfig to resolve
+    // aliases for every name, which costs more than the rest of the font set-up at start-up together,
+    // and an alias is not the face the program asks for anyway.
+    const QStringList families = QFontDatabase::families();
+    const auto have = [&families](const QString& family) { return families.contains(family, Qt::CaseInsensitive); };
+    const auto pick = [&have](const QString& family) { return have(family) ? family : kFallbackFamily; };
+    return {pick(QStringLiteral("Tahoma")), pick(QStringLiteral("Verdana")), have(QStringLiteral("Marlett"))};
 }
 
-// Resolved once, and again after the application fonts are added, since fonts are made on every paint.
-Faces& CurrentFaces()
+std::optional<Faces>& ResolvedFaces()
 {
-    static Faces faces = ResolveFaces();
+    static std::optional<Faces> faces;
     return faces;
+}
+
+// Resolved on first use, and again after the application fonts are added, since fonts are made on every paint.
+const Faces& CurrentFaces()
+{
+    if (!ResolvedFaces())
+        ResolvedFaces() = ResolveFaces();
+    return *ResolvedFaces();
 }
 
 QFont MakeFont(const QString& family, int pixelSize, bool bold)
@@ -49,7 +60,7 @@ void LoadApplicationFonts()
         if (QFile::exists(path))
             QFontDatabase::addApplicationFont(path);
     }
-    CurrentFaces() = ResolveFaces();
+    ResolvedFaces() = ResolveFaces();
 }
 
 QFont TahomaFont(int pixelSize, bool bold)
