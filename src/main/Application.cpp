@@ -18,6 +18,9 @@ Application::Application()
 {
     RegisterCursors();
     LoadApplicationFonts();
+    // Controls start from the program's face: one made in the toolkit's default face lays its text out in that
+    // face first, and loading that second face and its fallbacks cost a tenth of the start-up.
+    QApplication::setFont(TahomaFont(11));
     QApplication::setApplicationName(QStringLiteral("Tintwell v3"));
     QApplication::setWindowIcon(ArtIcon(QStringLiteral("tintwell.svg")));
     DragManager::Instance().SetDragCursor(AppCursor(CursorId::DragHand));
