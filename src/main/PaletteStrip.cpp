@@ -2,6 +2,8 @@
 
 #include "platform/Canvas.h"
 
+#include <array>
+
 std::optional<PaletteKind> PaletteKindFromSetting(int value)
 {
     if (value < 0 || value > 2)
@@ -38,14 +40,28 @@ QImage DrawWebsafePalette()
 QImage DrawSpectrumPalette(bool websafe)
 {
     QImage strip = DrawPaletteFrame();
-    for (int i = 0; i <= 359; ++i) {
-        const int x = RoundHalfEven(i / 359.0 * 252 + 2);
-        for (int j = 8; j <= 98; ++j) {
-            ColorValue c = HslToRgb(i / 360.0, 0.9, j / 100.0);
+    // The 360 hue steps fall on 253 columns and the 91 lightness steps on 43 rows, each step drawn over the one
+    // before: the last hue and the last lightness that land on a pixel are the ones seen, so each pixel is
+    // worked out once from those two rather than overwritten again and again.
+    std::array<int, kPaletteWidth> hueOfColumn;
+    hueOfColumn.fill(-1);
+    for (int i = 0; i <= 359; ++i)
+        hueOfColumn[RoundHalfEven(i / 359.0 * 252 + 2)] = i;
+    std::array<int, kPaletteHeight> lightnessOfRow;
+    lightnessOfRow.fill(-1);
+    for (int j = 8; j <= 98; ++j)
+        lightnessOfRow[RoundHalfEven((98 - j) / 100.0 * 47 + 2)] = j;
+    for (int y = 0; y < kPaletteHeight; ++y) {
+        if (lightnessOfRow[y] < 0)
+            continue;
+        auto* line = reinterpret_cast<QRgb*>(strip.scanLine(y));
+        for (int x = 0; x < kPaletteWidth; ++x) {
+            if (hueOfColumn[x] < 0)
+                continue;
+            ColorValue c = HslToRgb(hueOfColumn[x] / 360.0, 0.9, lightnessOfRow[y] / 100.0);
             if (websafe)
                 c = SnapToWebsafe(c);
-            const int y = RoundHalfEven((98 - j) / 100.0 * 47 + 2);
-            strip.setPixel(x, y, canvas::ToRgb(c));
+            line[x] = canvas::ToRgb(c);
         }
     }
     canvas::Rectangle(strip, 2, 2, kPaletteWidth - 2, kPaletteHeight - 2, qRgb(0, 0, 0), std::nullopt);

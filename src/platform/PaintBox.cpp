@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
 PaintBox::PaintBox(const QString& name, QWidget* parent)
     : QWidget(parent)
 {
@@ -13,22 +15,38 @@ PaintBox::PaintBox(const QString& name, QWidget* parent)
 
 void PaintBox::SetSurface(const QImage& picture)
 {
+    m_pendingDraw = nullptr;
     m_surface = picture;
     update();
 }
 
+void PaintBox::SetSurfaceSource(std::function<QImage()> draw)
+{
+    m_pendingDraw = std::move(draw);
+    update();
+}
+
+const QImage& PaintBox::Surface() const
+{
+    if (m_pendingDraw)
+        m_surface = std::exchange(m_pendingDraw, nullptr)();
+    return m_surface;
+}
+
 QRgb PaintBox::PixelAt(QPoint pos) const
 {
-    if (!m_surface.valid(pos))
+    const QImage& surface = Surface();
+    if (!surface.valid(pos))
         return qRgb(0, 0, 0);
-    return m_surface.pixel(pos);
+    return surface.pixel(pos);
 }
 
 void PaintBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     // The picture is drawn in logical pixels; on a dense screen each pixel becomes a sharp block.
-    painter.drawImage(QRect(QPoint(0, 0), m_surface.size()), m_surface);
+    const QImage& surface = Surface();
+    painter.drawImage(QRect(QPoint(0, 0), surface.size()), surface);
 }
 
 void PaintBox::mousePressEvent(QMouseEvent* event) { emit mousePressed(event); }

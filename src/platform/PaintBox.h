@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 class QMouseEvent;
 
 // A control the program paints itself: its owner renders a picture off-screen and copies it on in one step.
@@ -13,7 +15,10 @@ public:
     PaintBox(const QString& name, QWidget* parent);
 
     void SetSurface(const QImage& picture);
-    const QImage& Surface() const { return m_surface; }
+    // The same, drawn by `draw` only when the box is next painted or its surface read: a window that is built at
+    // start-up but shown later, if ever, pays for its picture (and the faces its texts load) only then.
+    void SetSurfaceSource(std::function<QImage()> draw);
+    const QImage& Surface() const;
     // The colour of the painted surface at a point in the box's own coordinates.
     QRgb PixelAt(QPoint pos) const;
 
@@ -35,5 +40,6 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    QImage m_surface;
+    mutable QImage m_surface;
+    mutable std::function<QImage()> m_pendingDraw;
 };

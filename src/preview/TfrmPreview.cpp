@@ -206,6 +206,12 @@ void TfrmPreview::ResetPreviewColors()
 
 void TfrmPreview::PaintPage()
 {
+    // Drawn when the page is first shown or read: its faces cost more to load than the whole main window.
+    pbPage->SetSurfaceSource([this] { return DrawPage(); });
+}
+
+QImage TfrmPreview::DrawPage() const
+{
     const QSize size = PreviewPage::kSize;
     QImage picture = canvas::NewPicture(size.width(), size.height(), canvas::ToRgb(m_page.ElementColor(PageElement::Background)));
     QPainter painter(&picture);
@@ -229,7 +235,7 @@ void TfrmPreview::PaintPage()
         painter.drawText(box, flags, QString::fromLatin1(text.caption));
     }
     painter.end();
-    pbPage->SetSurface(picture);
+    return picture;
 }
 
 void TfrmPreview::HeaderMouseDown(QMouseEvent* event)

@@ -4,6 +4,7 @@
 #include "WebPageExport.h"
 #include "platform/DragManager.h"
 
+#include <QImage>
 #include <QWidget>
 
 class PaintBox;
@@ -55,6 +56,7 @@ private:
     // The page colours of the last session, when there is one.
     void LoadPreviewSession();
     void PaintPage();
+    QImage DrawPage() const;
 
     void HeaderMouseDown(QMouseEvent* event);
     void HeaderMouseMove(QMouseEvent* event);

@@ -61,6 +61,19 @@ TEST_F(HelpAboutTest, WebEntriesOpenTheirPlainAddressesOnTheProductHost)
                                   "http://www.tintwell.example/tutorial.html" }));
 }
 
+TEST_F(HelpAboutTest, PictureIsDrawnWhenTheBoxFirstShows)
+{
+    EXPECT_TRUE(about->imgBackground->pixmap().isNull()) << "a box never shown draws nothing";
+    about->show();
+    const QPixmap picture = about->imgBackground->pixmap();
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.deviceIndependentSize().toSize(), QSize(450, 250));
+    EXPECT_EQ(picture.devicePixelRatio(), about->devicePixelRatioF());
+    // The plain light band along the bottom, where the two lines of small print sit.
+    const qreal dpr = picture.devicePixelRatio();
+    EXPECT_EQ(picture.toImage().pixel(qRound(5 * dpr), qRound(240 * dpr)), qRgb(0xe9, 0xed, 0xf2));
+}
+
 TEST_F(HelpAboutTest, WebsiteLabelOpensTheHomePageAndLeavesTheBoxOpen)
 {
     about->show();

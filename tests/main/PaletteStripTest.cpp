@@ -66,6 +66,25 @@ TEST(PaletteDrawing, SpectrumStepsOverwriteEachOtherInOrder)
     }
 }
 
+TEST(PaletteDrawing, SpectrumIsExactlyItsStepsDrawnOneOverAnother)
+{
+    // Every hue step over every lightness step, each overwriting what was there, as the picture is defined.
+    for (const bool websafe : { false, true }) {
+        QImage expected = DrawPaletteFrame();
+        for (int i = 0; i <= 359; ++i) {
+            const int x = RoundHalfEven(i / 359.0 * 252 + 2);
+            for (int j = 8; j <= 98; ++j) {
+                ColorValue c = HslToRgb(i / 360.0, 0.9, j / 100.0);
+                if (websafe)
+                    c = SnapToWebsafe(c);
+                expected.setPixel(x, RoundHalfEven((98 - j) / 100.0 * 47 + 2), canvas::ToRgb(c));
+            }
+        }
+        canvas::Rectangle(expected, 2, 2, kPaletteWidth - 2, kPaletteHeight - 2, kBlack, std::nullopt);
+        EXPECT_EQ(DrawSpectrumPalette(websafe), expected) << "websafe " << websafe;
+    }
+}
+
 TEST(PaletteDrawing, PickingSkipsTheFrameTheGridAndTheOutline)
 {
     const QImage strip = DrawWebsafePalette();
