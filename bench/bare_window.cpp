@@ -9,13 +9,13 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    ReportFirstPaintIfAsked();
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Bare window"));
     window.menuBar()->addMenu(QStringLiteral("&File"));
     auto* client = new QWidget(&window);
     client->setFixedSize(263, 294);
     window.setCentralWidget(client);
+    ReportFirstPaintIfAsked(&window);
     window.show();
     return app.exec();
 }

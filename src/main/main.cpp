@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "TfrmMain.h"
 #include "platform/CaretBlink.h"
 #include "platform/FirstPaintReport.h"
 
@@ -7,9 +8,9 @@
 int main(int argc, char** argv)
 {
     QApplication qtApp(argc, argv);
-    ReportFirstPaintIfAsked();
     CaretBlink caretBlink;
     Application app;
+    ReportFirstPaintIfAsked(&app.Main());
     app.Show();
     return qtApp.exec();
 }

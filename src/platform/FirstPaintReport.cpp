@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QTimer>
+#include <QWidget>
 
 #include <cstdio>
 
@@ -10,12 +12,18 @@ namespace {
 
 class FirstPaintReporter final : public QObject {
 public:
-    using QObject::QObject;
+    FirstPaintReporter(const QWidget* window, QObject* parent)
+        : QObject(parent)
+        , m_window(window)
+    {
+    }
 
 protected:
+    // Paint events go to the window's controls as much as to the window itself; any of them will do.
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()
+            && static_cast<QWidget*>(watched)->window() == m_window) {
             QCoreApplication::instance()->removeEventFilter(this);
             // A paint event comes while the window's back buffer is being drawn; the flush to the screen
             // follows in the same pass, so the report waits for the event loop to come round again.
@@ -27,14 +35,17 @@ protected:
         }
         return false;
     }
+
+private:
+    QPointer<const QWidget> m_window;
 };
 
 } // namespace
 
-void ReportFirstPaintIfAsked()
+void ReportFirstPaintIfAsked(const QWidget* window)
 {
     if (qEnvironmentVariable("TINTWELL_REPORT_FIRST_PAINT") != QLatin1String("1"))
         return;
     auto* app = QCoreApplication::instance();
-    app->installEventFilter(new FirstPaintReporter(app));
+    app->installEventFilter(new FirstPaintReporter(window, app));
 }
