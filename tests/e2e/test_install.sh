@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Install into a fresh prefix, check the layout and the desktop files, then start the installed program through
+# its bin/ entry from an unrelated working folder: it finds its help and keeps its settings beside itself.
+source "$(dirname "$0")/lib.sh"
+build="$(dirname "$E2E_EXE")"
+prefix="$E2E_DIR/prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
+
+for f in tintwell help/index.html share/applications/tintwell.desktop \
+         share/icons/hicolor/scalable/apps/tintwell.svg share/metainfo/example.tintwell.Tintwell.metainfo.xml; do
+  [ -e "$prefix/$f" ] || fail "$f is not installed"
+done
+[ -x "$prefix/tintwell" ] || fail "the installed program is not executable"
+[ "$(readlink -f "$prefix/bin/tintwell")" = "$(readlink -f "$prefix/tintwell")" ] || fail "bin/tintwell does not lead to the program"
+grep -qx 'Exec=tintwell' "$prefix/share/applications/tintwell.desktop" || fail "launcher does not run tintwell"
+grep -qx 'Icon=tintwell' "$prefix/share/applications/tintwell.desktop" || fail "launcher does not name the icon"
+desktop-file-validate "$prefix/share/applications/tintwell.desktop" || fail "launcher does not validate"
+appstreamcli validate --no-net "$prefix/share/metainfo/example.tintwell.Tintwell.metainfo.xml" >/dev/null \
+  || fail "software-centre description does not validate"
+
+start_x
+elsewhere="$E2E_DIR/elsewhere"
+mkdir -p "$elsewhere"
+(cd "$elsewhere" && PATH="$prefix/bin:$PATH" exec tintwell) &
+E2E_APP=$!
+MAIN_WIN=""
+for _ in $(seq 200); do
+  MAIN_WIN=$(xdotool search --name '^Tintwell v3\.1$' 2>/dev/null | head -n1 || true)
+  [ -n "$MAIN_WIN" ] && break
+  sleep 0.05
+done
+[ -n "$MAIN_WIN" ] || fail "the installed program showed no window"
+sleep 0.7
+window_geometry "$MAIN_WIN"
+[ "$WW" -eq 263 ] || fail "client width $WW, expected 263"
+
+xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
+xdotool key --window "$MAIN_WIN" alt+f
+sleep 0.3
+xdotool key x
+wait_exit
+[ -f "$prefix/tw3.ini" ] || fail "settings were not written beside the installed program"
+[ ! -e "$elsewhere/tw3.ini" ] && [ ! -e "$prefix/bin/tw3.ini" ] || fail "settings went to the working folder or bin/"
+echo "PASS: install"
