@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QIconEngine>
 #include <QImage>
+#include <QResource>
+#include <QtEndian>
 #include <QPainter>
 #include <QScreen>
 #include <QSvgRenderer>
@@ -45,6 +47,36 @@ std::size_t CursorIndex(CursorId id)
 QString ResourcePath(const QString& name)
 {
     return name.startsWith(QLatin1Char(':')) ? name : QStringLiteral(":/") + name;
+}
+
+// The small pictures come ready drawn for ratios 1 and 2, made at build time exactly as ArtPixmap draws them
+// (tools/BakeArtwork.cpp, which also describes the file): copying them costs a fraction of parsing and drawing
+// their SVG files. Null when there is no such picture.
+QImage BakedPicture(const QString& name, int ratio)
+{
+    const QString file = name.startsWith(QLatin1String(":/")) ? name.mid(2) : name;
+    const QResource resource(QStringLiteral(":/baked/%1@%2x").arg(file).arg(ratio));
+    if (!resource.isValid())
+        return {};
+    const QByteArray data = resource.uncompressedData();
+    constexpr qsizetype kHeader = 12;
+    if (data.size() < kHeader || !data.startsWith("TWPX"))
+        return {};
+    const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
+    const quint32 width = qFromLittleEndian<quint32>(bytes + 4);
+    const quint32 height = qFromLittleEndian<quint32>(bytes + 8);
+    if (width == 0 || height == 0 || width > 4096 || height > 4096
+        || data.size() != kHeader + qsizetype(width) * height * 4)
+        return {};
+    QImage image(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
+    const uchar* pixel = bytes + kHeader;
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x, pixel += 4)
+            line[x] = qFromLittleEndian<quint32>(pixel);
+    }
+    image.setDevicePixelRatio(ratio);
+    return image;
 }
 
 // Each picture is parsed once for the life of the program: a window asks for its size, then for renderings at
@@ -152,12 +184,20 @@ const QCursor& AppCursor(CursorId id)
 
 QSize ArtSize(const QString& name)
 {
+    const QImage baked = BakedPicture(name, 1);
+    if (!baked.isNull())
+        return baked.size();
     const QSvgRenderer& renderer = Renderer(name);
     return renderer.isValid() ? renderer.defaultSize() : QSize();
 }
 
 QPixmap ArtPixmap(const QString& name, QSize logicalSize, qreal dpr)
 {
+    if (dpr == 1 || dpr == 2) {
+        const QImage baked = BakedPicture(name, int(dpr));
+        if (!baked.isNull() && baked.deviceIndependentSize().toSize() == logicalSize)
+            return QPixmap::fromImage(baked);
+    }
     QSvgRenderer& renderer = Renderer(name);
     if (!renderer.isValid() || logicalSize.isEmpty() || dpr <= 0)
         return {};

@@ -6,6 +6,8 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -72,6 +74,29 @@ TEST(Artwork, EveryPictureRendersAtRatiosOneAndTwo)
             EXPECT_GT(OpaquePixels(pixmap.toImage()), 0) << qPrintable(path) << " at " << dpr;
         }
     }
+}
+
+TEST(Artwork, ReadyDrawnPicturesAreExactlyWhatTheSvgDraws)
+{
+    // The small pictures come drawn at build time; they must be what drawing the SVG file now gives.
+    int compared = 0;
+    for (const QString& path : ArtResources()) {
+        QSvgRenderer renderer(path);
+        const QSize size = renderer.defaultSize();
+        for (const int ratio : {1, 2}) {
+            QImage drawn(size * ratio, QImage::Format_ARGB32_Premultiplied);
+            drawn.setDevicePixelRatio(ratio);
+            drawn.fill(Qt::transparent);
+            QPainter painter(&drawn);
+            painter.setRenderHint(QPainter::Antialiasing);
+            renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+            painter.end();
+            const QImage shown = ArtPixmap(path, size, ratio).toImage();
+            ASSERT_EQ(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied), drawn) << qPrintable(path) << " at " << ratio;
+            ++compared;
+        }
+    }
+    EXPECT_GE(compared, 50);
 }
 
 TEST(Artwork, WebsafeIndicatorFitsTheLeftColumn)
