@@ -395,9 +395,20 @@ Harmony TfrmMain::CheckedHarmony() const
 
 void TfrmMain::SetBaseColor(ColorValue color)
 {
-    if (color == SchemeColors[0] && isVisible() && !SuppressHistory)
+    // The colour already shown is the scheme's first colour, and also the colour last given here: a hue just
+    // under a full turn comes back from the traditional wheel slightly changed, yet entering it again is no
+    // new colour (the fields still show it, and every key let go in them gives it back).
+    const bool alreadyShown = color == SchemeColors[0] || color == m_shownColor;
+    if (alreadyShown && isVisible() && !SuppressHistory)
         return;
+    m_shownColor = color;
     AssignText(txtHex, QString::fromStdString(HexText(color)));
+    // When the fields already showed this colour, no change ran to bring BaseColor along: a palette preview taken
+    // back, or a pointer leaving a swatch, may have put the scheme's colour there meanwhile.
+    if (BaseColor != color) {
+        BaseColor = color;
+        PaintBaseArea();
+    }
     SchemeColors = ComputeScheme(BaseColor, CheckedWheelMode());
     for (int n = 1; n <= 16; ++n)
         PaintSwatch(n);
@@ -546,7 +557,8 @@ void TfrmMain::SelectHistoryEntry()
     const QString caption = cboHistory->currentText();
     AssignText(txtHex, caption.mid(1, 6));
     SuppressHistory = true;
-    SetBaseColor(BaseColor);
+    // The fields now show the entry; BaseColor does not follow them when they showed it already.
+    SetBaseColor(FieldColor());
     SuppressHistory = false;
 }
 

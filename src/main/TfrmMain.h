@@ -119,6 +119,7 @@ private:
     void ApplyHistoryEnabling();
     void DisableHistoryNavigation();
 
+    ColorValue m_shownColor = 0; // the colour the last SetBaseColor that ran was given
     int m_lightnessStep = 5;
     int m_saturationStep = 5;
 

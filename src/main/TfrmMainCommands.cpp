@@ -59,9 +59,11 @@ void TfrmMain::ConnectCommands()
     for (QLineEdit* field : { txtR, txtG, txtB, txtHex }) {
         auto* typed = static_cast<ColorField*>(field);
         connect(typed, &ColorField::keyReleased, this, [this, field] { txtKeyUp(field); });
+        // What the fields show is what was typed: BaseColor may meanwhile have gone back to the scheme's colour
+        // (the pointer passing over the palette strip or a swatch).
         if (typed->kind() == ColorField::Kind::Decimal) {
-            connect(typed, &ColorField::enterPressed, this, [this] { SetBaseColor(BaseColor); });
-            connect(typed, &ColorField::focusLeft, this, [this] { SetBaseColor(BaseColor); });
+            connect(typed, &ColorField::enterPressed, this, [this] { SetBaseColor(FieldColor()); });
+            connect(typed, &ColorField::focusLeft, this, [this] { SetBaseColor(FieldColor()); });
         }
     }
 
@@ -155,7 +157,8 @@ void TfrmMain::MakeWebsafe()
 {
     for (QLineEdit* field : { txtR, txtG, txtB })
         AssignText(field, QString::number(SnapToWebsafe(FieldNumber(field))));
-    SetBaseColor(BaseColor);
+    // The fields, not BaseColor: when they were websafe already, no change ran to bring BaseColor along.
+    SetBaseColor(FieldColor());
 }
 
 void TfrmMain::ShowStatusColor(ColorValue color)

@@ -200,6 +200,59 @@ TEST_F(EntryFieldsTest, LeavingADecimalFieldAppliesIt)
     EXPECT_EQ(w->HistoryCount(), 2);
 }
 
+// Moving the pointer over the palette strip or a swatch and out again puts the scheme's colour back into BaseColor,
+// while the fields keep what was typed: the fields' own commands still apply what they show.
+TEST_F(EntryFieldsTest, ATypedChannelSurvivesThePointerPassingBy)
+{
+    auto w = Start();
+    w->SetBaseColor(Pack(102, 0, 102));
+    w->txtB->selectAll();
+    QTest::keyClick(w->txtB, Qt::Key_0);
+    mouse::Enter(w->pbPalette);
+    mouse::Move(w->pbPalette, { 100, 20 }, Qt::NoButton);
+    mouse::Leave(w->pbPalette);
+    ASSERT_EQ(w->BaseColor, Pack(102, 0, 102));
+    ASSERT_EQ(w->txtHex->text(), "660000");
+
+    QTest::keyClick(w->txtB, Qt::Key_Return);
+    EXPECT_EQ(w->SchemeColors[0], Pack(102, 0, 0));
+    EXPECT_EQ(w->HistoryCount(), 3);
+}
+
+TEST_F(EntryFieldsTest, MakeWebsafeAppliesTheTypedWebsafeColour)
+{
+    auto w = Start();
+    w->SetBaseColor(Pack(102, 0, 100));
+    w->txtB->selectAll();
+    QTest::keyClick(w->txtB, Qt::Key_0); // 660000, websafe, not applied
+    mouse::Enter(w->pbColors[2]);
+    mouse::Leave(w->pbColors[2]);
+    ASSERT_TRUE(w->imgnotwebsafe->isVisibleTo(w.get()));
+
+    mouse::Click(w->imgnotwebsafe, { 3, 3 });
+    EXPECT_EQ(w->SchemeColors[0], Pack(102, 0, 0));
+    EXPECT_TRUE(w->imgwebsafe->isVisibleTo(w.get()));
+}
+
+TEST_F(EntryFieldsTest, PickingTheColourTheFieldsAlreadyShowMakesItTheBase)
+{
+    auto w = Start();
+    w->SetBaseColor(Pack(10, 20, 30));
+    for (auto [field, channel] : { std::pair { w->txtR, "102" }, { w->txtG, "51" }, { w->txtB, "51" } }) {
+        field->selectAll();
+        QTest::keyClicks(field, channel);
+    }
+    ASSERT_EQ(w->txtHex->text(), "663333"); // typed, not applied
+    mouse::Enter(w->pbColors[0]);
+    mouse::Leave(w->pbColors[0]);
+    ASSERT_EQ(w->BaseColor, Pack(10, 20, 30));
+
+    mouse::Click(w->pbPalette, { 2 + 7 * 7 + 3, 2 + 7 * 2 + 3 }); // the websafe cell 663333
+    EXPECT_EQ(w->SchemeColors[0], Pack(102, 51, 51));
+    EXPECT_EQ(w->BaseColor, Pack(102, 51, 51));
+    EXPECT_EQ(Pixel(w->pbBase), Pack(102, 51, 51));
+}
+
 TEST_F(EntryFieldsTest, MenuShortcutsWinOverTheLineEditsOwnKeys)
 {
     auto w = Start();

@@ -1,4 +1,5 @@
 #include "MainFixture.h"
+#include "support/Mouse.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -86,6 +87,49 @@ TEST_F(HistoryTest, TheSameColourMayReturnButNeverTwiceInARow)
     w->SetBaseColor(Pack(0, 0, 255));
     w->SetBaseColor(Pack(255, 0, 0));
     EXPECT_EQ(Captions(w.get()), QStringList({ "#FF0000", "#0000FF", "#FF0000" }));
+}
+
+// On the traditional wheel a hue just under a full turn comes back from the wheel slightly changed: the scheme's
+// first colour differs from the colour given. Giving that colour again is still no new colour.
+TEST_F(HistoryTest, AColourTheWheelShowsChangedIsRecordedOnce)
+{
+    auto w = Start();
+    Activate(w.get());
+    const ColorValue nearlyRed = Pack(255, 0, 3);
+    w->SetBaseColor(nearlyRed);
+    ASSERT_NE(w->SchemeColors[0], nearlyRed);
+    EXPECT_EQ(w->txtHex->text(), "FF0003");
+    EXPECT_EQ(w->HistoryCount(), 2);
+
+    w->SetBaseColor(nearlyRed);
+    w->txtHex->setFocus();
+    QTest::keyClick(w->txtHex, Qt::Key_Left); // every key let go in the hex field gives the fields' colour again
+    QTest::keyClick(w->txtHex, Qt::Key_V, Qt::ControlModifier);
+    w->txtR->setFocus();
+    QTest::keyClick(w->txtR, Qt::Key_Return);
+    EXPECT_EQ(Captions(w.get()), QStringList({ "#FF0000", "#FF0003" }));
+    ExpectNavigation(w.get(), true, false);
+}
+
+// A typed channel that waits for Enter, while the pointer passing over a swatch puts BaseColor back to the
+// scheme's colour: the entry chosen is what the scheme then shows, not that colour.
+TEST_F(HistoryTest, ChoosingTheEntryTheFieldsAlreadyShowShowsIt)
+{
+    auto w = Start();
+    w->SetBaseColor(Pack(102, 0, 0));
+    w->SetBaseColor(Pack(102, 0, 102));
+    w->txtB->selectAll();
+    QTest::keyClick(w->txtB, Qt::Key_0); // the fields show 660000 again, unapplied
+    mouse::Enter(w->pbColors[4]);
+    mouse::Leave(w->pbColors[4]);
+    ASSERT_EQ(w->BaseColor, Pack(102, 0, 102));
+
+    w->cboHistory->setCurrentIndex(1);
+    emit w->cboHistory->activated(1);
+    EXPECT_EQ(w->SchemeColors[0], Pack(102, 0, 0));
+    EXPECT_EQ(w->BaseColor, Pack(102, 0, 0));
+    EXPECT_EQ(Pixel(w->pbBase), Pack(102, 0, 0));
+    EXPECT_EQ(w->HistoryCount(), 3);
 }
 
 TEST_F(HistoryTest, ClearingKeepsOnlyTheShownColour)
