@@ -9,6 +9,7 @@
 #include "main/PaletteStrip.h"
 #include "main/TfrmMain.h"
 #include "persist/IniFile.h"
+#include "persist/SchemeFile.h"
 #include "platform/Canvas.h"
 #include "platform/DragManager.h"
 #include "platform/PaintBox.h"
@@ -37,6 +38,7 @@
 #include <deque>
 #include <functional>
 #include <iostream>
+#include <map>
 #include <memory>
 #include <random>
 #include <sstream>
@@ -139,9 +141,12 @@ public:
                 }
                 RunOneAction();
                 CheckInvariants();
+                m_mostHistory = std::max(m_mostHistory, m_main->HistoryCount());
+                m_mostFavorites = std::max(m_mostFavorites, m_favs->Model().Count());
                 if (::testing::Test::HasFailure())
                     throw SoakFailure { "a check inside the program's services failed (see above)" };
             }
+            ExitAndStartAgain();
         } catch (const SoakFailure& failure) {
             return Report(failure.what);
         }
@@ -154,8 +159,8 @@ public:
     {
         std::ostringstream out;
         out << m_actions << " actions in " << m_elapsedMs << " ms: " << m_baseChanges << " base colour changes, "
-            << m_drops << " drops, " << m_saves << " saves and " << m_opens << " opens; at the end "
-            << m_main->HistoryCount() << " history entries and " << m_favs->Model().Count() << " favourites";
+            << m_drops << " drops, " << m_saves << " saves and " << m_opens << " opens; at most " << m_mostHistory
+            << " history entries and " << m_mostFavorites << " favourites";
         return out.str();
     }
 
@@ -181,6 +186,35 @@ private:
         m_expected.history = { Pack(255, 0, 0) };
         m_expected.historyIndex = 0;
         CheckInvariants();
+    }
+
+    // The end of the run: the program is closed as the user closes it, and started again from what it kept.
+    void ExitAndStartAgain()
+    {
+        Log("exit and start again");
+        if (m_expected.modified)
+            m_desktop.answers.push_back(platform::Answer::No);
+        const SchemeData kept = ExpectedScheme();
+        const ColorValue base = m_main->BaseColor;
+        m_main->close();
+        ASSERT_OR_THROW(!m_main->isVisible(), "the main window did not close");
+        ASSERT_OR_THROW(m_desktop.answers.empty() && m_desktop.messages.isEmpty(), "the exit did not go as expected");
+        const SchemeRead session = ReadSchemeFile(m_folder.file(QStringLiteral("session.tmp")), VersionCheck::Ignored);
+        ASSERT_OR_THROW(session.status == SchemeReadStatus::Ok && session.scheme == kept, "the session does not hold the scheme");
+
+        m_app.reset();
+        m_app = std::make_unique<Application>();
+        m_main = &m_app->Main();
+        m_favs = FindWindow<TfrmFavorites>();
+        m_preview = FindWindow<TfrmPreview>();
+        ASSERT_OR_THROW(m_favs && m_preview, "the windows were not built again");
+        ASSERT_OR_THROW(m_favs->Model().FavColors() == kept.favorites && m_preview->Colors() == kept.preview,
+            "the favourites or the page did not come back from the session");
+        ASSERT_OR_THROW(m_favs->Model().FavSelected() == (kept.favorites.empty() ? -1 : 0), "restored selection");
+        ASSERT_OR_THROW(!m_main->SchemeModified, "a restored scheme counts as changed");
+        ASSERT_OR_THROW(m_main->SchemeColors == ComputeScheme(base, m_expected.wheel) && m_main->HistoryCount() == 1,
+            "the next run does not start from the base colour left at exit");
+        ASSERT_OR_THROW(m_main->CheckedHarmony() == m_expected.harmony, "the harmony was not kept");
     }
 
     // ---- Randomness ---------------------------------------------------------------------------------------
@@ -491,7 +525,7 @@ private:
             { 8, &Soak::ClickSwatch, false },
             { 3, &Soak::SwatchMenu, false },
             { 2, &Soak::WiggleSwatch, false },
-            { 16, &Soak::Drag, false },
+            { 24, &Soak::Drag, false },
             { 3, &Soak::FavoriteMenu, false },
             { 3, &Soak::FavoriteButtons, false },
             { 2, &Soak::DoubleClickFavorite, false },
@@ -504,6 +538,9 @@ private:
             { 1, &Soak::ClearHistory, false },
             { 1, &Soak::ApplyPreferences, false },
             { 1, &Soak::LetTimersRun, false },
+            { 2, &Soak::SaveScheme, false },
+            { 1, &Soak::OpenScheme, false },
+            { 1, &Soak::NewScheme, false },
         };
         static const int kTotal = [] {
             int total = 0;
@@ -527,7 +564,7 @@ private:
         // A closed pop-up menu may still hold the activation until the events queued behind it have run.
         for (int attempt = 0; attempt < 3 && QApplication::activeWindow() != m_main; ++attempt) {
             m_main->activateWindow();
-            QTest::qWaitFor([this] { return QApplication::activeWindow() == m_main; }, 500);
+            (void)QTest::qWaitFor([this] { return QApplication::activeWindow() == m_main; }, 500);
         }
         ASSERT_OR_THROW(QApplication::activeWindow() == m_main, "the main window could not be activated");
     }
@@ -991,8 +1028,8 @@ private:
         if (!PlanSource(sourceKind, plan))
             return;
         const int targetRoll = Pick(10);
-        const Target targetKind = targetRoll < 4 ? Target::Favorites
-            : targetRoll < 5                     ? Target::DeleteButton
+        const Target targetKind = targetRoll < 5 ? Target::Favorites
+            : targetRoll < 6                     ? Target::DeleteButton
             : targetRoll < 9                     ? Target::Page
                                                  : Target::Nowhere;
         auto [target, at] = PlanTarget(targetKind);
@@ -1355,6 +1392,183 @@ private:
             "the palette was not redrawn");
     }
 
+    // ---- Scheme documents -------------------------------------------------------------------------------------
+
+    SchemeData ExpectedScheme() const { return { ExpectedS0(), m_expected.favorites, m_expected.preview }; }
+
+    // The one message an action must have shown, taken off the desktop.
+    void ExpectMessage(const char* text)
+    {
+        ASSERT_OR_THROW(m_desktop.messages == QStringList { QString::fromLatin1(text) },
+            "expected the message \"" << text << "\", shown: " << m_desktop.messages.join(QStringLiteral(" | ")).toStdString());
+        m_desktop.messages.clear();
+    }
+
+    // A name in the save dialog: mostly one of a few files, now and then a cancel or a folder that is not there.
+    std::optional<QString> SaveChoice()
+    {
+        const int roll = Pick(20);
+        if (roll < 3)
+            return std::nullopt;
+        if (roll < 5)
+            return m_folder.file(QStringLiteral("no such folder/scheme.tw"));
+        return m_folder.file(QStringLiteral("scheme%1.tw").arg(Pick(4)));
+    }
+
+    enum class Saved { Yes, Cancelled, Failed };
+
+    // The save dialog is answered with `choice`; what Save then does.
+    Saved ExpectSave(const std::optional<QString>& choice)
+    {
+        if (!choice)
+            return Saved::Cancelled;
+        if (choice->contains(QStringLiteral("no such folder"))) {
+            ExpectMessage(SchemeMessages::kSaveFailed);
+            return Saved::Failed;
+        }
+        const SchemeData scheme = ExpectedScheme();
+        const SchemeRead read = ReadSchemeFile(*choice, VersionCheck::Required);
+        ASSERT_OR_THROW(read.status == SchemeReadStatus::Ok && read.scheme == scheme,
+            "the saved file does not hold the scheme (" << scheme.favorites.size() << " favourites, base "
+                                                        << Hex(scheme.baseColor) << ")");
+        m_saved[*choice] = scheme;
+        m_expected.modified = false;
+        ++m_saves;
+        return Saved::Yes;
+    }
+
+    // The question before an unsaved scheme is replaced, answered at random, with the save dialog it may bring.
+    struct SaveQuestion {
+        bool asked = false;
+        int answer = 1; // 0 Yes, 1 No, 2 Cancel
+        std::optional<QString> saveChoice;
+        bool goesOn = true; // the command goes on after the question
+    };
+
+    SaveQuestion ScriptSaveQuestion()
+    {
+        SaveQuestion q;
+        if (!m_expected.modified)
+            return q;
+        q.asked = true;
+        q.answer = Pick(3);
+        m_desktop.answers.push_back(q.answer == 0 ? platform::Answer::Yes : q.answer == 1 ? platform::Answer::No : platform::Answer::Cancel);
+        if (q.answer == 0) {
+            q.saveChoice = SaveChoice();
+            m_desktop.saveChoices.push_back(q.saveChoice);
+        }
+        // Cancelling the save dialog goes on without a file; a failed write keeps the changes and stops.
+        q.goesOn = q.answer == 1 || (q.answer == 0 && !(q.saveChoice && q.saveChoice->contains(QStringLiteral("no such folder"))));
+        return q;
+    }
+
+    void ExpectSaveQuestion(const SaveQuestion& q, const QString& question, qsizetype askedBefore)
+    {
+        ASSERT_OR_THROW(m_desktop.questions.size() == askedBefore + (q.asked ? 1 : 0)
+                && (!q.asked || m_desktop.questions.last() == question),
+            "the question before replacing the scheme was " << (q.asked ? "not asked" : "asked"));
+        if (q.answer == 0)
+            ExpectSave(q.saveChoice);
+    }
+
+    // Runs a File command by its tool button, its menu entry or its shortcut; `expect` states its effect at once,
+    // before the shortcut's keys are let go in a field.
+    void FileCommand(int how, QToolButton* button, QAction* item, int key, const std::function<void()>& expect)
+    {
+        if (how == 0 && button) {
+            button->click();
+            expect();
+        } else if (how <= 1) {
+            item->trigger();
+            expect();
+        } else {
+            Shortcut(key, expect);
+        }
+    }
+
+    void SaveScheme()
+    {
+        const std::optional<QString> choice = SaveChoice();
+        const int how = Pick(3);
+        Log("save scheme to " + (choice ? choice->toStdString() : std::string("(cancel)")) + " via " + std::to_string(how));
+        m_desktop.saveChoices.push_back(choice);
+        FileCommand(how, m_main->tbSave, m_main->mnuFileSave, Qt::Key_S, [this, &choice] {
+            ASSERT_OR_THROW(m_desktop.saveChoices.empty(), "the save dialog was not shown");
+            ExpectSave(choice);
+        });
+    }
+
+    void OpenScheme()
+    {
+        // Mostly a file saved before; now and then a cancel, a file that is gone, or one that is no scheme.
+        std::optional<QString> choice;
+        const int roll = Pick(20);
+        if (roll < 2) {
+            choice = std::nullopt;
+        } else if (roll < 3) {
+            choice = m_folder.file(QStringLiteral("gone.tw"));
+        } else if (roll < 4) {
+            m_folder.Write(QStringLiteral("junk.tw"), QByteArray("TWver9\r\nnot a scheme"));
+            choice = m_folder.file(QStringLiteral("junk.tw"));
+        } else if (!m_saved.empty()) {
+            auto it = m_saved.begin();
+            std::advance(it, Pick(static_cast<int>(m_saved.size())));
+            choice = it->first;
+        } else {
+            return;
+        }
+        const int how = Pick(3);
+        Log("open scheme " + (choice ? choice->toStdString() : std::string("(cancel)")) + " via " + std::to_string(how)
+            + (m_expected.modified ? ", unsaved changes" : ""));
+        const qsizetype asked = m_desktop.questions.size();
+        const SaveQuestion q = ScriptSaveQuestion();
+        if (q.goesOn)
+            m_desktop.openChoices.push_back(choice);
+        FileCommand(how, m_main->tbOpen, m_main->mnuFileOpen, Qt::Key_O, [&] {
+            ExpectSaveQuestion(q, QStringLiteral("Your current color scheme has changed.  Save before opening a new scheme?"), asked);
+            ASSERT_OR_THROW(m_desktop.openChoices.empty(), "the open dialog was not shown");
+            if (!q.goesOn || !choice)
+                return;
+            if (choice->endsWith(QStringLiteral("gone.tw"))) {
+                ExpectMessage(SchemeMessages::kOpenFailed);
+                return;
+            }
+            if (choice->endsWith(QStringLiteral("junk.tw"))) {
+                ExpectMessage(SchemeMessages::kNotValid);
+                return;
+            }
+            // What was saved is what comes back.
+            const SchemeData& saved = m_saved.at(*choice);
+            m_expected.favorites = saved.favorites;
+            m_expected.favSelected = saved.favorites.empty() ? -1 : 0;
+            m_expected.preview = saved.preview;
+            m_expected.modified = false;
+            ExpectSetBase(saved.baseColor);
+            ++m_opens;
+            CheckFavorites();
+            CheckPreview();
+        });
+    }
+
+    void NewScheme()
+    {
+        const int how = Pick(2) + 1;
+        Log(std::string("new scheme via ") + std::to_string(how) + (m_expected.modified ? ", unsaved changes" : ""));
+        const qsizetype asked = m_desktop.questions.size();
+        const SaveQuestion q = ScriptSaveQuestion();
+        FileCommand(how, nullptr, m_main->mnuFileNew, Qt::Key_N, [&] {
+            ExpectSaveQuestion(q, QStringLiteral("Your current color scheme has changed.  Save before creating a new scheme?"), asked);
+            if (!q.goesOn)
+                return;
+            m_expected.favorites.clear();
+            m_expected.favSelected = -1;
+            m_expected.preview = DefaultPreviewColors();
+            m_expected.modified = false;
+            CheckFavorites();
+            CheckPreview();
+        });
+    }
+
     // Timers run: the Favorites list's auto-scroll goes on after a drag ended near an edge.
     void LetTimersRun()
     {
@@ -1375,12 +1589,15 @@ private:
     std::mt19937_64 m_random;
     int m_index = -1;
     std::deque<std::string> m_log;
+    std::map<QString, SchemeData> m_saved; // every scheme file written, as it was written
     qint64 m_elapsedMs = 0;
     const bool m_tracing = qEnvironmentVariableIsSet("TINTWELL_SOAK_TRACE"); // every key and expected base colour
     int m_baseChanges = 0;
     int m_drops = 0;
     int m_saves = 0;
     int m_opens = 0;
+    int m_mostHistory = 0;
+    int m_mostFavorites = 0;
 
     Expected m_expected;
     bool m_settledBefore = true;
