@@ -313,7 +313,11 @@ void TfrmFavorites::FormCreate()
 
     UpdateFavScrollRange();
     UpdateToolButtons();
-    PaintFavorites();
+    // Drawn when the list is first shown or read: drawn here, its face held back the main window's first paint.
+    pbFavs->SetSurfaceSource([this] {
+        PaintFavorites();
+        return m_bitmap;
+    });
 }
 
 void TfrmFavorites::LoadFavoritesSession()

@@ -19,25 +19,39 @@ public:
     }
 
 protected:
-    // Paint events go to the window's controls as much as to the window itself; any of them will do.
+    // Paint events go to the window's controls as much as to the window itself. A paint pass draws one
+    // window's back buffer and flushes it to the screen before the next window's pass begins; the report
+    // follows that flush: when the event loop comes round again, or when another window starts painting.
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()
-            && static_cast<QWidget*>(watched)->window() == m_window) {
-            QCoreApplication::instance()->removeEventFilter(this);
-            // A paint event comes while the window's back buffer is being drawn; the flush to the screen
-            // follows in the same pass, so the report waits for the event loop to come round again.
-            QTimer::singleShot(0, this, [this] {
-                std::fputs("first-paint\n", stdout);
-                std::fflush(stdout);
-                deleteLater();
-            });
+        if (event->type() != QEvent::Paint || !watched->isWidgetType())
+            return false;
+        if (static_cast<QWidget*>(watched)->window() == m_window) {
+            if (!m_painting) {
+                m_painting = true;
+                QTimer::singleShot(0, this, &FirstPaintReporter::Report);
+            }
+        } else if (m_painting) {
+            Report();
         }
         return false;
     }
 
 private:
+    void Report()
+    {
+        if (m_reported)
+            return;
+        m_reported = true;
+        QCoreApplication::instance()->removeEventFilter(this);
+        std::fputs("first-paint\n", stdout);
+        std::fflush(stdout);
+        deleteLater();
+    }
+
     QPointer<const QWidget> m_window;
+    bool m_painting = false;
+    bool m_reported = false;
 };
 
 } // namespace
