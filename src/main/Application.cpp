@@ -13,6 +13,7 @@
 #include "prefs/TfrmPreferences.h"
 
 #include <QApplication>
+#include <QEvent>
 
 Application::Application()
 {
@@ -26,11 +27,16 @@ Application::Application()
     DragManager::Instance().SetDragCursor(AppCursor(CursorId::DragHand));
 
     m_main = std::make_unique<TfrmMain>();
-    m_picker = std::make_unique<TForm1>(*m_main);
-    m_favorites = std::make_unique<TfrmFavorites>(*m_main);
     // The main window is the application: closing it ends the program, whatever else is open.
     QObject::connect(m_main.get(), &TfrmMain::closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
 
+void Application::CreateToolWindows()
+{
+    if (m_favorites)
+        return;
+    m_picker = std::make_unique<TForm1>(*m_main);
+    m_favorites = std::make_unique<TfrmFavorites>(*m_main);
     // Hidden until the main window's toggle shows it.
     m_preview = std::make_unique<TfrmPreview>(*m_main);
     m_picker->SetToolWindows(m_favorites.get(), m_preview.get());
@@ -41,10 +47,36 @@ Application::Application()
     ConnectHelpMenu(*m_main, *m_about);
 }
 
+FirstPaintHook::FirstPaintHook(QWidget* window)
+    : QObject(window)
+{
+    window->installEventFilter(this);
+}
+
+bool FirstPaintHook::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
+        emit painted();
+        deleteLater();
+    }
+    return false;
+}
+
 Application::~Application() = default;
 
 void Application::Show()
 {
     m_main->show();
-    m_favorites->show();
+    if (m_favorites) {
+        m_favorites->show();
+        return;
+    }
+    // The other windows follow the main window's first paint: the main window is on screen as early as it can
+    // be, and the Favorites window docks against a main window whose frame is known.
+    auto* hook = new FirstPaintHook(m_main.get());
+    QObject::connect(hook, &FirstPaintHook::painted, m_main.get(), [this] {
+        CreateToolWindows();
+        m_favorites->show();
+    }, Qt::QueuedConnection);
 }

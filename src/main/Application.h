@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QObject>
+#include <QWidget>
+
 #include <memory>
 
 class DocumentCommands;
@@ -10,6 +13,19 @@ class TfrmMain;
 class TfrmPreview;
 class TfrmPreferences;
 
+// Tells once that a window has had its first paint.
+class FirstPaintHook final : public QObject {
+    Q_OBJECT
+public:
+    explicit FirstPaintHook(QWidget* window);
+
+signals:
+    void painted();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
 // Start-up: the program's cursors, fonts and title, then its windows in their fixed order.
 class Application final {
 public:
@@ -17,6 +33,9 @@ public:
     ~Application();
 
     TfrmMain& Main() { return *m_main; }
+    // The windows after the main one, in their fixed order. Show() creates them after the main window's first
+    // paint when they do not exist yet.
+    void CreateToolWindows();
     void Show();
 
 private:

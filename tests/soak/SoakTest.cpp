@@ -172,6 +172,7 @@ private:
         // Three windows side by side, apart, so that drops find the window under the pointer.
         m_folder.Write("tw3.ini", "[Main]\nLeft=345\nTop=40\n[Preview]\nLeft=0\nTop=40\n");
         m_app = std::make_unique<Application>();
+        m_app->CreateToolWindows();
         m_main = &m_app->Main();
         m_favs = FindWindow<TfrmFavorites>();
         m_preview = FindWindow<TfrmPreview>();
@@ -204,6 +205,7 @@ private:
 
         m_app.reset();
         m_app = std::make_unique<Application>();
+        m_app->CreateToolWindows();
         m_main = &m_app->Main();
         m_favs = FindWindow<TfrmFavorites>();
         m_preview = FindWindow<TfrmPreview>();
