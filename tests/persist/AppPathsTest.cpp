@@ -1,5 +1,4 @@
 #include "persist/AppPaths.h"
-
 #include "support/TestEnv.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,4 @@
 #include "persist/AtomicFile.h"
-
 #include "support/TestEnv.h"
 
 #include <QDir>
@@ -13,20 +12,6 @@
 namespace {
 
 using Kind = WriteOutcome::Kind;
-
-QByteArray Contents(const QString& path)
-{
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
-    return f.readAll();
-}
-
-void Put(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(data), data.size());
-}
 
 // Everything in the folder, hidden files included, so a left-over temporary file shows up.
 QStringList Entries(const QString& folder)

@@ -1,6 +1,5 @@
 #include "persist/IniFile.h"
 #include "persist/Settings.h"
-
 #include "support/TestEnv.h"
 
 #include <QDir>
@@ -11,20 +10,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray Contents(const QString& path)
-{
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
-    return f.readAll();
-}
-
-void Put(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(data), data.size());
-}
 
 TEST(IniFile, LivesInTheProgramsFolder)
 {

@@ -13,20 +13,6 @@
 
 namespace {
 
-QByteArray Contents(const QString& path)
-{
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
-    return f.readAll();
-}
-
-void Put(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(data), data.size());
-}
-
 QByteArray Bytes(const SchemeData& scheme)
 {
     return QByteArray::fromStdString(EncodeScheme(scheme).bytes);

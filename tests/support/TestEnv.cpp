@@ -3,6 +3,7 @@
 #include "persist/AppPaths.h"
 
 #include <QFile>
+#include <gtest/gtest.h>
 
 #include <cerrno>
 #include <cstring>
@@ -52,4 +53,18 @@ QByteArray TestFolder::Read(const QString& name) const
 {
     QFile file(m_dir.filePath(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray Contents(const QString& path)
+{
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+    return f.readAll();
+}
+
+void Put(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(f.write(data), data.size());
 }

@@ -40,3 +40,7 @@ private:
     bool m_mounted = false;
     QString m_skipReason;
 };
+
+// A file's whole content (a failure to open it fails the test), and a file written whole.
+QByteArray Contents(const QString& path);
+void Put(const QString& path, const QByteArray& data);
