@@ -19,6 +19,7 @@ open_picker() {
   xdotool key F3
   wait_for picker_visible || fail "picker did not open"
   main_visible && fail "main window still shown under the picker"
+  xdotool search --onlyvisible --name '^Favorites$' >/dev/null 2>&1 && fail "Favorites still shown under the picker"
   sleep 0.3
 }
 
@@ -48,6 +49,20 @@ wait_for main_visible || fail "main window did not come back after the pick"
 picker_visible && fail "picker still shown after the pick"
 sleep 0.5
 xdotool search --onlyvisible --name '^QuickPreview$' >/dev/null 2>&1 && fail "QuickPreview shown after the pick, it was hidden"
+xdotool search --onlyvisible --name '^Favorites$' >/dev/null 2>&1 || fail "Favorites not shown again after the pick"
+
+# The entry fields hold the picked colour: Edit > Copy Base Color copies them as they stand.
+clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+copy_base_entry() { # number of Down presses in the submenu
+  xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
+  xdotool key alt+e; sleep 0.3; xdotool key c; sleep 0.3
+  for _ in $(seq "$1"); do xdotool key Down; done
+  xdotool key Return; sleep 0.3
+}
+copy_base_entry 0
+[ "$(clipboard)" = "4A7B2C" ] || fail "hex field holds '$(clipboard)' after the pick"
+copy_base_entry 2
+[ "$(clipboard)" = "74,123,44" ] || fail "decimal fields hold '$(clipboard)' after the pick"
 
 window_geometry "$MAIN_WIN"
 shot="$E2E_SHOTS/picker-picked.png"
