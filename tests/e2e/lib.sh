@@ -30,10 +30,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Starts the program and waits for the main window; sets MAIN_WIN. START_IN names another working folder.
-start_app() {
-  (cd "${START_IN:-$E2E_DIR}" && exec "$E2E_DIR/tintwell") &
-  E2E_APP=$!
+# Waits for the main window of a program just started; sets MAIN_WIN.
+wait_main_window() {
   MAIN_WIN=""
   for _ in $(seq 200); do
     MAIN_WIN=$(xdotool search --name '^Tintwell v3\.1$' 2>/dev/null | head -n1 || true)
@@ -42,6 +40,35 @@ start_app() {
   done
   [ -n "$MAIN_WIN" ] || fail "main window did not appear"
   sleep 0.7
+}
+
+# Starts the program and waits for the main window; sets MAIN_WIN. START_IN names another working folder.
+start_app() {
+  (cd "${START_IN:-$E2E_DIR}" && exec "$E2E_DIR/tintwell") &
+  E2E_APP=$!
+  wait_main_window
+}
+
+# File, Exit from the keyboard, as a user closes the program.
+exit_from_menu() {
+  xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
+  xdotool key --window "$MAIN_WIN" alt+f
+  sleep 0.3
+  xdotool key x
+}
+
+# A press, a first small movement, then on in steps to the target and a release there (screen points).
+drag() { # from_x from_y to_x to_y
+  xdotool mousemove "$1" "$2" mousedown 1
+  sleep 0.1
+  xdotool mousemove $(($1 + 1)) "$2"
+  for i in 1 2 3 4 5 6 7 8; do
+    xdotool mousemove $(($1 + ($3 - $1) * i / 8)) $(($2 + ($4 - $2) * i / 8))
+    sleep 0.03
+  done
+  sleep 0.1
+  xdotool mouseup 1
+  sleep 0.3
 }
 
 # Waits for the program's "Confirm" question and answers it with a key: y, n, or Escape for Cancel.

@@ -15,19 +15,6 @@ FX=$WX; FY=$WY; FH=$WH
 [ "$WW" -eq 131 ] || fail "Favorites client width $WW, expected 131"
 shot="$E2E_SHOTS/favorites.png"
 
-# Presses at one screen point, moves there in steps with the button held, releases at the other.
-drag() {
-  xdotool mousemove "$1" "$2"
-  sleep 0.2
-  xdotool mousedown 1
-  for step in 1 2 3 4 5 6 7 8; do
-    xdotool mousemove $(($1 + ($3 - $1) * step / 8)) $(($2 + ($4 - $2) * step / 8))
-    sleep 0.05
-  done
-  sleep 0.2
-  xdotool mouseup 1
-  sleep 0.4
-}
 list_pixel() { screenshot "$shot"; pixel "$shot" $((FX + $1)) $((FY + $2)); }
 expect_list() {
   local got
@@ -72,10 +59,7 @@ gap=$((WX - MX - MW))
 { [ "$gap" -ge 0 ] && [ "$gap" -le 4 ]; } || fail "Favorites window $gap pixels right of the main window after the move"
 FX=$WX; FY=$WY
 
-xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
-xdotool key --window "$MAIN_WIN" alt+f
-sleep 0.3
-xdotool key x
+exit_from_menu
 # The favourites are an unsaved change to the scheme.
 answer_confirm n
 wait_exit

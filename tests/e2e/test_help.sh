@@ -58,9 +58,6 @@ xdotool mousemove $((WX + 300)) $((WY + 60)) click 1
 sleep 0.5
 if xdotool search --onlyvisible --name '^About Tintwell v3$' >/dev/null 2>&1; then fail "a click on the picture left the box open"; fi
 
-xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
-xdotool key --window "$MAIN_WIN" alt+f
-sleep 0.3
-xdotool key x
+exit_from_menu
 wait_exit
 echo "PASS: help (screenshot $shot)"

@@ -23,21 +23,11 @@ elsewhere="$E2E_DIR/elsewhere"
 mkdir -p "$elsewhere"
 (cd "$elsewhere" && PATH="$prefix/bin:$PATH" exec tintwell) &
 E2E_APP=$!
-MAIN_WIN=""
-for _ in $(seq 200); do
-  MAIN_WIN=$(xdotool search --name '^Tintwell v3\.1$' 2>/dev/null | head -n1 || true)
-  [ -n "$MAIN_WIN" ] && break
-  sleep 0.05
-done
-[ -n "$MAIN_WIN" ] || fail "the installed program showed no window"
-sleep 0.7
+wait_main_window
 window_geometry "$MAIN_WIN"
 [ "$WW" -eq 263 ] || fail "client width $WW, expected 263"
 
-xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
-xdotool key --window "$MAIN_WIN" alt+f
-sleep 0.3
-xdotool key x
+exit_from_menu
 wait_exit
 [ -f "$prefix/tw3.ini" ] || fail "settings were not written beside the installed program"
 [ ! -e "$elsewhere/tw3.ini" ] && [ ! -e "$prefix/bin/tw3.ini" ] || fail "settings went to the working folder or bin/"

@@ -72,10 +72,7 @@ got=$(base_area "$shot")
 got=$(pixel "$shot" $((WX + 78 + 18)) $((WY + menubar + 34 + 18)))
 [ "$got" = "4A7B2C" ] || fail "first swatch shows $got after the pick"
 
-xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
-xdotool key --window "$MAIN_WIN" alt+f
-sleep 0.3
-xdotool key x
+exit_from_menu
 wait_exit
 [ "$(ini_value "$ini" Main BaseColor)" = "$((0x2C7B4A))" ] || fail "BaseColor $(ini_value "$ini" Main BaseColor), expected $((0x2C7B4A))"
 echo "PASS: picker (screenshots in $E2E_SHOTS)"

@@ -68,9 +68,6 @@ sleep 0.4
 if xdotool search --onlyvisible --name '^Tintwell Preferences$' >/dev/null 2>&1; then fail "Esc left the dialog open"; fi
 [ "$(md5sum <"$ini")" = "$before" ] || fail "Esc wrote the settings file"
 
-xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
-xdotool key --window "$MAIN_WIN" alt+f
-sleep 0.3
-xdotool key x
+exit_from_menu
 wait_exit
 echo "PASS: prefs (screenshots in $E2E_SHOTS)"

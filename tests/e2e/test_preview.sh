@@ -29,19 +29,6 @@ PY=$WY
 page_x() { echo $((PX + 2 + $1)); }
 page_y() { echo $((PY + 24 + $1)); }
 
-# A press, a first small movement, then on in steps to the target and a release there.
-drag() { # from_x from_y to_x to_y (screen)
-  xdotool mousemove "$1" "$2" mousedown 1
-  sleep 0.1
-  xdotool mousemove $(($1 + 1)) "$2"
-  for i in 1 2 3 4 5 6 7 8; do
-    xdotool mousemove $(($1 + ($3 - $1) * i / 8)) $(($2 + ($4 - $2) * i / 8))
-    sleep 0.03
-  done
-  sleep 0.1
-  xdotool mouseup 1
-  sleep 0.3
-}
 
 # Every cell gets a colour other than its own: header row grey onto the page, the main window's sixth swatch onto
 # the body cell, the white swatch onto the navigation cell, the black one onto the header row.
@@ -109,10 +96,7 @@ check_web 560 $((table_top + 10)) 000000 "the header row"
 check_web 15 $((table_top + 100)) FFFFFF "the navigation cell"
 check_web 400 $((table_top + 130)) BAE806 "the body cell"
 
-xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
-xdotool key --window "$MAIN_WIN" alt+f
-sleep 0.3
-xdotool key x
+exit_from_menu
 # The coloured page is an unsaved change to the scheme.
 answer_confirm n
 wait_exit

@@ -38,26 +38,7 @@ show_preview() { # sets PX PY, the page's top left
   PY=$((WY + 24))
 }
 
-# A press, a first small movement, then on in steps to the target and a release there.
-drag() { # from_x from_y to_x to_y (screen)
-  xdotool mousemove "$1" "$2" mousedown 1
-  sleep 0.1
-  xdotool mousemove $(($1 + 1)) "$2"
-  for i in 1 2 3 4 5 6 7 8; do
-    xdotool mousemove $(($1 + ($3 - $1) * i / 8)) $(($2 + ($4 - $2) * i / 8))
-    sleep 0.03
-  done
-  sleep 0.1
-  xdotool mouseup 1
-  sleep 0.3
-}
 
-exit_from_menu() {
-  xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
-  xdotool key --window "$MAIN_WIN" alt+f
-  sleep 0.3
-  xdotool key x
-}
 
 locate
 # Swatch 6 (BAE806) into the empty list, swatch 8 (0C99CE) below it, swatch 7 (2ECE0C) onto the page's body cell.

@@ -20,10 +20,7 @@ for i in $(seq 0 15); do
   [ "$got" = "${expected[i]}" ] || fail "swatch $((i + 1)) shows $got, expected ${expected[i]}"
 done
 
-xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
-xdotool key --window "$MAIN_WIN" alt+f
-sleep 0.3
-xdotool key x
+exit_from_menu
 wait_exit
 ini="$E2E_DIR/tw3.ini"
 [ -f "$ini" ] || fail "tw3.ini was not written"
@@ -32,10 +29,7 @@ top1=$(ini_value "$ini" Main Top); left1=$(ini_value "$ini" Main Left)
 
 # A second run starts where the first one ended and, untouched, ends there again.
 start_app
-xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
-xdotool key --window "$MAIN_WIN" alt+f
-sleep 0.3
-xdotool key x
+exit_from_menu
 wait_exit
 top2=$(ini_value "$ini" Main Top); left2=$(ini_value "$ini" Main Left)
 [ "$top1" = "$top2" ] && [ "$left1" = "$left2" ] || fail "window drifted from $left1,$top1 to $left2,$top2"
