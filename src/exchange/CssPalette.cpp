@@ -1,0 +1,450 @@
+// CSS custom properties and SCSS variables. The identifiers are made from the names; the names themselves
+// travel whole in a quoted comment after each declaration, which this reader takes back. Foreign style
+// sheets give every declaration whose value is one colour (#RGB, #RRGGBB, with alpha or without, rgb()
+// and rgba() with commas or blanks, numbers or percentages), named after the variable or the rule.
+
+#include "PaletteCodecs.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <algorithm>
+#include <utility>
+
+#include <cmath>
+#include <unordered_set>
+
+namespace PaletteCodecs {
+
+namespace {
+
+enum class Dialect { Css, Scss };
+
+// --- Writing ---------------------------------------------------------------------------------------------
+
+// Lower-case ASCII letters and digits joined by single hyphens: valid in both dialects and in the tools
+// that read them; a name with nothing of that becomes "color-N".
+QString Identifier(const QString& name, std::size_t number)
+{
+    QString id;
+    id.reserve(name.size());
+    for (QChar c : name) {
+        const char16_t u = c.unicode();
+        if ((u >= 'a' && u <= 'z') || (u >= '0' && u <= '9'))
+            id += c;
+        else if (u >= 'A' && u <= 'Z')
+            id += QChar(u + ('a' - 'A'));
+        else if (!id.isEmpty() && !id.endsWith(u'-'))
+            id += u'-';
+    }
+    if (id.endsWith(u'-'))
+        id.chop(1);
+    if (id.isEmpty())
+        id = QStringLiteral("color-%1").arg(number);
+    return id;
+}
+
+std::vector<QString> UniqueIdentifiers(const Palette& palette)
+{
+    std::vector<QString> ids;
+    ids.reserve(palette.entries.size());
+    std::unordered_set<QString> used;
+    for (std::size_t i = 0; i < palette.entries.size(); ++i) {
+        const QString base = Identifier(palette.entries[i].name, i + 1);
+        QString id = base;
+        for (int suffix = 2; !used.insert(id).second; ++suffix)
+            id = QStringLiteral("%1-%2").arg(base).arg(suffix);
+        ids.push_back(id);
+    }
+    return ids;
+}
+
+void PutHexEscape(QString& out, char32_t code)
+{
+    out += u'\\';
+    out += QString::number(code, 16);
+    out += u' '; // ends the escape whatever follows
+}
+
+// A CSS string in double quotes. Nothing in it can end the comment it stands in ("*" is escaped), a line
+// ("//" comments) or an HTML style element ("<"); control characters are escaped.
+QString QuotedName(const QString& name)
+{
+    QString out;
+    out.reserve(name.size() + 2);
+    out += u'"';
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar c = name[i];
+        const char16_t u = c.unicode();
+        if (c.isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate()) {
+            out += c;
+            out += name[++i];
+        } else if (c.isSurrogate()) {
+            PutHexEscape(out, 0xFFFD); // half a character has no encoding
+        } else if (u == '"' || u == '\\') {
+            out += u'\\';
+            out += c;
+        } else if (u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == '*' || u == '<' || u == '>' || u == 0x2028
+            || u == 0x2029) {
+            PutHexEscape(out, u);
+        } else {
+            out += c;
+        }
+    }
+    out += u'"';
+    return out;
+}
+
+QByteArray WriteStyleSheet(const Palette& palette, Dialect dialect)
+{
+    const std::vector<QString> ids = UniqueIdentifiers(palette);
+    QString out;
+    out.reserve(96 + static_cast<qsizetype>(palette.entries.size()) * 48);
+    out += QStringLiteral("@charset \"UTF-8\";\n");
+    if (dialect == Dialect::Css) {
+        out += QStringLiteral("/* Palette: %1 */\n").arg(QuotedName(palette.title));
+        out += QStringLiteral("/* Written by Tintwell; the comment after each color holds its name. */\n:root {\n");
+    } else {
+        out += QStringLiteral("// Palette: %1\n").arg(QuotedName(palette.title));
+        out += QStringLiteral("// Written by Tintwell; the comment after each color holds its name.\n");
+    }
+    for (std::size_t i = 0; i < palette.entries.size(); ++i) {
+        const PaletteEntry& entry = palette.entries[i];
+        if (dialect == Dialect::Css)
+            out += QStringLiteral("  --tw-");
+        else
+            out += QStringLiteral("$tw-");
+        out += ids[i];
+        out += QStringLiteral(": ");
+        out += QLatin1StringView(HashHexText(entry.color));
+        out += dialect == Dialect::Css ? QStringLiteral("; /* ") : QStringLiteral("; // ");
+        out += QuotedName(entry.name);
+        out += dialect == Dialect::Css ? QStringLiteral(" */\n") : QStringLiteral("\n");
+    }
+    if (dialect == Dialect::Css)
+        out += QStringLiteral("}\n");
+    return out.toUtf8();
+}
+
+// --- Reading ---------------------------------------------------------------------------------------------
+
+int HexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    if (u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
+    return -1;
+}
+
+// A quoted string at the start of text, escapes resolved; nothing when it is not one.
+std::optional<QString> UnquoteName(QStringView text)
+{
+    if (!text.startsWith(u'"'))
+        return std::nullopt;
+    QString name;
+    qsizetype i = 1;
+    while (i < text.size()) {
+        const QChar c = text[i++];
+        if (c == u'"')
+            return name;
+        if (c != u'\\') {
+            name += c;
+            continue;
+        }
+        if (i == text.size())
+            break;
+        char32_t code = 0;
+        int digits = 0;
+        for (; digits < 6 && i < text.size() && HexDigit(text[i]) >= 0; ++digits)
+            code = code * 16 + static_cast<char32_t>(HexDigit(text[i++]));
+        if (digits == 0) {
+            name += text[i++];
+            continue;
+        }
+        if (i < text.size() && text[i] == u' ')
+            ++i; // the blank that ends an escape belongs to it
+        if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            code = 0xFFFD;
+        name += QString::fromUcs4(&code, 1);
+    }
+    return std::nullopt;
+}
+
+enum class ValueKind { Other, Color, Broken };
+
+ValueKind HashColor(QStringView digits, ColorValue& color)
+{
+    int v[8];
+    for (qsizetype i = 0; i < digits.size() && i < 8; ++i)
+        if ((v[i] = HexDigit(digits[i])) < 0)
+            return ValueKind::Broken;
+    switch (digits.size()) {
+    case 3:
+    case 4: // the fourth digit is opacity, which a palette does not keep
+        color = Pack(v[0] * 17, v[1] * 17, v[2] * 17);
+        return ValueKind::Color;
+    case 6:
+    case 8:
+        color = Pack(v[0] * 16 + v[1], v[2] * 16 + v[3], v[4] * 16 + v[5]);
+        return ValueKind::Color;
+    default:
+        return ValueKind::Broken;
+    }
+}
+
+// One number or percentage of rgb(); a channel is clamped to 0..255 as browsers do.
+bool FunctionArgument(QStringView token, bool channel, int& value)
+{
+    const bool percent = token.endsWith(u'%');
+    if (percent)
+        token.chop(1);
+    bool ok = false;
+    const double number = token.toDouble(&ok);
+    if (!ok || !std::isfinite(number))
+        return false;
+    const double scaled = percent ? number * 255 / 100 : number;
+    value = channel ? static_cast<int>(std::lround(std::clamp(scaled, 0.0, 255.0))) : 0;
+    return true;
+}
+
+ValueKind RgbFunction(QStringView arguments, ColorValue& color)
+{
+    static const QRegularExpression separators(QStringLiteral("[\\s,/]+"));
+    const QList<QStringView> tokens = arguments.trimmed().split(separators, Qt::SkipEmptyParts);
+    if (tokens.size() != 3 && tokens.size() != 4)
+        return ValueKind::Broken;
+    int channels[4];
+    for (qsizetype i = 0; i < tokens.size(); ++i)
+        if (!FunctionArgument(tokens[i], i < 3, channels[i]))
+            return ValueKind::Broken;
+    color = Pack(channels[0], channels[1], channels[2]);
+    return ValueKind::Color;
+}
+
+ValueKind ParseColorValue(QStringView value, ColorValue& color)
+{
+    if (value.startsWith(u'#'))
+        return value.startsWith(QStringView(u"#{")) ? ValueKind::Other : HashColor(value.sliced(1), color);
+    const qsizetype open = value.indexOf(u'(');
+    if (open < 0)
+        return ValueKind::Other;
+    const QStringView function = value.first(open).trimmed();
+    if (function.compare(QStringView(u"rgb"), Qt::CaseInsensitive) != 0
+        && function.compare(QStringView(u"rgba"), Qt::CaseInsensitive) != 0)
+        return ValueKind::Other;
+    const QStringView inside = value.sliced(open + 1);
+    // Only one call makes one colour; a list such as a gradient's is something else.
+    if (!inside.endsWith(u')') || inside.chopped(1).contains(u'(') || inside.chopped(1).contains(u')'))
+        return ValueKind::Other;
+    return RgbFunction(inside.chopped(1), color);
+}
+
+class StyleSheetReader {
+public:
+    StyleSheetReader(const QString& text, Dialect dialect)
+        : m_text(text)
+        , m_dialect(dialect)
+    {
+    }
+
+    PaletteImport Read();
+
+private:
+    struct Block {
+        QString selector;
+        qint64 line;
+    };
+
+    // False when the reading must stop; m_failure then says why.
+    bool Comment(qsizetype& i);
+    bool EndOfSegment(qint64 line);
+    bool Declaration(QStringView segment);
+    void AttachComment(QStringView content, qint64 line);
+    QString RuleName(QStringView property) const;
+
+    const QString& m_text;
+    Dialect m_dialect;
+    EntryCollector m_collected;
+    std::vector<Block> m_blocks;
+    QString m_segment;
+    qint64 m_line = 1;
+    qint64 m_segmentLine = 0;
+    // The entry the last declaration gave and the line its ";" is on: a comment starting on that line names it.
+    std::optional<std::size_t> m_named;
+    qint64 m_namedLine = 0;
+    bool m_titleSeen = false;
+    PaletteImport m_failure;
+};
+
+PaletteImport StyleSheetReader::Read()
+{
+    for (qsizetype i = 0; i < m_text.size(); ++i) {
+        const QChar c = m_text[i];
+        if (c == u'/' && i + 1 < m_text.size()
+            && (m_text[i + 1] == u'*' || (m_dialect == Dialect::Scss && m_text[i + 1] == u'/'))) {
+            if (!Comment(i))
+                return m_failure;
+            continue;
+        }
+        if (c == u'\n')
+            ++m_line;
+        if (c == u'"' || c == u'\'') {
+            // Copied whole, so a ";" or "{" inside does not end anything.
+            m_segment += c;
+            for (++i; i < m_text.size() && m_text[i] != c && m_text[i] != u'\n'; ++i) {
+                m_segment += m_text[i];
+                if (m_text[i] == u'\\' && i + 1 < m_text.size() && m_text[i + 1] != u'\n')
+                    m_segment += m_text[++i];
+            }
+            if (i < m_text.size() && m_text[i] == c)
+                m_segment += c;
+            else
+                --i;
+            continue;
+        }
+        if (c == u'{') {
+            m_blocks.push_back({ m_segment.simplified(), m_line });
+            m_segment.clear();
+            m_named.reset();
+        } else if (c == u';' || c == u'}') {
+            if (!EndOfSegment(m_line))
+                return m_failure;
+            if (c == u'}') {
+                if (m_blocks.empty())
+                    return LineFailure(m_line, QStringLiteral("this \"}\" closes no block."));
+                m_blocks.pop_back();
+            }
+        } else {
+            if (m_segment.isEmpty() && !c.isSpace())
+                m_segmentLine = m_line;
+            if (!m_segment.isEmpty() || !c.isSpace())
+                m_segment += c;
+        }
+    }
+    if (!m_blocks.empty())
+        return Failure(QStringLiteral("The file ends inside the block that begins on line %1.").arg(m_blocks.back().line));
+    if (!EndOfSegment(m_line))
+        return m_failure;
+    return Finished(std::move(m_collected.palette));
+}
+
+bool StyleSheetReader::Comment(qsizetype& i)
+{
+    const qint64 startLine = m_line;
+    const bool block = m_text[i + 1] == u'*';
+    const qsizetype start = i + 2;
+    const qsizetype end = block ? m_text.indexOf(QStringView(u"*/"), start) : m_text.indexOf(u'\n', start);
+    if (block && end < 0) {
+        m_failure = Failure(QStringLiteral("The file ends inside the comment that begins on line %1.").arg(startLine));
+        return false;
+    }
+    const qsizetype stop = end < 0 ? m_text.size() : end;
+    const QStringView content = QStringView(m_text).sliced(start, stop - start);
+    m_line += content.count(u'\n');
+    AttachComment(content.trimmed(), startLine);
+    // A line comment leaves its line break to the main loop, which counts it.
+    i = block ? stop + 1 : stop - 1;
+    return true;
+}
+
+void StyleSheetReader::AttachComment(QStringView content, qint64 line)
+{
+    constexpr QStringView kTitle(u"Palette: ");
+    if (!m_titleSeen && content.startsWith(kTitle)) {
+        if (const auto title = UnquoteName(content.sliced(kTitle.size()))) {
+            m_collected.palette.title = *title;
+            m_titleSeen = true;
+        }
+        return;
+    }
+    if (!m_named || line != m_namedLine)
+        return;
+    if (const auto name = UnquoteName(content))
+        m_collected.palette.entries[*m_named].name = *name;
+    m_named.reset();
+}
+
+bool StyleSheetReader::EndOfSegment(qint64 line)
+{
+    const QString segment = std::exchange(m_segment, QString());
+    m_named.reset();
+    if (segment.trimmed().isEmpty())
+        return true;
+    if (!Declaration(segment))
+        return false;
+    if (m_named)
+        m_namedLine = line;
+    return true;
+}
+
+QString StyleSheetReader::RuleName(QStringView property) const
+{
+    if (property.startsWith(QStringView(u"--")))
+        return property.sliced(2).toString();
+    if (property.startsWith(u'$'))
+        return property.sliced(1).toString();
+    QStringList parts;
+    for (const Block& block : m_blocks)
+        if (!block.selector.isEmpty())
+            parts += block.selector;
+    parts += property.toString();
+    return parts.join(u' ');
+}
+
+bool StyleSheetReader::Declaration(QStringView segment)
+{
+    const qsizetype colon = segment.indexOf(u':');
+    if (colon <= 0 || segment.startsWith(u'@'))
+        return true;
+    const QStringView property = segment.first(colon).trimmed();
+    QStringView value = segment.sliced(colon + 1).trimmed();
+    if (const qsizetype bang = value.indexOf(u'!'); bang >= 0)
+        value = value.first(bang).trimmed(); // !important, !default
+    ColorValue color = 0;
+    switch (ParseColorValue(value, color)) {
+    case ValueKind::Other:
+        return true;
+    case ValueKind::Broken:
+        m_failure = LineFailure(m_segmentLine,
+            QStringLiteral("\"%1\" is not a color in a form the program reads (#RGB, #RRGGBB or rgb()).").arg(Excerpt(value)));
+        return false;
+    case ValueKind::Color:
+        break;
+    }
+    if (!m_collected.Add({ RuleName(property), color })) {
+        m_failure = Failure(TooManyMessage());
+        return false;
+    }
+    m_named = m_collected.palette.entries.size() - 1;
+    return true;
+}
+
+} // namespace
+
+QByteArray WriteCss(const Palette& palette)
+{
+    return WriteStyleSheet(palette, Dialect::Css);
+}
+
+QByteArray WriteScss(const Palette& palette)
+{
+    return WriteStyleSheet(palette, Dialect::Scss);
+}
+
+PaletteImport ReadCss(const QByteArray& bytes)
+{
+    const QString text = DecodeText(bytes);
+    return StyleSheetReader(text, Dialect::Css).Read();
+}
+
+PaletteImport ReadScss(const QByteArray& bytes)
+{
+    const QString text = DecodeText(bytes);
+    return StyleSheetReader(text, Dialect::Scss).Read();
+}
+
+} // namespace PaletteCodecs

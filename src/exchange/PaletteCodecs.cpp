@@ -1,0 +1,82 @@
+#include "PaletteCodecs.h"
+
+#include <QStringDecoder>
+
+namespace PaletteCodecs {
+
+QString DecodeText(const QByteArray& bytes)
+{
+    QByteArrayView view(bytes);
+    if (view.startsWith("\xEF\xBB\xBF"))
+        view = view.sliced(3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(view);
+    if (!utf8.hasError())
+        return text;
+    return QString::fromLatin1(view);
+}
+
+std::optional<ColorValue> HashHexColor(QStringView text)
+{
+    if (text.size() != 7 || !text.startsWith(u'#'))
+        return std::nullopt;
+    int digits[6];
+    for (int i = 0; i < 6; ++i) {
+        const char16_t u = text[i + 1].unicode();
+        if (u >= '0' && u <= '9')
+            digits[i] = u - '0';
+        else if (u >= 'a' && u <= 'f')
+            digits[i] = u - 'a' + 10;
+        else if (u >= 'A' && u <= 'F')
+            digits[i] = u - 'A' + 10;
+        else
+            return std::nullopt;
+    }
+    return Pack(digits[0] * 16 + digits[1], digits[2] * 16 + digits[3], digits[4] * 16 + digits[5]);
+}
+
+QString Excerpt(QStringView text)
+{
+    constexpr qsizetype kLongest = 40;
+    QString shown = text.trimmed().left(kLongest).toString();
+    if (!shown.isEmpty() && shown.back().isHighSurrogate())
+        shown.chop(1);
+    for (QChar& c : shown)
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    if (text.trimmed().size() > kLongest)
+        shown += QStringLiteral("...");
+    return shown;
+}
+
+PaletteImport Failure(const QString& message)
+{
+    return { {}, message };
+}
+
+PaletteImport LineFailure(qint64 line, const QString& what)
+{
+    return Failure(QStringLiteral("Line %1: %2").arg(line).arg(what));
+}
+
+QString TooManyMessage()
+{
+    return QString::fromLatin1(PaletteMessages::kTooManyInFile);
+}
+
+PaletteImport Finished(Palette palette)
+{
+    if (palette.entries.empty())
+        return Failure(QString::fromLatin1(PaletteMessages::kNoColors));
+    if (palette.entries.size() > kMaxPaletteColors)
+        return Failure(TooManyMessage());
+    return { std::move(palette), {} };
+}
+
+bool EntryCollector::Add(PaletteEntry entry)
+{
+    palette.entries.push_back(std::move(entry));
+    return palette.entries.size() <= kMaxPaletteColors;
+}
+
+} // namespace PaletteCodecs

@@ -1,0 +1,130 @@
+#include "exchange/PaletteFormats.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A file from elsewhere and what it must read as: "name=RRGGBB" entries joined by "|", or, when the read
+// must fail, "!" and a piece of the message the user sees.
+struct ForeignFile {
+    PaletteFormat format;
+    const char* bytes;
+    const char* expected;
+    std::size_t size = 0; // for bytes holding zeros
+};
+
+std::string Outcome(const PaletteImport& read)
+{
+    if (!read.ok())
+        return "!" + read.message.toStdString();
+    std::string out;
+    for (const PaletteEntry& entry : read.palette.entries)
+        out += (out.empty() ? "" : "|") + entry.name.toStdString() + "=" + HexText(entry.color);
+    return out;
+}
+
+const ForeignFile kFiles[] = {
+    // GIMP palettes as GIMP, Inkscape and others write them.
+    { PaletteFormat::Gpl, "GIMP Palette\nName: Web\nColumns: 16\n#\n  0   0   0\tBlack\n255 255 255\tWhite\n",
+        "Black=000000|White=FFFFFF" },
+    { PaletteFormat::Gpl, "GIMP Palette\r\nName: x\r\n# comment\r\n\r\n  1 2 3   spaced name\r\n 4\t5\t6\r\n7 8 9\tUntitled\r\n",
+        "spaced name=010203|=040506|Untitled=070809" },
+    { PaletteFormat::Gpl, "GIMP Palette\nName: Latin\n10 20 30\tcaf\xE9\n", "caf\xC3\xA9=0A141E" },
+    { PaletteFormat::Gpl, "GIMP Palette\nColumns: 4\n1 2 3\tok\n256 0 0\tred\n", "!Line 4: \"256 0 0 red\"" },
+    { PaletteFormat::Gpl, "GIMP Palette\n1 2\ttwo\n", "!Line 2:" },
+    { PaletteFormat::Gpl, "GIMP Palette\n-1 2 3\tminus\n", "!Line 2:" },
+    { PaletteFormat::Gpl, "GIMP Palett\n1 2 3\n", "!not a GIMP palette" },
+    { PaletteFormat::Gpl, "GIMP Palette\nName: nothing\n", "!holds no colors" },
+    // Style sheets: variables, custom properties and plain rules.
+    { PaletteFormat::Css,
+        "/* theme */\n:root {\n  --primary: #336699;\n  --accent: #F0a; /* no quotes, no name */\n}\n"
+        ".btn, a:hover { color: RGB(10, 20, 30); background: rgba(100% 50% 0% / .5) !important;\n"
+        "  border: 1px solid #000; background-image: url(\"x.png#a;b\"); }\n@media (min-width: 10px) { p { color: #abcd } }",
+        "primary=336699|accent=FF00AA|.btn, a:hover color=0A141E|.btn, a:hover background=FF8000|"
+        "@media (min-width: 10px) p color=AABBCC" },
+    { PaletteFormat::Css, ":root { --a: rgb(300, -5, 12.5); --b: #11223344; }", "a=FF000D|b=112233" },
+    { PaletteFormat::Css, ":root {\n  --a: #fff;\n  --b: #12345;\n}", "!Line 3: \"#12345\"" },
+    { PaletteFormat::Css, ":root {\n  --a: rgb(1, 2);\n}", "!Line 2: \"rgb(1, 2)\"" },
+    { PaletteFormat::Css, ":root {\n  --a: rgb(1, 2, x);\n}", "!Line 2:" },
+    { PaletteFormat::Css, ":root {\n  --a: #fff; /* \"open", "!ends inside the comment that begins on line 2" },
+    { PaletteFormat::Css, "a {\n  color: #fff;\n", "!ends inside the block that begins on line 1" },
+    { PaletteFormat::Css, "a { color: #fff; }\n}", "!Line 2: this \"}\" closes no block" },
+    { PaletteFormat::Css, "body { margin: 0; color: red; }", "!holds no colors" },
+    { PaletteFormat::Css, "a { background: linear-gradient(rgb(1,2,3), #fff); b: url(//x/#y) }", "!holds no colors" },
+    { PaletteFormat::Scss, "$brand: #fa0 !default; // \"Brand \\2a  orange\"\n$map: (a: #fff);\n.x { color: $brand; }\n"
+        "// url(http://x/#fff)\n$second: rgb(0 0 255);",
+        "Brand * orange=FFAA00|second=0000FF" },
+    // Our own JSON shape and damaged versions of it.
+    { PaletteFormat::Json, R"({"format":"tintwell-palette","version":1,"colors":[{"name":"a","hex":"#0a0B0c"},{"rgb":[1,2,3]},)"
+                           R"({"name":"c","hex":"#010203","rgb":[1,2,3],"extra":true}]})",
+        "a=0A0B0C|=010203|c=010203" },
+    { PaletteFormat::Json, "{\"format\":\"tintwell-palette\",\n\"version\":1,\n\"colors\":[}", "!Line 3: this is not valid JSON" },
+    { PaletteFormat::Json, R"({"version":1,"colors":[]})", "!not a Tintwell palette" },
+    { PaletteFormat::Json, R"([1,2])", "!not a Tintwell palette" },
+    { PaletteFormat::Json, R"({"format":"tintwell-palette","version":2,"colors":[]})", "!only version 1" },
+    { PaletteFormat::Json, R"({"format":"tintwell-palette","version":1,"colors":{}})", "!no \"colors\" list" },
+    { PaletteFormat::Json, R"({"format":"tintwell-palette","version":1,"colors":[{"hex":"#000000"},{"hex":"#00000"}]})",
+        "!Color 2 of the file: its \"hex\"" },
+    { PaletteFormat::Json, R"({"format":"tintwell-palette","version":1,"colors":[{"hex":"#000000","rgb":[0,0,1]}]})",
+        "!Color 1 of the file: its \"hex\" and \"rgb\" are different" },
+    { PaletteFormat::Json, R"({"format":"tintwell-palette","version":1,"colors":[{"rgb":[0,0,1.5]}]})", "!three whole numbers" },
+    { PaletteFormat::Json, R"({"format":"tintwell-palette","version":1,"colors":[{"rgb":[0,0,256]}]})", "!three whole numbers" },
+    { PaletteFormat::Json, R"({"format":"tintwell-palette","version":1,"colors":[{"name":5,"hex":"#000000"}]})", "!not a text" },
+    { PaletteFormat::Json, R"({"format":"tintwell-palette","version":1,"colors":[{"name":"x"}]})", "!neither" },
+    { PaletteFormat::Json, R"({"format":"tintwell-palette","version":1,"colors":[7]})", "!not an object" },
+    // LibreOffice colour tables, with either root element LibreOffice has used.
+    { PaletteFormat::Soc,
+        "<?xml version=\"1.0\"?>\n<office:color-table xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+        "xmlns:draw=\"urn:oasis:names:tc:opendocument:xmlns:drawing:1.0\">\n<draw:color draw:name=\"Red &amp; co\" "
+        "draw:color=\"#FF0000\"/><other/><draw:color draw:color=\"#00ff00\"/></office:color-table>",
+        "Red & co=FF0000|=00FF00" },
+    { PaletteFormat::Soc,
+        "<t:color-table xmlns:t=\"http://openoffice.org/2004/office\" xmlns:d=\"urn:oasis:names:tc:opendocument:xmlns:drawing:1.0\">"
+        "\n\n<d:color d:name=\"x\" d:color=\"red\"/></t:color-table>",
+        "!Line 3: the color \"red\"" },
+    { PaletteFormat::Soc, "<color-table><draw:color/></color-table>", "!not a LibreOffice color table" },
+    { PaletteFormat::Soc,
+        "<ooo:color-table xmlns:ooo=\"http://openoffice.org/2004/office\">\n<a>\n</ooo:color-table>", "!Line 3: this is not well-formed XML" },
+    { PaletteFormat::Soc, "<!DOCTYPE x [<!ENTITY a \"&#x26;b;\">]><x/>", "!not a LibreOffice color table" },
+    // Adobe swatch exchange: groups, grey and CMYK entries, damage.
+    { PaletteFormat::Ase,
+        "ASEF\0\1\0\0\0\0\0\4"
+        "\xC0\1\0\0\0\x08\0\2\0g\0\0\0\0" // group "g"
+        "\0\1\0\0\0\x10\0\2\0G\0\0Gray\x3F\0\0\0\0\2" // grey 0.5
+        "\0\1\0\0\0\x1A\0\1\0\0CMYK\0\0\0\0\x3F\x80\0\0\0\0\0\0\0\0\0\0\0\2" // magenta, no name
+        "\xC0\2\0\0\0\0",
+        "G=808080|=FF00FF", 12 + 14 + 22 + 32 + 6 },
+    { PaletteFormat::Ase, "ASEF\0\1\0\0\0\0\0\1\0\1\0\0\0\xFF\0\0", "!Block 1 of the swatch file runs past the end", 20 },
+    { PaletteFormat::Ase, "ASEF\0\2\0\0\0\0\0\0", "!version 2", 12 },
+    { PaletteFormat::Ase, "ASEF\0\1\0\0\0\0\0\1\0\1\0\0\0\x0E\0\1\0\0HSV \0\0\0\0\0\2", "!unknown model", 32 },
+    { PaletteFormat::Ase, "ASEF\0\1\0\0\0\0\0\1\0\1\0\0\0\x16\0\1\0\0LAB \0\0\0\0\0\0\0\0\0\0\0\0\0\2", "!Lab color", 40 },
+    { PaletteFormat::Ase, "ASEF\0\1\0\0\0\0\0\1\0\1\0\0\0\x08\xFF\xFF\0\0RGB ", "!damaged color name", 26 },
+    { PaletteFormat::Ase, "ASEF\0\1\0\0\0\0\0\1\0\1\0\0\0\x16\0\1\0\0RGB \x7F\xC0\0\0\0\0\0\0\0\0\0\0\0\2", "!damaged color value", 40 },
+    { PaletteFormat::Ase, "ASEF\0\1\0\0\0\0\0\1\0\7\0\0\0\0", "!unknown kind", 18 },
+    { PaletteFormat::Ase, "ASEG", "!does not begin with \"ASEF\"" },
+};
+
+TEST(PaletteReaders, ReadForeignFilesAndNameTheFaultInDamagedOnes)
+{
+    for (const ForeignFile& file : kFiles) {
+        const QByteArray bytes = file.size ? QByteArray(file.bytes, static_cast<qsizetype>(file.size)) : QByteArray(file.bytes);
+        const std::string got = Outcome(ReadPalette(bytes, file.format));
+        const std::string expected = file.expected;
+        if (expected.starts_with('!'))
+            EXPECT_TRUE(got.starts_with('!') && got.find(expected.substr(1)) != std::string::npos)
+                << file.bytes << "\n  gave: " << got;
+        else
+            EXPECT_EQ(got, expected) << file.bytes;
+    }
+}
+
+TEST(PaletteReaders, QuoteOnlyTheStartOfALongOrControlFilledLine)
+{
+    const QByteArray line = "GIMP Palette\n999 " + QByteArray(200, 'x') + "\x01\n";
+    const QString message = ReadPalette(line, PaletteFormat::Gpl).message;
+    EXPECT_TRUE(message.startsWith(QStringLiteral("Line 2: \"999 xxxx")));
+    EXPECT_TRUE(message.contains(QStringLiteral("...\"")));
+    EXPECT_LT(message.size(), 160);
+}
+
+} // namespace
