@@ -1,0 +1,16 @@
+#include "ReferenceColors.h"
+
+#include <array>
+
+namespace {
+
+constexpr ReferenceColor kReference[] = {
+#include "ReferenceColors.inc"
+};
+
+} // namespace
+
+std::span<const ReferenceColor> ReferenceColors()
+{
+    return kReference;
+}
