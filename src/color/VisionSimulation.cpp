@@ -29,8 +29,8 @@ constexpr Matrix kDeuteranopia { { { 0.367322, 0.860646, -0.227968 }, { 0.280085
 
 // Smith and Pokorny's cone fundamentals from CIE XYZ, as Viénot et al. use them.
 constexpr Matrix kXyzToLms { { { 0.15514, 0.54312, -0.03286 }, { -0.15514, 0.45684, 0.03286 }, { 0, 0, 0.01608 } } };
-// CIE 1931 colour matching functions at the two wavelengths a tritanope sees as a neutral-free hue: the
-// blue-green and the red that look the same to tritanopes and to everyone else.
+// CIE 1931 colour matching functions at Brettel's anchors for tritanopes: 485 nm and 660 nm, the blue-green and
+// the red that tritanopes see as everyone else does.
 constexpr Vector kXyz485nm { 0.05795, 0.16930, 0.61620 };
 constexpr Vector kXyz660nm { 0.16490, 0.06100, 0.00000 };
 
