@@ -52,6 +52,13 @@ void PaintBox::paintEvent(QPaintEvent*)
 void PaintBox::mousePressEvent(QMouseEvent* event) { emit mousePressed(event); }
 void PaintBox::mouseMoveEvent(QMouseEvent* event) { emit mouseMoved(event); }
 void PaintBox::mouseReleaseEvent(QMouseEvent* event) { emit mouseReleased(event); }
-void PaintBox::mouseDoubleClickEvent(QMouseEvent* event) { emit doubleClicked(event); }
+void PaintBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The toolkit reports a quick second press as a double click; it is a press all the same (a quick second
+    // click acts as a slow one, a click followed at once by a drag drags), and a box that wants double clicks
+    // hears it as one too.
+    emit mousePressed(event);
+    emit doubleClicked(event);
+}
 void PaintBox::enterEvent(QEnterEvent*) { emit entered(); }
 void PaintBox::leaveEvent(QEvent*) { emit left(); }

@@ -26,6 +26,7 @@ signals:
     void mousePressed(QMouseEvent* event);
     void mouseMoved(QMouseEvent* event);
     void mouseReleased(QMouseEvent* event);
+    // After the mousePressed of the second press of a double click.
     void doubleClicked(QMouseEvent* event);
     void entered();
     void left();

@@ -103,10 +103,8 @@ void TfrmPreview::CreateControls()
     panel1->setGeometry(290, 2, 41, 19);
     shpBlack = MakeSwatch(panel1, "shpBlack", 0, qRgb(0, 0, 0));
     Shape1 = MakeSwatch(panel1, "Shape1", 22, qRgb(255, 255, 255));
-    for (PaintBox* swatch : { shpBlack, Shape1 }) {
+    for (PaintBox* swatch : { shpBlack, Shape1 })
         connect(swatch, &PaintBox::mousePressed, this, [this, swatch](QMouseEvent* e) { shpBlackMouseDown(swatch, e); });
-        connect(swatch, &PaintBox::doubleClicked, this, [this, swatch](QMouseEvent* e) { shpBlackMouseDown(swatch, e); });
-    }
 
     pnlBG = new QFrame(this);
     pnlBG->setObjectName(QStringLiteral("pnlBG"));
@@ -115,8 +113,6 @@ void TfrmPreview::CreateControls()
     pbPage = new PaintBox(QStringLiteral("pbPage"), pnlBG);
     pbPage->setGeometry(QRect(QPoint(2, 2), PreviewPage::kSize));
     connect(pbPage, &PaintBox::mousePressed, this, &TfrmPreview::HeaderMouseDown);
-    // A second press that the toolkit reports as a double click is a press all the same.
-    connect(pbPage, &PaintBox::doubleClicked, this, &TfrmPreview::HeaderMouseDown);
     connect(pbPage, &PaintBox::mouseMoved, this, &TfrmPreview::HeaderMouseMove);
     connect(pbPage, &PaintBox::mouseReleased, this, &TfrmPreview::HeaderMouseUp);
     DragManager::Instance().RegisterTarget(pbPage, this);

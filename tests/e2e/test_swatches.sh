@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The mouse on the real window system: a swatch click adopts its colour (the primary button is up by then),
-# a small drag adopts nothing, the websafe warning snaps the colour, the palette strip previews and restores.
+# a small drag adopts nothing, the websafe warning snaps the colour, the palette strip previews and restores;
+# a quick second click acts as a slow one, and a click followed at once by a drag drags.
 source "$(dirname "$0")/lib.sh"
 start_x
 start_app
@@ -48,4 +49,24 @@ xdotool mousemove $((MX + 3 + 55)) $((MY + MENUBAR + 223 + 20))
 expect_base 663333 "hovering over the palette"
 xdotool mousemove $((MX + 150)) $((MY + MENUBAR + 283))
 expect_base FF6600 "after leaving the palette"
+
+# Two clicks 120 ms apart on swatch 2 (the second arrives as a double click): FF6600, then FF9F00, then FFD200.
+xdotool mousemove $((MX + 126 + 18)) $((MY + MENUBAR + 34 + 18))
+sleep 0.2
+xdotool click --repeat 2 --delay 120 1
+expect_swatch1 FFD200 "a quick double click on swatch 2"
+
+# A click on swatch 1 and at once a press there dragged into the Favorites list: the base colour is its first row.
+FAV_WIN=$(xdotool search --name '^Favorites$' | head -n1)
+[ -n "$FAV_WIN" ] || fail "Favorites window did not appear"
+window_geometry "$FAV_WIN"
+xdotool mousemove $((MX + 78 + 18)) $((MY + MENUBAR + 34 + 18)) click 1
+drag $((MX + 78 + 18)) $((MY + MENUBAR + 34 + 18)) $((WX + 50)) $((WY + 20))
+for _ in $(seq 20); do
+  screenshot "$shot"
+  got=$(pixel "$shot" $((WX + 20)) $((WY + 20)))
+  [ "$got" = "FFD200" ] && break
+  sleep 0.1
+done
+[ "$got" = "FFD200" ] || fail "Favorites' first row shows $got after a click and a drag, expected FFD200"
 echo "PASS: swatches"

@@ -186,6 +186,63 @@ TEST_F(SwatchTest, EditCopyBaseColorCopiesTheFieldsAsTheyStand)
     EXPECT_LT(entries[0].first.size(), 50);
 }
 
+// Two clicks in quick succession: the toolkit reports the second press as a double click.
+struct QuickClick {
+    const char* area;
+    QPoint first;
+    QPoint second;
+};
+void PrintTo(const QuickClick& click, std::ostream* os) { *os << click.area; }
+
+class QuickSecondClick : public SwatchTest, public ::testing::WithParamInterface<QuickClick> {
+protected:
+    static PaintBox* Area(TfrmMain* w, const char* name) { return w->findChild<PaintBox*>(QString::fromLatin1(name)); }
+
+    // The scheme's colour and the history's length after two clicks, the second quick or slow.
+    std::pair<ColorValue, int> TwoClicks(bool quick)
+    {
+        auto w = Start();
+        PaintBox* area = Area(w.get(), GetParam().area);
+        mouse::Click(area, GetParam().first);
+        if (quick)
+            mouse::DoubleClick(area, GetParam().second);
+        else
+            mouse::Press(area, GetParam().second);
+        mouse::Release(area, GetParam().second);
+        EXPECT_FALSE(w->DragArmed);
+        return { w->SchemeColors[0], w->HistoryCount() };
+    }
+};
+
+TEST_P(QuickSecondClick, ActsAsASlowOne)
+{
+    const auto slow = TwoClicks(false);
+    EXPECT_EQ(TwoClicks(true), slow);
+}
+
+INSTANTIATE_TEST_SUITE_P(MainWindow, QuickSecondClick,
+    ::testing::Values(QuickClick { "pbColors2", { 10, 10 }, { 12, 12 } }, // each click adopts the next colour
+        QuickClick { "pbColors12", { 10, 10 }, { 10, 10 } },
+        QuickClick { "pbPalette", { 5, 5 }, { 2 + 7 * 7 + 3, 2 + 7 * 2 + 3 } }), // black, then 663333
+    [](const auto& info) { return std::string(info.param.area) + "_" + std::to_string(info.index); });
+
+TEST_F(SwatchTest, AClickFollowedAtOnceByAPressAndMoveDrags)
+{
+    auto w = Start();
+    for (PaintBox* area : { w->pbColors[3], w->pbBase }) {
+        mouse::Click(area, { 10, 10 });
+        const ColorValue shown = Pixel(area);
+        mouse::DoubleClick(area, { 10, 10 });
+        EXPECT_TRUE(w->DragArmed) << area->objectName().toStdString();
+        EXPECT_EQ(w->SelectedColor, shown);
+        mouse::Move(area, { 11, 10 });
+        mouse::Move(area, { 30, 10 });
+        EXPECT_TRUE(DragManager::Instance().IsActive()) << area->objectName().toStdString();
+        mouse::Release(area, { 30, 10 });
+        EXPECT_FALSE(DragManager::Instance().IsPending());
+    }
+}
+
 TEST_F(SwatchTest, PointingAtASwatchReadsItsColourOut)
 {
     auto w = Start();

@@ -405,6 +405,36 @@ TEST_F(PreviewWindowTest, AStillClickAdoptsTheColourAndAWiggleDoesNot)
     EXPECT_EQ(main->HistoryCount(), history + 1);
 }
 
+// The toolkit reports a quick second press as a double click: it is a press all the same.
+TEST_F(PreviewWindowTest, AQuickSecondPressActsAsAPress)
+{
+    ShowPreview();
+    SetPage(kNavBG, Pack(0, 128, 255));
+    SetPage(kMainBG, Pack(10, 20, 30));
+    const int history = main->HistoryCount();
+    mouse::Click(preview->pbPage, kOnNavCell);
+    mouse::DoubleClick(preview->pbPage, kOnBodyCell);
+    mouse::Release(preview->pbPage, kOnBodyCell);
+    EXPECT_EQ(main->SchemeColors[0], Pack(10, 20, 30));
+    EXPECT_EQ(main->HistoryCount(), history + 2);
+
+    // A click, then at once a press that drags: the page's nav colour onto the body cell.
+    mouse::Click(preview->pbPage, kOnNavCell);
+    mouse::DoubleClick(preview->pbPage, kOnNavCell);
+    mouse::Move(preview->pbPage, kOnNavCell + QPoint(1, 0));
+    mouse::Move(preview->pbPage, kOnBodyCell);
+    mouse::Release(preview->pbPage, kOnBodyCell);
+    EXPECT_EQ(preview->Colors()[kMainBG], Pack(0, 128, 255));
+
+    // The black and white swatches begin their drag at the press.
+    mouse::Click(preview->shpBlack, { 9, 9 });
+    mouse::DoubleClick(preview->shpBlack, { 9, 9 });
+    const QPoint overBody = Over(preview->shpBlack, preview->pbPage, kOnBodyCell);
+    mouse::Move(preview->shpBlack, overBody);
+    mouse::Release(preview->shpBlack, overBody);
+    EXPECT_EQ(preview->Colors()[kMainBG], kBlack);
+}
+
 TEST_F(PreviewWindowTest, ResetAsksFirstAndMarksTheSchemeEvenWhenNothingChanges)
 {
     ShowPreview();
