@@ -1,0 +1,79 @@
+#include "color/NamedColors.h"
+#include "color/VisionSimulation.h"
+#include "main/TfrmMain.h"
+#include "persist/AppPaths.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+namespace {
+
+// The main window painted into a picture, as the windows' own repaint does, and then, when a mode is given, seen
+// as with that colour-vision deficiency. Comparing the two gives the cost of the simulation on a real repaint.
+template <VisionMode Mode, bool Simulate>
+void BM_MainWindowPaint(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    SetAppFolderForTesting(folder.path());
+    TfrmMain window;
+    window.show();
+    QImage picture(window.size(), QImage::Format_ARGB32_Premultiplied);
+    ColorValue color = Pack(180, 130, 70);
+    for (auto _ : state) {
+        // A new base colour each time, so the simulation meets new colours as it would after each change.
+        color = (color + 0x010305) & 0xFFFFFF;
+        window.SetBaseColor(color);
+        window.render(&picture);
+        if constexpr (Simulate)
+            SimulateVisionOnPixels(reinterpret_cast<std::uint32_t*>(picture.bits()),
+                static_cast<std::size_t>(picture.width()) * static_cast<std::size_t>(picture.height()), Mode);
+        benchmark::DoNotOptimize(picture.constBits());
+    }
+    SetAppFolderForTesting(QString());
+}
+
+// The worst case: a full-screen picture in which no pixel repeats its neighbour.
+void BM_SimulateNoisePicture(benchmark::State& state)
+{
+    std::vector<std::uint32_t> noise(1920 * 1080);
+    std::uint32_t seed = 16;
+    for (std::uint32_t& p : noise) {
+        seed = seed * 1664525u + 1013904223u;
+        p = 0xFF000000u | seed >> 8;
+    }
+    std::vector<std::uint32_t> pixels;
+    for (auto _ : state) {
+        state.PauseTiming();
+        pixels = noise;
+        state.ResumeTiming();
+        SimulateVisionOnPixels(pixels.data(), pixels.size(), VisionMode::Tritanopia);
+        benchmark::DoNotOptimize(pixels.data());
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(noise.size()));
+}
+
+void BM_NearestNamedColor(benchmark::State& state)
+{
+    ColorValue c = 0x123456;
+    for (auto _ : state) {
+        c = (c * 2654435761u + 12345u) & 0xFFFFFFu;
+        benchmark::DoNotOptimize(NearestNamedColor(c));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+} // namespace
+
+BENCHMARK(BM_MainWindowPaint<VisionMode::Normal, false>)->Name("MainWindowPaint")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MainWindowPaint<VisionMode::Normal, true>)->Name("MainWindowPaint+Normal")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MainWindowPaint<VisionMode::Deuteranopia, true>)
+    ->Name("MainWindowPaint+Deuteranopia")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MainWindowPaint<VisionMode::Tritanopia, true>)
+    ->Name("MainWindowPaint+Tritanopia")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SimulateNoisePicture)->Name("SimulateVision 1920x1080 noise")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NearestNamedColor)->Name("NearestNamedColor");
