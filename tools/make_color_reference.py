@@ -8,7 +8,8 @@ worked out apart from the program's own code, for its tests to compare against.
   b >= 0 (the half-plane of the 485 nm or the 660 nm anchor) and the same L and M cone responses.
 - Achromatopsia: colorspacious's CIE Y of the colour, as a grey.
 
-Run it again only when the sample changes: /usr/bin/python3 tools/make_color_reference.py
+Run it again only when the sample changes (needs Debian's python3-numpy and python3-colorspacious):
+    /usr/bin/python3 tools/make_color_reference.py
 """
 import os
 import random

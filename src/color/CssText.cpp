@@ -2,10 +2,17 @@
 
 #include "Oklab.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 
 namespace {
+
+constexpr std::array<CssTextForm, 3> kForms { {
+    { "rgb", CssRgbText },
+    { "hsl", CssHslText },
+    { "oklch", CssOklchText },
+} };
 
 // Rounds to the decimals the text will show, so that a value which shows as 360 (or 100) can be caught first.
 double RoundTo(double value, int decimals)
@@ -54,4 +61,9 @@ std::string CssOklchText(ColorValue c)
     if (hue >= 360)
         hue = 0;
     return "oklch(" + DecimalText(lch.L, 4) + ' ' + DecimalText(chroma, 5) + ' ' + DecimalText(hue, 2) + ')';
+}
+
+std::span<const CssTextForm> CssTextForms()
+{
+    return kForms;
 }

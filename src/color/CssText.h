@@ -2,6 +2,7 @@
 
 #include "color/Color.h"
 
+#include <span>
 #include <string>
 
 // A colour as CSS Color 4 writes it in its space-separated syntax, for pasting into style sheets and design
@@ -18,5 +19,12 @@ std::string CssHslText(ColorValue c);
 // whose chroma rounds to 0 writes hue 0 rather than the keyword none: the hue has no effect there, and 0 is read
 // by every parser of oklch(), including the older ones that do not know none.
 std::string CssOklchText(ColorValue c);
+struct CssTextForm {
+    const char* function; // "rgb", "hsl", "oklch": names a menu entry; the text starts with it and "("
+    std::string (*text)(ColorValue);
+};
+
+// The three forms above in the order copy menus list them: rgb(), hsl(), oklch().
+std::span<const CssTextForm> CssTextForms();
 // A number with at most the given decimals, trailing zeros and a trailing point dropped, "-0" written as "0".
 std::string DecimalText(double value, int decimals);

@@ -3,7 +3,7 @@
 #include "Oklab.h"
 
 #include <algorithm>
-#include <cassert>
+#include <array>
 
 namespace {
 

@@ -2,7 +2,6 @@
 
 #include "color/Color.h"
 
-#include <array>
 #include <cstddef>
 #include <optional>
 #include <span>

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cassert>
-#include <cmath>
 #include <vector>
 
 namespace {

@@ -32,6 +32,19 @@ TEST(CssText, KnownColours)
     }
 }
 
+TEST(CssText, FormsInMenuOrderEachStartingWithItsFunction)
+{
+    const char* functions[] = { "rgb", "hsl", "oklch" };
+    ASSERT_EQ(CssTextForms().size(), std::size(functions));
+    for (std::size_t i = 0; i < std::size(functions); ++i) {
+        const CssTextForm& form = CssTextForms()[i];
+        EXPECT_STREQ(form.function, functions[i]);
+        const std::string text = form.text(Pack(1, 2, 3));
+        EXPECT_EQ(text.rfind(std::string(functions[i]) + '(', 0), 0u) << text;
+        EXPECT_EQ(text.back(), ')') << text;
+    }
+}
+
 TEST(CssText, DecimalTextDropsTrailingZerosAndNegativeZero)
 {
     struct Case {
