@@ -3,6 +3,7 @@
 #include "platform/Canvas.h"
 
 #include <array>
+#include <cmath>
 
 namespace lens {
 namespace {
@@ -33,6 +34,14 @@ void InvertArm(QImage& picture, const Arm& arm)
 }
 
 } // namespace
+
+QPoint PhotoPoint(QPointF pos, QSize window, QSize photo)
+{
+    if (window.isEmpty())
+        return pos.toPoint();
+    return QPoint(int(std::floor(pos.x() * photo.width() / window.width())),
+        int(std::floor(pos.y() * photo.height() / window.height())));
+}
 
 QRgb PhotoPixel(const QImage& photo, QPoint at)
 {

@@ -2,13 +2,14 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 
 #include <optional>
 
 // The picker's magnifier and its panel as plain pixel work on the desktop photograph. While the picker is open
-// the screen shows that photograph 1:1, so reading it gives exactly what the user sees, and tests can inject it.
-// Positions are in photograph coordinates, which are the picker window's own.
+// the screen shows that photograph, so reading it gives exactly what the user sees, and tests can inject it.
+// Positions are in photograph coordinates (device pixels) unless they say otherwise.
 namespace lens {
 
 inline constexpr int kLensWidth = 109;
@@ -20,6 +21,10 @@ inline constexpr QRect kLensRect { 2, 2, kLensWidth, kLensHeight };
 inline constexpr QRect kColorBoxRect { 2, 72, 109, 39 };
 inline constexpr int kPanelSize = 113;
 inline constexpr int kPanelMargin = 8;
+
+// The photograph's pixel under a point of the picker window: the photograph is in device pixels, the window in
+// logical ones, and the two differ by the desktop's scale (2, or 1.5 and the like).
+QPoint PhotoPoint(QPointF pos, QSize window, QSize photo);
 
 // The photograph's pixel at a point; black off the desktop.
 QRgb PhotoPixel(const QImage& photo, QPoint at);

@@ -15,10 +15,10 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <cmath>
+
 namespace {
 
-// Long enough for the hidden windows to leave the screen before it is photographed.
-constexpr int kVanishMilliseconds = 150;
 constexpr int kLensPeriodMilliseconds = 3;
 
 } // namespace
@@ -35,6 +35,7 @@ TForm1::TForm1(TfrmMain& main)
     imgDesktop = new PaintBox(QStringLiteral("imgDesktop"), this);
     imgDesktop->setCursor(Qt::CrossCursor);
     connect(imgDesktop, &PaintBox::mousePressed, this, &TForm1::imgDesktopMouseDown);
+    connect(imgDesktop, &PaintBox::mouseMoved, this, [this](QMouseEvent* event) { m_lastMove = event->position(); });
 
     // A panel above the photograph: presses on it are taken by it and pick nothing.
     pnlColor = new PaintBox(QStringLiteral("pnlColor"), this);
@@ -83,28 +84,55 @@ void TForm1::tbPickerClick()
         if (tool)
             tool->hide();
     }
-    QTimer::singleShot(kVanishMilliseconds, this, &TForm1::ShowPhotograph);
+    // Photographed only once the hidden windows have left the screen.
+    QTimer::singleShot(platform::Screen().VanishMilliseconds(), this, &TForm1::Capture);
 }
 
-void TForm1::ShowPhotograph()
+void TForm1::Capture()
 {
-    const platform::DesktopPhoto photo = platform::Screen().CaptureVirtualDesktop();
-    if (photo.image.isNull()) {
+    platform::Screen().CaptureVirtualDesktop(
+        this, [this](platform::CaptureResult result) { TakeCapture(std::move(result)); });
+}
+
+void TForm1::TakeCapture(platform::CaptureResult result)
+{
+    if (auto* photo = std::get_if<platform::DesktopPhoto>(&result)) {
+        ShowPhotograph(*photo);
+        return;
+    }
+    LeavePicker();
+    if (const auto* picked = std::get_if<platform::PickedPixel>(&result))
+        m_main.SetBaseColor(canvas::FromRgb(picked->color));
+    else if (const auto* failed = std::get_if<platform::CaptureFailed>(&result))
+        platform::Messages().ShowMessage(&m_main, failed->message);
+}
+
+void TForm1::ShowPhotograph(const platform::DesktopPhoto& photo)
+{
+    if (photo.image.isNull() || photo.geometry.isEmpty()) {
         // A blank picker would only offer black to pick.
         LeavePicker();
         platform::Messages().ShowMessage(&m_main, QStringLiteral("The screen could not be captured."));
         return;
     }
     m_photo = photo.image.convertToFormat(QImage::Format_RGB32);
-    // The photograph decides the window's place and size, so a desktop changed since start-up is still covered 1:1.
-    setGeometry(QRect(photo.geometry.topLeft(), m_photo.size()));
-    imgDesktop->setGeometry(QRect(QPoint(0, 0), m_photo.size()));
-    imgDesktop->SetSurface(m_photo);
+    // The photograph decides the window's place and size, so a desktop changed since start-up is still covered.
+    // On a scaled desktop the window shows it at its logical size; the lens and the pick read the device pixels.
+    const QSize window = photo.geometry.size();
+    setGeometry(photo.geometry);
+    imgDesktop->setGeometry(QRect(QPoint(0, 0), window));
+    imgDesktop->SetSurface(
+        m_photo.size() == window ? m_photo : m_photo.scaled(window, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     if (pnlColor->x() != lens::kPanelMargin)
         pnlColor->move(width() - lens::kPanelSize - lens::kPanelMargin, lens::kPanelMargin);
 
-    m_lensPointer.reset();
-    show();
+    m_lensPixel.reset();
+    m_lastMove.reset();
+    // A Wayland compositor places no window where the program asks; covering the screen is the one way to cover it.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        showFullScreen();
+    else
+        show();
     raise();
     activateWindow();
     // Without the window manager the picker gets no focus of its own; Esc must still reach it.
@@ -120,20 +148,31 @@ void TForm1::RefreshLens()
         pnlColor->move(*left, lens::kPanelMargin);
         return;
     }
+    const QPoint pixel = lens::PhotoPoint(PointerAt(pointer), imgDesktop->size(), m_photo.size());
     // The photograph stands still while the picker is open: an unmoved pointer leaves nothing to redraw.
-    if (pointer == m_lensPointer)
+    if (pixel == m_lensPixel)
         return;
-    m_lensPointer = pointer;
-    imgZoom->SetSurface(lens::RenderLens(m_photo, pointer));
+    m_lensPixel = pixel;
+    imgZoom->SetSurface(lens::RenderLens(m_photo, pixel));
     imgColor->SetSurface(canvas::NewPicture(
-        lens::kColorBoxRect.width(), lens::kColorBoxRect.height(), lens::PhotoPixel(m_photo, pointer)));
+        lens::kColorBoxRect.width(), lens::kColorBoxRect.height(), lens::PhotoPixel(m_photo, pixel)));
+}
+
+QPointF TForm1::PointerAt(QPoint rounded) const
+{
+    // The toolkit rounds the pointer's position to logical pixels, which on a scaled desktop leaves device pixels
+    // out; the last move over the photograph has it exactly, for as long as it still agrees with the rounded one.
+    if (m_lastMove && std::abs(m_lastMove->x() - rounded.x()) < 1 && std::abs(m_lastMove->y() - rounded.y()) < 1)
+        return *m_lastMove;
+    return rounded;
 }
 
 void TForm1::imgDesktopMouseDown(QMouseEvent* event)
 {
     // Every button picks alike.
     LeavePicker();
-    m_main.SetBaseColor(canvas::FromRgb(lens::PhotoPixel(m_photo, event->position().toPoint())));
+    const QPoint pixel = lens::PhotoPoint(event->position(), imgDesktop->size(), m_photo.size());
+    m_main.SetBaseColor(canvas::FromRgb(lens::PhotoPixel(m_photo, pixel)));
 }
 
 void TForm1::LeavePicker()

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/Services.h"
+
 #include <QImage>
 #include <QPoint>
+#include <QPointF>
 #include <QWidget>
 
 #include <optional>
@@ -39,7 +42,11 @@ protected:
 
 private:
     void FormCreate();
-    void ShowPhotograph();
+    void Capture();
+    void TakeCapture(platform::CaptureResult result);
+    void ShowPhotograph(const platform::DesktopPhoto& photo);
+    // The pointer over the window in logical pixels, as exact as the toolkit knows it.
+    QPointF PointerAt(QPoint rounded) const;
     void imgDesktopMouseDown(QMouseEvent* event);
     // Brings back the windows the opening hid and hides the picker.
     void LeavePicker();
@@ -47,7 +54,10 @@ private:
     TfrmMain& m_main;
     QWidget* m_favorites = nullptr;
     QWidget* m_preview = nullptr;
+    // The desktop in device pixels; the window covers it in logical ones.
     QImage m_photo;
-    // Where the pointer was when the lens was last drawn; nothing until the first tick of an opening.
-    std::optional<QPoint> m_lensPointer;
+    // The photograph's pixel the lens was last drawn around; nothing until the first tick of an opening.
+    std::optional<QPoint> m_lensPixel;
+    // Where the pointer last moved over the photograph, to a fraction of a logical pixel.
+    std::optional<QPointF> m_lastMove;
 };

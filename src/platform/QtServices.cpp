@@ -1,5 +1,7 @@
 #include "Services.h"
 
+#include "DesktopPortal.h"
+
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -8,6 +10,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace platform {
 namespace {
@@ -79,24 +83,79 @@ public:
     }
 };
 
+// Under Wayland the toolkit photographs nothing, and Xwayland (whose outputs it names XWAYLAND0, XWAYLAND1, ...) only
+// its own windows on black: there the desktop portal takes the photograph.
+bool ToolkitSeesTheDesktop()
+{
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return false;
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    return !std::all_of(screens.begin(), screens.end(),
+        [](const QScreen* screen) { return screen->name().startsWith(QLatin1String("XWAYLAND")); });
+}
+
+bool UniformlyBlack(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (line[x] & 0x00FFFFFF)
+                return false;
+        }
+    }
+    return true;
+}
+
+// Each screen grabbed on its own and placed at its device-pixel position; null when no screen could be grabbed.
+QImage GrabScreens(QRect desktop, qreal deviceRatio)
+{
+    QImage photo(qRound(desktop.width() * deviceRatio), qRound(desktop.height() * deviceRatio), QImage::Format_RGB32);
+    photo.fill(Qt::black);
+    QPainter painter(&photo);
+    bool grabbed = false;
+    for (QScreen* screen : QGuiApplication::screens()) {
+        const QPixmap shot = screen->grabWindow(0);
+        if (shot.isNull())
+            continue;
+        const QRect g = screen->geometry();
+        const QRectF target(QPointF(g.topLeft() - desktop.topLeft()) * deviceRatio, QSizeF(g.size()) * deviceRatio);
+        painter.drawPixmap(target, shot, QRectF(shot.rect()));
+        grabbed = true;
+    }
+    return grabbed ? photo : QImage();
+}
+
 class QtScreenCapture final : public ScreenCapture {
 public:
-    DesktopPhoto CaptureVirtualDesktop() override
+    // Windows leave an X server's picture at once but may fade out in a compositor's; the portal's photograph
+    // itself takes a while, and the whole should still feel instant.
+    int VanishMilliseconds() override { return ToolkitSeesTheDesktop() ? 150 : 50; }
+
+    void CaptureVirtualDesktop(QObject* context, std::function<void(CaptureResult)> done) override
     {
-        DesktopPhoto photo;
-        QScreen* primary = QGuiApplication::primaryScreen();
-        if (!primary)
-            return photo;
-        photo.geometry = primary->virtualGeometry();
-        photo.image = QImage(photo.geometry.size(), QImage::Format_RGB32);
-        photo.image.fill(Qt::black);
-        QPainter painter(&photo.image);
-        // Each screen is grabbed on its own and drawn at its logical size, so the photograph is 1:1 in logical pixels.
-        for (QScreen* screen : QGuiApplication::screens()) {
-            const QRect g = screen->geometry();
-            painter.drawPixmap(QRect(g.topLeft() - photo.geometry.topLeft(), g.size()), screen->grabWindow(0));
+        const QScreen* primary = QGuiApplication::primaryScreen();
+        if (!primary) {
+            done(DesktopPhoto {});
+            return;
         }
-        return photo;
+        const QRect desktop = primary->virtualGeometry();
+        const qreal deviceRatio = primary->devicePixelRatio();
+        if (ToolkitSeesTheDesktop()) {
+            DesktopPhoto grab { GrabScreens(desktop, deviceRatio), desktop };
+            if (!grab.image.isNull() && !UniformlyBlack(grab.image)) {
+                done(std::move(grab));
+                return;
+            }
+            if (!grab.image.isNull()) {
+                // Black everywhere is what an X server shows that cannot see the desktop around it; a portal, if
+                // there is one, knows better. Without one, a black desktop is what there is.
+                portal::Capture(context, desktop, deviceRatio, [grab, done](CaptureResult result) {
+                    done(std::holds_alternative<CaptureFailed>(result) ? CaptureResult(grab) : std::move(result));
+                });
+                return;
+            }
+        }
+        portal::Capture(context, desktop, deviceRatio, std::move(done));
     }
 };
 

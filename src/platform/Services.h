@@ -4,8 +4,11 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
 #include <optional>
+#include <variant>
 
+class QObject;
 class QWidget;
 
 // What the program asks of the desktop. Each service has a Qt implementation and, in tests, a scripted double.
@@ -53,14 +56,33 @@ public:
 };
 
 struct DesktopPhoto {
-    QImage image;   // one image pixel per logical desktop pixel
-    QRect geometry; // the virtual desktop in global coordinates; may start at negative coordinates
+    QImage image;   // the desktop in device pixels: larger than the geometry by the desktop's scale, if any
+    QRect geometry; // the virtual desktop in global logical coordinates; may start at negative coordinates
 };
+
+// The colour of the one pixel the user chose, from a desktop that lends no photograph of itself.
+struct PickedPixel {
+    QRgb color = 0;
+};
+
+// The user turned the capture down: nothing changes and nothing needs saying.
+struct CaptureCancelled { };
+
+// The capture failed; the message says so in a sentence for the user.
+struct CaptureFailed {
+    QString message;
+};
+
+using CaptureResult = std::variant<DesktopPhoto, PickedPixel, CaptureCancelled, CaptureFailed>;
 
 class ScreenCapture {
 public:
     virtual ~ScreenCapture() = default;
-    virtual DesktopPhoto CaptureVirtualDesktop() = 0;
+    // How long the program's windows, just hidden, take to leave what this capture sees.
+    virtual int VanishMilliseconds() = 0;
+    // Captures the virtual desktop and hands the result to `done` exactly once, at once or later on the GUI thread;
+    // never once `context` is gone.
+    virtual void CaptureVirtualDesktop(QObject* context, std::function<void(CaptureResult)> done) = 0;
 };
 
 class MouseButtons {

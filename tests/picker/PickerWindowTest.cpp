@@ -93,20 +93,23 @@ protected:
 // Records what was on screen when the desktop was photographed.
 class WatchedCapture final : public platform::ScreenCapture {
 public:
-    explicit WatchedCapture(std::function<void()> watch, platform::DesktopPhoto photo)
+    explicit WatchedCapture(std::function<void()> watch, platform::DesktopPhoto photo, int vanishMilliseconds = 150)
         : m_watch(std::move(watch))
         , m_photo(std::move(photo))
+        , m_vanishMilliseconds(vanishMilliseconds)
     {
     }
-    platform::DesktopPhoto CaptureVirtualDesktop() override
+    int VanishMilliseconds() override { return m_vanishMilliseconds; }
+    void CaptureVirtualDesktop(QObject*, std::function<void(platform::CaptureResult)> done) override
     {
         m_watch();
-        return m_photo;
+        done(m_photo);
     }
 
 private:
     std::function<void()> m_watch;
     platform::DesktopPhoto m_photo;
+    int m_vanishMilliseconds;
 };
 
 TEST_F(PickerTest, StartsHiddenAndOpensFromItsCommandsOnly)
@@ -353,6 +356,101 @@ TEST_F(PickerTest, FailedCaptureSaysSoAndBringsTheWindowsBack)
     EXPECT_FALSE(picker->tmrZoom->isActive());
     EXPECT_TRUE(main->isVisible());
     EXPECT_TRUE(favorites.isVisible());
+}
+
+// The photograph of a scaled desktop is in device pixels, the picker window in logical ones.
+TEST_F(PickerTest, ScaledDesktopLensAndPickReadTheDevicePixelUnderThePointer)
+{
+    struct Case {
+        const char* name;
+        QSize photo;
+    };
+    for (const Case& c : { Case { "scale 1", { 400, 300 } }, Case { "scale 2", { 800, 600 } },
+             Case { "scale 1.5", { 600, 449 } } }) {
+        SCOPED_TRACE(c.name);
+        const double sx = c.photo.width() / 400.0;
+        const double sy = c.photo.height() / 300.0;
+        const auto device = [&](double x, double y) { return Sample(int(x * sx), int(y * sy)); };
+        desktop.photo = { TestPhoto(c.photo), QRect(0, 0, 400, 300) };
+        Open();
+        EXPECT_EQ(picker->geometry(), QRect(0, 0, 400, 300));
+        EXPECT_EQ(picker->imgDesktop->geometry(), QRect(0, 0, 400, 300));
+
+        QCursor::setPos(251, 181);
+        picker->RefreshLens();
+        const int px = int(251 * sx);
+        const int py = int(181 * sy);
+        EXPECT_EQ(LensPixel({ 54, 33 }), Sample(px, py));
+        EXPECT_EQ(ColorBoxPixel(), Sample(px, py));
+        // The lens magnifies device pixels: its corners are the fourth to either side and the second above and below.
+        EXPECT_EQ(LensPixel({ 0, 0 }), Sample(px - 4, py - 2));
+        EXPECT_EQ(LensPixel({ 108, 66 }), Sample(px + 4, py + 2));
+
+        // The toolkit rounds the pointer to logical pixels; a move over the photograph tells it to a fraction.
+        QCursor::setPos(201, 161);
+        QMouseEvent move(QEvent::MouseMove, QPointF(200.5, 160.5), QPointF(200.5, 160.5), QPointF(200.5, 160.5),
+            Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(picker->imgDesktop, &move);
+        picker->RefreshLens();
+        EXPECT_EQ(LensPixel({ 54, 33 }), device(200.5, 160.5));
+        // Once the pointer has gone on without a move seen here, the toolkit's position counts again.
+        QCursor::setPos(300, 200);
+        picker->RefreshLens();
+        EXPECT_EQ(LensPixel({ 54, 33 }), device(300, 200));
+
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(150.5, 220.5), QPointF(150.5, 220.5),
+            QPointF(150.5, 220.5), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(picker->imgDesktop, &press);
+        EXPECT_FALSE(picker->isVisible());
+        EXPECT_EQ(main->BaseColor, ValueOf(device(150.5, 220.5)));
+    }
+}
+
+TEST_F(PickerTest, CaptureThatGivesNoPhotograph)
+{
+    picker->SetToolWindows(&favorites, &preview);
+    struct Case {
+        const char* name;
+        platform::CaptureResult result;
+        std::optional<QRgb> picked;
+        QStringList messages;
+    };
+    const Case cases[] = {
+        { "a colour picked on the desktop", platform::PickedPixel { qRgb(0x12, 0x34, 0x56) }, qRgb(0x12, 0x34, 0x56),
+            {} },
+        { "cancelled", platform::CaptureCancelled {}, std::nullopt, {} },
+        { "failed", platform::CaptureFailed { "No screenshot today." }, std::nullopt, { "No screenshot today." } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        desktop.messages.clear();
+        desktop.captureResult = c.result;
+        const ColorValue before = main->BaseColor;
+        const int historyBefore = main->HistoryCount();
+        picker->tbPickerClick();
+        ASSERT_TRUE(WaitUntil([this] { return main->isVisible(); }));
+        EXPECT_FALSE(picker->isVisible());
+        EXPECT_FALSE(picker->tmrZoom->isActive());
+        EXPECT_TRUE(favorites.isVisible());
+        EXPECT_FALSE(preview.isVisible());
+        EXPECT_EQ(desktop.messages, c.messages);
+        EXPECT_EQ(main->BaseColor, c.picked ? ValueOf(*c.picked) : before);
+        EXPECT_EQ(main->HistoryCount(), historyBefore + (c.picked ? 1 : 0));
+    }
+}
+
+TEST_F(PickerTest, WaitsAsLongAsTheCaptureSaysWindowsTakeToVanish)
+{
+    for (int vanish : { 20, 400 }) {
+        QElapsedTimer clock;
+        qint64 capturedAfter = -1;
+        WatchedCapture capture([&] { capturedAfter = clock.elapsed(); }, desktop.photo, vanish);
+        platform::ServicesOverride useCapture({ .screen = &capture });
+        clock.start();
+        Open();
+        EXPECT_GE(capturedAfter, vanish);
+        PressKey(picker.get(), Qt::Key_Escape);
+    }
 }
 
 } // namespace

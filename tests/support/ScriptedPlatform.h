@@ -25,6 +25,9 @@ public:
     std::deque<std::optional<QString>> saveChoices;
     QString clipboardText;
     platform::DesktopPhoto photo;
+    // When set, what the capture comes to instead of `photo`.
+    std::optional<platform::CaptureResult> captureResult;
+    int vanishMilliseconds = 150;
     bool primaryButtonDown = false;
 
     // Recorded outputs.
@@ -40,7 +43,11 @@ public:
     QString Text() override { return clipboardText; }
     void SetText(const QString& text) override { clipboardText = text; }
     void Open(const QString& target) override { opened << target; }
-    platform::DesktopPhoto CaptureVirtualDesktop() override { return photo; }
+    int VanishMilliseconds() override { return vanishMilliseconds; }
+    void CaptureVirtualDesktop(QObject*, std::function<void(platform::CaptureResult)> done) override
+    {
+        done(captureResult ? *captureResult : platform::CaptureResult(photo));
+    }
     bool PrimaryButtonDown() override { return primaryButtonDown; }
 
 private:
