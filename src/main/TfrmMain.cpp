@@ -315,11 +315,11 @@ void TfrmMain::FormCreate()
     IniFile ini(SettingsPath());
     RebuildPalette(ini.ReadInteger("Prefs", "Palette", 0));
 
-    SetBaseColor(static_cast<ColorValue>(ini.ReadInteger("Main", "BaseColor", 255)) & 0xFFFFFF);
-
+    // The wheel before the colour: computed on the other wheel first, a hue just under a full turn would come back
+    // from the traditional one slightly changed, and the computer wheel would then show that instead of the colour.
     const bool ryb = ini.ReadBool("Prefs", "RYBMode", true);
     (ryb ? mnuRYB : mnuRGB)->setChecked(true);
-    SchemeColors = ComputeScheme(BaseColor, CheckedWheelMode());
+    SetBaseColor(static_cast<ColorValue>(ini.ReadInteger("Main", "BaseColor", 255)) & 0xFFFFFF);
 
     const int highlight = ini.ReadInteger("Prefs", "Highlight", 0);
     if (highlight >= 0 && highlight < kHarmonyCount)
@@ -365,7 +365,7 @@ void TfrmMain::FormClose()
         ini.WriteInteger("Preview", "Left", frmPreview ? frmPreview->x() : main.left() - 333),
         ini.WriteInteger("Main", "Top", main.top()),
         ini.WriteInteger("Main", "Left", main.left()),
-        ini.WriteInteger("Main", "BaseColor", static_cast<int>(BaseColor)),
+        ini.WriteInteger("Main", "BaseColor", static_cast<int>(ChosenBaseColor())),
         ini.WriteInteger("Prefs", "Highlight", static_cast<int>(CheckedHarmony())),
         ini.WriteBool("Prefs", "RYBMode", mnuRYB->isChecked()),
         ini.WriteBool("Prefs", "FavOnTop", frmFavorites && frmFavorites->tbOnTop->isChecked()),
@@ -422,8 +422,15 @@ void TfrmMain::SetBaseColor(ColorValue color)
     ApplyHistoryEnabling();
 }
 
+ColorValue TfrmMain::ChosenBaseColor() const
+{
+    // Leaving the strip puts the scheme's colour back: that is the colour the preview stands in front of.
+    return m_previewing ? SchemeColors[0] : BaseColor;
+}
+
 void TfrmMain::UpdateStatusBar()
 {
+    m_previewing = false;
     if (SchemeColors[0] != BaseColor) {
         BaseColor = SchemeColors[0];
         PaintBaseArea();
@@ -486,6 +493,7 @@ void TfrmMain::DecimalFieldChange(QLineEdit* field)
         field->setSelection(0, 3);
     }
     BaseColor = FieldColor();
+    m_previewing = false;
     PaintBaseArea();
     AssignText(txtHex, QString::fromStdString(HexText(BaseColor)));
 }
@@ -598,8 +606,9 @@ void TfrmMain::Forward()
 
 void TfrmMain::ClearHistory()
 {
+    const ColorValue base = ChosenBaseColor();
     cboHistory->clear();
-    AddHistoryEntry(BaseColor);
+    AddHistoryEntry(base);
     cboHistory->setCurrentIndex(0);
     DisableHistoryNavigation();
 }

@@ -33,6 +33,9 @@ public:
     void UpdateStatusBar();
     void PaintBaseArea();
     void PaintSwatch(int number); // 1..16
+    // The base colour the user chose: BaseColor, unless that holds the palette strip's preview of the colour
+    // under the pointer. What the program keeps or adjusts is always this one.
+    ColorValue ChosenBaseColor() const;
 
     WheelMode CheckedWheelMode() const;
     Harmony CheckedHarmony() const;
@@ -120,6 +123,7 @@ private:
     void DisableHistoryNavigation();
 
     ColorValue m_shownColor = 0; // the colour the last SetBaseColor that ran was given
+    bool m_previewing = false;   // BaseColor holds the palette strip's preview
     int m_lightnessStep = 5;
     int m_saturationStep = 5;
 

@@ -141,6 +141,7 @@ void TfrmMain::RebuildPalette(int paletteSetting)
 void TfrmMain::txtKeyUp(QLineEdit* field)
 {
     BaseColor = FieldColor();
+    m_previewing = false;
     if (txtHex->text().size() == 6)
         PaintBaseArea();
     if (field == txtHex)
@@ -150,7 +151,7 @@ void TfrmMain::txtKeyUp(QLineEdit* field)
 void TfrmMain::AdjustClick(Adjustment adjustment)
 {
     const bool lightness = adjustment == Adjustment::Lighten || adjustment == Adjustment::Darken;
-    SetBaseColor(AdjustColor(BaseColor, adjustment, lightness ? m_lightnessStep : m_saturationStep));
+    SetBaseColor(AdjustColor(ChosenBaseColor(), adjustment, lightness ? m_lightnessStep : m_saturationStep));
 }
 
 void TfrmMain::MakeWebsafe()
@@ -176,6 +177,7 @@ void TfrmMain::pbPaletteMouseMove(QMouseEvent* event)
     ShowStatusColor(*color);
     // A preview only: the scheme, the fields and the history stay as they are until a button is pressed.
     BaseColor = *color;
+    m_previewing = true;
     PaintBaseArea();
 }
 

@@ -103,6 +103,27 @@ TEST_F(MainWindowTest, StoredSettingsChooseColourWheelAndHarmony)
     EXPECT_EQ(SwatchPixel(w->pbColors[4], { 2, 2 }), Pack(255, 255, 255));
 }
 
+// Hues just under a full turn come back from the traditional wheel slightly changed; on the computer wheel the
+// scheme starts at the colour itself, and everything that shows the base colour agrees on it.
+TEST_F(MainWindowTest, TheComputerWheelShowsAHueJustUnderAFullTurnAsItIs)
+{
+    for (const ColorValue color : { Pack(255, 0, 1), Pack(254, 1, 3), Pack(128, 0, 1) }) {
+        folder.Write("tw3.ini", QStringLiteral("[Main]\r\nBaseColor=%1\r\n[Prefs]\r\nRYBMode=0\r\n").arg(color).toLatin1());
+        auto w = Start();
+        const std::string hex = HexText(color);
+        ASSERT_NE(ComputeRybScheme(color)[0], color) << hex;
+        EXPECT_EQ(w->SchemeColors[0], color) << hex;
+        EXPECT_EQ(w->BaseColor, color) << hex;
+        EXPECT_EQ(SwatchPixel(w->pbBase, { 30, 30 }), color) << hex;
+        EXPECT_EQ(SwatchPixel(w->pbColors[0], { 5, 5 }), color) << hex;
+        EXPECT_EQ(w->txtHex->text().toStdString(), hex);
+        EXPECT_EQ(w->sbPanel1->text().toStdString(), StatusHexText(color));
+
+        w->SetBaseColor(color); // shown already: no second entry
+        EXPECT_EQ(w->HistoryCount(), 1) << hex;
+    }
+}
+
 TEST_F(MainWindowTest, HexadecimalBaseColourAndOutOfRangeHarmony)
 {
     folder.Write("tw3.ini", "[main]\nbasecolor=$FF0000\n[Prefs]\nHighlight=9\nLInc=abc\nSInc=12\n");

@@ -1,9 +1,15 @@
 #include "MainFixture.h"
 #include "main/PaletteStrip.h"
+#include "persist/IniFile.h"
 #include "support/Mouse.h"
 
+#include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
+
+#include <functional>
 
 namespace {
 
@@ -172,6 +178,62 @@ TEST_F(PaletteStripTest, AnUnknownStoredPaletteDrawsNone)
     folder.Write("tw3.ini", "[Prefs]\nPalette=-1\n");
     auto w = Start();
     EXPECT_EQ(w->pbPalette->Surface(), DrawPaletteFrame());
+}
+
+// The colour under the pointer on the strip is only a preview: what runs meanwhile acts on, and keeps, the base
+// colour the user chose.
+class HoverPreview : public PaletteStripTest {
+protected:
+    static constexpr ColorValue kChosen = Pack(0xB4, 0x82, 0x46);
+    static constexpr QPoint kOnCell663333 { 2 + 7 * 7 + 3, 2 + 7 * 2 + 3 };
+
+    std::unique_ptr<TfrmMain> StartHovering()
+    {
+        auto w = Start();
+        w->SetBaseColor(kChosen);
+        mouse::Enter(w->pbPalette);
+        mouse::Move(w->pbPalette, kOnCell663333, Qt::NoButton);
+        EXPECT_EQ(w->BaseColor, Pack(102, 51, 51)); // previewed
+        return w;
+    }
+};
+
+TEST_F(HoverPreview, AdjustmentsActOnTheChosenBase)
+{
+    struct Case {
+        const char* how;
+        std::function<void(TfrmMain*)> adjust;
+        ColorValue expected;
+    };
+    const Case cases[] = {
+        { "Ctrl+L", [](TfrmMain* w) { QTest::keyClick(w, Qt::Key_L, Qt::ControlModifier); }, Pack(0xBD, 0x8E, 0x56) },
+        { "Ctrl+D", [](TfrmMain* w) { QTest::keyClick(w, Qt::Key_D, Qt::ControlModifier); }, Pack(0xA2, 0x75, 0x3F) },
+        { "Saturate", [](TfrmMain* w) { w->mnuAdjustSaturate->trigger(); }, Pack(0xBA, 0x83, 0x40) },
+        { "Desaturate", [](TfrmMain* w) { w->tbDesaturate->click(); }, Pack(0xAE, 0x81, 0x4C) },
+    };
+    for (const Case& c : cases) {
+        auto w = StartHovering();
+        Activate(w.get());
+        c.adjust(w.get());
+        EXPECT_EQ(w->SchemeColors[0], c.expected) << c.how;
+        EXPECT_EQ(w->HistoryCount(), 3) << c.how;
+    }
+}
+
+TEST_F(HoverPreview, ClosingKeepsTheChosenBaseForTheNextRun)
+{
+    auto w = StartHovering();
+    w->close();
+    IniFile ini;
+    EXPECT_EQ(ini.ReadInteger("Main", "BaseColor", -1), static_cast<int>(kChosen));
+}
+
+TEST_F(HoverPreview, ClearingTheHistoryKeepsTheChosenBase)
+{
+    auto w = StartHovering();
+    w->ClearHistory();
+    ASSERT_EQ(w->HistoryCount(), 1);
+    EXPECT_EQ(w->cboHistory->itemText(0), "#B48246");
 }
 
 } // namespace
