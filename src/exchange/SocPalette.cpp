@@ -13,6 +13,9 @@ namespace {
 constexpr QLatin1StringView kDrawNs("urn:oasis:names:tc:opendocument:xmlns:drawing:1.0");
 constexpr QLatin1StringView kOfficeNs("urn:oasis:names:tc:opendocument:xmlns:office:1.0");
 constexpr QLatin1StringView kOooNs("http://openoffice.org/2004/office");
+// The namespaces of OpenOffice.org 1, which LibreOffice still reads and uses in some palettes it ships.
+constexpr QLatin1StringView kOldOfficeNs("http://openoffice.org/2000/office");
+constexpr QLatin1StringView kOldDrawNs("http://openoffice.org/2000/drawing");
 
 // Escaped for a double-quoted attribute. Tabs and line breaks go as character references, which attribute
 // normalisation keeps; the other control characters, which XML 1.0 cannot carry at all, become spaces.
@@ -75,21 +78,22 @@ PaletteImport ReadSoc(const QByteArray& bytes)
         if (!rootSeen) {
             rootSeen = true;
             const bool colorTable = xml.name() == QLatin1StringView("color-table")
-                && (xml.namespaceUri() == kOooNs || xml.namespaceUri() == kOfficeNs);
+                && (xml.namespaceUri() == kOooNs || xml.namespaceUri() == kOfficeNs || xml.namespaceUri() == kOldOfficeNs);
             if (!colorTable)
                 return Failure(QStringLiteral("This XML file is not a LibreOffice color table."));
             continue;
         }
-        if (xml.name() != QLatin1StringView("color") || xml.namespaceUri() != kDrawNs)
+        const QStringView drawNs = xml.namespaceUri();
+        if (xml.name() != QLatin1StringView("color") || (drawNs != kDrawNs && drawNs != kOldDrawNs))
             continue;
         const qint64 line = xml.lineNumber();
         const QXmlStreamAttributes attributes = xml.attributes();
-        const QStringView value = attributes.value(kDrawNs, QLatin1StringView("color"));
+        const QStringView value = attributes.value(drawNs.toString(), QLatin1StringView("color"));
         const std::optional<ColorValue> color = HashHexColor(value);
         if (!color)
             return LineFailure(line,
                 QStringLiteral("the color \"%1\" is not in the form \"#rrggbb\".").arg(Excerpt(value)));
-        if (!collected.Add({ attributes.value(kDrawNs, QLatin1StringView("name")).toString(), *color }))
+        if (!collected.Add({ attributes.value(drawNs.toString(), QLatin1StringView("name")).toString(), *color }))
             return Failure(TooManyMessage());
     }
     if (xml.hasError())

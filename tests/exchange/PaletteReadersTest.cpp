@@ -82,6 +82,10 @@ const ForeignFile kFiles[] = {
         "<t:color-table xmlns:t=\"http://openoffice.org/2004/office\" xmlns:d=\"urn:oasis:names:tc:opendocument:xmlns:drawing:1.0\">"
         "\n\n<d:color d:name=\"x\" d:color=\"red\"/></t:color-table>",
         "!Line 3: the color \"red\"" },
+    { PaletteFormat::Soc,
+        "<office:color-table xmlns:office=\"http://openoffice.org/2000/office\" xmlns:draw=\"http://openoffice.org/2000/drawing\">"
+        "<draw:color draw:name=\"Old\" draw:color=\"#102030\"/></office:color-table>",
+        "Old=102030" },
     { PaletteFormat::Soc, "<color-table><draw:color/></color-table>", "!not a LibreOffice color table" },
     { PaletteFormat::Soc,
         "<ooo:color-table xmlns:ooo=\"http://openoffice.org/2004/office\">\n<a>\n</ooo:color-table>", "!Line 3: this is not well-formed XML" },
