@@ -14,26 +14,25 @@ constexpr QLatin1StringView kHeader("GIMP Palette");
 // second line there.
 constexpr qsizetype kLongestNameBytes = 1000;
 
-// A line holds no line break and a name no tab or other control character: those become spaces.
-QString OneLine(const QString& text)
+// What a name can be in a GIMP palette: one line with no tab or other control character (those become
+// spaces), of a length older readers take whole. Reading gives the same, so a palette read from a file
+// writes back unchanged.
+QString GplName(QStringView text)
 {
-    QString line = text;
-    for (QChar& c : line)
+    QString name = text.toString();
+    for (QChar& c : name)
         if (c.category() == QChar::Other_Control)
             c = QLatin1Char(' ');
-    return line;
-}
-
-QByteArray NameBytes(const QString& name)
-{
-    QByteArray bytes = OneLine(name).toUtf8();
+    if (name.size() * 3 <= kLongestNameBytes)
+        return name;
+    QByteArray bytes = name.toUtf8();
     if (bytes.size() <= kLongestNameBytes)
-        return bytes;
+        return name;
     qsizetype cut = kLongestNameBytes;
     while (cut > 0 && (static_cast<unsigned char>(bytes[cut]) & 0xC0) == 0x80)
         --cut; // never split a character
     bytes.truncate(cut);
-    return bytes;
+    return QString::fromUtf8(bytes);
 }
 
 void PutChannel(QByteArray& out, int value)
@@ -83,7 +82,7 @@ bool ParseColorLine(QStringView line, PaletteEntry& entry)
         else
             return false;
     }
-    entry = { OneLine(line.sliced(at).toString()), Pack(channels[0], channels[1], channels[2]) };
+    entry = { GplName(line.sliced(at)), Pack(channels[0], channels[1], channels[2]) };
     return true;
 }
 
@@ -94,7 +93,7 @@ QByteArray WriteGpl(const Palette& palette)
     QByteArray out;
     out.reserve(64 + static_cast<qsizetype>(palette.entries.size()) * 24);
     out += "GIMP Palette\nName: ";
-    out += NameBytes(palette.title);
+    out += GplName(palette.title).toUtf8();
     out += "\nColumns: 4\n#\n";
     for (const PaletteEntry& entry : palette.entries) {
         PutChannel(out, Red(entry.color));
@@ -103,7 +102,7 @@ QByteArray WriteGpl(const Palette& palette)
         out += ' ';
         PutChannel(out, Blue(entry.color));
         out += '\t';
-        out += NameBytes(entry.name);
+        out += GplName(entry.name).toUtf8();
         out += '\n';
     }
     return out;
@@ -127,7 +126,7 @@ PaletteImport ReadGpl(const QByteArray& bytes)
             continue;
         if (line.startsWith(QLatin1StringView("Name:"))) {
             if (collected.palette.title.isEmpty())
-                collected.palette.title = OneLine(line.sliced(5).trimmed().toString());
+                collected.palette.title = GplName(line.sliced(5)).trimmed();
             continue;
         }
         PaletteEntry entry;

@@ -16,28 +16,37 @@ namespace {
 constexpr QLatin1StringView kFormatName("tintwell-palette");
 constexpr int kVersion = 1;
 
-// Quotes, backslashes, control characters and line separators escaped; "<" and "&" too, so the text is
-// safe inside an HTML script element. Other characters stay as they are, in UTF-8.
+// Quotes, backslashes, control characters and half characters escaped; "<", ">" and "&" too, so the text
+// is safe inside an HTML script element. Other characters stay as they are, in UTF-8.
 void PutString(QByteArray& out, const QString& text)
 {
     static constexpr char kHex[] = "0123456789abcdef";
+    const auto putEscape = [&](char16_t u) {
+        out += "\\u";
+        for (int shift = 12; shift >= 0; shift -= 4)
+            out += kHex[(u >> shift) & 15];
+    };
     out += '"';
-    const QByteArray utf8 = text.toUtf8();
-    for (char c : utf8) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const char16_t u = c.unicode();
+        if (u == '"' || u == '\\') {
             out += '\\';
-            out += c;
-        } else if (c == '\n') {
+            out += static_cast<char>(u);
+        } else if (u == '\n') {
             out += "\\n";
-        } else if (c == '\t') {
+        } else if (u == '\t') {
             out += "\\t";
-        } else if (u < 0x20 || c == '<' || c == '&' || c == '>' || u == 0x7F) {
-            out += "\\u00";
-            out += kHex[u >> 4];
-            out += kHex[u & 15];
+        } else if (u < 0x20 || u == '<' || u == '&' || u == '>' || u == 0x7F) {
+            putEscape(u);
+        } else if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            out += QStringView(text).sliced(i++, 2).toUtf8();
+        } else if (c.isSurrogate()) {
+            putEscape(u);
+        } else if (u < 0x80) {
+            out += static_cast<char>(u);
         } else {
-            out += c;
+            out += QStringView(text).sliced(i, 1).toUtf8();
         }
     }
     out += '"';

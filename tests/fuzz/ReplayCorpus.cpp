@@ -1,7 +1,9 @@
 // Replays the fuzzers' corpus through the readers: every file keeps the fuzzers' properties, and its
-// name says what the reader must make of it (valid-, wrongversion-, bad-, notv2-).
+// name says what the reader must make of it (valid-, wrongversion-, bad-, notv2-). Palette files sit in
+// one folder per format, named by their extension.
 
 #include "FuzzChecks.h"
+#include "PaletteChecks.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -104,8 +106,31 @@ int main(int argc, char** argv)
             fail(file, "converted to the wrong outcome");
     }
 
+    std::size_t paletteFiles = 0;
+    for (const PaletteFormatInfo& info : PaletteFormats()) {
+        const auto files = FilesIn(corpus / "palette" / info.extension);
+        if (files.empty())
+            fail(corpus / "palette" / info.extension, "no palette files");
+        for (const fs::path& file : files) {
+            ++paletteFiles;
+            const bool valid = Named(file, "valid-");
+            if (!valid && !Named(file, "bad-")) {
+                fail(file, "name does not say what the reader must make of it");
+                continue;
+            }
+            const std::string bytes = Contents(file);
+            const auto format = DetectPaletteFormat(QString::fromStdString(file.filename().string()),
+                QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+            if (format != info.format)
+                fail(file, "not in its folder's format");
+            else if (CheckPaletteBytes(bytes, info.format) != valid)
+                fail(file, valid ? "rejected by the palette reader" : "accepted by the palette reader");
+        }
+    }
+
     if (schemeFiles.empty() || version2Files.empty())
         fail(corpus, "corpus missing");
-    std::cout << schemeFiles.size() + version2Files.size() << " files replayed, " << failures << " failures\n";
+    std::cout << schemeFiles.size() + version2Files.size() + paletteFiles << " files replayed, " << failures
+              << " failures\n";
     return failures == 0 ? 0 : 1;
 }
