@@ -24,106 +24,100 @@ enum class Dialect { Css, Scss };
 
 // Lower-case ASCII letters and digits joined by single hyphens: valid in both dialects and in the tools
 // that read them; a name with nothing of that becomes "color-N".
-QString Identifier(const QString& name, std::size_t number)
+std::string Identifier(const QString& name, std::size_t number)
 {
-    QString id;
-    id.reserve(name.size());
+    std::string id;
+    id.reserve(static_cast<std::size_t>(name.size()));
     for (QChar c : name) {
         const char16_t u = c.unicode();
         if ((u >= 'a' && u <= 'z') || (u >= '0' && u <= '9'))
-            id += c;
+            id += static_cast<char>(u);
         else if (u >= 'A' && u <= 'Z')
-            id += QChar(u + ('a' - 'A'));
-        else if (!id.isEmpty() && !id.endsWith(u'-'))
-            id += u'-';
+            id += static_cast<char>(u + ('a' - 'A'));
+        else if (!id.empty() && id.back() != '-')
+            id += '-';
     }
-    if (id.endsWith(u'-'))
-        id.chop(1);
-    if (id.isEmpty())
-        id = QStringLiteral("color-%1").arg(number);
+    if (!id.empty() && id.back() == '-')
+        id.pop_back();
+    if (id.empty())
+        id = "color-" + std::to_string(number);
     return id;
 }
 
-std::vector<QString> UniqueIdentifiers(const Palette& palette)
+std::vector<std::string> UniqueIdentifiers(const Palette& palette)
 {
-    std::vector<QString> ids;
+    std::vector<std::string> ids;
     ids.reserve(palette.entries.size());
-    std::unordered_set<QString> used;
+    std::unordered_set<std::string> used;
+    used.reserve(palette.entries.size());
     for (std::size_t i = 0; i < palette.entries.size(); ++i) {
-        const QString base = Identifier(palette.entries[i].name, i + 1);
-        QString id = base;
+        const std::string base = Identifier(palette.entries[i].name, i + 1);
+        std::string id = base;
         for (int suffix = 2; !used.insert(id).second; ++suffix)
-            id = QStringLiteral("%1-%2").arg(base).arg(suffix);
-        ids.push_back(id);
+            id = base + '-' + std::to_string(suffix);
+        ids.push_back(std::move(id));
     }
     return ids;
 }
 
-void PutHexEscape(QString& out, char32_t code)
+void PutHexEscape(QByteArray& out, char16_t code)
 {
-    out += u'\\';
-    out += QString::number(code, 16);
-    out += u' '; // ends the escape whatever follows
+    out += '\\';
+    out += QByteArray::number(code, 16);
+    out += ' '; // ends the escape whatever follows
 }
 
-// A CSS string in double quotes. Nothing in it can end the comment it stands in ("*" is escaped), a line
-// ("//" comments) or an HTML style element ("<"); control characters are escaped.
-QString QuotedName(const QString& name)
+// A CSS string in double quotes, in UTF-8. Nothing in it can end the comment it stands in ("*" is escaped),
+// a line ("//" comments) or an HTML style element ("<"); control characters are escaped.
+void PutQuotedName(QByteArray& out, const QString& name)
 {
-    QString out;
-    out.reserve(name.size() + 2);
-    out += u'"';
+    out += '"';
     for (qsizetype i = 0; i < name.size(); ++i) {
         const QChar c = name[i];
         const char16_t u = c.unicode();
-        if (c.isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate()) {
-            out += c;
-            out += name[++i];
-        } else if (c.isSurrogate()) {
-            PutHexEscape(out, 0xFFFD); // half a character has no encoding
-        } else if (u == '"' || u == '\\') {
-            out += u'\\';
-            out += c;
+        if (u == '"' || u == '\\') {
+            out += '\\';
+            out += static_cast<char>(u);
         } else if (u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == '*' || u == '<' || u == '>' || u == 0x2028
             || u == 0x2029) {
             PutHexEscape(out, u);
+        } else if (u < 0x80) {
+            out += static_cast<char>(u);
+        } else if (c.isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate()) {
+            out += QStringView(name).sliced(i++, 2).toUtf8();
+        } else if (c.isSurrogate()) {
+            PutHexEscape(out, 0xFFFD); // half a character has no encoding
         } else {
-            out += c;
+            out += QStringView(name).sliced(i, 1).toUtf8();
         }
     }
-    out += u'"';
-    return out;
+    out += '"';
 }
 
 QByteArray WriteStyleSheet(const Palette& palette, Dialect dialect)
 {
-    const std::vector<QString> ids = UniqueIdentifiers(palette);
-    QString out;
-    out.reserve(96 + static_cast<qsizetype>(palette.entries.size()) * 48);
-    out += QStringLiteral("@charset \"UTF-8\";\n");
-    if (dialect == Dialect::Css) {
-        out += QStringLiteral("/* Palette: %1 */\n").arg(QuotedName(palette.title));
-        out += QStringLiteral("/* Written by Tintwell; the comment after each color holds its name. */\n:root {\n");
-    } else {
-        out += QStringLiteral("// Palette: %1\n").arg(QuotedName(palette.title));
-        out += QStringLiteral("// Written by Tintwell; the comment after each color holds its name.\n");
-    }
+    const bool css = dialect == Dialect::Css;
+    const std::vector<std::string> ids = UniqueIdentifiers(palette);
+    QByteArray out;
+    out.reserve(160 + static_cast<qsizetype>(palette.entries.size()) * 56);
+    out += "@charset \"UTF-8\";\n";
+    out += css ? "/* Palette: " : "// Palette: ";
+    PutQuotedName(out, palette.title);
+    out += css ? " */\n/* " : "\n// ";
+    out += "Written by Tintwell; the comment after each color holds its name.";
+    out += css ? " */\n:root {\n" : "\n";
     for (std::size_t i = 0; i < palette.entries.size(); ++i) {
-        const PaletteEntry& entry = palette.entries[i];
-        if (dialect == Dialect::Css)
-            out += QStringLiteral("  --tw-");
-        else
-            out += QStringLiteral("$tw-");
+        out += css ? "  --tw-" : "$tw-";
         out += ids[i];
-        out += QStringLiteral(": ");
-        out += QLatin1StringView(HashHexText(entry.color));
-        out += dialect == Dialect::Css ? QStringLiteral("; /* ") : QStringLiteral("; // ");
-        out += QuotedName(entry.name);
-        out += dialect == Dialect::Css ? QStringLiteral(" */\n") : QStringLiteral("\n");
+        out += ": ";
+        out += HashHexText(palette.entries[i].color);
+        out += css ? "; /* " : "; // ";
+        PutQuotedName(out, palette.entries[i].name);
+        out += css ? " */\n" : "\n";
     }
-    if (dialect == Dialect::Css)
-        out += QStringLiteral("}\n");
-    return out.toUtf8();
+    if (css)
+        out += "}\n";
+    return out;
 }
 
 // --- Reading ---------------------------------------------------------------------------------------------
