@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 namespace {
 
@@ -46,9 +45,9 @@ ContrastGrade GradeContrast(double ratio, TextSize size)
 
 int ContrastHundredths(double ratio)
 {
-    const int rounded = static_cast<int>(std::lround(ratio * 100));
+    const int rounded = RoundHalfEven(ratio * 100);
     for (double threshold : kShownThresholds) {
-        const int shownThreshold = static_cast<int>(std::lround(threshold * 100));
+        const int shownThreshold = RoundHalfEven(threshold * 100);
         if (ratio < threshold && rounded >= shownThreshold)
             return std::min(rounded, shownThreshold - 1);
     }
