@@ -7,7 +7,8 @@
 
 // A colour as CSS Color 4 writes it in its space-separated syntax, for pasting into style sheets and design
 // tools. Numbers are plain decimals with trailing zeros dropped ("50%", not "50.0%"), never in the user's
-// locale. Each form is precise enough that a browser reading it back lands on the same colour value.
+// locale. Each form carries enough digits to convert back to the very colour value it was written from (a browser,
+// rounding its own way, lands within one step per channel).
 
 // "rgb(R G B)" with the channels in decimal: rgb(255 0 255).
 std::string CssRgbText(ColorValue c);
