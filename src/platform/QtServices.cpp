@@ -6,12 +6,16 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <qguiapplication_platform.h>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <QUrl>
 
 #include <algorithm>
+#include <cstdlib>
+
+#include <xcb/xcb.h>
 
 namespace platform {
 namespace {
@@ -125,6 +129,26 @@ QImage GrabScreens(QRect desktop, qreal deviceRatio)
     return grabbed ? photo : QImage();
 }
 
+// The desktop as the portal photographs it. Xwayland's screen is the compositor's logical size (853 pixels wide for
+// 1280 at scale 1.5) while the modes of its outputs, which the toolkit reports, are whole multiples of 8 pixels wide
+// (848): the root window has the size right.
+QRect PortalDesktop(const QScreen& primary)
+{
+    const QRect outputs = primary.virtualGeometry();
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    const xcb_screen_t* screen = connection ? xcb_setup_roots_iterator(xcb_get_setup(connection)).data : nullptr;
+    if (!screen)
+        return outputs;
+    xcb_get_geometry_reply_t* root
+        = xcb_get_geometry_reply(connection, xcb_get_geometry(connection, screen->root), nullptr);
+    if (!root)
+        return outputs;
+    const QSize size = (QSizeF(root->width, root->height) / primary.devicePixelRatio()).toSize();
+    std::free(root);
+    return QRect(QPoint(0, 0), size);
+}
+
 class QtScreenCapture final : public ScreenCapture {
 public:
     // Windows leave an X server's picture at once but may fade out in a compositor's; the portal's photograph
@@ -155,7 +179,7 @@ public:
                 return;
             }
         }
-        portal::Capture(context, desktop, deviceRatio, std::move(done));
+        portal::Capture(context, PortalDesktop(*primary), deviceRatio, std::move(done));
     }
 };
 

@@ -2,8 +2,12 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -227,6 +231,51 @@ TEST_F(PhotographFile, RefusesWhatIsNotAReadablePictureOfTheDesktop)
     for (const Case& c : cases) {
         EXPECT_EQ(FailureOf(LoadPhotograph(c.path, QRect(0, 0, 320, 200), 1.0)), c.message) << c.path.toStdString();
     }
+}
+
+} // namespace
+
+namespace {
+
+// A session bus of the test's own, with nothing on it but what the test puts there.
+class PrivateBus : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // No service folders: a name nobody owns stays unowned instead of starting the machine's real portal.
+        ASSERT_TRUE(config.open());
+        config.write("<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen><auth>EXTERNAL</auth>"
+                     "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
+                     "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>");
+        config.flush();
+        daemon.start("dbus-daemon", { "--config-file=" + config.fileName(), "--nofork", "--nopidfile", "--print-address" });
+        ASSERT_TRUE(daemon.waitForReadyRead(5000)) << "dbus-daemon did not start";
+        const QByteArray address = daemon.readLine().trimmed();
+        ASSERT_FALSE(address.isEmpty());
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+    }
+    void TearDown() override
+    {
+        daemon.kill();
+        daemon.waitForFinished();
+    }
+
+    QTemporaryFile config;
+    QProcess daemon;
+};
+
+TEST_F(PrivateBus, NoPortalOnTheBusIsSaidAtOnce)
+{
+    QObject context;
+    std::optional<CaptureResult> result;
+    QElapsedTimer clock;
+    clock.start();
+    Capture(&context, QRect(0, 0, 320, 200), 1.0, [&](CaptureResult r) { result = std::move(r); });
+    while (!result && clock.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_TRUE(result.has_value());
+    EXPECT_EQ(FailureOf(*result), "The screen could not be captured: this desktop offers no screenshot service.");
+    EXPECT_LT(clock.elapsed(), 2000);
 }
 
 } // namespace
