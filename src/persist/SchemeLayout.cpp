@@ -101,12 +101,14 @@ std::optional<TFavColor> ReadFavorite(ByteCursor& in)
     return fav;
 }
 
-// A bare decimal number within the 32-bit signed range the old program stored; '-' only where allowed.
-enum class Sign { Unsigned, Signed };
-
-std::optional<std::int32_t> ParseDecimal(std::string_view text, Sign sign)
+// A bare decimal number with an optional sign, within the 32-bit signed range the old program stored.
+std::optional<std::int32_t> ParseDecimal(std::string_view text)
 {
-    if (text.empty() || (sign == Sign::Unsigned && text.front() == '-'))
+    // The parser below takes a '-' but not a '+'; one sign at most.
+    const bool plus = text.starts_with('+');
+    if (plus)
+        text.remove_prefix(1);
+    if (text.empty() || (plus && text.front() == '-'))
         return std::nullopt;
     std::int32_t value = 0;
     const char* end = text.data() + text.size();
@@ -166,7 +168,7 @@ Slot ParseSlot(std::string_view line)
         const bool lastPart = i + 1 == channels.size();
         if (lastPart != (dot == std::string_view::npos))
             return {};
-        const auto value = ParseDecimal(rest.substr(0, dot), Sign::Unsigned);
+        const auto value = ParseDecimal(rest.substr(0, dot));
         if (!value)
             return {};
         channels[i] = *value;
@@ -263,7 +265,7 @@ Version2Scheme ParseVersion2Scheme(std::string_view text)
 
     std::array<int, 3> base {};
     for (std::size_t i = 0; i < base.size(); ++i) {
-        const auto value = ParseDecimal(lines[1 + i], Sign::Unsigned);
+        const auto value = ParseDecimal(lines[1 + i]);
         if (!value)
             return {};
         base[i] = *value;
@@ -286,7 +288,7 @@ Version2Scheme ParseVersion2Scheme(std::string_view text)
     for (std::size_t i = 0; i < kPreviewColorCount; ++i) {
         const std::size_t line
             = i < kTextColorCount ? kFirstTextLine + i : kFirstBackgroundLine + (i - kTextColorCount);
-        const auto value = ParseDecimal(TrimBlanks(lines[line]), Sign::Signed);
+        const auto value = ParseDecimal(TrimBlanks(lines[line]));
         if (!value)
             return {};
         scheme.preview[i] = static_cast<ColorValue>(*value);

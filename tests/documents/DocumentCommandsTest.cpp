@@ -180,7 +180,7 @@ TEST_F(Documents, SaveWritesTheWorkedExamplesByteForByte)
     // One filter, the default extension, and the name chosen last time offered again.
     ASSERT_EQ(desktop.dialogRequests.size(), 2u);
     EXPECT_EQ(desktop.dialogRequests[0].filter, "Color Scheme File (*.tw)");
-    EXPECT_EQ(desktop.dialogRequests[0].defaultSuffix, "TW");
+    EXPECT_EQ(desktop.dialogRequests[0].defaultSuffix, "tw");
     EXPECT_EQ(desktop.dialogRequests[0].initialPath, "");
     EXPECT_EQ(desktop.dialogRequests[1].initialPath, folder.file("none.tw"));
 }
@@ -258,7 +258,7 @@ TEST_F(Documents, OpenShowsTheFileAsTheDocument)
     EXPECT_EQ(main->HistoryCount(), historyBefore + 1);
     EXPECT_FALSE(main->SchemeModified);
     EXPECT_EQ(desktop.dialogRequests.front().filter, "Color Scheme File (*.tw)");
-    EXPECT_EQ(desktop.dialogRequests.front().defaultSuffix, "TW");
+    EXPECT_EQ(desktop.dialogRequests.front().defaultSuffix, "tw");
 
     // Saved again, the entries are as they were read, now collapsed; the base colour without its stray byte.
     desktop.saveChoices = { folder.file("again.tw") };

@@ -55,7 +55,7 @@ sleep 0.5
 xdotool type --delay 20 "$E2E_DIR/mine"
 xdotool key Return
 wait_exit
-scheme="$E2E_DIR/mine.TW"
+scheme="$E2E_DIR/mine.tw"
 session="$E2E_DIR/session.tmp"
 [ -f "$scheme" ] || fail "no scheme file $scheme: $(ls "$E2E_DIR")"
 [ -f "$session" ] || fail "no session file"
@@ -84,6 +84,23 @@ check $((PX + 200)) $((PY + 180)) 2ECE0C "the body cell"
 first=$(pixel "$shot" $((FX + 105)) $((FY + 2)))
 second=$(pixel "$shot" $((FX + 105)) $((FY + 42 + 2)))
 [ "$first" != "$second" ] || fail "first and second rows look alike ($first): the first is not selected"
+
+# Open finds the scheme by its name typed without the extension. Swatch 2 clicked first, so that the file's base
+# colour (red) showing again proves it was read.
+xdotool mousemove "$(swatch_x 126)" "$(swatch_y 34)" click 1
+xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
+xdotool key --window "$MAIN_WIN" ctrl+o
+find_window Open >/dev/null
+sleep 0.5
+xdotool type --delay 20 "$E2E_DIR/mine"
+xdotool key Return
+for _ in $(seq 30); do
+  screenshot "$shot"
+  base=$(pixel "$shot" $((MX + 5 + 30)) $((MY + 34 + 27)))
+  [ "$base" = "FF0000" ] && break
+  sleep 0.1
+done
+[ "$base" = "FF0000" ] || fail "base area shows $base after opening \"mine\", expected the scheme's FF0000"
 
 # Nothing changed in this run: no question at exit.
 exit_from_menu

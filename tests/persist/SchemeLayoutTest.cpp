@@ -272,6 +272,22 @@ TEST(Version2Scheme, FilledSlotsBecomeNumberedFavoritesInOrder)
     EXPECT_EQ(scheme.preview, preview);
 }
 
+// Numbers may carry a sign; a channel keeps its low eight bits, so -1 is 255.
+TEST(Version2Scheme, SignedNumbersAreReadAndChannelsTakenModulo256)
+{
+    const std::string text = "TWver2\r\n-1\r\n+10\r\n-255\r\n\r\n\r\n"
+                             "-1.+10.-256\r\n---\r\n---\r\n---\r\n---\r\n"
+                             "+16777215\r\n-1\r\n1\r\n1\r\n+0\r\n +1 \r\n2\r\n3\r\n4\r\n";
+    const Version2Scheme parsed = ParseVersion2Scheme(text);
+    ASSERT_EQ(parsed.status, Version2Status::Ok);
+    EXPECT_EQ(parsed.scheme.baseColor, Pack(255, 10, 1));
+    ASSERT_EQ(parsed.scheme.favorites.size(), 1u);
+    EXPECT_EQ(parsed.scheme.favorites[0].Color, Pack(255, 10, 0));
+    EXPECT_EQ(parsed.scheme.favorites[0].Hex, "FF0A00");
+    const PreviewColors preview = { 0, 1, 2, 3, 4, 0xFFFFFF, 0xFFFFFFFF, 1, 1 };
+    EXPECT_EQ(parsed.scheme.preview, preview);
+}
+
 TEST(Version2Scheme, AnyLineBreakWorksAndExtraLinesAreIgnored)
 {
     const std::vector<std::string> slots = { "1.2.3", "---", "---", "---", "4.5.6" };
@@ -310,8 +326,8 @@ TEST(Version2Scheme, MalformedFilesAreRejected)
     EXPECT_EQ(ParseVersion2Scheme(text.substr(0, text.rfind('\n', text.size() - 2) + 1)).status,
         Version2Status::Malformed);
 
-    for (const std::string slot : { "1.2", "1.2.3.4", "1..3", "1.2.", "", "a.b.c", "1.2.3 ", "-1.2.3", "+1.2.3",
-             "1.2.0x3", "1.2.99999999999", "--.1.2", "1.2.-0" }) {
+    for (const std::string slot : { "1.2", "1.2.3.4", "1..3", "1.2.", "", "a.b.c", "1.2.3 ", "+-1.2.3", "-+1.2.3",
+             "1.2.0x3", "1.2.99999999999", "--.1.2", "1.2.+", "1.2.-", "++1.2.3", "1.2.+ 3" }) {
         std::vector<std::string> slots = goodSlots;
         slots[2] = slot;
         EXPECT_EQ(ParseVersion2Scheme(Version2Text(slots)).status, Version2Status::Malformed) << slot;
@@ -329,7 +345,7 @@ TEST(Version2Scheme, MalformedFilesAreRejected)
     };
     EXPECT_EQ(withLine(4, "anything at all"), Version2Status::Ok);
     EXPECT_EQ(withLine(1, " 255"), Version2Status::Malformed);
-    EXPECT_EQ(withLine(2, "-1"), Version2Status::Malformed);
+    EXPECT_EQ(withLine(2, "+-1"), Version2Status::Malformed);
     EXPECT_EQ(withLine(3, ""), Version2Status::Malformed);
     EXPECT_EQ(withLine(3, "999"), Version2Status::Ok);
     EXPECT_EQ(withLine(11, "  -16777201 "), Version2Status::Ok);
