@@ -2,8 +2,11 @@
 
 #include "platform/Services.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QValidator>
 
 namespace {
@@ -55,6 +58,17 @@ bool IsEditingKey(int key)
     default:
         return false;
     }
+}
+
+// The standard menu's Paste entry, known by the toolkit's own caption.
+QAction* PasteEntry(const QMenu* menu)
+{
+    const QString caption = QLineEdit::tr("&Paste");
+    for (QAction* action : menu->actions()) {
+        if (action->text().startsWith(caption))
+            return action;
+    }
+    return nullptr;
 }
 
 // Judges every edit the user makes other than by typing (the context menu's paste, a middle-button paste,
@@ -177,6 +191,24 @@ void ColorField::focusOutEvent(QFocusEvent* event)
     default:
         break;
     }
+}
+
+void ColorField::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The menu's Paste in the hex field is the field's own paste, the one Ctrl+V runs.
+    if (m_kind == Kind::Hex) {
+        if (QAction* paste = PasteEntry(menu)) {
+            paste->disconnect();
+            paste->setEnabled(!platform::ClipboardService().Text().isEmpty());
+            connect(paste, &QAction::triggered, this, [this] {
+                PasteClipboard();
+                emit pastedFromMenu();
+            });
+        }
+    }
+    menu->popup(event->globalPos());
 }
 
 void ColorField::PasteClipboard()

@@ -23,12 +23,15 @@ signals:
     void keyReleased();
     // The user moved on from a decimal field to another control of the window.
     void focusLeft();
+    // The hex field's own menu pasted; Ctrl+V's paste is applied when its key is let go.
+    void pastedFromMenu();
 
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void PasteClipboard();

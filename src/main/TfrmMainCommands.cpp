@@ -59,6 +59,7 @@ void TfrmMain::ConnectCommands()
     for (QLineEdit* field : { txtR, txtG, txtB, txtHex }) {
         auto* typed = static_cast<ColorField*>(field);
         connect(typed, &ColorField::keyReleased, this, [this, field] { txtKeyUp(field); });
+        connect(typed, &ColorField::pastedFromMenu, this, [this, field] { txtKeyUp(field); });
         // What the fields show is what was typed: BaseColor may meanwhile have gone back to the scheme's colour
         // (the pointer passing over the palette strip or a swatch).
         if (typed->kind() == ColorField::Kind::Decimal) {

@@ -2,7 +2,9 @@
 #include "support/Mouse.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -151,6 +153,49 @@ TEST_F(EntryFieldsTest, PastingIntoTheHexField)
     QTest::keyClick(w->txtHex, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(w->txtHex->text(), "ABCDEF");
     EXPECT_EQ(w->SchemeColors[0], Pack(0xAB, 0xCD, 0xEF));
+}
+
+// The hex field's own right-click menu pastes as Ctrl+V does.
+TEST_F(EntryFieldsTest, TheHexFieldsMenuPastesAsCtrlVDoes)
+{
+    struct Outcome {
+        QString hex;
+        ColorValue scheme;
+        int history;
+        bool operator==(const Outcome&) const = default;
+    };
+    auto paste = [this](const QString& text, bool fromMenu) {
+        auto w = Start();
+        desktop.clipboardText = text;
+        if (fromMenu) {
+            const QPoint at(5, 5);
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at, w->txtHex->mapToGlobal(at));
+            QApplication::sendEvent(w->txtHex, &event);
+            auto* menu = w->txtHex->findChild<QMenu*>();
+            EXPECT_TRUE(menu && menu->isVisible());
+            QAction* item = nullptr;
+            for (QAction* action : menu ? menu->actions() : QList<QAction*>()) {
+                if (action->text().startsWith("&Paste"))
+                    item = action;
+            }
+            EXPECT_TRUE(item && item->isEnabled());
+            if (item)
+                item->trigger();
+            if (menu)
+                menu->close();
+        } else {
+            QTest::keyClick(w->txtHex, Qt::Key_V, Qt::ControlModifier);
+        }
+        return Outcome { w->txtHex->text(), w->SchemeColors[0], w->HistoryCount() };
+    };
+    for (const QString text : { "#336699", "00ff00", "1234567" }) {
+        const Outcome menu = paste(text, true);
+        const Outcome keys = paste(text, false);
+        EXPECT_EQ(menu.hex, keys.hex) << text.toStdString();
+        EXPECT_EQ(menu.scheme, keys.scheme) << text.toStdString();
+        EXPECT_EQ(menu.history, keys.history) << text.toStdString();
+    }
+    EXPECT_EQ(paste("#336699", true), (Outcome { "336699", Pack(0x33, 0x66, 0x99), 2 }));
 }
 
 TEST_F(EntryFieldsTest, APastedTextOfAnyKindIsHarmless)
