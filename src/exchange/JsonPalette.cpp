@@ -1,13 +1,14 @@
 // The program's own JSON shape (docs/palette-formats.md):
 //   {"format": "tintwell-palette", "version": 1, "name": "...",
 //    "colors": [{"name": "...", "hex": "#RRGGBB", "rgb": [r, g, b]}, ...]}
-// Written by hand so the keys keep this order; read with Qt's parser.
+// Written by hand so the keys keep this order. Read by a strict JSON parser of its own that builds the palette
+// as it goes: a general document model takes several times as long for a full palette.
 
 #include "PaletteCodecs.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
 
 namespace PaletteCodecs {
 
@@ -57,19 +58,366 @@ PaletteImport ColorFailure(qsizetype index, const QString& what)
     return Failure(QStringLiteral("Color %1 of the file: %2").arg(index + 1).arg(what));
 }
 
-std::optional<ColorValue> RgbColor(const QJsonArray& rgb)
-{
-    if (rgb.size() != 3)
-        return std::nullopt;
-    int channels[3];
-    for (int i = 0; i < 3; ++i) {
-        const QJsonValue v = rgb[i];
-        const double d = v.toDouble(-1);
-        if (!v.isDouble() || d < 0 || d > 255 || d != static_cast<int>(d))
-            return std::nullopt;
-        channels[i] = static_cast<int>(d);
+// What one member of "colors" held; each part is checked once the object has been read.
+struct ColorItem {
+    bool isObject = false;
+    bool nameIsText = true;
+    bool hasHex = false;
+    bool hasRgb = false;
+    QString name;
+    std::optional<ColorValue> hex;
+    std::optional<ColorValue> rgb;
+};
+
+// RFC 8259 JSON, read once from start to end. Values the palette does not use are checked and passed over.
+class JsonReader {
+public:
+    explicit JsonReader(const QByteArray& bytes)
+        : m_begin(bytes.constData())
+        , m_at(bytes.constData())
+        , m_end(bytes.constData() + bytes.size())
+    {
     }
-    return Pack(channels[0], channels[1], channels[2]);
+
+    PaletteImport Read();
+
+private:
+    static constexpr int kDeepest = 512;
+
+    bool Fail(const char* what)
+    {
+        if (!m_syntaxError)
+            m_syntaxError = what;
+        return false;
+    }
+    void Blanks()
+    {
+        while (m_at < m_end && (*m_at == ' ' || *m_at == '\n' || *m_at == '\r' || *m_at == '\t'))
+            ++m_at;
+    }
+    bool Next(char c)
+    {
+        Blanks();
+        if (m_at < m_end && *m_at == c) {
+            ++m_at;
+            return true;
+        }
+        return false;
+    }
+    bool At(char c)
+    {
+        Blanks();
+        return m_at < m_end && *m_at == c;
+    }
+    bool String(QString* out);
+    bool Number(double* out);
+    bool Value(int depth);
+    // Calls member(key) for each member, with the reader before its value; member reads the value.
+    template <typename F>
+    bool Object(int depth, F&& member);
+    template <typename F>
+    bool Array(int depth, F&& element);
+    bool Color(ColorItem& item);
+    bool Colors();
+
+    const char* m_begin;
+    const char* m_at;
+    const char* m_end;
+    const char* m_syntaxError = nullptr;
+    bool m_tooMany = false;
+    std::vector<ColorItem> m_colors;
+};
+
+bool JsonReader::String(QString* out)
+{
+    if (!Next('"'))
+        return Fail("a text was expected");
+    QString text;
+    const char* run = m_at;
+    const auto flush = [&] {
+        if (out && m_at > run)
+            text += QString::fromUtf8(run, m_at - run);
+    };
+    while (true) {
+        if (m_at == m_end)
+            return Fail("a text is not closed");
+        const auto c = static_cast<unsigned char>(*m_at);
+        if (c == '"')
+            break;
+        if (c < 0x20)
+            return Fail("a text holds a control character");
+        if (c != '\\') {
+            ++m_at;
+            continue;
+        }
+        flush();
+        if (++m_at == m_end)
+            return Fail("a text is not closed");
+        char16_t unit = 0;
+        switch (*m_at++) {
+        case '"': unit = u'"'; break;
+        case '\\': unit = u'\\'; break;
+        case '/': unit = u'/'; break;
+        case 'b': unit = u'\b'; break;
+        case 'f': unit = u'\f'; break;
+        case 'n': unit = u'\n'; break;
+        case 'r': unit = u'\r'; break;
+        case 't': unit = u'\t'; break;
+        case 'u': {
+            if (m_end - m_at < 4)
+                return Fail("a text is not closed");
+            for (int i = 0; i < 4; ++i) {
+                const char h = *m_at++;
+                const int digit = (h >= '0' && h <= '9') ? h - '0'
+                    : (h >= 'a' && h <= 'f')           ? h - 'a' + 10
+                    : (h >= 'A' && h <= 'F')           ? h - 'A' + 10
+                                                       : -1;
+                if (digit < 0)
+                    return Fail("a \\u escape is not four hexadecimal digits");
+                unit = static_cast<char16_t>(unit * 16 + digit);
+            }
+            break;
+        }
+        default:
+            return Fail("a text holds an unknown escape");
+        }
+        if (out)
+            text += QChar(unit); // halves of a pair join up in UTF-16 as they come
+        run = m_at;
+    }
+    flush();
+    ++m_at;
+    if (out)
+        *out = std::move(text);
+    return true;
+}
+
+bool JsonReader::Number(double* out)
+{
+    Blanks();
+    const char* start = m_at;
+    const auto digits = [&] {
+        const char* from = m_at;
+        while (m_at < m_end && *m_at >= '0' && *m_at <= '9')
+            ++m_at;
+        return m_at > from;
+    };
+    if (m_at < m_end && *m_at == '-')
+        ++m_at;
+    if (m_at < m_end && *m_at == '0')
+        ++m_at;
+    else if (!digits())
+        return Fail("a value is malformed");
+    if (m_at < m_end && *m_at == '.' && (++m_at, !digits()))
+        return Fail("a number is malformed");
+    if (m_at < m_end && (*m_at == 'e' || *m_at == 'E')) {
+        ++m_at;
+        if (m_at < m_end && (*m_at == '+' || *m_at == '-'))
+            ++m_at;
+        if (!digits())
+            return Fail("a number is malformed");
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(start, m_at, value);
+    if (out)
+        *out = error == std::errc() && end == m_at ? value : std::nan("");
+    return true;
+}
+
+bool JsonReader::Value(int depth)
+{
+    if (depth > kDeepest)
+        return Fail("it is nested too deeply");
+    Blanks();
+    if (m_at == m_end)
+        return Fail("the file ends too early");
+    switch (*m_at) {
+    case '{':
+        return Object(depth + 1, [&](const QString&) { return Value(depth + 1); });
+    case '[':
+        return Array(depth + 1, [&] { return Value(depth + 1); });
+    case '"':
+        return String(nullptr);
+    default:
+        break;
+    }
+    for (const std::string_view word : { "true", "false", "null" }) {
+        if (std::string_view(m_at, std::min<std::size_t>(word.size(), m_end - m_at)) == word) {
+            m_at += word.size();
+            return true;
+        }
+    }
+    return Number(nullptr);
+}
+
+template <typename F>
+bool JsonReader::Object(int depth, F&& member)
+{
+    if (depth > kDeepest)
+        return Fail("it is nested too deeply");
+    if (!Next('{'))
+        return Fail("an object was expected");
+    if (Next('}'))
+        return true;
+    do {
+        QString key;
+        if (!String(&key))
+            return false;
+        if (!Next(':'))
+            return Fail("a \":\" is missing after a name");
+        if (!member(key))
+            return false;
+    } while (Next(','));
+    return Next('}') || Fail("a \",\" or \"}\" is missing");
+}
+
+template <typename F>
+bool JsonReader::Array(int depth, F&& element)
+{
+    if (depth > kDeepest)
+        return Fail("it is nested too deeply");
+    if (!Next('['))
+        return Fail("a list was expected");
+    if (Next(']'))
+        return true;
+    do {
+        if (!element())
+            return false;
+    } while (Next(','));
+    return Next(']') || Fail("a \",\" or \"]\" is missing");
+}
+
+bool JsonReader::Color(ColorItem& item)
+{
+    if (!At('{'))
+        return Value(2);
+    item.isObject = true;
+    return Object(3, [&](const QString& key) {
+        if (key == QLatin1StringView("name")) {
+            item.nameIsText = At('"');
+            return item.nameIsText ? String(&item.name) : Value(3);
+        }
+        if (key == QLatin1StringView("hex")) {
+            item.hasHex = true;
+            QString hex;
+            if (!At('"'))
+                return Value(3);
+            if (!String(&hex))
+                return false;
+            item.hex = HashHexColor(hex);
+            return true;
+        }
+        if (key == QLatin1StringView("rgb")) {
+            item.hasRgb = true;
+            if (!At('['))
+                return Value(3);
+            std::vector<double> channels;
+            const bool read = Array(4, [&] {
+                double v = -1;
+                if (At('"') || At('[') || At('{') || At('t') || At('f') || At('n'))
+                    return Value(4);
+                if (!Number(&v))
+                    return false;
+                channels.push_back(v);
+                return true;
+            });
+            if (!read)
+                return false;
+            const bool whole = channels.size() == 3 && std::all_of(channels.begin(), channels.end(), [](double v) {
+                return v >= 0 && v <= 255 && v == std::floor(v);
+            });
+            if (whole)
+                item.rgb = Pack(static_cast<int>(channels[0]), static_cast<int>(channels[1]), static_cast<int>(channels[2]));
+            return true;
+        }
+        return Value(3);
+    });
+}
+
+bool JsonReader::Colors()
+{
+    m_colors.clear();
+    return Array(2, [&] {
+        if (m_colors.size() == kMaxPaletteColors) {
+            m_tooMany = true;
+            return false;
+        }
+        m_colors.emplace_back();
+        return Color(m_colors.back());
+    });
+}
+
+PaletteImport JsonReader::Read()
+{
+    std::optional<QString> format;
+    std::optional<double> version;
+    bool colorsSeen = false;
+    QString title;
+    // Any JSON is read through, so a damaged file is told apart from one that is simply not a palette.
+    const auto member = [&](const QString& key) {
+        if (key == QLatin1StringView("format") || key == QLatin1StringView("name")) {
+            if (!At('"'))
+                return Value(1);
+            QString text;
+            if (!String(&text))
+                return false;
+            if (key == QLatin1StringView("format"))
+                format = std::move(text);
+            else
+                title = std::move(text);
+            return true;
+        }
+        if (key == QLatin1StringView("version")) {
+            double v = 0;
+            if (At('"') || At('[') || At('{') || At('t') || At('f') || At('n'))
+                return Value(1);
+            if (!Number(&v))
+                return false;
+            version = v;
+            return true;
+        }
+        if (key == QLatin1StringView("colors")) {
+            colorsSeen = At('[');
+            return colorsSeen ? Colors() : Value(1);
+        }
+        return Value(1);
+    };
+    const bool read = At('{') ? Object(1, member) : Value(0);
+    if (m_tooMany)
+        return Failure(TooManyMessage());
+    Blanks();
+    if (read && m_at != m_end)
+        Fail("more follows the end of the palette");
+    if (m_syntaxError) {
+        const qint64 line = std::count(m_begin, m_at, '\n') + 1;
+        return LineFailure(line, QStringLiteral("this is not valid JSON: %1.").arg(QLatin1StringView(m_syntaxError)));
+    }
+    if (format != kFormatName)
+        return Failure(QStringLiteral("This JSON file is not a Tintwell palette: it has no \"format\": \"tintwell-palette\"."));
+    if (version != kVersion)
+        return Failure(QStringLiteral("This palette is of a version the program does not know; only version 1 can be read."));
+    if (!colorsSeen)
+        return Failure(QStringLiteral("This palette has no \"colors\" list."));
+    Palette palette { title, {} };
+    palette.entries.reserve(m_colors.size());
+    for (std::size_t i = 0; i < m_colors.size(); ++i) {
+        ColorItem& item = m_colors[i];
+        const auto index = static_cast<qsizetype>(i);
+        if (!item.isObject)
+            return ColorFailure(index, QStringLiteral("it is not an object with \"name\" and \"hex\"."));
+        if (!item.nameIsText)
+            return ColorFailure(index, QStringLiteral("its \"name\" is not a text."));
+        if (item.hasHex && !item.hex)
+            return ColorFailure(index, QStringLiteral("its \"hex\" is not a color in the form \"#RRGGBB\"."));
+        if (item.hasRgb && !item.rgb)
+            return ColorFailure(index, QStringLiteral("its \"rgb\" is not three whole numbers from 0 to 255."));
+        if (!item.hex && !item.rgb)
+            return ColorFailure(index, QStringLiteral("it has neither \"hex\" nor \"rgb\"."));
+        if (item.hex && item.rgb && *item.hex != *item.rgb)
+            return ColorFailure(index, QStringLiteral("its \"hex\" and \"rgb\" are different colors."));
+        palette.entries.push_back({ std::move(item.name), item.hex ? *item.hex : *item.rgb });
+    }
+    return Finished(std::move(palette));
 }
 
 } // namespace
@@ -102,48 +450,7 @@ QByteArray WriteJson(const Palette& palette)
 
 PaletteImport ReadJson(const QByteArray& bytes)
 {
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError) {
-        const qint64 line = bytes.left(error.offset).count('\n') + 1;
-        return LineFailure(line, QStringLiteral("this is not valid JSON (%1).").arg(error.errorString()));
-    }
-    const QJsonObject root = document.object();
-    if (!document.isObject() || root.value(QLatin1StringView("format")).toString() != kFormatName)
-        return Failure(QStringLiteral("This JSON file is not a Tintwell palette: it has no \"format\": \"tintwell-palette\"."));
-    const QJsonValue version = root.value(QLatin1StringView("version"));
-    if (!version.isDouble() || version.toDouble() != kVersion)
-        return Failure(QStringLiteral("This palette is of a version the program does not know; only version 1 can be read."));
-    const QJsonValue colors = root.value(QLatin1StringView("colors"));
-    if (!colors.isArray())
-        return Failure(QStringLiteral("This palette has no \"colors\" list."));
-    const QJsonArray list = colors.toArray();
-    if (list.size() > static_cast<qsizetype>(kMaxPaletteColors))
-        return Failure(TooManyMessage());
-    Palette palette { root.value(QLatin1StringView("name")).toString(), {} };
-    palette.entries.reserve(static_cast<std::size_t>(list.size()));
-    for (qsizetype i = 0; i < list.size(); ++i) {
-        const QJsonObject item = list[i].toObject();
-        if (!list[i].isObject())
-            return ColorFailure(i, QStringLiteral("it is not an object with \"name\" and \"hex\"."));
-        const QJsonValue name = item.value(QLatin1StringView("name"));
-        if (!name.isUndefined() && !name.isString())
-            return ColorFailure(i, QStringLiteral("its \"name\" is not a text."));
-        const QJsonValue hex = item.value(QLatin1StringView("hex"));
-        const QJsonValue rgb = item.value(QLatin1StringView("rgb"));
-        const std::optional<ColorValue> fromHex = HashHexColor(hex.toString());
-        const std::optional<ColorValue> fromRgb = RgbColor(rgb.toArray());
-        if (!hex.isUndefined() && !fromHex)
-            return ColorFailure(i, QStringLiteral("its \"hex\" is not a color in the form \"#RRGGBB\"."));
-        if (!rgb.isUndefined() && !fromRgb)
-            return ColorFailure(i, QStringLiteral("its \"rgb\" is not three whole numbers from 0 to 255."));
-        if (!fromHex && !fromRgb)
-            return ColorFailure(i, QStringLiteral("it has neither \"hex\" nor \"rgb\"."));
-        if (fromHex && fromRgb && *fromHex != *fromRgb)
-            return ColorFailure(i, QStringLiteral("its \"hex\" and \"rgb\" are different colors."));
-        palette.entries.push_back({ name.toString(), fromHex ? *fromHex : *fromRgb });
-    }
-    return Finished(std::move(palette));
+    return JsonReader(bytes).Read();
 }
 
 } // namespace PaletteCodecs

@@ -72,6 +72,15 @@ const ForeignFile kFiles[] = {
     { PaletteFormat::Json, R"({"format":"tintwell-palette","version":1,"colors":[{"name":5,"hex":"#000000"}]})", "!not a text" },
     { PaletteFormat::Json, R"({"format":"tintwell-palette","version":1,"colors":[{"name":"x"}]})", "!neither" },
     { PaletteFormat::Json, R"({"format":"tintwell-palette","version":1,"colors":[7]})", "!not an object" },
+    { PaletteFormat::Json,
+        R"({"extra":[true,false,null,{"a":-1.5e3}],"format":"tintwell-palette","version":1.0,"colors":[)"
+        R"({"name":"caf\u00e9 \ud83d\ude00 \/\"","hex":"#000000"}]})",
+        "caf\xC3\xA9 \xF0\x9F\x98\x80 /\"=000000" },
+    { PaletteFormat::Json, R"({"format":"tintwell-palette","version":1,"colors":[{"name":"a\qb","hex":"#000000"}]})", "!unknown escape" },
+    { PaletteFormat::Json, "{\"format\":\"tintwell-palette\",\"version\":1,\"colors\":[{\"name\":\"a\tb\"}]}", "!control character" },
+    { PaletteFormat::Json, R"({"format":"tintwell-palette","version":1,"colors":[{"hex":"#000000"}]} x)", "!more follows" },
+    { PaletteFormat::Json, R"({"version":01})", "!Line 1: this is not valid JSON" },
+    { PaletteFormat::Json, "{\"format\":\"tintwell-palette\",\n\"name\":\"open", "!Line 2: this is not valid JSON: a text is not closed" },
     // LibreOffice colour tables, with either root element LibreOffice has used.
     { PaletteFormat::Soc,
         "<?xml version=\"1.0\"?>\n<office:color-table xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
@@ -120,6 +129,12 @@ TEST(PaletteReaders, ReadForeignFilesAndNameTheFaultInDamagedOnes)
         else
             EXPECT_EQ(got, expected) << file.bytes;
     }
+}
+
+TEST(PaletteReaders, RefuseJsonNestedDeeperThanAnyPalette)
+{
+    const QByteArray deep = QByteArray(100000, '[') + QByteArray(100000, ']');
+    EXPECT_TRUE(ReadPalette(deep, PaletteFormat::Json).message.contains(QStringLiteral("nested too deeply")));
 }
 
 TEST(PaletteReaders, QuoteOnlyTheStartOfALongOrControlFilledLine)
