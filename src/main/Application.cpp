@@ -4,10 +4,13 @@
 #include "about/HelpCommands.h"
 #include "about/TfrmAbout.h"
 #include "persist/DocumentCommands.h"
+#include "persist/IniFile.h"
+#include "persist/Session.h"
 #include "favorites/TfrmFavorites.h"
 #include "platform/Artwork.h"
 #include "platform/DragManager.h"
 #include "platform/Fonts.h"
+#include "platform/Services.h"
 #include "picker/TForm1.h"
 #include "preview/TfrmPreview.h"
 #include "prefs/TfrmPreferences.h"
@@ -36,9 +39,12 @@ void Application::CreateToolWindows()
     if (m_favorites)
         return;
     m_picker = std::make_unique<TForm1>(*m_main);
-    m_favorites = std::make_unique<TfrmFavorites>(*m_main);
-    // Hidden until the main window's toggle shows it.
-    m_preview = std::make_unique<TfrmPreview>(*m_main);
+    {
+        const SessionStartReading session;
+        m_favorites = std::make_unique<TfrmFavorites>(*m_main);
+        // Hidden until the main window's toggle shows it.
+        m_preview = std::make_unique<TfrmPreview>(*m_main);
+    }
     m_picker->SetToolWindows(m_favorites.get(), m_preview.get());
     m_documents = std::make_unique<DocumentCommands>(*m_main, m_favorites->Model(), *m_preview);
 
@@ -70,13 +76,22 @@ void Application::Show()
     m_main->show();
     if (m_favorites) {
         m_favorites->show();
+        TellUnusableSettings();
         return;
     }
     // The other windows follow the main window's first paint: the main window is on screen as early as it can
     // be, and the Favorites window docks against a main window whose frame is known.
     auto* hook = new FirstPaintHook(m_main.get());
     QObject::connect(hook, &FirstPaintHook::painted, m_main.get(), [this] {
+        TellUnusableSettings();
         CreateToolWindows();
         m_favorites->show();
     }, Qt::QueuedConnection);
+}
+
+void Application::TellUnusableSettings()
+{
+    // Each window read the file and quietly took the defaults; the user hears of it once, here.
+    if (const QString message = UnusableSettingsMessage(IniFile()); !message.isEmpty())
+        platform::Messages().ShowMessage(m_main.get(), message);
 }

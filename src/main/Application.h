@@ -39,6 +39,9 @@ public:
     void Show();
 
 private:
+    // A settings file that cannot be used is read as the defaults and kept; this says so, with the reason.
+    void TellUnusableSettings();
+
     std::unique_ptr<TfrmMain> m_main;
     std::unique_ptr<TForm1> m_picker;
     std::unique_ptr<TfrmFavorites> m_favorites; // after the main window: it takes its size and place from it

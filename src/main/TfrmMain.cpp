@@ -371,7 +371,8 @@ void TfrmMain::FormClose()
         ini.WriteBool("Prefs", "FavOnTop", frmFavorites && frmFavorites->tbOnTop->isChecked()),
     };
     for (const WriteOutcome& outcome : outcomes) {
-        if (!outcome.ok()) {
+        // A file that could not be used was kept as it is, and start-up said so already.
+        if (!outcome.ok() && outcome.kind != WriteOutcome::Kind::KeptUnusable) {
             platform::Messages().ShowMessage(
                 this, QStringLiteral("The settings could not be saved in %1").arg(SettingsPath()));
             break;

@@ -7,9 +7,14 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
+#include <optional>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -41,26 +46,145 @@ WriteOutcome FromErrno(int error)
     return out;
 }
 
-// The file a write really replaces: a symbolic link is resolved so that the link itself is kept.
-QByteArray ResolveTarget(const QByteArray& path)
+QByteArray FolderPrefix(const QByteArray& path)
 {
-    struct stat st {};
-    if (::lstat(path.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
-        return path;
-    char resolved[PATH_MAX];
-    if (::realpath(path.constData(), resolved) == nullptr)
-        return path; // a dangling link is replaced like any missing file
-    return QByteArray(resolved);
+    return path.left(path.lastIndexOf('/') + 1);
+}
+
+// The file a write really replaces: symbolic links are followed, a dangling one too, so that the link is kept
+// and the file is written where it points, as editors do. Nothing when the links go round in a loop (errno set).
+std::optional<QByteArray> ResolveTarget(QByteArray path)
+{
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(path.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return path;
+        QByteArray link(PATH_MAX, Qt::Uninitialized);
+        const ssize_t n = ::readlink(path.constData(), link.data(), static_cast<size_t>(link.size()));
+        if (n <= 0 || n >= link.size()) {
+            errno = n < 0 ? errno : ENAMETOOLONG;
+            return std::nullopt;
+        }
+        link.truncate(n);
+        path = link.startsWith('/') ? link : FolderPrefix(path) + link;
+    }
+    errno = ELOOP;
+    return std::nullopt;
+}
+
+// Temporary files are named after their target, with a mark and a random part of fixed form, so that a later
+// save can tell its own abandoned ones from anything else in the folder.
+constexpr char kTemporaryMark[] = ".tintwell-";
+constexpr qsizetype kTemporaryRandomDigits = 16;
+constexpr char kTemporaryEnd[] = ".tmp";
+
+QByteArray TemporaryPrefixFor(const QByteArray& target)
+{
+    // Kept well below the 255-byte name limit so that a long but valid target name still works.
+    return '.' + target.mid(target.lastIndexOf('/') + 1).left(200) + kTemporaryMark;
 }
 
 QByteArray TemporaryNameFor(const QByteArray& target)
 {
-    const qsizetype slash = target.lastIndexOf('/');
-    const QByteArray folder = target.left(slash + 1);
-    // Kept well below the 255-byte name limit so that a long but valid target name still works.
-    const QByteArray base = target.mid(slash + 1).left(200);
-    const QByteArray suffix = QByteArray::number(QRandomGenerator::global()->generate64(), 36);
-    return folder + '.' + base + '.' + suffix + ".tmp";
+    const QByteArray random = QByteArray::number(QRandomGenerator::global()->generate64(), 16)
+                                  .rightJustified(kTemporaryRandomDigits, '0');
+    return FolderPrefix(target) + TemporaryPrefixFor(target) + random + kTemporaryEnd;
+}
+
+bool IsTemporaryNameOf(const QByteArray& name, const QByteArray& prefix)
+{
+    if (!name.startsWith(prefix) || !name.endsWith(kTemporaryEnd))
+        return false;
+    const QByteArray random = name.mid(prefix.size(), name.size() - prefix.size() - qsizetype(sizeof kTemporaryEnd - 1));
+    if (random.size() != kTemporaryRandomDigits)
+        return false;
+    return std::all_of(random.begin(), random.end(), [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+bool SameFile(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// A writer holds a lock on its temporary file from just after creating it until it has been renamed, and the
+// system lets go of the lock when the writer ends in any way. So a temporary file of this target whose lock can
+// be taken was left by a save that was killed or crashed, and is removed. Only plain files of this user's with
+// no other name are candidates; anything that cannot be checked is left alone.
+void RemoveAbandonedTemporaryFiles(const QByteArray& target)
+{
+    const QByteArray folder = FolderPrefix(target);
+    const QByteArray prefix = TemporaryPrefixFor(target);
+    DIR* dir = ::opendir(folder.isEmpty() ? "." : folder.constData());
+    if (dir == nullptr)
+        return;
+    std::vector<QByteArray> abandoned;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (IsTemporaryNameOf(name, prefix))
+            abandoned.push_back(folder + name);
+    }
+    ::closedir(dir);
+
+    for (const QByteArray& path : abandoned) {
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat opened {};
+        struct stat named {};
+        if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && opened.st_uid == ::geteuid()
+            && opened.st_nlink == 1 && ::flock(fd, LOCK_EX | LOCK_NB) == 0
+            && ::lstat(path.constData(), &named) == 0 && SameFile(opened, named))
+            ::unlink(path.constData());
+        ::close(fd);
+    }
+}
+
+// Creates and locks a temporary file beside the target. A cleaner of another save may take a new file's lock in
+// the moment before its writer does and remove it; the writer then finds its name gone and takes another.
+int CreateTemporaryFile(const QByteArray& target, QByteArray& temporary)
+{
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        temporary = TemporaryNameFor(target);
+        const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            return -1;
+        }
+        struct stat opened {};
+        struct stat named {};
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 && ::lstat(temporary.constData(), &named) == 0
+            && SameFile(opened, named))
+            return fd;
+        ::close(fd);
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// Extended attributes carry access control lists, security labels and the like. Each is copied where the
+// system allows it; one that it refuses (a label only an administrator may set) is left out.
+void CopyExtendedAttributes(const QByteArray& from, int toFd)
+{
+    const ssize_t listSize = ::llistxattr(from.constData(), nullptr, 0);
+    if (listSize <= 0)
+        return;
+    QByteArray names(listSize, Qt::Uninitialized);
+    const ssize_t listed = ::llistxattr(from.constData(), names.data(), static_cast<size_t>(names.size()));
+    if (listed <= 0)
+        return;
+    names.truncate(listed);
+    for (const QByteArray& name : names.split('\0')) {
+        if (name.isEmpty())
+            continue;
+        const ssize_t valueSize = ::lgetxattr(from.constData(), name.constData(), nullptr, 0);
+        if (valueSize < 0)
+            continue;
+        QByteArray value(valueSize, Qt::Uninitialized);
+        const ssize_t got = ::lgetxattr(from.constData(), name.constData(), value.data(), static_cast<size_t>(value.size()));
+        if (got >= 0)
+            (void)::fsetxattr(toFd, name.constData(), value.constData(), static_cast<size_t>(got), 0);
+    }
 }
 
 bool WriteAll(int fd, const QByteArray& data)
@@ -102,7 +226,10 @@ WriteOutcome WriteFileAtomically(const QString& path, const QByteArray& data)
 {
     if (path.isEmpty())
         return FromErrno(ENOENT);
-    const QByteArray target = ResolveTarget(QFile::encodeName(path));
+    const std::optional<QByteArray> resolved = ResolveTarget(QFile::encodeName(path));
+    if (!resolved)
+        return FromErrno(errno);
+    const QByteArray& target = *resolved;
 
     struct stat existing {};
     const bool exists = ::stat(target.constData(), &existing) == 0;
@@ -114,41 +241,39 @@ WriteOutcome WriteFileAtomically(const QString& path, const QByteArray& data)
     if (exists && ::access(target.constData(), W_OK) != 0)
         return FromErrno(errno);
 
+    RemoveAbandonedTemporaryFiles(target);
     QByteArray temporary;
-    int fd = -1;
-    for (int attempt = 0; fd < 0 && attempt < 16; ++attempt) {
-        temporary = TemporaryNameFor(target);
-        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return FromErrno(errno);
+    int fd = CreateTemporaryFile(target, temporary);
+    if (fd < 0) {
+        // The file itself may be writable; the folder that must take the new file beside it is not.
+        if (errno == EACCES || errno == EPERM)
+            return { WriteOutcome::Kind::FolderNotWritable, errno };
+        return FromErrno(errno);
     }
-    if (fd < 0)
-        return FromErrno(EEXIST);
 
     auto fail = [&](int error) {
-        if (fd >= 0)
-            ::close(fd);
         ::unlink(temporary.constData());
+        ::close(fd);
         return FromErrno(error);
     };
 
     if (exists) {
-        if (::fchmod(fd, existing.st_mode & 07777) != 0)
-            return fail(errno);
-        // Only root can give a file away; for anyone else the owner is already right or cannot change.
+        // The owner first: giving a file away clears its set-group-ID bit, which the mode then restores. Only
+        // root can give a file to another user; for anyone else the owner is already right or cannot change.
         if (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid())
             (void)::fchown(fd, existing.st_uid, existing.st_gid);
+        CopyExtendedAttributes(target, fd);
+        if (::fchmod(fd, existing.st_mode & 07777) != 0)
+            return fail(errno);
     }
     if (!WriteAll(fd, data))
         return fail(errno);
     if (::fsync(fd) != 0)
         return fail(errno);
-    const int closed = ::close(fd);
-    fd = -1;
-    if (closed != 0)
-        return fail(errno);
+    // Renamed while still open: the lock that marks the file as being written holds until it has its real name.
     if (::rename(temporary.constData(), target.constData()) != 0)
         return fail(errno);
+    ::close(fd);
     SyncFolderOf(target);
     return {};
 }

@@ -6,7 +6,15 @@
 // How a whole-file write ended. The kinds are what a user can act on; systemError keeps the errno for
 // anything else.
 struct WriteOutcome {
-    enum class Kind { Ok, AccessDenied, DiskFull, InvalidName, IoError };
+    enum class Kind {
+        Ok,
+        AccessDenied,
+        FolderNotWritable, // the file could be written, but a whole-file replacement needs a new file beside it
+        DiskFull,
+        InvalidName,
+        IoError,
+        KeptUnusable, // the file there could not be read as what it should be, so it was left as it is
+    };
     Kind kind = Kind::Ok;
     int systemError = 0;
     bool ok() const { return kind == Kind::Ok; }
@@ -14,9 +22,12 @@ struct WriteOutcome {
 
 // Replaces the file at path with data so that readers see either the old or the new content, never a
 // mixture: a temporary file in the same folder is written, flushed to disk and renamed over the target.
-// On any failure the target is left byte for byte as it was and no temporary file remains. A target
-// that exists but is not a regular file (a folder, a device), or is read-only, is refused. A symbolic link is followed and
-// the file it points at replaced, so the link survives. An existing file keeps its permissions.
+// On any failure the target is left byte for byte as it was and no temporary file remains; temporary files
+// that earlier saves of the same target left when they were killed are removed first. A target that exists
+// but is not a regular file (a folder, a device), or is read-only, is refused. Symbolic links are followed,
+// a dangling one too, and the file they point at is written, so the link survives. An existing file keeps
+// its permissions (set-group-ID included), its owner and its extended attributes (access control lists)
+// where the system allows; another hard link to it keeps the old content, as a replacement must.
 WriteOutcome WriteFileAtomically(const QString& path, const QByteArray& data);
 
 struct ReadResult {

@@ -93,7 +93,8 @@ DocumentCommands::SaveOutcome DocumentCommands::mnuFileSaveClick()
     if (!path)
         return SaveOutcome::Cancelled;
     m_lastSaved = *path;
-    switch (WriteSchemeFile(*path, CurrentScheme())) {
+    const SchemeWriteStatus written = WriteSchemeFile(*path, CurrentScheme());
+    switch (written) {
     case SchemeWriteStatus::Ok:
         m_main.SchemeModified = false;
         return SaveOutcome::Saved;
@@ -101,7 +102,8 @@ DocumentCommands::SaveOutcome DocumentCommands::mnuFileSaveClick()
         Tell(QString::fromLatin1(SchemeMessages::kTooManyFavorites));
         break;
     case SchemeWriteStatus::WriteFailed:
-        Tell(QString::fromLatin1(SchemeMessages::kSaveFailed));
+    case SchemeWriteStatus::FolderNotWritable:
+        Tell(WriteFailedMessage(SchemeMessages::kSaveFailed, written, *path));
         break;
     }
     return SaveOutcome::Failed;
@@ -120,8 +122,9 @@ void DocumentCommands::SaveSession()
 {
     if (!ReadRememberScheme(IniFile()))
         return;
-    if (WriteSession(CurrentScheme()) != SchemeWriteStatus::Ok)
-        Tell(QString::fromLatin1(SchemeMessages::kSessionSaveFailed));
+    const SchemeWriteStatus written = WriteSession(CurrentScheme());
+    if (written != SchemeWriteStatus::Ok)
+        Tell(WriteFailedMessage(SchemeMessages::kSessionSaveFailed, written, SessionPath()));
 }
 
 bool DocumentCommands::SaveBeforeReplacing(const QString& question)

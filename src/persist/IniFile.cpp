@@ -2,6 +2,10 @@
 
 #include "AppPaths.h"
 
+#include <QDir>
+
+#include <cerrno>
+#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -108,31 +112,19 @@ QString SettingsPath()
     return AppFile(QStringLiteral("tw3.ini"));
 }
 
-IniFile::IniFile(const QString& path)
-    : m_path(path)
+IniText::IniText(const QByteArray& data)
 {
-    const ReadResult read = ReadWholeFile(path, kMaxIniBytes);
-    if (read.kind != ReadResult::Kind::Ok) {
-        if (read.kind != ReadResult::Kind::Missing) {
-            m_readFailure = read.kind;
-            m_readError = read.systemError;
-        }
-        return;
-    }
     qsizetype start = 0;
-    const QByteArray& data = read.data;
     while (start < data.size()) {
-        const qsizetype newline = data.indexOf('\n', start);
-        Line line;
-        if (newline < 0) {
-            line.text = data.mid(start);
-            start = data.size();
-        } else {
-            const bool crlf = newline > start && data[newline - 1] == '\r';
-            line.text = data.mid(start, newline - start - (crlf ? 1 : 0));
-            line.ending = crlf ? "\r\n" : "\n";
-            start = newline + 1;
+        qsizetype end = start;
+        while (end < data.size() && data[end] != '\n' && data[end] != '\r')
+            ++end;
+        Line line { data.mid(start, end - start), QByteArray() };
+        if (end < data.size()) {
+            const bool crlf = data[end] == '\r' && end + 1 < data.size() && data[end + 1] == '\n';
+            line.ending = data.mid(end, crlf ? 2 : 1);
         }
+        start = end + line.ending.size();
         m_lines.push_back(std::move(line));
     }
     for (const Line& line : m_lines) {
@@ -143,7 +135,7 @@ IniFile::IniFile(const QString& path)
     }
 }
 
-qsizetype IniFile::FindKey(const QByteArray& section, const QByteArray& key) const
+qsizetype IniText::FindKey(const QByteArray& section, const QByteArray& key) const
 {
     bool inSection = false;
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
@@ -157,13 +149,94 @@ qsizetype IniFile::FindKey(const QByteArray& section, const QByteArray& key) con
     return -1;
 }
 
-std::optional<QByteArray> IniFile::Value(const QString& section, const QString& key) const
+std::optional<QByteArray> IniText::Value(const QByteArray& section, const QByteArray& key) const
 {
-    const qsizetype index = FindKey(section.toLatin1(), key.toLatin1());
+    const qsizetype index = FindKey(section, key);
     if (index < 0)
         return std::nullopt;
     const QByteArray& text = m_lines[static_cast<std::size_t>(index)].text;
     return text.mid(text.indexOf('=') + 1);
+}
+
+void IniText::SetValue(const QByteArray& section, const QByteArray& key, const QByteArray& value)
+{
+    Q_ASSERT(!section.contains(']') && !key.contains('=') && !TrimBlanks(key).isEmpty());
+    Q_ASSERT(!value.contains('\n') && !value.contains('\r'));
+
+    const qsizetype existing = FindKey(section, key);
+    if (existing >= 0) {
+        QByteArray& text = m_lines[static_cast<std::size_t>(existing)].text;
+        text = text.left(text.indexOf('=') + 1) + value;
+        return;
+    }
+    // A new key goes after the last key of the section's first occurrence, so blank lines and comments that
+    // lead into the next section stay where they are.
+    std::size_t insertAt = 0;
+    bool found = false;
+    bool inSection = false;
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        QByteArray name;
+        qsizetype equals;
+        if (ParseSectionHeader(m_lines[i].text, name)) {
+            if (found)
+                break;
+            inSection = found = SameName(name, section);
+            insertAt = i + 1;
+        } else if (inSection && ParseKey(m_lines[i].text, name, equals)) {
+            insertAt = i + 1;
+        }
+    }
+    if (!found) {
+        if (!m_lines.empty()) {
+            if (m_lines.back().ending.isEmpty())
+                m_lines.back().ending = m_newline;
+            if (!TrimBlanks(m_lines.back().text).isEmpty())
+                m_lines.push_back({ QByteArray(), m_newline });
+        }
+        m_lines.push_back({ '[' + section + ']', m_newline });
+        insertAt = m_lines.size();
+    }
+    if (insertAt > 0 && m_lines[insertAt - 1].ending.isEmpty())
+        m_lines[insertAt - 1].ending = m_newline;
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(insertAt), Line { key + '=' + value, m_newline });
+}
+
+QByteArray IniText::Bytes() const
+{
+    QByteArray data;
+    for (const Line& line : m_lines)
+        data += line.text + line.ending;
+    return data;
+}
+
+IniFile::IniFile(const QString& path)
+    : m_path(path)
+{
+    const ReadResult read = ReadWholeFile(path, kMaxIniBytes);
+    switch (read.kind) {
+    case ReadResult::Kind::Ok:
+        break;
+    case ReadResult::Kind::Missing:
+        return;
+    case ReadResult::Kind::Unreadable:
+        m_problem = read.systemError == EISDIR ? IniProblem::Folder : IniProblem::Unreadable;
+        m_readError = read.systemError;
+        return;
+    case ReadResult::Kind::TooLarge:
+        m_problem = IniProblem::TooLarge;
+        return;
+    }
+    // A zero byte is in no text file: this is something else under the settings file's name.
+    if (read.data.contains('\0')) {
+        m_problem = IniProblem::NotText;
+        return;
+    }
+    m_text = IniText(read.data);
+}
+
+std::optional<QByteArray> IniFile::Value(const QString& section, const QString& key) const
+{
+    return m_text.Value(section.toLatin1(), key.toLatin1());
 }
 
 int IniFile::ReadInteger(const QString& section, const QString& key, int defaultValue) const
@@ -205,57 +278,36 @@ WriteOutcome IniFile::WriteString(const QString& section, const QString& key, co
 
 WriteOutcome IniFile::Write(const QString& section, const QString& key, const QByteArray& value)
 {
-    if (m_readFailure == ReadResult::Kind::Unreadable)
-        return { WriteOutcome::Kind::AccessDenied, m_readError };
-    if (m_readFailure == ReadResult::Kind::TooLarge)
-        return { WriteOutcome::Kind::IoError, m_readError };
-    Q_ASSERT(!section.contains(u']') && !key.contains(u'=') && !key.isEmpty());
-
-    const QByteArray sectionName = section.toLatin1();
-    const QByteArray keyName = key.toLatin1();
-    std::vector<Line> lines = m_lines;
-    const qsizetype existing = FindKey(sectionName, keyName);
-    if (existing >= 0) {
-        QByteArray& text = lines[static_cast<std::size_t>(existing)].text;
-        text = text.left(text.indexOf('=') + 1) + value;
-    } else {
-        // A new key goes after the last key of the section's first occurrence, so blank lines and comments
-        // that lead into the next section stay where they are.
-        std::size_t insertAt = 0;
-        bool found = false;
-        bool inSection = false;
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            QByteArray name;
-            qsizetype equals;
-            if (ParseSectionHeader(lines[i].text, name)) {
-                if (found)
-                    break;
-                inSection = found = SameName(name, sectionName);
-                insertAt = i + 1;
-            } else if (inSection && ParseKey(lines[i].text, name, equals)) {
-                insertAt = i + 1;
-            }
-        }
-        if (!found) {
-            if (!lines.empty()) {
-                if (lines.back().ending.isEmpty())
-                    lines.back().ending = m_newline;
-                if (!TrimBlanks(lines.back().text).isEmpty())
-                    lines.push_back({ QByteArray(), m_newline });
-            }
-            lines.push_back({ '[' + sectionName + ']', m_newline });
-            insertAt = lines.size();
-        }
-        if (insertAt > 0 && lines[insertAt - 1].ending.isEmpty())
-            lines[insertAt - 1].ending = m_newline;
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), Line { keyName + '=' + value, m_newline });
-    }
-
-    QByteArray data;
-    for (const Line& line : lines)
-        data += line.text + line.ending;
-    const WriteOutcome outcome = WriteFileAtomically(m_path, data);
+    if (m_problem != IniProblem::None)
+        return { WriteOutcome::Kind::KeptUnusable, m_readError };
+    IniText changed = m_text;
+    changed.SetValue(section.toLatin1(), key.toLatin1(), value);
+    const WriteOutcome outcome = WriteFileAtomically(m_path, changed.Bytes());
     if (outcome.ok())
-        m_lines = std::move(lines);
+        m_text = std::move(changed);
     return outcome;
+}
+
+QString UnusableSettingsMessage(const IniFile& ini)
+{
+    QString reason;
+    switch (ini.Problem()) {
+    case IniProblem::None:
+        return {};
+    case IniProblem::Folder:
+        reason = QStringLiteral("it is a folder");
+        break;
+    case IniProblem::TooLarge:
+        reason = QStringLiteral("it is larger than %1 MB, far more than settings ever take").arg(kMaxIniBytes >> 20);
+        break;
+    case IniProblem::Unreadable:
+        reason = QStringLiteral("it cannot be read (%1)").arg(QString::fromLocal8Bit(std::strerror(ini.ReadError())));
+        break;
+    case IniProblem::NotText:
+        reason = QStringLiteral("it is not a text file");
+        break;
+    }
+    return QStringLiteral("The settings in %1 cannot be used: %2.  Tintwell starts with its default settings and "
+                          "leaves that file as it is, so settings changed in this run are not kept.")
+        .arg(QDir::toNativeSeparators(ini.Path()), reason);
 }

@@ -3,7 +3,15 @@
 #include "persist/AppPaths.h"
 #include "persist/AtomicFile.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include <cassert>
+#include <cerrno>
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -65,9 +73,20 @@ SchemeWriteStatus WriteSchemeFile(const QString& path, const SchemeData& scheme)
     const EncodedScheme encoded = EncodeScheme(scheme);
     if (encoded.status == EncodeStatus::TooManyFavorites)
         return SchemeWriteStatus::TooManyFavorites;
-    if (!WriteFileAtomically(path, QByteArray::fromStdString(encoded.bytes)).ok())
-        return SchemeWriteStatus::WriteFailed;
-    return SchemeWriteStatus::Ok;
+    const WriteOutcome outcome = WriteFileAtomically(path, QByteArray::fromStdString(encoded.bytes));
+    if (outcome.kind == WriteOutcome::Kind::FolderNotWritable)
+        return SchemeWriteStatus::FolderNotWritable;
+    return outcome.ok() ? SchemeWriteStatus::Ok : SchemeWriteStatus::WriteFailed;
+}
+
+QString WriteFailedMessage(const char* sentence, SchemeWriteStatus status, const QString& path)
+{
+    QString message = QString::fromLatin1(sentence);
+    if (status == SchemeWriteStatus::FolderNotWritable) {
+        const QString folder = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
+        message += QStringLiteral(".  The folder %1 is not writable.").arg(folder);
+    }
+    return message;
 }
 
 Version2ImportStatus ImportVersion2Scheme(const QString& path)
@@ -133,6 +152,31 @@ SessionRead ReadSession()
         break;
     }
     return { SessionReadStatus::NotValid, {} };
+}
+
+std::optional<QString> KeepDamagedSession()
+{
+    const QByteArray session = QFile::encodeName(SessionPath());
+    struct stat st {};
+    if (::lstat(session.constData(), &st) != 0 || !(S_ISREG(st.st_mode) || S_ISLNK(st.st_mode)))
+        return std::nullopt;
+    for (int n = 1; n <= 99; ++n) {
+        const QString name = n == 1 ? QStringLiteral("session-damaged.tmp") : QStringLiteral("session-damaged-%1.tmp").arg(n);
+        const QString kept = AppFile(name);
+        const QByteArray to = QFile::encodeName(kept);
+        // Never over an earlier damaged session: each may hold what the user still wants.
+        if (::renameat2(AT_FDCWD, session.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+            return kept;
+        if (errno == EEXIST)
+            continue;
+        if (errno != EINVAL && errno != ENOSYS)
+            return std::nullopt;
+        // A file system that cannot refuse to replace: look first.
+        if (QFileInfo::exists(kept))
+            continue;
+        return ::rename(session.constData(), to.constData()) == 0 ? std::optional<QString>(kept) : std::nullopt;
+    }
+    return std::nullopt;
 }
 
 SchemeWriteStatus WriteSession(const SchemeData& scheme)

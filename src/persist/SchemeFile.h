@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // The sentences the document commands show, each in a plain message box.
 namespace SchemeMessages {
 inline constexpr char kOpenFailed[] = "An error has occured while opening the scheme file";
@@ -39,9 +41,14 @@ enum class SchemeWriteStatus {
     Ok,
     TooManyFavorites, // nothing written: the count field cannot hold them
     WriteFailed,      // the previous file, if any, is as it was
+    FolderNotWritable, // as WriteFailed; the file itself might have been writable, its folder is not
 };
 
 SchemeWriteStatus WriteSchemeFile(const QString& path, const SchemeData& scheme);
+
+// The message for a failed write to path: the sentence given, followed by the reason where the user can act on
+// it.
+QString WriteFailedMessage(const char* sentence, SchemeWriteStatus status, const QString& path);
 
 enum class Version2ImportStatus {
     NotVersion2, // the first line is not "TWver2": the file is left to the scheme reader
@@ -73,4 +80,9 @@ struct SessionRead {
 };
 
 SessionRead ReadSession();
+
+// Moves a session file that could not be used out of the way of the next exit's write, under a name that says
+// what it is ("session-damaged.tmp", or with a number when that is taken); the path it now has, or nothing when
+// it is no plain file or could not be moved.
+std::optional<QString> KeepDamagedSession();
 SchemeWriteStatus WriteSession(const SchemeData& scheme);

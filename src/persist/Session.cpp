@@ -4,12 +4,15 @@
 #include "persist/SchemeFile.h"
 #include "platform/Services.h"
 
-bool ReadRememberScheme(const IniFile& ini)
-{
-    return ini.ReadBool(QStringLiteral("Prefs"), QStringLiteral("RememberScheme"), true);
-}
+#include <QDir>
 
-std::optional<SchemeData> LoadSessionScheme(QWidget* parent)
+#include <cassert>
+
+namespace {
+
+SessionStartReading* g_startReading = nullptr;
+
+std::optional<SchemeData> ReadAndReport(QWidget* parent)
 {
     SessionRead session = ReadSession();
     switch (session.status) {
@@ -21,6 +24,36 @@ std::optional<SchemeData> LoadSessionScheme(QWidget* parent)
     case SessionReadStatus::NotValid:
         break;
     }
-    platform::Messages().ShowMessage(parent, QString::fromLatin1(SchemeMessages::kSessionOpenFailed));
+    QString message = QString::fromLatin1(SchemeMessages::kSessionOpenFailed);
+    if (const std::optional<QString> kept = KeepDamagedSession())
+        message += QStringLiteral(".  The file was kept as %1.").arg(QDir::toNativeSeparators(*kept));
+    platform::Messages().ShowMessage(parent, message);
     return std::nullopt;
+}
+
+} // namespace
+
+bool ReadRememberScheme(const IniFile& ini)
+{
+    return ini.ReadBool(QStringLiteral("Prefs"), QStringLiteral("RememberScheme"), true);
+}
+
+std::optional<SchemeData> LoadSessionScheme(QWidget* parent)
+{
+    if (g_startReading == nullptr)
+        return ReadAndReport(parent);
+    if (!g_startReading->m_reading)
+        g_startReading->m_reading = ReadAndReport(parent);
+    return *g_startReading->m_reading;
+}
+
+SessionStartReading::SessionStartReading()
+{
+    assert(g_startReading == nullptr);
+    g_startReading = this;
+}
+
+SessionStartReading::~SessionStartReading()
+{
+    g_startReading = nullptr;
 }

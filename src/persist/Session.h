@@ -14,5 +14,20 @@ class QWidget;
 bool ReadRememberScheme(const IniFile& ini);
 
 // The last session's scheme, or nothing: when there is no session file yet, and, after the message, when the
-// file cannot be read or is damaged. Each reading window calls it, so a bad file is reported once per window.
+// file cannot be read or is damaged. Such a file is first moved aside (KeepDamagedSession), so the exit cannot
+// write over it, and the message says where it went.
 std::optional<SchemeData> LoadSessionScheme(QWidget* parent);
+
+// Start-up reads the session once: while one of these lives, every LoadSessionScheme shares the first one's
+// reading, so a session that cannot be used is reported once however many windows take a part of it.
+class SessionStartReading final {
+public:
+    SessionStartReading();
+    ~SessionStartReading();
+    SessionStartReading(const SessionStartReading&) = delete;
+    SessionStartReading& operator=(const SessionStartReading&) = delete;
+
+private:
+    friend std::optional<SchemeData> LoadSessionScheme(QWidget* parent);
+    std::optional<std::optional<SchemeData>> m_reading; // empty until the first window has read
+};

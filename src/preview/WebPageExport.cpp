@@ -80,7 +80,10 @@ QString WebPageFailureText(const WriteOutcome& outcome)
     case WriteOutcome::Kind::Ok:
         break;
     case WriteOutcome::Kind::AccessDenied:
+    case WriteOutcome::Kind::KeptUnusable:
         return QStringLiteral("File access denied");
+    case WriteOutcome::Kind::FolderNotWritable:
+        return QStringLiteral("File access denied: the folder is not writable");
     case WriteOutcome::Kind::DiskFull:
         return QStringLiteral("Disk full");
     case WriteOutcome::Kind::InvalidName:

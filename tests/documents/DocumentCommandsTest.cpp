@@ -3,6 +3,7 @@
 #include "persist/DocumentCommands.h"
 #include "persist/IniFile.h"
 #include "persist/SchemeFile.h"
+#include "persist/Session.h"
 #include "platform/DragManager.h"
 #include "preview/TfrmPreview.h"
 #include "prefs/TfrmPreferences.h"
@@ -15,6 +16,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -85,9 +87,12 @@ protected:
         main = std::make_unique<TfrmMain>();
         main->move(300, 40);
         main->show();
-        favs = std::make_unique<TfrmFavorites>(*main);
-        favs->show();
-        preview = std::make_unique<TfrmPreview>(*main);
+        {
+            const SessionStartReading session;
+            favs = std::make_unique<TfrmFavorites>(*main);
+            favs->show();
+            preview = std::make_unique<TfrmPreview>(*main);
+        }
         commands = std::make_unique<DocumentCommands>(*main, favs->Model(), *preview);
         QApplication::processEvents();
     }
@@ -601,29 +606,60 @@ TEST_F(Documents, TurningOffRememberInThePreferencesForgetsTheSchemeAtTheNextSta
     EXPECT_EQ(preview->Colors(), DefaultPreviewColors());
 }
 
-TEST_F(Documents, DamagedSessionIsReportedByEachWindowAndLeavesTheDefaults)
+TEST_F(Documents, DamagedSessionIsReportedOnceAndKeptBesideIt)
 {
     Stop();
-    for (const QByteArray& bytes : { kOneFavorite.chopped(1), kOneFavorite + "x", QByteArray("TW") }) {
-        folder.Write("session.tmp", bytes);
+    const QString failed = "An error has occured while opening the session";
+    const struct {
+        const char* what;
+        QByteArray bytes;
+    } damaged[] = {
+        { "one byte short", kOneFavorite.chopped(1) },
+        { "one byte over", kOneFavorite + "x" },
+        { "the first two bytes only", QByteArray("TW") },
+        { "empty", QByteArray() },
+    };
+    for (const auto& c : damaged) {
+        SCOPED_TRACE(c.what);
+        folder.Write("session.tmp", c.bytes);
         desktop.messages.clear();
         Start();
-        const QString message = "An error has occured while opening the session";
-        EXPECT_EQ(desktop.messages, (QStringList { message, message })); // once for each window that reads it
+        EXPECT_EQ(desktop.messages, QStringList { failed + ".  The file was kept as " + folder.file("session-damaged.tmp") + "." });
+        EXPECT_EQ(folder.Read("session-damaged.tmp"), c.bytes);
         EXPECT_TRUE(Favorites().empty());
         EXPECT_FALSE(ToolButtonsEnabled());
         EXPECT_EQ(preview->Colors(), DefaultPreviewColors());
         EXPECT_FALSE(main->SchemeModified);
+
+        // The exit writes a new session; the damaged one stays where the message said.
+        AddFavorites({ Pack(1, 2, 3) });
+        desktop.answers.push_back(Answer::No);
+        ASSERT_TRUE(Exit());
+        EXPECT_EQ(ReadSession().status, SessionReadStatus::Ok);
+        EXPECT_EQ(folder.Read("session-damaged.tmp"), c.bytes);
         Stop();
+        QFile::remove(folder.file("session-damaged.tmp"));
     }
 
-    // One that cannot be opened at all.
-    QFile::remove(folder.file("session.tmp"));
+    // An earlier damaged session is never replaced by a later one.
+    folder.Write("session.tmp", "first");
+    Start();
+    Stop();
+    folder.Write("session.tmp", "second");
+    desktop.messages.clear();
+    Start();
+    EXPECT_EQ(desktop.messages, QStringList { failed + ".  The file was kept as " + folder.file("session-damaged-2.tmp") + "." });
+    EXPECT_EQ(folder.Read("session-damaged.tmp"), "first");
+    EXPECT_EQ(folder.Read("session-damaged-2.tmp"), "second");
+    Stop();
+
+    // A folder in its place is no file to keep: it stays, and is reported once.
     ASSERT_TRUE(QDir(folder.path()).mkdir("session.tmp"));
     desktop.messages.clear();
     Start();
-    EXPECT_EQ(desktop.messages.size(), 2);
+    EXPECT_EQ(desktop.messages, QStringList { failed });
     EXPECT_TRUE(Favorites().empty());
+    EXPECT_TRUE(QFileInfo(folder.file("session.tmp")).isDir());
     Stop();
     ASSERT_TRUE(QDir(folder.path()).rmdir("session.tmp"));
 
@@ -635,6 +671,25 @@ TEST_F(Documents, DamagedSessionIsReportedByEachWindowAndLeavesTheDefaults)
     Start();
     EXPECT_TRUE(desktop.messages.isEmpty());
     EXPECT_EQ(ColorsOf(Favorites()), std::vector<ColorValue> { Pack(0x33, 0x66, 0x99) });
+}
+
+TEST_F(Documents, SaveIntoAFolderThatTakesNoNewFileSaysSo)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkdir("locked"));
+    const QString path = folder.file("locked/mine.tw");
+    folder.Write("locked/mine.tw", kNoFavorites);
+    AddFavorites({ Pack(1, 2, 3) });
+    {
+        const UnwritableFolder frozen(folder.file("locked"));
+        if (!frozen.made())
+            GTEST_SKIP() << "cannot make a folder unwritable here";
+        desktop.saveChoices.push_back(path);
+        EXPECT_EQ(commands->mnuFileSaveClick(), DocumentCommands::SaveOutcome::Failed);
+    }
+    EXPECT_EQ(desktop.messages, QStringList { "An error has occured while saving the scheme file.  The folder "
+                                    + folder.file("locked") + " is not writable." });
+    EXPECT_EQ(folder.Read("locked/mine.tw"), kNoFavorites);
+    EXPECT_TRUE(main->SchemeModified);
 }
 
 TEST_F(Documents, SessionThatCannotBeWrittenIsReportedAndExitGoesOn)

@@ -6,7 +6,11 @@
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -68,6 +72,179 @@ TEST(WriteFileAtomically, ReplacesWhatASymbolicLinkPointsAtAndKeepsTheLink)
     EXPECT_TRUE(S_ISLNK(ModeOf(link)));
     EXPECT_EQ(Contents(real), "new");
     EXPECT_EQ(Entries(folder.file("real")), QStringList { "tw3.ini" });
+}
+
+TEST(WriteFileAtomically, ADanglingLinkGetsItsFileWhereItPoints)
+{
+    const struct {
+        const char* what;
+        QString linkText; // relative to the folder, or absolute after the placeholder
+        QString written;  // where the file must appear
+    } cases[] = {
+        { "relative", "real/tw3.ini", "real/tw3.ini" },
+        { "absolute", "@/real/abs.ini", "real/abs.ini" },
+        { "through another link", "hop", "real/end.ini" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestFolder folder;
+        ASSERT_TRUE(QDir(folder.path()).mkdir("real"));
+        ASSERT_TRUE(QFile::link("real/end.ini", folder.file("hop")));
+        QString linkText = c.linkText;
+        linkText.replace("@", folder.path());
+        const QString link = folder.file("tw3.ini");
+        ASSERT_EQ(::symlink(QFile::encodeName(linkText).constData(), QFile::encodeName(link).constData()), 0);
+
+        ASSERT_TRUE(WriteFileAtomically(link, "new").ok());
+        EXPECT_TRUE(S_ISLNK(ModeOf(link)));
+        EXPECT_EQ(Contents(folder.file(c.written)), "new");
+        EXPECT_EQ(Entries(folder.file("real")), QStringList { QFileInfo(c.written).fileName() });
+    }
+
+    // Links that go round in a loop, or point into a folder that is not there, are refused and left alone.
+    TestFolder folder;
+    ASSERT_TRUE(QFile::link("b", folder.file("a")));
+    ASSERT_TRUE(QFile::link("a", folder.file("b")));
+    ASSERT_TRUE(QFile::link("nowhere/x", folder.file("c")));
+    EXPECT_FALSE(WriteFileAtomically(folder.file("a"), "x").ok());
+    EXPECT_EQ(WriteFileAtomically(folder.file("c"), "x").kind, Kind::InvalidName);
+    EXPECT_EQ(Entries(folder.path()), (QStringList { "a", "b", "c" }));
+}
+
+TEST(WriteFileAtomically, KeepsOwnerSetGroupIdAndExtendedAttributes)
+{
+    TestFolder folder;
+    const QString target = folder.file("scheme.tw");
+    const QByteArray name = QFile::encodeName(target);
+    Put(target, "old");
+    const bool root = ::geteuid() == 0;
+    // Only root can give a file away; anyone may keep their own group.
+    const uid_t owner = root ? 4321 : ::geteuid();
+    const gid_t group = root ? 8765 : ::getegid();
+    ASSERT_EQ(::chown(name.constData(), owner, group), 0);
+    ASSERT_EQ(::chmod(name.constData(), 02664), 0);
+    if (::setxattr(name.constData(), "user.tintwell.note", "kept", 4, 0) != 0)
+        GTEST_SKIP() << "this file system has no extended attributes: " << std::strerror(errno);
+    // An access list giving user 1234 read access: header, then owner, named user, group, mask and others.
+    const unsigned char acl[] = { 2, 0, 0, 0,
+        1, 0, 6, 0, 0xff, 0xff, 0xff, 0xff,
+        2, 0, 4, 0, 0xd2, 0x04, 0, 0,
+        4, 0, 6, 0, 0xff, 0xff, 0xff, 0xff,
+        0x10, 0, 6, 0, 0xff, 0xff, 0xff, 0xff,
+        0x20, 0, 4, 0, 0xff, 0xff, 0xff, 0xff };
+    const bool hasAcl = ::setxattr(name.constData(), "system.posix_acl_access", acl, sizeof acl, 0) == 0;
+    struct stat before {};
+    ASSERT_EQ(::stat(name.constData(), &before), 0);
+
+    ASSERT_TRUE(WriteFileAtomically(target, "new").ok());
+    EXPECT_EQ(Contents(target), "new");
+    struct stat after {};
+    ASSERT_EQ(::stat(name.constData(), &after), 0);
+    EXPECT_EQ(after.st_uid, owner);
+    EXPECT_EQ(after.st_gid, group);
+    EXPECT_EQ(after.st_mode & 07777, before.st_mode & 07777);
+    EXPECT_TRUE(after.st_mode & S_ISGID);
+    char value[16] = {};
+    EXPECT_EQ(::getxattr(name.constData(), "user.tintwell.note", value, sizeof value), 4);
+    EXPECT_STREQ(value, "kept");
+    if (hasAcl) {
+        unsigned char got[64] = {};
+        ASSERT_EQ(::getxattr(name.constData(), "system.posix_acl_access", got, sizeof got), ssize_t(sizeof acl));
+        EXPECT_EQ(std::memcmp(got, acl, sizeof acl), 0);
+    }
+    EXPECT_EQ(Entries(folder.path()), QStringList { "scheme.tw" });
+}
+
+TEST(WriteFileAtomically, AnotherHardLinkKeepsTheOldContent)
+{
+    TestFolder folder;
+    Put(folder.file("scheme.tw"), "old");
+    ASSERT_EQ(::link(QFile::encodeName(folder.file("scheme.tw")).constData(), QFile::encodeName(folder.file("other.tw")).constData()), 0);
+    ASSERT_TRUE(WriteFileAtomically(folder.file("scheme.tw"), "new").ok());
+    EXPECT_EQ(Contents(folder.file("scheme.tw")), "new");
+    EXPECT_EQ(Contents(folder.file("other.tw")), "old");
+}
+
+TEST(WriteFileAtomically, AWritableFileInAFolderThatIsNotSaysSo)
+{
+    TestFolder folder;
+    const QString target = folder.file("scheme.tw");
+    Put(target, "old");
+    WriteOutcome outcome;
+    bool fileWritable = false;
+    {
+        const UnwritableFolder frozen(folder.path());
+        if (!frozen.made())
+            GTEST_SKIP() << "cannot make a folder unwritable here";
+        fileWritable = ::access(QFile::encodeName(target).constData(), W_OK) == 0;
+        outcome = WriteFileAtomically(target, "new");
+    }
+    EXPECT_TRUE(fileWritable);
+    EXPECT_EQ(outcome.kind, Kind::FolderNotWritable);
+    EXPECT_EQ(Contents(target), "old");
+    EXPECT_EQ(Entries(folder.path()), QStringList { "scheme.tw" });
+}
+
+// The name a save gives the temporary file of target "tw3.ini", with the random part given.
+QString TemporaryName(const QString& random, const QString& target = "tw3.ini")
+{
+    return "." + target + ".tintwell-" + random + ".tmp";
+}
+
+TEST(WriteFileAtomically, RemovesOnlyItsOwnAbandonedTemporaryFiles)
+{
+    TestFolder folder;
+    const QString target = folder.file("tw3.ini");
+    const QString abandoned = TemporaryName("0123456789abcdef");
+    const QString abandonedToo = TemporaryName("fedcba9876543210");
+    const QString beingWritten = TemporaryName("00000000000000aa");
+    const QStringList kept = {
+        beingWritten,
+        TemporaryName("0123456789abcdef", "session.tmp"), // another target's
+        TemporaryName("0123456789abcde"),                  // one digit short
+        TemporaryName("0123456789ABCDEF"),                 // not as a save names it
+        TemporaryName("0123456789abcdeg"),
+        ".tw3.ini.bak.tmp",
+        "tw3.ini.tintwell-0123456789abcdef.tmp",
+        TemporaryName("1111111111111111") + "~",
+    };
+    for (const QString& name : QStringList(kept) << abandoned << abandonedToo)
+        Put(folder.file(name), "left over");
+    // A temporary file that is a folder, or has a second name, is not a plain abandoned file.
+    const QString folderLike = TemporaryName("2222222222222222");
+    ASSERT_TRUE(QDir(folder.path()).mkdir(folderLike));
+    const QString linked = TemporaryName("3333333333333333");
+    Put(folder.file(linked), "x");
+    ASSERT_EQ(::link(QFile::encodeName(folder.file(linked)).constData(), QFile::encodeName(folder.file("second-name")).constData()), 0);
+    // Another user's is not ours to remove.
+    QString othersOwn;
+    if (::geteuid() == 0) {
+        othersOwn = TemporaryName("4444444444444444");
+        Put(folder.file(othersOwn), "x");
+        ASSERT_EQ(::chown(QFile::encodeName(folder.file(othersOwn)).constData(), 4321, 4321), 0);
+    }
+    // A save still at work holds the lock on its temporary file.
+    const int writer = ::open(QFile::encodeName(folder.file(beingWritten)).constData(), O_RDONLY);
+    ASSERT_GE(writer, 0);
+    ASSERT_EQ(::flock(writer, LOCK_EX), 0);
+
+    ASSERT_TRUE(WriteFileAtomically(target, "new").ok());
+    ::close(writer);
+    QStringList expected = QStringList(kept) << "tw3.ini" << folderLike << linked << "second-name";
+    if (!othersOwn.isEmpty())
+        expected << othersOwn;
+    expected.sort();
+    QStringList entries = Entries(folder.path());
+    entries.sort();
+    EXPECT_EQ(entries, expected);
+
+    // Once its writer is gone, the next save removes it too.
+    ASSERT_TRUE(WriteFileAtomically(target, "newer").ok());
+    expected.removeOne(beingWritten);
+    entries = Entries(folder.path());
+    entries.sort();
+    EXPECT_EQ(entries, expected);
+    EXPECT_EQ(Contents(target), "newer");
 }
 
 TEST(WriteFileAtomically, RefusesToReplaceAnythingButARegularFile)

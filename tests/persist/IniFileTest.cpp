@@ -5,8 +5,12 @@
 #include <QDir>
 #include <QFile>
 
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 #include <climits>
+#include <functional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -229,27 +233,87 @@ TEST(IniFile, AReadOnlyFolderFailsCleanly)
     IniFile ini;
     const WriteOutcome outcome = ini.WriteInteger("Main", "Top", 2);
     ::chmod(QFile::encodeName(folder.path()).constData(), 0755);
-    EXPECT_EQ(outcome.kind, WriteOutcome::Kind::AccessDenied);
+    EXPECT_EQ(outcome.kind, WriteOutcome::Kind::FolderNotWritable);
     EXPECT_EQ(Contents(SettingsPath()), "[Main]\nTop=1\n");
 }
 
-TEST(IniFile, AFileThatCannotBeReadIsNeverOverwritten)
+TEST(IniFile, AFileThatCannotBeUsedIsReadAsDefaultsToldOnceAndNeverOverwritten)
 {
-    TestFolder folder;
-    // A folder where the file should be cannot be read; writing would have to destroy it.
-    ASSERT_TRUE(QDir(folder.path()).mkdir("tw3.ini"));
-    IniFile ini;
-    EXPECT_EQ(ini.ReadInteger("Main", "Top", 7), 7);
-    EXPECT_FALSE(ini.WriteInteger("Main", "Top", 1).ok());
-    EXPECT_TRUE(QFileInfo(SettingsPath()).isDir());
+    const struct {
+        const char* what;
+        std::function<void(const QString&)> make;
+        IniProblem problem;
+        QString reason;
+    } cases[] = {
+        { "a folder", [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); }, IniProblem::Folder, "it is a folder" },
+        { "too large", [](const QString& path) { Put(path, "[Main]\nTop=1\n" + QByteArray(5 * 1024 * 1024, ';')); },
+            IniProblem::TooLarge, "it is larger than 4 MB, far more than settings ever take" },
+        { "not text", [](const QString& path) { Put(path, QByteArray("[Main]\nTop=1\n\0\x01\x02", 16)); },
+            IniProblem::NotText, "it is not a text file" },
+        // A pipe cannot be read as a file; it stands in for a file without read permission, which root reads.
+        { "unreadable", [](const QString& path) { ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0); },
+            IniProblem::Unreadable, "it cannot be read (Invalid argument)" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestFolder folder;
+        c.make(SettingsPath());
+        const QFileInfo before(SettingsPath());
+        IniFile ini;
+        EXPECT_EQ(ini.Problem(), c.problem);
+        EXPECT_EQ(ini.ReadInteger("Main", "Top", 7), 7);
+        EXPECT_EQ(ini.WriteInteger("Main", "Top", 2).kind, WriteOutcome::Kind::KeptUnusable);
+        const QFileInfo after(SettingsPath());
+        EXPECT_EQ(after.isDir(), before.isDir());
+        EXPECT_EQ(after.size(), before.size());
+        EXPECT_EQ(after.lastModified(), before.lastModified());
+        EXPECT_EQ(UnusableSettingsMessage(ini),
+            "The settings in " + SettingsPath() + " cannot be used: " + c.reason
+                + ".  Tintwell starts with its default settings and leaves that file as it is, so settings changed "
+                  "in this run are not kept.");
+    }
 
-    // Far too large to be a settings file: read as empty, and kept.
-    const QString big = folder.file("big.ini");
-    Put(big, "[Main]\nTop=1\n" + QByteArray(5 * 1024 * 1024, ';'));
-    IniFile large(big);
-    EXPECT_EQ(large.ReadInteger("Main", "Top", 7), 7);
-    EXPECT_EQ(large.WriteInteger("Main", "Top", 2).kind, WriteOutcome::Kind::IoError);
-    EXPECT_EQ(QFileInfo(big).size(), 13 + 5 * 1024 * 1024);
+    TestFolder folder;
+    EXPECT_EQ(IniFile().Problem(), IniProblem::None) << "a missing file is no problem";
+    EXPECT_TRUE(UnusableSettingsMessage(IniFile()).isEmpty());
+    Put(SettingsPath(), "[Main]\nTop=\xFF\x01\n");
+    EXPECT_EQ(IniFile().Problem(), IniProblem::None) << "every byte but zero is 8-bit text";
+}
+
+TEST(IniFile, ALoneCarriageReturnEndsALineEverywhere)
+{
+    const struct {
+        const char* what;
+        QByteArray file;
+        QByteArray afterWrite; // after Main/Top := 9 and Main/Left := 8
+    } cases[] = {
+        { "last line", "[Main]\nTop=1\r", "[Main]\nTop=9\rLeft=8\n" },
+        { "every line", "[Main]\rTop=1\rOther=x\r", "[Main]\rTop=9\rOther=x\rLeft=8\r" },
+        { "mixed", "[Main]\r\nTop=1\rOther=x\n", "[Main]\r\nTop=9\rOther=x\nLeft=8\r\n" },
+        { "before a header", "Top=5\r[Main]\r\rTop=1", "Top=5\r[Main]\r\rTop=9\rLeft=8\r" },
+        { "CR before CR LF", "[Main]\r\r\nTop=1\r\r\n", "[Main]\r\r\nTop=9\rLeft=8\r\r\n" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestFolder folder;
+        Put(SettingsPath(), c.file);
+        IniFile ini;
+        EXPECT_EQ(ini.ReadString("Main", "Top", "none"), "1");
+        EXPECT_EQ(ini.ReadInteger("Main", "Top", 0), 1);
+        ASSERT_TRUE(ini.WriteInteger("Main", "Top", 9).ok());
+        ASSERT_TRUE(ini.WriteInteger("Main", "Left", 8).ok());
+        EXPECT_EQ(Contents(SettingsPath()), c.afterWrite);
+        const IniFile again;
+        EXPECT_EQ(again.ReadInteger("Main", "Top", 0), 9);
+        EXPECT_EQ(again.ReadInteger("Main", "Left", 0), 8);
+    }
+}
+
+TEST(IniText, UnchangedTextGivesBackItsBytes)
+{
+    for (const QByteArray& text : { QByteArray(), QByteArray("\r"), QByteArray("\n\r\r\n\n\r"), QByteArray("[a]\rb=c"),
+             QByteArray("  [x] \r\n k = v \n;c\r\r\n=\n") })
+        EXPECT_EQ(IniText(text).Bytes(), text);
 }
 
 TEST(Settings, StepPercentIsAWholeNumberUpTo25)

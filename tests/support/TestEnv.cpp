@@ -7,7 +7,12 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 TestFolder::TestFolder()
     : m_previousAppFolder(AppFolder())
@@ -67,4 +72,31 @@ void Put(const QString& path, const QByteArray& data)
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ASSERT_EQ(f.write(data), data.size());
+}
+
+UnwritableFolder::UnwritableFolder(const QString& folder)
+    : m_fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+{
+    if (m_fd < 0)
+        return;
+    if (::geteuid() != 0) {
+        m_made = ::fchmod(m_fd, 0555) == 0;
+        return;
+    }
+    if (::ioctl(m_fd, FS_IOC_GETFLAGS, &m_flags) != 0)
+        return;
+    const int frozen = m_flags | FS_IMMUTABLE_FL;
+    m_made = ::ioctl(m_fd, FS_IOC_SETFLAGS, &frozen) == 0;
+}
+
+UnwritableFolder::~UnwritableFolder()
+{
+    if (m_made) {
+        if (::geteuid() != 0)
+            ::fchmod(m_fd, 0755);
+        else
+            ::ioctl(m_fd, FS_IOC_SETFLAGS, &m_flags);
+    }
+    if (m_fd >= 0)
+        ::close(m_fd);
 }

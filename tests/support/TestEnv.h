@@ -44,3 +44,19 @@ private:
 // A file's whole content (a failure to open it fails the test), and a file written whole.
 QByteArray Contents(const QString& path);
 void Put(const QString& path, const QByteArray& data);
+
+// Makes a folder refuse new files while it lives: its write permission taken away, or, for root, whom
+// permissions do not stop, the file system's unchangeable mark set. made() is false when neither works here.
+class UnwritableFolder {
+public:
+    explicit UnwritableFolder(const QString& folder);
+    ~UnwritableFolder();
+    UnwritableFolder(const UnwritableFolder&) = delete;
+    UnwritableFolder& operator=(const UnwritableFolder&) = delete;
+    bool made() const { return m_made; }
+
+private:
+    int m_fd = -1;
+    int m_flags = 0;
+    bool m_made = false;
+};

@@ -1,0 +1,117 @@
+// What start-up tells about files it cannot use, through the program's own start: the main window, its first
+// paint, then the windows after it.
+#include "favorites/TfrmFavorites.h"
+#include "main/Application.h"
+#include "main/TfrmMain.h"
+#include "persist/IniFile.h"
+#include "persist/SchemeFile.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestEnv.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <sys/stat.h>
+
+namespace {
+
+class StartUp : public ::testing::Test {
+protected:
+    void TearDown() override { app.reset(); }
+
+    // Starts the program as main() does and waits for its last windows.
+    void Start()
+    {
+        app = std::make_unique<Application>();
+        app->Show();
+        ASSERT_TRUE(QTest::qWaitFor([] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (qobject_cast<TfrmFavorites*>(w) && w->isVisible())
+                    return true;
+            return false;
+        }));
+    }
+
+    void Exit()
+    {
+        app->Main().mnuFileExit->trigger();
+        ASSERT_FALSE(app->Main().isVisible());
+    }
+
+    TestFolder folder;
+    ScriptedPlatform desktop;
+    std::unique_ptr<Application> app;
+};
+
+TEST_F(StartUp, ASettingsFileThatCannotBeUsedIsToldOnceWithTheReasonAndKept)
+{
+    const struct {
+        const char* what;
+        std::function<void(const QString&)> make;
+        QString reason;
+    } cases[] = {
+        { "a folder", [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); }, "it is a folder" },
+        { "too large", [](const QString& path) { Put(path, "[Main]\nBaseColor=65280\n" + QByteArray(5 << 20, ' ')); },
+            "it is larger than 4 MB, far more than settings ever take" },
+        { "not text", [](const QString& path) { Put(path, QByteArray("[Main]\nBaseColor=65280\n\0", 24)); },
+            "it is not a text file" },
+        { "not a file", [](const QString& path) { ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0); },
+            "it cannot be read (Invalid argument)" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString path = SettingsPath();
+        c.make(path);
+        const QFileInfo before(path);
+        desktop.messages.clear();
+        Start();
+        EXPECT_EQ(desktop.messages,
+            QStringList { "The settings in " + path + " cannot be used: " + c.reason
+                + ".  Tintwell starts with its default settings and leaves that file as it is, so settings changed in "
+                  "this run are not kept." });
+        EXPECT_EQ(app->Main().BaseColor, 255u) << "the defaults, not what the file may hold";
+
+        // The exit keeps the file and does not tell again.
+        Exit();
+        EXPECT_EQ(desktop.messages.size(), 1);
+        const QFileInfo after(path);
+        EXPECT_EQ(after.isDir(), before.isDir());
+        EXPECT_EQ(after.size(), before.size());
+        EXPECT_EQ(after.lastModified(), before.lastModified());
+        EXPECT_TRUE(ReadSession().status == SessionReadStatus::Ok) << "the session is still kept";
+        app.reset();
+        QFile::remove(SessionPath());
+        if (after.isDir())
+            QDir().rmdir(path);
+        else
+            QFile::remove(path);
+    }
+
+    // A usable file says nothing.
+    Put(SettingsPath(), "[Main]\rBaseColor=65280\r");
+    desktop.messages.clear();
+    Start();
+    EXPECT_TRUE(desktop.messages.isEmpty());
+    EXPECT_EQ(app->Main().BaseColor, 65280u);
+}
+
+TEST_F(StartUp, ADamagedSessionIsToldOnceAndKeptWhereTheMessageSays)
+{
+    const QByteArray damaged = QByteArray::fromHex("0300" "0300" "FF000000" "336699");
+    folder.Write("session.tmp", damaged);
+    Start();
+    EXPECT_EQ(desktop.messages, QStringList { "An error has occured while opening the session.  The file was kept as "
+                                    + folder.file("session-damaged.tmp") + "." });
+    EXPECT_EQ(folder.Read("session-damaged.tmp"), damaged);
+
+    Exit();
+    EXPECT_EQ(ReadSession().status, SessionReadStatus::Ok);
+    EXPECT_EQ(folder.Read("session-damaged.tmp"), damaged);
+}
+
+} // namespace
