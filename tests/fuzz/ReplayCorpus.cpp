@@ -1,9 +1,14 @@
 // Replays the fuzzers' corpus through the readers: every file keeps the fuzzers' properties, and its
-// name says what the reader must make of it (valid-, wrongversion-, bad-, notv2-). Palette files sit in
-// one folder per format, named by their extension.
+// name says what the reader must make of it (valid-, wrongversion-, bad-, notv2-, text-, nottext-). Palette
+// files sit in one folder per format, named by their extension.
 
 #include "FuzzChecks.h"
 #include "PaletteChecks.h"
+#include "SessionChecks.h"
+#include "SettingsChecks.h"
+#include "persist/AppPaths.h"
+
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <filesystem>
@@ -128,9 +133,48 @@ int main(int argc, char** argv)
         }
     }
 
-    if (schemeFiles.empty() || version2Files.empty())
+    // The settings reader and the session read each file from a folder of their own.
+    QTemporaryDir folder;
+    const QString settingsPath = folder.filePath(QStringLiteral("tw3.ini"));
+    const auto settingsFiles = FilesIn(corpus / "settings");
+    for (const fs::path& file : settingsFiles) {
+        const bool text = Named(file, "text-");
+        if (!text && !Named(file, "nottext-")) {
+            fail(file, "name does not say what the settings reader must make of it");
+            continue;
+        }
+        const QByteArray bytes = QByteArray::fromStdString(Contents(file));
+        CheckIniText(bytes);
+        QFile::remove(settingsPath);
+        QFile copy(settingsPath);
+        if (!copy.open(QIODevice::WriteOnly) || copy.write(bytes) != bytes.size())
+            fail(file, "cannot be copied into a settings folder");
+        copy.close();
+        if (CheckSettingsFile(settingsPath, bytes) != text)
+            fail(file, text ? "not used as settings" : "used as settings");
+    }
+
+    SetAppFolderForTesting(folder.path());
+    const auto sessionFiles = FilesIn(corpus / "session");
+    for (const fs::path& file : sessionFiles) {
+        const bool valid = Named(file, "valid-");
+        if (!valid && !Named(file, "bad-")) {
+            fail(file, "name does not say what the session reader must make of it");
+            continue;
+        }
+        const QByteArray bytes = QByteArray::fromStdString(Contents(file));
+        QFile copy(SessionPath());
+        if (!copy.open(QIODevice::WriteOnly | QIODevice::Truncate) || copy.write(bytes) != bytes.size())
+            fail(file, "cannot be copied into a session folder");
+        copy.close();
+        if (CheckSessionBytes(bytes) != valid)
+            fail(file, valid ? "rejected by the session reader" : "accepted by the session reader");
+    }
+
+    const std::size_t replayed
+        = schemeFiles.size() + version2Files.size() + paletteFiles + settingsFiles.size() + sessionFiles.size();
+    if (schemeFiles.empty() || version2Files.empty() || settingsFiles.empty() || sessionFiles.empty())
         fail(corpus, "corpus missing");
-    std::cout << schemeFiles.size() + version2Files.size() + paletteFiles << " files replayed, " << failures
-              << " failures\n";
+    std::cout << replayed << " files replayed, " << failures << " failures\n";
     return failures == 0 ? 0 : 1;
 }
