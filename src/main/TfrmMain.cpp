@@ -8,6 +8,7 @@
 #include "platform/ToolButton.h"
 #include "platform/Artwork.h"
 #include "platform/Canvas.h"
+#include "platform/ColorSquareIcon.h"
 #include "platform/Fonts.h"
 #include "platform/PaintBox.h"
 #include "platform/Services.h"
@@ -554,11 +555,7 @@ void TfrmMain::AddHistoryEntry(ColorValue color)
     const int selected = cboHistory->currentIndex();
     for (int i = cboHistory->count() - 1; i > selected; --i)
         cboHistory->removeItem(i);
-    // The outer ring stays transparent; the outlined square inside is opaque.
-    QImage icon(16, 16, QImage::Format_ARGB32);
-    icon.fill(Qt::transparent);
-    canvas::Rectangle(icon, 1, 1, 15, 15, qRgb(0, 0, 0), canvas::ToRgb(color));
-    cboHistory->addItem(QIcon(QPixmap::fromImage(icon)), QString::fromStdString(HashHexText(color)));
+    cboHistory->addItem(ColorSquareIcon(canvas::ToRgb(color)), QString::fromStdString(HashHexText(color)));
 }
 
 void TfrmMain::SelectHistoryEntry()

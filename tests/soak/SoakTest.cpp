@@ -4,6 +4,9 @@
 //
 //   TINTWELL_SOAK_ACTIONS  number of actions (default 1500; long runs 20000 and more)
 //   TINTWELL_SOAK_SEED     seed of the sequence (default fixed)
+//   TINTWELL_SOAK_MEMORY   measure the heap every this many actions: after a warm-up of a tenth of the run, the
+//                          program must not hold more at the end than TINTWELL_SOAK_GROWTH bytes per action
+//                          (default 2) more than after the warm-up
 #include "favorites/TfrmFavorites.h"
 #include "main/Application.h"
 #include "main/PaletteStrip.h"
@@ -35,6 +38,8 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cmath>
+#include <cstdio>
 #include <deque>
 #include <functional>
 #include <iostream>
@@ -44,6 +49,9 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <malloc.h>
+#include <unistd.h>
 
 namespace {
 
@@ -145,7 +153,12 @@ public:
                 m_mostFavorites = std::max(m_mostFavorites, m_favs->Model().Count());
                 if (::testing::Test::HasFailure())
                     throw SoakFailure { "a check inside the program's services failed (see above)" };
+                // The scripted desktop's record of questions and dialogs is the test's, not the program's.
+                m_desktop.questions.clear();
+                m_desktop.dialogRequests.clear();
+                MeasureMemory();
             }
+            CheckMemoryGrowth();
             ExitAndStartAgain();
         } catch (const SoakFailure& failure) {
             return Report(failure.what);
@@ -161,10 +174,62 @@ public:
         out << m_actions << " actions in " << m_elapsedMs << " ms: " << m_baseChanges << " base colour changes, "
             << m_drops << " drops, " << m_saves << " saves and " << m_opens << " opens; at most " << m_mostHistory
             << " history entries and " << m_mostFavorites << " favourites";
+        if (m_memoryEvery > 0 && m_warmHeap > 0)
+            out << "; heap " << Megabytes(m_warmHeap) << " MB after " << m_warmAction << " actions, "
+                << Megabytes(m_lastHeap) << " MB at the end (resident " << Megabytes(m_warmResident) << " -> "
+                << Megabytes(m_lastResident) << " MB)";
         return out.str();
     }
 
 private:
+    // ---- Memory -------------------------------------------------------------------------------------------
+
+    static double Megabytes(std::size_t bytes) { return std::round(bytes / 104857.6) / 10; }
+
+    // Bytes the program holds from the allocator (small blocks and mapped large ones alike).
+    static std::size_t HeapInUse()
+    {
+        const struct mallinfo2 info = ::mallinfo2();
+        return info.uordblks + info.hblkhd;
+    }
+
+    static std::size_t Resident()
+    {
+        long pages = 0;
+        long resident = 0;
+        if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+            if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+                resident = 0;
+            std::fclose(statm);
+        }
+        return static_cast<std::size_t>(resident) * static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+    }
+
+    void MeasureMemory()
+    {
+        const int done = m_index + 1;
+        if (m_memoryEvery <= 0 || done % m_memoryEvery != 0)
+            return;
+        m_lastHeap = HeapInUse();
+        m_lastResident = Resident();
+        std::cout << "soak memory: " << done << " actions, heap " << m_lastHeap << " bytes, resident " << m_lastResident
+                  << " bytes" << std::endl;
+        if (m_warmHeap == 0 && done >= m_actions / 10) {
+            m_warmHeap = m_lastHeap;
+            m_warmResident = m_lastResident;
+            m_warmAction = done;
+        }
+    }
+
+    void CheckMemoryGrowth()
+    {
+        if (m_memoryEvery <= 0 || m_warmHeap == 0 || m_warmAction == m_actions)
+            return;
+        const double perAction = (double(m_lastHeap) - double(m_warmHeap)) / (m_actions - m_warmAction);
+        std::cout << "soak memory: " << perAction << " bytes per action after the warm-up" << std::endl;
+        SOAK_CHECK(perAction <= m_growthLimit, "the heap grew by " << perAction << " bytes per action after the warm-up");
+    }
+
     // ---- Set-up -------------------------------------------------------------------------------------------
 
     void Start()
@@ -1602,6 +1667,14 @@ private:
     bool m_settledBefore = true;
     bool m_expectBaseSettled = false; // BaseColor must equal SchemeColors[0] after the action
     bool m_dragEnded = false;          // a colour drag ended: SelectedColor is the base colour again
+
+    const int m_memoryEvery = static_cast<int>(EnvNumber("TINTWELL_SOAK_MEMORY", 0));
+    const double m_growthLimit = static_cast<double>(EnvNumber("TINTWELL_SOAK_GROWTH", 2));
+    std::size_t m_warmHeap = 0;
+    std::size_t m_warmResident = 0;
+    int m_warmAction = 0;
+    std::size_t m_lastHeap = 0;
+    std::size_t m_lastResident = 0;
 };
 
 // The offscreen platform's notes on what it cannot do (raise a window, grab the keyboard for a menu) would bury
