@@ -208,7 +208,8 @@ TEST(WriteFileAtomically, RemovesOnlyItsOwnAbandonedTemporaryFiles)
         "tw3.ini.tintwell-0123456789abcdef.tmp",
         TemporaryName("1111111111111111") + "~",
     };
-    for (const QString& name : QStringList(kept) << abandoned << abandonedToo)
+    const QStringList leftOver = QStringList(kept) << abandoned << abandonedToo;
+    for (const QString& name : leftOver)
         Put(folder.file(name), "left over");
     // A temporary file that is a folder, or has a second name, is not a plain abandoned file.
     const QString folderLike = TemporaryName("2222222222222222");
