@@ -9,6 +9,7 @@
 #include "platform/Canvas.h"
 #include "platform/Fonts.h"
 #include "platform/PaintBox.h"
+#include "platform/ToolWindow.h"
 #include "platform/Services.h"
 
 #include <QAction>
@@ -152,6 +153,7 @@ TfrmFavorites::TfrmFavorites(TfrmMain& main)
     setWindowTitle(QStringLiteral("Favorites"));
     setFont(TahomaFont(10));
     setAttribute(Qt::WA_ShowWithoutActivating);
+    ShowHintsWhenInactive(this);
     QPalette face = palette();
     face.setColor(QPalette::Window, QColor::fromRgb(canvas::ButtonFace()));
     setPalette(face);
@@ -594,12 +596,13 @@ void TfrmFavorites::tbDeleteClick()
 
 void TfrmFavorites::mnuToolsFavsClick()
 {
-    if (isVisible()) {
+    // A minimised window is not in view: the command brings it back rather than hiding it for good.
+    if (ToolWindowOnScreen(this)) {
         m_main.mnuToolsFavs->setText(QStringLiteral("Show Favorites"));
         hide();
     } else {
         m_main.mnuToolsFavs->setText(QStringLiteral("Hide Favorites"));
-        show();
+        BringBackToolWindow(this);
     }
 }
 

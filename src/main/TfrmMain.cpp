@@ -12,6 +12,7 @@
 #include "platform/Fonts.h"
 #include "platform/PaintBox.h"
 #include "platform/Services.h"
+#include "platform/ToolWindow.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -87,6 +88,7 @@ TfrmMain::TfrmMain(QWidget* parent)
     // A fixed single border with the system menu and minimise button, but no maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    ShowHintsWhenInactive(this);
     setFont(TahomaFont(11));
     CreateControls();
     CreateMenus();

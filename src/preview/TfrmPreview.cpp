@@ -4,6 +4,7 @@
 #include "persist/IniFile.h"
 #include "persist/Session.h"
 #include "platform/ToolButton.h"
+#include "platform/ToolWindow.h"
 #include "platform/Artwork.h"
 #include "platform/Canvas.h"
 #include "platform/Fonts.h"
@@ -73,6 +74,7 @@ TfrmPreview::TfrmPreview(TfrmMain& main)
 {
     setObjectName(QStringLiteral("TfrmPreview"));
     setWindowTitle(QStringLiteral("QuickPreview"));
+    ShowHintsWhenInactive(this);
     setFont(TahomaFont(11));
     setFixedSize(kClientWidth, kClientHeight);
     CreateControls();
@@ -178,12 +180,13 @@ void TfrmPreview::closeEvent(QCloseEvent* event)
 
 void TfrmPreview::mnuToolsPreviewClick()
 {
-    if (isVisible()) {
+    // A minimised window is not in view: the toggle brings it back rather than hiding it for good.
+    if (ToolWindowOnScreen(this)) {
         m_main.mnuToolsPreview->setText(QStringLiteral("Show QuickPreview"));
         hide();
     } else {
         m_main.mnuToolsPreview->setText(QStringLiteral("Hide QuickPreview"));
-        show();
+        BringBackToolWindow(this);
     }
     m_main.tbPreview->setChecked(isVisible());
 }

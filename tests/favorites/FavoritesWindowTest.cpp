@@ -15,6 +15,9 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QTest>
+#include <QToolTip>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -614,3 +617,74 @@ TEST_F(FavoritesWindowTest, DragsFromTheListCarryTheSelectedFavorite)
 }
 
 } // namespace
+
+TEST_F(FavoritesWindowTest, ToolTogglesBringAMinimisedWindowBack)
+{
+    Start();
+    TfrmPreview preview(*main);
+    preview.show();
+    struct Toggle {
+        const char* what;
+        QWidget* window;
+        std::function<void()> use;
+        std::function<QString()> caption;
+        QString shownCaption;
+    };
+    const Toggle toggles[] = {
+        { "Favorites from the menu", favs.get(), [this] { main->mnuToolsFavs->trigger(); },
+            [this] { return main->mnuToolsFavs->text(); }, "Hide Favorites" },
+        { "QuickPreview from the menu", &preview, [this] { main->mnuToolsPreview->trigger(); },
+            [this] { return main->mnuToolsPreview->text(); }, "Hide QuickPreview" },
+        { "QuickPreview from its tool button", &preview, [this] { main->tbPreview->click(); },
+            [this] { return main->mnuToolsPreview->text(); }, "Hide QuickPreview" },
+    };
+    for (const Toggle& toggle : toggles) {
+        SCOPED_TRACE(toggle.what);
+        toggle.window->showMinimized();
+        QApplication::processEvents();
+        toggle.use();
+        QApplication::processEvents();
+        EXPECT_TRUE(toggle.window->isVisible());
+        EXPECT_FALSE(toggle.window->isMinimized());
+        EXPECT_EQ(toggle.caption(), toggle.shownCaption);
+        EXPECT_TRUE(main->tbPreview->isChecked() || toggle.window != &preview);
+        // In view again, the next use hides it.
+        toggle.use();
+        EXPECT_FALSE(toggle.window->isVisible());
+        toggle.use();
+        EXPECT_TRUE(toggle.window->isVisible());
+    }
+}
+
+TEST_F(FavoritesWindowTest, HintsShowOverWindowsThatAreNotActive)
+{
+    Start();
+    TfrmPreview preview(*main);
+    preview.show();
+    struct Hover {
+        QWidget* window;
+        QWidget* control;
+        QString hint;
+    };
+    const Hover hovers[] = {
+        { favs.get(), favs->tbOnTop, "Always On Top" },
+        { &preview, preview.tbReset, "Reset Colors" },
+        { main.get(), main->tbPreview, "QuickPreview" },
+    };
+    for (const Hover& hover : hovers) {
+        SCOPED_TRACE(hover.hint.toStdString());
+        QToolTip::hideText();
+        ASSERT_TRUE(WaitUntil([] { return !QToolTip::isVisible(); }, 5000));
+        // Another window of the program has the focus.
+        QApplication::setActiveWindow(hover.window == main.get() ? static_cast<QWidget*>(favs.get()) : main.get());
+        ASSERT_FALSE(hover.window->isActiveWindow());
+        // Through the window system, as the pointer's own movement arrives.
+        QWindow* surface = hover.window->windowHandle();
+        const QPoint middle = hover.control->mapTo(hover.window, hover.control->rect().center());
+        QTest::mouseMove(surface, middle);
+        QTest::mouseMove(surface, middle + QPoint(1, 0));
+        EXPECT_TRUE(WaitUntil([] { return QToolTip::isVisible(); }, 5000));
+        EXPECT_EQ(QToolTip::text().toStdString(), hover.hint.toStdString());
+    }
+    QToolTip::hideText();
+}
