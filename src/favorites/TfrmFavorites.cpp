@@ -15,7 +15,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QMenu>
 #include <QMouseEvent>
@@ -116,7 +115,7 @@ struct TfrmFavorites::RowFonts {
     struct Face {
         explicit Face(const QFont& f)
             : font(f)
-            , ascent(QFontMetrics(f).ascent())
+            , ascent(CellAscent(f))
         {
         }
         QFont font;
@@ -367,7 +366,7 @@ void TfrmFavorites::PaintFavorites()
     if (m_model.IsEmpty()) {
         painter.setFont(TahomaFont(10));
         painter.setPen(QColor::fromRgb(canvas::ButtonShadow()));
-        const int ascent = QFontMetrics(painter.font()).ascent();
+        const int ascent = CellAscent(painter.font());
         painter.drawText(14, 9 + ascent, QStringLiteral("Drag & drop colors"));
         painter.drawText(13, 23 + ascent, QStringLiteral("here to add to your"));
         painter.drawText(23, 37 + ascent, QStringLiteral("Favorite Colors"));

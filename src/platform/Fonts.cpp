@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontMetrics>
+#include <QRawFont>
 #include <QStringList>
 
 #include <optional>
@@ -50,6 +52,11 @@ QFont MakeFont(const QString& family, int pixelSize, bool bold)
     return font;
 }
 
+int BigEndian16(const QByteArray& table, int offset)
+{
+    return (static_cast<uchar>(table[offset]) << 8) | static_cast<uchar>(table[offset + 1]);
+}
+
 } // namespace
 
 void LoadApplicationFonts()
@@ -83,4 +90,19 @@ QFont MarlettFont(int pixelSize)
 bool HaveMarlett()
 {
     return CurrentFaces().marlett;
+}
+
+int CellAscent(const QFont& font)
+{
+    constexpr int kUnitsPerEmAt = 18; // in the "head" table
+    constexpr int kWinAscentAt = 74;  // in the "OS/2" table
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QByteArray head = raw.fontTable("head");
+    const QByteArray os2 = raw.fontTable("OS/2");
+    if (head.size() < kUnitsPerEmAt + 2 || os2.size() < kWinAscentAt + 2 || font.pixelSize() <= 0)
+        return QFontMetrics(font).ascent();
+    const int unitsPerEm = BigEndian16(head, kUnitsPerEmAt);
+    if (unitsPerEm == 0)
+        return QFontMetrics(font).ascent();
+    return qRound(double(BigEndian16(os2, kWinAscentAt)) * font.pixelSize() / unitsPerEm);
 }

@@ -13,3 +13,8 @@ QFont VerdanaFont(int pixelSize, bool bold = false);
 QFont MarlettFont(int pixelSize);
 // Marlett has no stand-in: a caller that draws its symbols draws its own shape when this is false.
 bool HaveMarlett();
+
+// Where text drawn with its cell's top at y puts the baseline: y plus this. The program's text positions were
+// measured with the face's Windows ascent (OS/2 usWinAscent), which for the Tahoma clone lies two pixels below
+// the typographic ascent the toolkit reports. Faces without those tables give the toolkit's ascent.
+int CellAscent(const QFont& font);

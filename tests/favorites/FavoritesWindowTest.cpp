@@ -2,6 +2,7 @@
 #include "main/TfrmMain.h"
 #include "platform/Canvas.h"
 #include "platform/DragManager.h"
+#include "platform/Fonts.h"
 #include "platform/PaintBox.h"
 #include "preview/TfrmPreview.h"
 #include "support/Mouse.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
@@ -687,4 +689,35 @@ TEST_F(FavoritesWindowTest, HintsShowOverWindowsThatAreNotActive)
         EXPECT_EQ(QToolTip::text().toStdString(), hover.hint.toStdString());
     }
     QToolTip::hideText();
+}
+
+TEST_F(FavoritesWindowTest, TextsSitOnTheBaselinesOfTheirCells)
+{
+    // Tahoma at 9 pixels puts its baseline 9 pixels below a text's top; digits end on the row above it.
+    LoadApplicationFonts();
+    if (QFontInfo(TahomaFont(9)).family() != "Tahoma")
+        GTEST_SKIP() << "the Tahoma face (fonts-wine) is not installed";
+    Start();
+    struct Line {
+        const char* what;
+        QRect box; // list coordinates, holding one line of text
+        int lastInkRow;
+    };
+    const auto lastInkRow = [this](QRect box) {
+        int last = -1;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            if (CountInk(QRect(box.left(), y, box.width(), 1), canvas::ButtonFace()) > 0)
+                last = y;
+        return last;
+    };
+    Fill({ Pack(255, 128, 0), Pack(10, 20, 30) });
+    Model().Select(1);
+    const Line rows[] = {
+        { "hex line", QRect(43, 9, 50, 12), 9 + 9 - 1 },
+        { "decimal line", QRect(43, 21, 50, 12), 21 + 9 - 1 },
+    };
+    for (const Line& line : rows) {
+        SCOPED_TRACE(line.what);
+        EXPECT_EQ(lastInkRow(line.box), line.lastInkRow);
+    }
 }
