@@ -10,16 +10,37 @@ if [ -d "$(dirname "$E2E_EXE")/help" ]; then cp -r "$(dirname "$E2E_EXE")/help" 
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-start_x() {
-  for n in $(seq 120 199); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then export DISPLAY=":$n"; break; fi
+# Every wait gives up after this many seconds; a slow machine may raise it from the environment.
+E2E_TIMEOUT="${E2E_TIMEOUT:-10}"
+
+# Runs a check until it succeeds, then leaves its output in WAITED. At the time limit the test fails naming what it
+# waited for and what the check saw last (its output).
+wait_until() { # description check [arguments...]
+  local what=$1 deadline
+  shift
+  deadline=$((${EPOCHREALTIME//[!0-9]/} + E2E_TIMEOUT * 1000000))
+  until WAITED=$("$@" 2>/dev/null); do
+    [ "${EPOCHREALTIME//[!0-9]/}" -lt "$deadline" ] || fail "gave up after ${E2E_TIMEOUT}s waiting for $what${WAITED:+ (saw: $WAITED)}"
+    sleep 0.05
   done
-  Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+}
+
+# The server picks a free display itself and writes its number down, so tests running side by side on this machine
+# cannot take the same one.
+start_x() {
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$E2E_DIR/display" >/dev/null 2>&1 &
   E2E_XVFB=$!
-  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
-  openbox >/dev/null 2>&1 &
+  wait_until "the X server to start" grep -x '[0-9]\+' "$E2E_DIR/display"
+  export DISPLAY=":$WAITED"
+  openbox >"$E2E_DIR/openbox.log" 2>&1 &
   E2E_WM=$!
-  sleep 0.5
+  wait_until "the window manager" window_manager_running
+}
+
+# The window manager announces itself on the root window once it manages windows.
+window_manager_running() {
+  kill -0 "$E2E_WM" || { echo "openbox ended: $(tail -n1 "$E2E_DIR/openbox.log")"; return 1; }
+  xprop -root _NET_SUPPORTING_WM_CHECK | grep 'window id' >/dev/null
 }
 
 E2E_APP=""
@@ -30,16 +51,36 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Waits for the main window of a program just started; sets MAIN_WIN.
-wait_main_window() {
-  MAIN_WIN=""
-  for _ in $(seq 200); do
-    MAIN_WIN=$(xdotool search --name '^Tintwell v3\.1$' 2>/dev/null | head -n1 || true)
-    [ -n "$MAIN_WIN" ] && break
-    sleep 0.05
+# A shown window of the program titled exactly TITLE (a regular expression), pop-ups aside: prints its id.
+visible_window() { # title
+  local id
+  for id in $(xdotool search --onlyvisible --name "^$1\$"); do
+    is_popup "$id" || { echo "$id"; return 0; }
   done
-  [ -n "$MAIN_WIN" ] || fail "main window did not appear"
-  sleep 0.7
+  return 1
+}
+# Pop-ups such as menus bypass the window manager and belong to another window (the full-screen picker belongs to
+# none).
+is_popup() {
+  xwininfo -id "$1" | grep 'Override Redirect State: yes' >/dev/null && xprop -id "$1" WM_TRANSIENT_FOR | grep 'window id' >/dev/null
+}
+
+# Waits for a window titled TITLE to be shown and prints its id.
+wait_window() { # title
+  wait_until "the window \"$1\" to show" visible_window "$1"
+  echo "$WAITED"
+}
+
+wait_gone() { # title
+  wait_until "the window \"$1\" to close" not visible_window "$1"
+}
+not() { ! "$@"; }
+
+# Waits for the main window of a program just started; sets MAIN_WIN. The Favorites window is shown once the main
+# window has painted: from then on the program takes input.
+wait_main_window() {
+  MAIN_WIN=$(wait_window 'Tintwell v3\.1')
+  wait_window Favorites >/dev/null
 }
 
 # Starts the program and waits for the main window; sets MAIN_WIN. START_IN names another working folder.
@@ -49,15 +90,35 @@ start_app() {
   wait_main_window
 }
 
+# The program's shown pop-ups (menus), one id a line, sorted.
+menus() {
+  local id
+  for id in $(xdotool search --onlyvisible --class tintwell 2>/dev/null); do
+    if is_popup "$id"; then echo "$id"; fi
+  done | sort
+}
+new_menu() { comm -13 <(printf '%s\n' "$1") <(menus) | tail -n1 | grep .; }
+
+# Waits for a menu that is not among the ids given (one a line) and prints its id.
+wait_menu() { # [known ids]
+  wait_until "a menu to open" new_menu "${1:-}"
+  echo "$WAITED"
+}
+
+wait_no_menus() { wait_until "the menus to close" not menus_open; }
+menus_open() { menus | grep .; }
+
 # File, Exit from the keyboard, as a user closes the program.
 exit_from_menu() {
   xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
   xdotool key --window "$MAIN_WIN" alt+f
-  sleep 0.3
+  wait_menu >/dev/null
   xdotool key x
 }
 
-# A press, a first small movement, then on in steps to the target and a release there (screen points).
+# A press, a first small movement, then on in steps to the target and a release there (screen points). The pauses
+# are a hand's pace: the drag starts from a press the program has seen, and each window under the way sees the
+# pointer pass before the drop.
 drag() { # from_x from_y to_x to_y
   xdotool mousemove "$1" "$2" mousedown 1
   sleep 0.1
@@ -68,27 +129,21 @@ drag() { # from_x from_y to_x to_y
   done
   sleep 0.1
   xdotool mouseup 1
-  sleep 0.3
 }
 
 # Waits for the program's "Confirm" question and answers it with a key: y, n, or Escape for Cancel.
 answer_confirm() {
-  local box=""
-  for _ in $(seq 100); do
-    box=$(xdotool search --onlyvisible --name '^Confirm$' 2>/dev/null | head -n1 || true)
-    [ -n "$box" ] && break
-    sleep 0.05
-  done
-  [ -n "$box" ] || fail "no question appeared"
-  sleep 0.3
+  local box
+  box=$(wait_window Confirm)
   xdotool windowactivate --sync "$box" 2>/dev/null || true
   xdotool key "$1"
 }
 
 # Waits for the program to end by itself.
 wait_exit() {
-  for _ in $(seq 100); do kill -0 "$E2E_APP" 2>/dev/null || { wait "$E2E_APP" || true; E2E_APP=""; return 0; }; sleep 0.05; done
-  fail "program did not end"
+  wait_until "the program to end" not kill -0 "$E2E_APP"
+  wait "$E2E_APP" || true
+  E2E_APP=""
 }
 
 # Client area geometry of a window in root coordinates: sets WX WY WW WH.
@@ -103,9 +158,56 @@ window_geometry() {
 
 screenshot() { import -window root "$1"; }
 
-# Pixel of a screenshot as RRGGBB.
-pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6; }
+# Colours at points of a screenshot as RRGGBB, one a line.
+pixels() { # shot x y [x y ...]
+  local shot=$1 format=""
+  shift
+  while [ $# -gt 0 ]; do format+="%[hex:p{$1,$2}]\n"; shift 2; done
+  convert "$shot" -format "$format" info: | cut -c1-6
+}
+pixel() { pixels "$@"; }
+
+# Takes a screenshot into SHOT and compares the colours at points; prints the points that differ.
+screen_shows() { # shot x y RRGGBB [x y RRGGBB ...]
+  local shot=$1 points=() expected=() got i wrong=""
+  shift
+  while [ $# -gt 0 ]; do points+=("$1" "$2"); expected+=("$3"); shift 3; done
+  screenshot "$shot"
+  mapfile -t got < <(pixels "$shot" "${points[@]}")
+  for i in "${!expected[@]}"; do
+    [ "${got[i]:-}" = "${expected[i]}" ] || wrong+="${wrong:+, }${points[2 * i]},${points[2 * i + 1]} shows ${got[i]:-nothing} not ${expected[i]}"
+  done
+  echo "$wrong"
+  [ -z "$wrong" ]
+}
+
+# Waits until the screen shows each colour at its point; the last screenshot stays in SHOT.
+wait_pixels() { # shot description x y RRGGBB [x y RRGGBB ...]
+  local shot=$1 what=$2
+  shift 2
+  wait_until "$what" screen_shows "$shot" "$@"
+}
+
+wait_pixel() { # x y RRGGBB description
+  wait_pixels "$E2E_DIR/screen.png" "$4" "$1" "$2" "$3"
+}
+
+wait_file() { wait_until "the file $1" test -e "$1"; }
+
+# The X clipboard exactly, trailing newlines included.
+clipboard() { local text; text=$(xclip -o -selection clipboard 2>/dev/null; echo x); printf '%s' "${text%x}"; }
+clipboard_is() { local got; got=$(clipboard); printf '%s' "$got"; [ "$got" = "$1" ]; }
+
+wait_clipboard() { # text [description]
+  wait_until "the clipboard to hold '$1'${2:+ ($2)}" clipboard_is "$1"
+}
 
 ini_value() { # file section key
   awk -v s="[$2]" -v k="$3" 'BEGIN{IGNORECASE=1} /^\[/{in_s=(tolower($0)==tolower(s))} in_s && tolower($0) ~ "^"tolower(k)"=" {sub(/^[^=]*=/,""); sub(/\r$/,""); print; exit}' "$1"
+}
+
+ini_is() { local got; got=$(ini_value "$1" "$2" "$3"); echo "$got"; [ "$got" = "$4" ]; }
+
+wait_ini() { # file section key value
+  wait_until "$3=$4 in [$2] of $(basename "$1")" ini_is "$@"
 }

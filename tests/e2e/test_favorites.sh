@@ -8,18 +8,14 @@ start_app
 
 window_geometry "$MAIN_WIN"
 MX=$WX; MY=$WY; MENUBAR=$((WH - 294))
-FAV_WIN=$(xdotool search --name '^Favorites$' | head -n1)
-[ -n "$FAV_WIN" ] || fail "Favorites window did not appear"
+FAV_WIN=$(wait_window Favorites)
 window_geometry "$FAV_WIN"
 FX=$WX; FY=$WY; FH=$WH
 [ "$WW" -eq 131 ] || fail "Favorites client width $WW, expected 131"
 shot="$E2E_SHOTS/favorites.png"
 
-list_pixel() { screenshot "$shot"; pixel "$shot" $((FX + $1)) $((FY + $2)); }
-expect_list() {
-  local got
-  got=$(list_pixel "$1" "$2")
-  [ "$got" = "$3" ] || fail "list point $1,$2 shows $got, expected $3 ($4)"
+expect_list() { # x y RRGGBB description, the point within the list
+  wait_pixels "$shot" "the list to show $4 at $1,$2" $((FX + $1)) $((FY + $2)) "$3"
 }
 
 # Swatch 3 of pure red's scheme (FF9A00) dropped below the (empty) list's end becomes its first row, selected:
@@ -35,28 +31,29 @@ expect_list 20 20 FF0000 "swatch 1 inserted at the top"
 expect_list 20 $((42 + 20)) FF9A00 "the earlier row moved down"
 
 # A double click on row 1 makes its colour the base colour.
-xdotool mousemove $((FX + 20)) $((FY + 42 + 20))
-sleep 0.2
-xdotool click --repeat 2 --delay 80 1
-sleep 0.4
-screenshot "$shot"
-got=$(pixel "$shot" $((MX + 5 + 30)) $((MY + MENUBAR + 34 + 27)))
-[ "$got" = "FF9A00" ] || fail "base area shows $got after the double click, expected FF9A00"
+xdotool mousemove $((FX + 20)) $((FY + 42 + 20)) click --repeat 2 --delay 80 1
+wait_pixels "$shot" "the base area to show FF9A00 after the double click" $((MX + 5 + 30)) $((MY + MENUBAR + 34 + 27)) FF9A00
 
 # Row 1 dragged onto the delete button: only the red row is left.
 drag $((FX + 20)) $((FY + 42 + 20)) $((FX + 1 + 105 + 11)) $((FY + FH - 23 + 11))
-expect_list 20 20 FF0000 "the row left after the delete"
-face=$(list_pixel 60 100)
+screenshot "$shot"
+face=$(pixel "$shot" $((FX + 60)) $((FY + 100)))
 expect_list 20 $((42 + 20)) "$face" "nothing below the last row"
+expect_list 20 20 FF0000 "the row left after the delete"
 
 # Docked: the Favorites window follows the main window.
+moved_from() { window_geometry "$MAIN_WIN"; echo "$WX,$WY"; [ "$WX,$WY" != "$1,$2" ]; }
+docked() {
+  window_geometry "$MAIN_WIN"
+  local mx=$WX my=$WY mw=$WW
+  window_geometry "$FAV_WIN"
+  echo "Favorites at $WX,$WY, $((WX - mx - mw)) pixels right of the main window at $mx,$my"
+  [ "$WY" -eq "$my" ] && [ $((WX - mx - mw)) -ge 0 ] && [ $((WX - mx - mw)) -le 4 ]
+}
 xdotool windowmove "$MAIN_WIN" 60 80
-sleep 0.6
-window_geometry "$MAIN_WIN"; MX=$WX; MY=$WY; MW=$WW
+wait_until "the main window to move" moved_from "$MX" "$MY"
+wait_until "the Favorites window to follow the main window" docked
 window_geometry "$FAV_WIN"
-[ "$WY" -eq "$MY" ] || fail "Favorites window at y $WY after the move, main window at $MY"
-gap=$((WX - MX - MW))
-{ [ "$gap" -ge 0 ] && [ "$gap" -le 4 ]; } || fail "Favorites window $gap pixels right of the main window after the move"
 FX=$WX; FY=$WY
 
 exit_from_menu

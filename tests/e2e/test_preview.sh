@@ -13,14 +13,7 @@ MY=$((WY + menubar))
 
 # tbPreview, the fifth button of the main tool bar.
 xdotool mousemove $((MX + 103)) $((MY + 14)) click 1
-PREVIEW_WIN=""
-for _ in $(seq 100); do
-  PREVIEW_WIN=$(xdotool search --onlyvisible --name '^QuickPreview$' 2>/dev/null | head -n1 || true)
-  [ -n "$PREVIEW_WIN" ] && break
-  sleep 0.05
-done
-[ -n "$PREVIEW_WIN" ] || fail "QuickPreview did not appear"
-sleep 0.5
+PREVIEW_WIN=$(wait_window QuickPreview)
 window_geometry "$PREVIEW_WIN"
 [ "$WW" -eq 333 ] && [ "$WH" -eq 274 ] || fail "QuickPreview client is ${WW}x$WH"
 [ "$WX" -lt "$MX" ] || fail "QuickPreview at $WX is not left of the main window at $MX"
@@ -39,34 +32,22 @@ drag $((PX + 299)) $((PY + 11)) "$(page_x 200)" "$(page_y 60)"
 
 shot="$E2E_SHOTS/quickpreview.png"
 xdotool mousemove 5 5
-sleep 0.3
-screenshot "$shot"
-check_page() { # x y expected what
-  local got
-  got=$(pixel "$shot" "$(page_x "$1")" "$(page_y "$2")")
-  [ "$got" = "$3" ] || fail "$4 shows $got, expected $3"
-}
-check_page 5 5 E6E6E6 "page background"
-check_page 200 60 000000 "header row"
-check_page 35 180 FFFFFF "navigation cell"
-check_page 200 180 BAE806 "body cell"
-check_page 30 150 000000 "navigation cell outline"
+# The page background, header row, navigation cell, body cell and the navigation cell's outline.
+wait_pixels "$shot" "the page to show the dropped colours" \
+  "$(page_x 5)" "$(page_y 5)" E6E6E6 \
+  "$(page_x 200)" "$(page_y 60)" 000000 \
+  "$(page_x 35)" "$(page_y 180)" FFFFFF \
+  "$(page_x 200)" "$(page_y 180)" BAE806 \
+  "$(page_x 30)" "$(page_y 150)" 000000
 
 # Save as Webpage, through the file dialog: a name without extension gets ".html".
 xdotool mousemove $((PX + 11)) $((PY + 11)) click 1
-dialog=""
-for _ in $(seq 100); do
-  dialog=$(xdotool search --onlyvisible --name '^Save' 2>/dev/null | head -n1 || true)
-  [ -n "$dialog" ] && break
-  sleep 0.05
-done
-[ -n "$dialog" ] || fail "the save dialog did not appear"
-sleep 0.5
+dialog=$(wait_window 'Save.*')
+xdotool windowactivate --sync "$dialog" 2>/dev/null || true
 xdotool type --delay 20 "$E2E_DIR/page"
 xdotool key Return
 html="$E2E_DIR/page.html"
-for _ in $(seq 100); do [ -f "$html" ] && break; sleep 0.05; done
-[ -f "$html" ] || fail "no page.html was written"
+wait_file "$html"
 [ "$(stat -c %s "$html")" -eq 1643 ] || fail "page.html is $(stat -c %s "$html") bytes"
 [ "$(grep -c $'\r$' "$html")" -eq 42 ] || fail "page.html does not have 42 CR LF lines"
 grep -q '^<body bgcolor="#E6E6E6" link="#000000" vlink="#000000">' "$html" || fail "page background not exported"

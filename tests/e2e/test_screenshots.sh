@@ -16,32 +16,33 @@ menubar=$((WH - 294))
 
 # QuickPreview shown from its tool button, a few favourites dragged in from the swatches.
 xdotool mousemove $((WX + 103)) $((WY + menubar + 14)) click 1
-sleep 0.5
-xdotool search --onlyvisible --name '^QuickPreview$' >/dev/null || fail "QuickPreview did not open"
-favs=$(xdotool search --onlyvisible --name '^Favorites$' | head -n1) || fail "no Favorites window"
-window_geometry "$favs"
+wait_window QuickPreview >/dev/null
+window_geometry "$(wait_window Favorites)"
 FX=$WX; FY=$WY
 window_geometry "$MAIN_WIN"
+# Swatches 2, 6 and 9 (FF6000, BAE806, 0C5BCE) become the list's three rows.
 for swatch in "126 34" "222 130" "126 178"; do
   set -- $swatch
-  xdotool mousemove $((WX + $1 + 18)) $((WY + menubar + $2 + 18)) mousedown 1
-  for step in 1 2 3 4 5 6; do xdotool mousemove_relative -- 5 0; sleep 0.03; done
-  xdotool mousemove $((FX + 50)) $((FY + 200)); sleep 0.1
-  xdotool mousemove $((FX + 52)) $((FY + 202)); sleep 0.1
-  xdotool mouseup 1
-  sleep 0.2
+  drag $((WX + $1 + 18)) $((WY + menubar + $2 + 18)) $((FX + 52)) $((FY + 202))
 done
 xdotool mousemove 640 780
-sleep 0.5
-screenshot "$E2E_SHOTS/readme-windows.png"
+wait_pixels "$E2E_SHOTS/readme-windows.png" "the three favourites in the list" \
+  $((FX + 20)) $((FY + 20)) FF6000  $((FX + 20)) $((FY + 42 + 20)) BAE806  $((FX + 20)) $((FY + 84 + 20)) 0C5BCE
 
 # The picker over the desktop, pointer where the blue meets the red.
 xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
 xdotool key F3
-sleep 1
+wait_window 'Screen Color Picker' >/dev/null
 xdotool mousemove 700 300
-sleep 0.5
-screenshot "$E2E_SHOTS/readme-picker.png"
+# The lens centre shows the photograph's colour under the pointer.
+lens_on_pointer() {
+  local shot=$E2E_SHOTS/readme-picker.png lens under
+  screenshot "$shot"
+  lens=$(pixel "$shot" 64 43) under=$(pixel "$shot" 700 300)
+  echo "lens centre $lens, desktop $under"
+  [ "$lens" = "$under" ]
+}
+wait_until "the lens to magnify the tiles under the pointer" lens_on_pointer
 xdotool key Escape
-sleep 0.3
+wait_window 'Tintwell v3\.1' >/dev/null
 echo "PASS: screenshots in $E2E_SHOTS"

@@ -7,23 +7,12 @@ source "$(dirname "$0")/lib.sh"
 start_x
 start_app
 
-find_window() { # title
-  local id=""
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
-    [ -n "$id" ] && break
-    sleep 0.05
-  done
-  [ -n "$id" ] || fail "$1 did not appear"
-  echo "$id"
-}
-
 # Where the windows are: sets MX MY (main window's client below the menu bar), FX FY (Favorites list).
 locate() {
   window_geometry "$MAIN_WIN"
   MX=$WX
   MY=$((WY + WH - 294))
-  window_geometry "$(find_window Favorites)"
+  window_geometry "$(wait_window Favorites)"
   FX=$WX
   FY=$WY
 }
@@ -32,8 +21,7 @@ swatch_y() { echo $((MY + $1 + 18)); }
 
 show_preview() { # sets PX PY, the page's top left
   xdotool mousemove $((MX + 103)) $((MY + 14)) click 1
-  window_geometry "$(find_window QuickPreview)"
-  sleep 0.5
+  window_geometry "$(wait_window QuickPreview)"
   PX=$((WX + 2))
   PY=$((WY + 24))
 }
@@ -50,8 +38,8 @@ drag "$(swatch_x 222)" "$(swatch_y 178)" $((PX + 200)) $((PY + 180))
 # Yes to the question; a typed name without extension gets the scheme extension.
 exit_from_menu
 answer_confirm Return
-dialog=$(find_window 'Save As')
-sleep 0.5
+dialog=$(wait_window 'Save As')
+xdotool windowactivate --sync "$dialog" 2>/dev/null || true
 xdotool type --delay 20 "$E2E_DIR/mine"
 xdotool key Return
 wait_exit
@@ -69,17 +57,11 @@ start_app
 locate
 show_preview
 xdotool mousemove 5 5
-sleep 0.3
 shot="$E2E_SHOTS/session-restored.png"
-screenshot "$shot"
-check() { # x y expected what
-  local got
-  got=$(pixel "$shot" "$1" "$2")
-  [ "$got" = "$3" ] || fail "$4 shows $got, expected $3"
-}
-check $((FX + 20)) $((FY + 20)) BAE806 "the first favourite's swatch"
-check $((FX + 20)) $((FY + 42 + 20)) 0C99CE "the second favourite's swatch"
-check $((PX + 200)) $((PY + 180)) 2ECE0C "the body cell"
+wait_pixels "$shot" "the two favourites' swatches and the page's body cell as they were left" \
+  $((FX + 20)) $((FY + 20)) BAE806 \
+  $((FX + 20)) $((FY + 42 + 20)) 0C99CE \
+  $((PX + 200)) $((PY + 180)) 2ECE0C
 # The first row is the selected one: its background is the highlight, the second row's the plain face.
 first=$(pixel "$shot" $((FX + 105)) $((FY + 2)))
 second=$(pixel "$shot" $((FX + 105)) $((FY + 42 + 2)))
@@ -112,8 +94,8 @@ start_app
 rm "$session"
 mkdir "$session"
 exit_from_menu
-box=$(find_window 'Tintwell v3')
-sleep 1
+box=$(wait_window 'Tintwell v3')
+sleep 1 # long enough for the message to vanish or the program to end, were either to happen: neither must
 xdotool search --onlyvisible --name '^Tintwell v3$' >/dev/null 2>&1 || fail "the session message did not stay up"
 kill -0 "$E2E_APP" 2>/dev/null || fail "the program ended under its message"
 xdotool windowactivate --sync "$box" 2>/dev/null || true

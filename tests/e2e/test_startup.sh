@@ -9,16 +9,14 @@ window_geometry "$MAIN_WIN"
 menubar=$((WH - 294))
 { [ "$menubar" -ge 15 ] && [ "$menubar" -le 40 ]; } || fail "client height $WH is not a menu bar plus 294"
 
-shot="$E2E_SHOTS/main-window.png"
-screenshot "$shot"
 # The traditional-wheel scheme of pure red, swatches 1..16 at their grid places.
 expected=(FF0000 FF6000 FF9A00 FFCD00 FEFF00 BAE806 2ECE0C 0C99CE 0C5BCE 1F0CCE 800CCE CE0C82 FF3333 FF6666 41F21B 69F54B)
 xs=(78 126 174 222 222 222 222 174 126 78 78 78 126 174 174 126)
 ys=(34 34 34 34 82 130 178 178 178 178 130 82 82 82 130 130)
-for i in $(seq 0 15); do
-  got=$(pixel "$shot" $((WX + xs[i] + 18)) $((WY + menubar + ys[i] + 18)))
-  [ "$got" = "${expected[i]}" ] || fail "swatch $((i + 1)) shows $got, expected ${expected[i]}"
-done
+checks=()
+for i in $(seq 0 15); do checks+=($((WX + xs[i] + 18)) $((WY + menubar + ys[i] + 18)) "${expected[i]}"); done
+shot="$E2E_SHOTS/main-window.png"
+wait_pixels "$shot" "the 16 swatches of pure red's scheme" "${checks[@]}"
 
 exit_from_menu
 wait_exit
