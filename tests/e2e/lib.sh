@@ -32,15 +32,14 @@ start_x() {
   E2E_XVFB=$!
   wait_until "the X server to start" grep -x '[0-9]\+' "$E2E_DIR/display"
   export DISPLAY=":$WAITED"
-  openbox >"$E2E_DIR/openbox.log" 2>&1 &
+  # A window shown while the window manager is still starting may never be mapped: it signals once it runs.
+  openbox --startup "touch $E2E_DIR/wm-running" >"$E2E_DIR/openbox.log" 2>&1 &
   E2E_WM=$!
   wait_until "the window manager" window_manager_running
 }
-
-# The window manager announces itself on the root window once it manages windows.
 window_manager_running() {
   kill -0 "$E2E_WM" || { echo "openbox ended: $(tail -n1 "$E2E_DIR/openbox.log")"; return 1; }
-  xprop -root _NET_SUPPORTING_WM_CHECK | grep 'window id' >/dev/null
+  [ -e "$E2E_DIR/wm-running" ]
 }
 
 E2E_APP=""
@@ -79,8 +78,15 @@ not() { ! "$@"; }
 # Waits for the main window of a program just started; sets MAIN_WIN. The Favorites window is shown once the main
 # window has painted: from then on the program takes input.
 wait_main_window() {
-  MAIN_WIN=$(wait_window 'Tintwell v3\.1')
+  wait_until "the main window to show" main_window_shown
+  MAIN_WIN=$WAITED
   wait_window Favorites >/dev/null
+}
+main_window_shown() {
+  kill -0 "$E2E_APP" || { echo "the program has ended"; return 1; }
+  visible_window 'Tintwell v3\.1' && return 0
+  echo "shown instead: $(for id in $(xdotool search --onlyvisible --name .); do xdotool getwindowname "$id"; done | paste -sd,)"
+  return 1
 }
 
 # Starts the program and waits for the main window; sets MAIN_WIN. START_IN names another working folder.
