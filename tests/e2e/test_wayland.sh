@@ -55,20 +55,29 @@ desktop_pixel() { # x y
   grim "$WORK/shot.png" && convert "$WORK/shot.png" -format "%[hex:p{$1,$2}]" info: | cut -c1-6
 }
 shows() { [ "$(desktop_pixel "$1" "$2")" = "$3" ]; }
-base_colour() { # the hex entry field, through Edit > Copy Base Color
+base_colour() { # the hex entry field, through Edit > Copy Base Color, onto a cleared clipboard
+  local edit
   focus_main
-  xdotool key alt+e; sleep 0.3; xdotool key c; sleep 0.3; xdotool key Return; sleep 0.3
-  xclip -o -selection clipboard 2>/dev/null
+  printf '' | xclip -selection clipboard
+  xdotool key alt+e
+  edit=$(wait_menu)
+  xdotool key c
+  wait_menu "$edit" >/dev/null
+  xdotool key Return
+  wait_until "Edit > Copy Base Color to fill the clipboard" clipboard_filled
+  echo "$WAITED"
 }
+clipboard_filled() { local text; text=$(clipboard); printf '%s' "$text"; [ -n "$text" ]; }
 start_tintwell() {
   (cd "$E2E_DIR" && exec "$E2E_DIR/tintwell" >>"$WORK/tintwell.log" 2>&1) &
   E2E_APP=$!
-  wait_for 100 main_visible || fail "main window did not appear"
-  sleep 0.5
+  wait_main_window
 }
 quit_tintwell() {
   focus_main
-  xdotool key alt+f; sleep 0.3; xdotool key x
+  xdotool key alt+f
+  wait_menu >/dev/null
+  xdotool key x
   wait_exit
 }
 
@@ -173,7 +182,7 @@ f3_with() { # mode, "message" or "quiet", tenths of a second to wait for the mes
     xdotool key Return
     wait_for 30 eval '! message_visible' || fail "$1: the message did not close"
   else
-    sleep 1
+    sleep 1 # long enough for a message to show, were one to: none must
     message_visible && fail "$1: a message was shown"
   fi
   wait_for 30 main_visible || fail "$1: the main window did not come back"
