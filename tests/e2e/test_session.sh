@@ -70,19 +70,14 @@ second=$(pixel "$shot" $((FX + 105)) $((FY + 42 + 2)))
 # Open finds the scheme by its name typed without the extension. Swatch 2 clicked first, so that the file's base
 # colour (red) showing again proves it was read.
 xdotool mousemove "$(swatch_x 126)" "$(swatch_y 34)" click 1
+wait_pixels "$shot" "the base area to show swatch 2's FF6000" $((MX + 5 + 30)) $((MY + 34 + 27)) FF6000
 xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
 xdotool key --window "$MAIN_WIN" ctrl+o
-find_window Open >/dev/null
-sleep 0.5
+dialog=$(wait_window Open)
+xdotool windowactivate --sync "$dialog" 2>/dev/null || true
 xdotool type --delay 20 "$E2E_DIR/mine"
 xdotool key Return
-for _ in $(seq 30); do
-  screenshot "$shot"
-  base=$(pixel "$shot" $((MX + 5 + 30)) $((MY + 34 + 27)))
-  [ "$base" = "FF0000" ] && break
-  sleep 0.1
-done
-[ "$base" = "FF0000" ] || fail "base area shows $base after opening \"mine\", expected the scheme's FF0000"
+wait_pixels "$shot" "the base area to show the scheme's FF0000 after opening \"mine\"" $((MX + 5 + 30)) $((MY + 34 + 27)) FF0000
 
 # Nothing changed in this run: no question at exit.
 exit_from_menu
