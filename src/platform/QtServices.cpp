@@ -151,9 +151,11 @@ QRect PortalDesktop(const QScreen& primary)
 
 class QtScreenCapture final : public ScreenCapture {
 public:
-    // Windows leave an X server's picture at once but may fade out in a compositor's; the portal's photograph
-    // itself takes a while, and the whole should still feel instant.
-    int VanishMilliseconds() override { return ToolkitSeesTheDesktop() ? 150 : 50; }
+    // On an X desktop the wait covers compositing managers that fade windows out. Through the portal the
+    // compositor draws a frame after the request arrives, and the photograph, its encoding and decoding take a
+    // tenth of a second more: a frame's time (60 Hz) for the unmapping to reach the compositor keeps opening
+    // within 150 ms of the key.
+    int VanishMilliseconds() override { return ToolkitSeesTheDesktop() ? 150 : 20; }
 
     void CaptureVirtualDesktop(QObject* context, std::function<void(CaptureResult)> done) override
     {
