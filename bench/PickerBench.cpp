@@ -26,7 +26,11 @@ QImage BenchPhoto()
 
 class FixedCapture final : public platform::ScreenCapture {
 public:
-    platform::DesktopPhoto CaptureVirtualDesktop() override { return { BenchPhoto(), QRect(0, 0, 1920, 1080) }; }
+    int VanishMilliseconds() override { return 0; }
+    void CaptureVirtualDesktop(QObject*, std::function<void(platform::CaptureResult)> done) override
+    {
+        done(platform::DesktopPhoto { BenchPhoto(), QRect(0, 0, 1920, 1080) });
+    }
 };
 
 } // namespace
