@@ -26,6 +26,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <QToolButton>
 
 namespace {
@@ -77,6 +78,19 @@ QImage HatchPicture()
     }
     return hatch;
 }
+
+constexpr int kHistoryRowHeight = 16;
+
+// Every history row as high as its icon, whatever height the style would give a row of a list.
+class HistoryRowDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return { QStyledItemDelegate::sizeHint(option, index).width(), kHistoryRowHeight };
+    }
+};
 
 } // namespace
 
@@ -136,6 +150,10 @@ void TfrmMain::CreateControls()
     cboHistory->setGeometry(169, 3, 92, 22);
     cboHistory->setFont(TahomaFont(9));
     cboHistory->setIconSize(QSize(16, 16));
+    // Dropped down, the history is a list of eight rows that scrolls. Some styles would rather show every entry
+    // in a menu as tall as the screen, and pay no heed to the number of rows.
+    cboHistory->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    cboHistory->setItemDelegate(new HistoryRowDelegate(cboHistory));
     cboHistory->setMaxVisibleItems(8);
     cboHistory->setFocusPolicy(Qt::NoFocus);
 

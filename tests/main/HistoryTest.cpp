@@ -1,10 +1,12 @@
 #include "MainFixture.h"
 #include "support/Mouse.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyleFactory>
 #include <QToolButton>
 
 namespace {
@@ -144,6 +146,40 @@ TEST_F(HistoryTest, ClearingKeepsOnlyTheShownColour)
     ExpectNavigation(w.get(), false, false);
     w->SetBaseColor(Pack(9, 9, 9));
     EXPECT_EQ(Captions(w.get()), QStringList({ "#00FF00", "#090909" }));
+}
+
+// A long history drops down as a list of eight rows of 16 pixels, scrolled to the selected entry, whatever the
+// style: some styles would show every entry as a menu of taller rows, as tall as the screen.
+TEST_F(HistoryTest, TheDropDownShowsEightRowsOfSixteenPixelsUnderEveryStyle)
+{
+    for (const QString& key : QStyleFactory::keys()) {
+        SCOPED_TRACE(key.toStdString());
+        StyleScope style(key);
+        auto w = Start();
+        for (int i = 1; i < 30; ++i)
+            w->SetBaseColor(Pack(i, i, i));
+        ASSERT_EQ(w->HistoryCount(), 30);
+        for (const int selected : { 29, 0, 14 }) {
+            SCOPED_TRACE(selected);
+            w->cboHistory->setCurrentIndex(selected);
+            w->cboHistory->showPopup();
+            QAbstractItemView* list = w->cboHistory->view();
+            ASSERT_TRUE(list->isVisible());
+            const QRect shown = list->viewport()->rect();
+            int visible = 0;
+            for (int row = 0; row < 30; ++row) {
+                const QRect r = list->visualRect(list->model()->index(row, 0));
+                EXPECT_EQ(r.height(), 16) << "row " << row;
+                if (r.intersects(shown)) {
+                    ++visible;
+                    EXPECT_TRUE(r.top() >= shown.top() && r.bottom() <= shown.bottom()) << "row " << row << " is cut";
+                }
+            }
+            EXPECT_EQ(visible, 8);
+            EXPECT_TRUE(list->visualRect(list->model()->index(selected, 0)).intersects(shown));
+            w->cboHistory->hidePopup();
+        }
+    }
 }
 
 } // namespace

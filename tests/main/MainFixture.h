@@ -6,7 +6,9 @@
 #include "support/ScriptedPlatform.h"
 #include "support/TestEnv.h"
 
+#include <QApplication>
 #include <QMenu>
+#include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -41,6 +43,22 @@ protected:
 
     TestFolder folder;
     ScriptedPlatform desktop;
+};
+
+// Windows made while it lives take the style named; the style the tests run with comes back afterwards.
+class StyleScope {
+public:
+    explicit StyleScope(const QString& key)
+        : m_previous(QApplication::style()->name())
+    {
+        QApplication::setStyle(key);
+    }
+    ~StyleScope() { QApplication::setStyle(m_previous); }
+    StyleScope(const StyleScope&) = delete;
+    StyleScope& operator=(const StyleScope&) = delete;
+
+private:
+    QString m_previous;
 };
 
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
