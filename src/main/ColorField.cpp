@@ -3,13 +3,27 @@
 #include "platform/Services.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QValidator>
 
+#include <algorithm>
+
 namespace {
+
+// A line edit keeps this much room of its own between its frame's inside and the text, on either side.
+constexpr int kLineEditPadding = 2;
+// It shows a text without scrolling only when there is a pixel beside it for the cursor.
+constexpr int kCursorWidth = 1;
+// Below this the digits are no longer legible; a field fitted this far scrolls as any line edit does.
+constexpr int kSmallestPixelSize = 6;
 
 // Only ASCII letters change case, so the text keeps its length whatever it holds.
 QString AsciiUpper(QString text)
@@ -106,7 +120,6 @@ ColorField::ColorField(Kind kind, const QString& name, QWidget* parent)
 {
     setObjectName(name);
     setValidator(new FieldValidator(this));
-    setTextMargins(0, 0, 0, 0);
 }
 
 bool ColorField::Accepts(QChar ch) const
@@ -209,6 +222,62 @@ void ColorField::contextMenuEvent(QContextMenuEvent* event)
         }
     }
     menu->popup(event->globalPos());
+}
+
+void ColorField::resizeEvent(QResizeEvent* event)
+{
+    QLineEdit::resizeEvent(event);
+    FitWidestText();
+}
+
+void ColorField::changeEvent(QEvent* event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        FitWidestText();
+}
+
+int ColorField::WidestTextWidth(const QFont& font) const
+{
+    // Upper case only: the hex field shows its letters so.
+    const QString characters
+        = m_kind == Kind::Decimal ? QStringLiteral("0123456789") : QStringLiteral("0123456789ABCDEF");
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (const QChar ch : characters)
+        widest = std::max(widest, metrics.horizontalAdvance(QString(TypingLimit(), ch)));
+    return widest;
+}
+
+// A line edit too narrow for its text scrolls it to keep the cursor in view, which cuts off the first digit of a
+// wide value such as DDDDDD. The widest value the field takes must show whole: the room comes from the line
+// edit's own padding first, and only when the face is too wide even for that (a fallback face) from a smaller
+// size of the window's font.
+void ColorField::FitWidestText()
+{
+    if (m_fitting)
+        return; // the font set below comes back as a font change
+    m_fitting = true;
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const int inside = style()->subElementRect(QStyle::SE_LineEditContents, &option, this).width();
+    QFont face = parentWidget() ? parentWidget()->font() : QApplication::font();
+    const int naturalSize = QFontInfo(face).pixelSize();
+    int size = naturalSize;
+    const auto needed = [&] {
+        face.setPixelSize(size);
+        return WidestTextWidth(face) + kCursorWidth;
+    };
+    while (needed() > inside && size > kSmallestPixelSize)
+        --size;
+    // Only the size is the field's own; the rest of the font follows the window.
+    QFont own;
+    if (size != naturalSize)
+        own.setPixelSize(size);
+    setFont(own);
+    const int trim = std::clamp(needed() - (inside - 2 * kLineEditPadding), 0, 2 * kLineEditPadding);
+    setTextMargins(-(trim / 2), 0, -(trim - trim / 2), 0);
+    m_fitting = false;
 }
 
 void ColorField::PasteClipboard()

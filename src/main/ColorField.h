@@ -32,11 +32,16 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void PasteClipboard();
+    int WidestTextWidth(const QFont& font) const;
+    void FitWidestText();
 
     Kind m_kind;
+    bool m_fitting = false;
 };
 
 // Assigning a field the text it already holds raises no change, so the chains between the fields settle.

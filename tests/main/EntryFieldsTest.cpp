@@ -1,4 +1,5 @@
 #include "MainFixture.h"
+#include "platform/Fonts.h"
 #include "support/Mouse.h"
 
 #include <QAction>
@@ -9,10 +10,45 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
+#include <QStyleFactory>
+#include <QStyleOptionFrame>
 
 namespace {
 
 using EntryFieldsTest = MainFixture;
+
+// Where a field shows the text it holds, in device pixels: the pixels that differ from the field holding none.
+// The window does not see these texts.
+QRect Ink(QLineEdit* field, const QString& text, int cursor)
+{
+    const QSignalBlocker quiet(field);
+    const QString kept = field->text();
+    field->setText(QString());
+    const QImage empty = field->grab().toImage();
+    field->setText(text);
+    field->setCursorPosition(cursor);
+    const QImage shown = field->grab().toImage();
+    field->setText(kept);
+    QRect ink;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if (shown.pixel(x, y) != empty.pixel(x, y))
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+// The field's inside, within its frame, in device pixels.
+QRect Inside(QLineEdit* field)
+{
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+    const QRect inside = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+    const qreal ratio = field->devicePixelRatioF();
+    return QRect(QPoint(qRound(inside.left() * ratio), qRound(inside.top() * ratio)),
+        QSize(qRound(inside.width() * ratio), qRound(inside.height() * ratio)));
+}
 
 TEST_F(EntryFieldsTest, ADecimalChannelUpdatesTheHexFieldAtOnceAndTheSchemeOnEnter)
 {
@@ -310,6 +346,48 @@ TEST_F(EntryFieldsTest, MenuShortcutsWinOverTheLineEditsOwnKeys)
     EXPECT_EQ(w->SchemeColors[0], Pack(0xB4, 0x82, 0x46));
     EXPECT_EQ(w->HistoryIndex(), 1);
     EXPECT_EQ(w->txtR->text(), "180");
+}
+
+// Every value a field takes shows whole, the cursor at either end: a line edit too narrow for its text scrolls
+// it to keep the cursor in view, which cuts off the first digit. The window's own font, and a smaller one.
+TEST_F(EntryFieldsTest, TheWidestValuesShowWholeInTheirFields)
+{
+    QStringList hexTexts, decimalTexts{ "255" };
+    for (const QChar digit : QStringLiteral("0123456789ABCDEF"))
+        hexTexts << QString(6, digit);
+    for (const QChar digit : QStringLiteral("0123456789"))
+        decimalTexts << QLatin1Char('1') + QString(2, digit);
+    const QString longer = QStringLiteral("0123456789ABCDEF");
+
+    for (const QString& key : QStyleFactory::keys()) {
+        StyleScope style(key);
+        auto w = Start();
+        for (const int pixels : { 11, 9 }) {
+            w->setFont(TahomaFont(pixels));
+            const std::pair<QLineEdit*, const QStringList&> fields[]
+                = { { w->txtHex, hexTexts }, { w->txtR, decimalTexts } };
+            for (const auto& [field, texts] : fields) {
+                field->clearFocus();
+                QLineEdit wide; // shows the whole of any of these texts
+                wide.setFont(field->font());
+                wide.resize(300, field->height());
+                for (const QString& text : texts) {
+                    SCOPED_TRACE(QStringLiteral("%1, %2 px, %3 %4")
+                                     .arg(key)
+                                     .arg(pixels)
+                                     .arg(field->objectName(), text)
+                                     .toStdString());
+                    Ink(field, longer, longer.size()); // a text that had to scroll before
+                    const QRect atEnd = Ink(field, text, text.size());
+                    const QRect atStart = Ink(field, text, 0);
+                    ASSERT_FALSE(atEnd.isEmpty());
+                    EXPECT_EQ(atEnd, atStart);
+                    EXPECT_EQ(atEnd.width(), Ink(&wide, text, 0).width());
+                    EXPECT_TRUE(Inside(field).contains(atEnd));
+                }
+            }
+        }
+    }
 }
 
 } // namespace
