@@ -175,16 +175,16 @@ public:
             << m_drops << " drops, " << m_saves << " saves and " << m_opens << " opens; at most " << m_mostHistory
             << " history entries and " << m_mostFavorites << " favourites";
         if (m_memoryEvery > 0 && m_warmHeap > 0)
-            out << "; heap " << Megabytes(m_warmHeap) << " MB after " << m_warmAction << " actions, "
-                << Megabytes(m_lastHeap) << " MB at the end (resident " << Megabytes(m_warmResident) << " -> "
-                << Megabytes(m_lastResident) << " MB)";
+            out << "; heap " << Mebibytes(m_warmHeap) << " MiB after " << m_warmAction << " actions, "
+                << Mebibytes(m_lastHeap) << " MiB at the end (resident " << Mebibytes(m_warmResident) << " -> "
+                << Mebibytes(m_lastResident) << " MiB)";
         return out.str();
     }
 
 private:
     // ---- Memory -------------------------------------------------------------------------------------------
 
-    static double Megabytes(std::size_t bytes) { return std::round(bytes / 104857.6) / 10; }
+    static double Mebibytes(std::size_t bytes) { return std::round(bytes / 104857.6) / 10; }
 
     // Bytes the program holds from the allocator (small blocks and mapped large ones alike).
     static std::size_t HeapInUse()
