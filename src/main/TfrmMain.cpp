@@ -394,8 +394,10 @@ void TfrmMain::FormClose()
     for (const WriteOutcome& outcome : outcomes) {
         // A file that could not be used was kept as it is, and start-up said so already.
         if (!outcome.ok() && outcome.kind != WriteOutcome::Kind::KeptUnusable) {
-            platform::Messages().ShowMessage(
-                this, QStringLiteral("The settings could not be saved in %1").arg(SettingsPath()));
+            QString message = QStringLiteral("The settings could not be saved in %1").arg(SettingsPath());
+            if (outcome.kind == WriteOutcome::Kind::FolderNotWritable)
+                message += QStringLiteral(".  ") + FolderNotWritableSentence(SettingsPath());
+            platform::Messages().ShowMessage(this, message);
             break;
         }
     }

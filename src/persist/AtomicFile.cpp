@@ -1,6 +1,8 @@
 #include "AtomicFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -276,6 +278,11 @@ WriteOutcome WriteFileAtomically(const QString& path, const QByteArray& data)
     ::close(fd);
     SyncFolderOf(target);
     return {};
+}
+
+QString FolderNotWritableSentence(const QString& path)
+{
+    return QStringLiteral("The folder %1 is not writable.").arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
 }
 
 ReadResult ReadWholeFile(const QString& path, qint64 maxBytes)

@@ -30,6 +30,10 @@ struct WriteOutcome {
 // where the system allows; another hard link to it keeps the old content, as a replacement must.
 WriteOutcome WriteFileAtomically(const QString& path, const QByteArray& data);
 
+// The sentence a failed write's message adds for FolderNotWritable: "The folder /x is not writable.", naming the
+// folder of path.
+QString FolderNotWritableSentence(const QString& path);
+
 struct ReadResult {
     enum class Kind { Ok, Missing, Unreadable, TooLarge };
     Kind kind = Kind::Ok;

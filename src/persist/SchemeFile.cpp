@@ -3,7 +3,6 @@
 #include "persist/AppPaths.h"
 #include "persist/AtomicFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -82,10 +81,8 @@ SchemeWriteStatus WriteSchemeFile(const QString& path, const SchemeData& scheme)
 QString WriteFailedMessage(const char* sentence, SchemeWriteStatus status, const QString& path)
 {
     QString message = QString::fromLatin1(sentence);
-    if (status == SchemeWriteStatus::FolderNotWritable) {
-        const QString folder = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
-        message += QStringLiteral(".  The folder %1 is not writable.").arg(folder);
-    }
+    if (status == SchemeWriteStatus::FolderNotWritable)
+        message += QStringLiteral(".  ") + FolderNotWritableSentence(path);
     return message;
 }
 

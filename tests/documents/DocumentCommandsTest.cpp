@@ -692,6 +692,17 @@ TEST_F(Documents, SaveIntoAFolderThatTakesNoNewFileSaysSo)
     EXPECT_TRUE(main->SchemeModified);
 }
 
+TEST_F(Documents, ExitInAProgramFolderThatTakesNoNewFileSaysWhyForEachFile)
+{
+    const UnwritableFolder frozen(folder.path());
+    if (!frozen.made())
+        GTEST_SKIP() << "cannot make a folder unwritable here";
+    EXPECT_TRUE(Exit());
+    const QString why = ".  The folder " + folder.path() + " is not writable.";
+    EXPECT_EQ(desktop.messages, (QStringList { "The settings could not be saved in " + folder.file("tw3.ini") + why,
+                                    "An error has occured while saving the session" + why }));
+}
+
 TEST_F(Documents, SessionThatCannotBeWrittenIsReportedAndExitGoesOn)
 {
     ASSERT_TRUE(QDir(folder.path()).mkdir("session.tmp"));
