@@ -2,8 +2,8 @@
 
 #include "favorites/FavoritesLayout.h"
 #include "main/TfrmMain.h"
-#include "persist/IniFile.h"
 #include "persist/Session.h"
+#include "persist/Settings.h"
 #include "platform/ToolButton.h"
 #include "platform/Artwork.h"
 #include "platform/Canvas.h"
@@ -302,14 +302,13 @@ void TfrmFavorites::FormCreate()
     m_mainFrame = m_main.frameGeometry();
     m_main.installEventFilter(this);
 
-    IniFile ini(SettingsPath());
-    move(ini.ReadInteger("Favs", "Left", m_mainFrame.left() + m_mainFrame.width()),
-        ini.ReadInteger("Favs", "Top", m_mainFrame.top()));
-    if (ini.ReadBool("Prefs", "FavOnTop", false)) {
+    const Settings settings;
+    move(settings.FavoritesPlace(m_mainFrame));
+    if (settings.FavoritesOnTop()) {
         tbOnTop->setChecked(true);
         tbOnTopClick();
     }
-    if (ReadRememberScheme(ini))
+    if (settings.RememberScheme())
         LoadFavoritesSession();
 
     UpdateFavScrollRange();
@@ -584,8 +583,7 @@ void TfrmFavorites::tbDeleteClick()
     if (!m_model.HasSelection())
         return;
     // Read anew each time: the preferences may have changed it since the last delete.
-    const bool warn = IniFile(SettingsPath()).ReadBool("Prefs", "FavDelWarn", false);
-    if (warn
+    if (Settings().WarnBeforeDelete()
         && platform::Messages().Confirm(this, QStringLiteral("Are you sure you want to delete the selected color?"),
                platform::ConfirmButtons::YesNo)
             != platform::Answer::Yes)

@@ -4,8 +4,8 @@
 #include "about/HelpCommands.h"
 #include "about/TfrmAbout.h"
 #include "persist/DocumentCommands.h"
-#include "persist/IniFile.h"
 #include "persist/Session.h"
+#include "persist/Settings.h"
 #include "favorites/TfrmFavorites.h"
 #include "platform/Artwork.h"
 #include "platform/DragManager.h"
@@ -92,6 +92,6 @@ void Application::Show()
 void Application::TellUnusableSettings()
 {
     // Each window read the file and quietly took the defaults; the user hears of it once, here.
-    if (const QString message = UnusableSettingsMessage(IniFile()); !message.isEmpty())
+    if (const QString message = Settings().UnusableMessage(); !message.isEmpty())
         platform::Messages().ShowMessage(m_main.get(), message);
 }

@@ -4,13 +4,6 @@
 
 #include <array>
 
-std::optional<PaletteKind> PaletteKindFromSetting(int value)
-{
-    if (value < 0 || value > 2)
-        return std::nullopt;
-    return static_cast<PaletteKind>(value);
-}
-
 QImage DrawPaletteFrame()
 {
     constexpr int W = kPaletteWidth;

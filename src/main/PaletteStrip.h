@@ -1,19 +1,15 @@
 #pragma once
 
 #include "color/Color.h"
+#include "persist/Settings.h"
 
 #include <QImage>
 
 #include <optional>
 
 // The strip of colours below the swatch grid, drawn once and copied on whenever it is shown.
-enum class PaletteKind { Websafe = 0, Spectrum = 1, WebsafeSpectrum = 2 };
-
 constexpr int kPaletteWidth = 257;
 constexpr int kPaletteHeight = 47;
-
-// Palette choice as stored in the settings; values outside 0..2 mean no palette.
-std::optional<PaletteKind> PaletteKindFromSetting(int value);
 
 QImage DrawPaletteFrame();
 QImage DrawWebsafePalette();

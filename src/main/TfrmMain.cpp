@@ -3,7 +3,6 @@
 #include "ColorField.h"
 #include "PaletteStrip.h"
 #include "favorites/TfrmFavorites.h"
-#include "persist/IniFile.h"
 #include "persist/Settings.h"
 #include "platform/ToolButton.h"
 #include "platform/Artwork.h"
@@ -333,31 +332,26 @@ void TfrmMain::CreateMenus()
 void TfrmMain::FormCreate()
 {
     m_swatchBitmap = canvas::NewPicture(37, 37, canvas::ButtonFace());
-    IniFile ini(SettingsPath());
-    RebuildPalette(ini.ReadInteger("Prefs", "Palette", 0));
+    const Settings settings;
+    RebuildPalette(settings.Palette());
 
     // The wheel before the colour: computed on the other wheel first, a hue just under a full turn would come back
     // from the traditional one slightly changed, and the computer wheel would then show that instead of the colour.
-    const bool ryb = ini.ReadBool("Prefs", "RYBMode", true);
-    (ryb ? mnuRYB : mnuRGB)->setChecked(true);
-    SetBaseColor(static_cast<ColorValue>(ini.ReadInteger("Main", "BaseColor", 255)) & 0xFFFFFF);
+    (settings.Wheel() == WheelMode::Traditional ? mnuRYB : mnuRGB)->setChecked(true);
+    SetBaseColor(settings.BaseColor());
 
-    const int highlight = ini.ReadInteger("Prefs", "Highlight", 0);
-    if (highlight >= 0 && highlight < kHarmonyCount)
-        mnuHarmony[highlight]->setChecked(true);
+    mnuHarmony[static_cast<int>(settings.Highlight())]->setChecked(true);
     for (int n = 1; n <= 16; ++n)
         PaintSwatch(n);
 
-    m_saturationStep = ReadStepPercent(ini, "SInc");
-    m_lightnessStep = ReadStepPercent(ini, "LInc");
+    m_saturationStep = settings.SaturationStep();
+    m_lightnessStep = settings.LightnessStep();
 
     adjustSize();
     setFixedSize(size());
     const QSize outer = frameGeometry().size();
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const int top = ini.ReadInteger("Main", "Top", (screen.height() - outer.height()) / 2);
-    const int left = ini.ReadInteger("Main", "Left", (screen.width() - outer.width()) / 2);
-    move(left, top);
+    move(settings.MainPlace({ (screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2 }));
 
     DisableHistoryNavigation();
 }
@@ -376,31 +370,24 @@ void TfrmMain::closeEvent(QCloseEvent* event)
 
 void TfrmMain::FormClose()
 {
-    IniFile ini(SettingsPath());
+    Settings settings;
     const QRect main = frameGeometry();
     // Windows that do not exist yet are written at their default places.
-    const WriteOutcome outcomes[] = {
-        ini.WriteInteger("Favs", "Top", frmFavorites ? frmFavorites->y() : main.top()),
-        ini.WriteInteger("Favs", "Left", frmFavorites ? frmFavorites->x() : main.left() + main.width()),
-        ini.WriteInteger("Preview", "Top", frmPreview ? frmPreview->y() : main.top()),
-        ini.WriteInteger("Preview", "Left", frmPreview ? frmPreview->x() : main.left() - 333),
-        ini.WriteInteger("Main", "Top", main.top()),
-        ini.WriteInteger("Main", "Left", main.left()),
-        ini.WriteInteger("Main", "BaseColor", static_cast<int>(ChosenBaseColor())),
-        ini.WriteInteger("Prefs", "Highlight", static_cast<int>(CheckedHarmony())),
-        ini.WriteBool("Prefs", "RYBMode", mnuRYB->isChecked()),
-        ini.WriteBool("Prefs", "FavOnTop", frmFavorites && frmFavorites->tbOnTop->isChecked()),
-    };
-    for (const WriteOutcome& outcome : outcomes) {
-        // A file that could not be used was kept as it is, and start-up said so already.
-        if (!outcome.ok() && outcome.kind != WriteOutcome::Kind::KeptUnusable) {
-            QString message = QStringLiteral("The settings could not be saved in %1").arg(SettingsPath());
-            if (outcome.kind == WriteOutcome::Kind::FolderNotWritable)
-                message += QStringLiteral(".  ") + FolderNotWritableSentence(SettingsPath());
-            platform::Messages().ShowMessage(this, message);
-            break;
-        }
-    }
+    settings.SetFavoritesPlace(frmFavorites ? frmFavorites->pos() : Settings::DefaultFavoritesPlace(main));
+    settings.SetPreviewPlace(frmPreview ? frmPreview->pos() : Settings::DefaultPreviewPlace(main, 333));
+    settings.SetMainPlace(main.topLeft());
+    settings.SetBaseColor(ChosenBaseColor());
+    settings.SetHighlight(CheckedHarmony());
+    settings.SetWheel(CheckedWheelMode());
+    settings.SetFavoritesOnTop(frmFavorites && frmFavorites->tbOnTop->isChecked());
+    const WriteOutcome outcome = settings.Commit();
+    // A file that could not be used was kept as it is, and start-up said so already.
+    if (outcome.ok() || outcome.kind == WriteOutcome::Kind::KeptUnusable)
+        return;
+    QString message = QStringLiteral("The settings could not be saved in %1").arg(SettingsPath());
+    if (outcome.kind == WriteOutcome::Kind::FolderNotWritable)
+        message += QStringLiteral(".  ") + FolderNotWritableSentence(SettingsPath());
+    platform::Messages().ShowMessage(this, message);
 }
 
 WheelMode TfrmMain::CheckedWheelMode() const

@@ -2,6 +2,7 @@
 
 #include "color/Adjust.h"
 #include "color/Scheme.h"
+#include "persist/Settings.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class PaintBox;
 class QAction;
@@ -41,10 +43,10 @@ public:
     Harmony CheckedHarmony() const;
     int LightnessStep() const { return m_lightnessStep; }
     int SaturationStep() const { return m_saturationStep; }
-    // Preferences: the adjustment steps in percent, and the palette by its settings value (0..2; any other
-    // value leaves the strip without a palette).
+    // Preferences: the adjustment steps in percent, and the palette strip's kind (nothing leaves the strip without a
+    // palette).
     void SetSteps(int lightness, int saturation);
-    void RebuildPalette(int paletteSetting);
+    void RebuildPalette(std::optional<PaletteKind> kind);
 
     // Scheme state shared with the other windows.
     ColorValue BaseColor = 0;
@@ -124,8 +126,8 @@ private:
 
     ColorValue m_shownColor = 0; // the colour the last SetBaseColor that ran was given
     bool m_previewing = false;   // BaseColor holds the palette strip's preview
-    int m_lightnessStep = 5;
-    int m_saturationStep = 5;
+    int m_lightnessStep = kDefaultStepPercent;
+    int m_saturationStep = kDefaultStepPercent;
 
     QImage m_swatchBitmap;
     QImage m_paletteBitmap;

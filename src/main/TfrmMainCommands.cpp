@@ -132,9 +132,8 @@ void TfrmMain::SetSteps(int lightness, int saturation)
     m_saturationStep = saturation;
 }
 
-void TfrmMain::RebuildPalette(int paletteSetting)
+void TfrmMain::RebuildPalette(std::optional<PaletteKind> kind)
 {
-    const auto kind = PaletteKindFromSetting(paletteSetting);
     m_paletteBitmap = kind ? DrawPalette(*kind) : DrawPaletteFrame();
     pbPalette->SetSurface(m_paletteBitmap);
 }

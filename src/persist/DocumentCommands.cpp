@@ -2,9 +2,9 @@
 
 #include "favorites/FavoritesModel.h"
 #include "main/TfrmMain.h"
-#include "persist/IniFile.h"
 #include "persist/SchemeFile.h"
 #include "persist/Session.h"
+#include "persist/Settings.h"
 #include "platform/Services.h"
 #include "preview/TfrmPreview.h"
 
@@ -112,15 +112,14 @@ DocumentCommands::SaveOutcome DocumentCommands::mnuFileSaveClick()
 bool DocumentCommands::FormCloseQuery()
 {
     // Read at every close: the preference may have changed since start-up.
-    const bool warn = IniFile().ReadBool(QStringLiteral("Prefs"), QStringLiteral("FavExitWarn"), true);
-    if (!warn || !m_main.SchemeModified)
+    if (!Settings().WarnBeforeExit() || !m_main.SchemeModified)
         return true;
     return SaveBeforeReplacing(kBeforeExit);
 }
 
 void DocumentCommands::SaveSession()
 {
-    if (!ReadRememberScheme(IniFile()))
+    if (!Settings().RememberScheme())
         return;
     const SchemeWriteStatus written = WriteSession(CurrentScheme());
     if (written != SchemeWriteStatus::Ok)

@@ -259,32 +259,41 @@ QString IniFile::ReadString(const QString& section, const QString& key, const QS
     return text ? QString::fromLatin1(*text) : defaultValue;
 }
 
-WriteOutcome IniFile::WriteInteger(const QString& section, const QString& key, int value)
+void IniFile::SetInteger(const QString& section, const QString& key, int value)
 {
-    return Write(section, key, QByteArray::number(value));
+    Set(section, key, QByteArray::number(value));
 }
 
-WriteOutcome IniFile::WriteBool(const QString& section, const QString& key, bool value)
+void IniFile::SetBool(const QString& section, const QString& key, bool value)
 {
-    return Write(section, key, value ? "1" : "0");
+    Set(section, key, value ? "1" : "0");
 }
 
-WriteOutcome IniFile::WriteString(const QString& section, const QString& key, const QString& value)
+void IniFile::SetString(const QString& section, const QString& key, const QString& value)
 {
     QByteArray text = value.toLatin1();
     text.replace('\r', ' ').replace('\n', ' ');
-    return Write(section, key, text);
+    Set(section, key, text);
 }
 
-WriteOutcome IniFile::Write(const QString& section, const QString& key, const QByteArray& value)
+void IniFile::Set(const QString& section, const QString& key, const QByteArray& value)
 {
+    if (!m_pending)
+        m_pending = m_text;
+    m_pending->SetValue(section.toLatin1(), key.toLatin1(), value);
+}
+
+WriteOutcome IniFile::Commit()
+{
+    if (!m_pending)
+        return {};
     if (m_problem != IniProblem::None)
         return { WriteOutcome::Kind::KeptUnusable, m_readError };
-    IniText changed = m_text;
-    changed.SetValue(section.toLatin1(), key.toLatin1(), value);
-    const WriteOutcome outcome = WriteFileAtomically(m_path, changed.Bytes());
-    if (outcome.ok())
-        m_text = std::move(changed);
+    const WriteOutcome outcome = WriteFileAtomically(m_path, m_pending->Bytes());
+    if (outcome.ok()) {
+        m_text = std::move(*m_pending);
+        m_pending.reset();
+    }
     return outcome;
 }
 

@@ -46,8 +46,9 @@ private:
 // writing would destroy what was never seen.
 enum class IniProblem { None, Folder, TooLarge, Unreadable, NotText };
 
-// One opening of an INI file: the constructor reads the whole file, reads answer from what was read, and
-// every write replaces the whole file at once.
+// One opening of an INI file: the constructor reads the whole file and reads answer from what was read. Values
+// set are held by the opening until Commit writes all of them in one replacement of the whole file, so a close
+// that saves ten keys costs one write and the file never holds half of them.
 class IniFile {
 public:
     explicit IniFile(const QString& path = SettingsPath());
@@ -65,18 +66,24 @@ public:
     // The raw text after the first "=".
     QString ReadString(const QString& section, const QString& key, const QString& defaultValue) const;
 
-    // A file with a problem is left alone: the outcome is KeptUnusable.
-    WriteOutcome WriteInteger(const QString& section, const QString& key, int value);
-    WriteOutcome WriteBool(const QString& section, const QString& key, bool value);
+    // Reads keep answering what the file holds until Commit has written what was set.
+    void SetInteger(const QString& section, const QString& key, int value);
+    void SetBool(const QString& section, const QString& key, bool value);
     // A value is one line: line breaks in it are written as spaces.
-    WriteOutcome WriteString(const QString& section, const QString& key, const QString& value);
+    void SetString(const QString& section, const QString& key, const QString& value);
+
+    // Writes every value set and not yet written, all at once; nothing set writes nothing. A file with a problem
+    // is left alone: the outcome is KeptUnusable. After a failure the file is as it was and the values stay set,
+    // so another Commit tries them again.
+    WriteOutcome Commit();
 
 private:
     std::optional<QByteArray> Value(const QString& section, const QString& key) const;
-    WriteOutcome Write(const QString& section, const QString& key, const QByteArray& value);
+    void Set(const QString& section, const QString& key, const QByteArray& value);
 
     QString m_path;
     IniText m_text;
+    std::optional<IniText> m_pending; // the text with the values set, while any are waiting for Commit
     IniProblem m_problem = IniProblem::None;
     int m_readError = 0;
 };

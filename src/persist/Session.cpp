@@ -1,6 +1,5 @@
 #include "Session.h"
 
-#include "persist/IniFile.h"
 #include "persist/SchemeFile.h"
 #include "platform/Services.h"
 
@@ -32,11 +31,6 @@ std::optional<SchemeData> ReadAndReport(QWidget* parent)
 }
 
 } // namespace
-
-bool ReadRememberScheme(const IniFile& ini)
-{
-    return ini.ReadBool(QStringLiteral("Prefs"), QStringLiteral("RememberScheme"), true);
-}
 
 std::optional<SchemeData> LoadSessionScheme(QWidget* parent)
 {

@@ -7,11 +7,7 @@
 
 #include <optional>
 
-class IniFile;
 class QWidget;
-
-// Prefs/RememberScheme: whether the session is written at exit and read at start-up.
-bool ReadRememberScheme(const IniFile& ini);
 
 // The last session's scheme, or nothing: when there is no session file yet, and, after the message, when the
 // file cannot be read or is damaged. Such a file is first moved aside (KeepDamagedSession), so the exit cannot

@@ -1,12 +1,80 @@
 #pragma once
 
-class IniFile;
+#include "color/Color.h"
+#include "color/Scheme.h"
+#include "persist/IniFile.h"
 
-// The lighten/darken and saturate/desaturate steps, as the Preferences dialog stores them.
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+#include <optional>
+
+// The palette strip below the swatches, numbered as the settings file stores it.
+enum class PaletteKind { Websafe = 0, Spectrum = 1, WebsafeSpectrum = 2 };
+
+// The lighten/darken and saturate/desaturate steps, in whole percent.
 constexpr int kDefaultStepPercent = 5;
 constexpr int kMaxStepPercent = 25;
 
-// The step stored under Prefs/key as a whole percent 0..25. A hand-edited value that is anything else
-// (not a plain decimal number, or out of range) gives the default, so a bad file can never make a step
-// that jumps past the whole range or goes backwards.
-int ReadStepPercent(const IniFile& ini, const char* key);
+// The program's settings in "tw3.ini". Every key is named in one place (Settings.cpp) together with its default,
+// and read and written only through the typed functions here, which also decide what a hand-edited value that
+// makes no sense reads as.
+//
+// One Settings object is one use of the file: it reads the file when it is made, so a setting changed by the
+// Preferences dialog is seen by the next use, and nothing is kept between uses. The setters only remember the
+// value; Commit writes all of them in one replacement of the file.
+class Settings {
+public:
+    explicit Settings(const QString& path = SettingsPath());
+
+    // Main window: the base colour of the next start (pure red by default; only the low 24 bits count) and
+    // where the main window's frame goes (by default where the caller centres it).
+    ColorValue BaseColor() const;
+    QPoint MainPlace(const QPoint& centred) const;
+
+    // Tool windows: where their frames go. The Favorites window docks by default against the main window's right
+    // edge, QuickPreview just left of it, both at its top.
+    QPoint FavoritesPlace(const QRect& mainFrame) const;
+    QPoint PreviewPlace(const QRect& mainFrame, int previewFrameWidth) const;
+    static QPoint DefaultFavoritesPlace(const QRect& mainFrame);
+    static QPoint DefaultPreviewPlace(const QRect& mainFrame, int previewFrameWidth);
+
+    // Nothing for a stored number that names no palette: the strip is then left empty.
+    std::optional<PaletteKind> Palette() const;
+    WheelMode Wheel() const;
+    // A stored number that names no harmony reads as None.
+    Harmony Highlight() const;
+    // Each 0..kMaxStepPercent; anything else stored (not a plain decimal number, or out of range) reads as the
+    // default, so a bad file can never make a step that jumps past the whole range or goes backwards.
+    int LightnessStep() const;
+    int SaturationStep() const;
+    bool FavoritesOnTop() const;
+    // Whether the scheme is carried to the next run in the session file.
+    bool RememberScheme() const;
+    bool WarnBeforeDelete() const;
+    bool WarnBeforeExit() const;
+
+    void SetBaseColor(ColorValue color);
+    void SetMainPlace(const QPoint& place);
+    void SetFavoritesPlace(const QPoint& place);
+    void SetPreviewPlace(const QPoint& place);
+    void SetPalette(PaletteKind kind);
+    void SetWheel(WheelMode mode);
+    void SetHighlight(Harmony harmony);
+    void SetLightnessStep(int percent);
+    void SetSaturationStep(int percent);
+    void SetFavoritesOnTop(bool onTop);
+    void SetRememberScheme(bool remember);
+    void SetWarnBeforeDelete(bool warn);
+    void SetWarnBeforeExit(bool warn);
+
+    // Writes everything set, at once (see IniFile::Commit).
+    WriteOutcome Commit();
+
+    // What to tell the user about a file that cannot be used; empty when it can.
+    QString UnusableMessage() const;
+
+private:
+    IniFile m_ini;
+};

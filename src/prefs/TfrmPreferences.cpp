@@ -3,7 +3,6 @@
 #include "GroupFrame.h"
 #include "main/PaletteStrip.h"
 #include "main/TfrmMain.h"
-#include "persist/IniFile.h"
 #include "persist/Settings.h"
 #include "platform/Fonts.h"
 #include "platform/Services.h"
@@ -282,18 +281,18 @@ void TfrmPreferences::showEvent(QShowEvent* event)
 
 void TfrmPreferences::LoadPreferences()
 {
-    const IniFile ini(SettingsPath());
-    chkDeleteWarn->setChecked(ini.ReadBool(QStringLiteral("Prefs"), QStringLiteral("FavDelWarn"), false));
-    chkExitWarn->setChecked(ini.ReadBool(QStringLiteral("Prefs"), QStringLiteral("FavExitWarn"), true));
-    chkRememberScheme->setChecked(ini.ReadBool(QStringLiteral("Prefs"), QStringLiteral("RememberScheme"), true));
+    const Settings settings;
+    chkDeleteWarn->setChecked(settings.WarnBeforeDelete());
+    chkExitWarn->setChecked(settings.WarnBeforeExit());
+    chkRememberScheme->setChecked(settings.RememberScheme());
 
     QRadioButton* const palettes[] = { radWebPal, radSpectrumPal, radSpectrumSafePal };
-    if (const auto kind = PaletteKindFromSetting(ini.ReadInteger(QStringLiteral("Prefs"), QStringLiteral("Palette"), 0)))
+    if (const std::optional<PaletteKind> kind = settings.Palette())
         palettes[static_cast<int>(*kind)]->setChecked(true);
 
     // The step the main window actually uses: a hand-edited value it rejects shows as the default it took.
-    txtSIncrement->setText(QString::number(ReadStepPercent(ini, "SInc")));
-    txtLIncrement->setText(QString::number(ReadStepPercent(ini, "LInc")));
+    txtSIncrement->setText(QString::number(settings.SaturationStep()));
+    txtLIncrement->setText(QString::number(settings.LightnessStep()));
 
     QTreeWidgetItem* general = tvwMain->topLevelItem(0);
     if (tvwMain->currentItem() == general)
@@ -345,30 +344,33 @@ void TfrmPreferences::StepFieldChange(QLineEdit* field)
 
 void TfrmPreferences::cmdOKClick()
 {
-    IniFile ini(SettingsPath());
-    const QString prefs = QStringLiteral("Prefs");
-    bool saved = true;
-    const auto note = [&saved](const WriteOutcome& outcome) { saved = saved && outcome.ok(); };
+    Settings settings;
+    settings.SetWarnBeforeDelete(chkDeleteWarn->isChecked());
+    settings.SetWarnBeforeExit(chkExitWarn->isChecked());
+    settings.SetRememberScheme(chkRememberScheme->isChecked());
 
-    note(ini.WriteBool(prefs, QStringLiteral("FavDelWarn"), chkDeleteWarn->isChecked()));
-    note(ini.WriteBool(prefs, QStringLiteral("FavExitWarn"), chkExitWarn->isChecked()));
-    note(ini.WriteBool(prefs, QStringLiteral("RememberScheme"), chkRememberScheme->isChecked()));
-
-    const QRadioButton* const palettes[] = { radWebPal, radSpectrumPal, radSpectrumSafePal };
-    for (int setting = 0; setting < 3; ++setting) {
-        if (palettes[setting]->isChecked()) {
-            note(ini.WriteInteger(prefs, QStringLiteral("Palette"), setting));
-            m_main.RebuildPalette(setting);
+    const std::pair<const QRadioButton*, PaletteKind> palettes[] = {
+        { radWebPal, PaletteKind::Websafe },
+        { radSpectrumPal, PaletteKind::Spectrum },
+        { radSpectrumSafePal, PaletteKind::WebsafeSpectrum },
+    };
+    for (const auto& [button, kind] : palettes) {
+        if (button->isChecked()) {
+            settings.SetPalette(kind);
+            m_main.RebuildPalette(kind);
             break;
         }
     }
 
-    note(ini.WriteString(prefs, QStringLiteral("LInc"), txtLIncrement->text()));
-    note(ini.WriteString(prefs, QStringLiteral("SInc"), txtSIncrement->text()));
-    m_main.SetSteps(txtLIncrement->text().toInt(), txtSIncrement->text().toInt());
+    // The fields hold whole numbers 0..25 (see CorrectedStepText).
+    const int lightness = txtLIncrement->text().toInt();
+    const int saturation = txtSIncrement->text().toInt();
+    settings.SetLightnessStep(lightness);
+    settings.SetSaturationStep(saturation);
+    m_main.SetSteps(lightness, saturation);
 
     // The choices still hold for this run; only keeping them failed.
-    if (!saved)
+    if (!settings.Commit().ok())
         platform::Messages().ShowMessage(
             this, QStringLiteral("The preferences could not be saved in %1").arg(SettingsPath()));
     accept();

@@ -1,8 +1,8 @@
 #include "TfrmPreview.h"
 
 #include "main/TfrmMain.h"
-#include "persist/IniFile.h"
 #include "persist/Session.h"
+#include "persist/Settings.h"
 #include "platform/ToolButton.h"
 #include "platform/ToolWindow.h"
 #include "platform/Artwork.h"
@@ -154,13 +154,9 @@ void TfrmPreview::FormCreate()
 {
     ResetPreviewColors();
 
-    IniFile ini(SettingsPath());
-    const QRect main = m_main.frameGeometry();
-    const int top = ini.ReadInteger("Preview", "Top", main.top());
-    const int left = ini.ReadInteger("Preview", "Left", main.left() - frameGeometry().width());
-    move(left, top);
-
-    if (ReadRememberScheme(ini))
+    const Settings settings;
+    move(settings.PreviewPlace(m_main.frameGeometry(), frameGeometry().width()));
+    if (settings.RememberScheme())
         LoadPreviewSession();
 }
 

@@ -1,9 +1,9 @@
 #include "favorites/TfrmFavorites.h"
 #include "main/TfrmMain.h"
 #include "persist/DocumentCommands.h"
-#include "persist/IniFile.h"
 #include "persist/SchemeFile.h"
 #include "persist/Session.h"
+#include "persist/Settings.h"
 #include "platform/DragManager.h"
 #include "preview/TfrmPreview.h"
 #include "prefs/TfrmPreferences.h"
@@ -573,7 +573,9 @@ TEST_F(Documents, ForgettingTheSchemeWritesAndReadsNoSession)
     const QByteArray session = folder.Read("session.tmp");
 
     Restart();
-    ASSERT_TRUE(IniFile().WriteBool("Prefs", "RememberScheme", false).ok());
+    Settings settings;
+    settings.SetRememberScheme(false);
+    ASSERT_TRUE(settings.Commit().ok());
     AddFavorites({ Pack(7, 7, 7) });
     desktop.answers = { Answer::No };
     ASSERT_TRUE(Exit());

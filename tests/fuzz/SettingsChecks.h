@@ -51,7 +51,8 @@ inline bool CheckSettingsFile(const QString& path, const QByteArray& bytes)
     Require((ini.Problem() == IniProblem::None) == text, "only a zero byte makes a file that fits the limit unusable");
     const int top = ini.ReadInteger("Main", "Top", 7);
     Require(ini.ReadBool("Main", "Top", true) == (top != 0), "a bool is an integer");
-    const WriteOutcome written = ini.WriteInteger("Main", "Left", -5);
+    ini.SetInteger("Main", "Left", -5);
+    const WriteOutcome written = ini.Commit();
     if (!text) {
         Require(written.kind == WriteOutcome::Kind::KeptUnusable, "an unusable file is not written");
         QFile file(path);

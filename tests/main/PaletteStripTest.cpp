@@ -165,11 +165,11 @@ TEST_F(PaletteStripTest, TheSettingAndThePreferencesChooseThePalette)
     EXPECT_TRUE(IsWebsafe(w->SchemeColors[0]));
     EXPECT_TRUE(w->imgwebsafe->isVisible());
 
-    w->RebuildPalette(1);
+    w->RebuildPalette(PaletteKind::Spectrum);
     EXPECT_EQ(w->pbPalette->Surface(), DrawSpectrumPalette(false));
-    w->RebuildPalette(0);
+    w->RebuildPalette(PaletteKind::Websafe);
     EXPECT_EQ(w->pbPalette->Surface(), DrawWebsafePalette());
-    w->RebuildPalette(3);
+    w->RebuildPalette(std::nullopt);
     EXPECT_EQ(w->pbPalette->Surface(), DrawPaletteFrame());
 }
 

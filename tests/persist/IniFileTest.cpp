@@ -1,5 +1,4 @@
 #include "persist/IniFile.h"
-#include "persist/Settings.h"
 #include "support/TestEnv.h"
 
 #include <QDir>
@@ -32,10 +31,11 @@ TEST(IniFile, AMissingFileReadsDefaultsAndIsCreatedByTheFirstWrite)
     EXPECT_EQ(ini.ReadString("Prefs", "LInc", "5"), "5");
     EXPECT_FALSE(QFile::exists(SettingsPath()));
 
-    ASSERT_TRUE(ini.WriteInteger("Favs", "Top", 10).ok());
-    ASSERT_TRUE(ini.WriteInteger("Favs", "Left", -20).ok());
-    ASSERT_TRUE(ini.WriteBool("Prefs", "RYBMode", false).ok());
-    ASSERT_TRUE(ini.WriteString("Prefs", "LInc", "7").ok());
+    ini.SetInteger("Favs", "Top", 10);
+    ini.SetInteger("Favs", "Left", -20);
+    ini.SetBool("Prefs", "RYBMode", false);
+    ini.SetString("Prefs", "LInc", "7");
+    ASSERT_TRUE(ini.Commit().ok());
     EXPECT_EQ(Contents(SettingsPath()), "[Favs]\nTop=10\nLeft=-20\n\n[Prefs]\nRYBMode=0\nLInc=7\n");
 
     // What was written is what a later opening reads.
@@ -52,8 +52,9 @@ TEST(IniFile, NamesAreCaseInsensitiveAndKeepTheirSpellingWhenReplaced)
     IniFile ini;
     EXPECT_EQ(ini.ReadInteger("main", "BaseColor", 0), 1);
     EXPECT_EQ(ini.ReadInteger("Main", "BASECOLOR", 0), 1);
-    ASSERT_TRUE(ini.WriteInteger("Main", "BaseColor", 2).ok());
-    ASSERT_TRUE(ini.WriteInteger("main", "TOP", 3).ok());
+    ini.SetInteger("Main", "BaseColor", 2);
+    ini.SetInteger("main", "TOP", 3);
+    ASSERT_TRUE(ini.Commit().ok());
     EXPECT_EQ(Contents(SettingsPath()), "[MAIN]\nbasecolor=2\nTOP=3\n");
 }
 
@@ -107,8 +108,9 @@ TEST(IniFile, StringsAreTheRawTextAfterTheFirstEquals)
     EXPECT_EQ(ini.ReadString("Prefs", "Empty", "x"), "");
     EXPECT_EQ(ini.ReadString("Prefs", "Latin", ""), QString::fromUtf8("été"));
 
-    ASSERT_TRUE(ini.WriteString("Prefs", "Latin", QString::fromUtf8("déjà")).ok());
-    ASSERT_TRUE(ini.WriteString("Prefs", "Injected", "1\n[Main]\r\nBaseColor=0").ok());
+    ini.SetString("Prefs", "Latin", QString::fromUtf8("déjà"));
+    ini.SetString("Prefs", "Injected", "1\n[Main]\r\nBaseColor=0");
+    ASSERT_TRUE(ini.Commit().ok());
     const IniFile again;
     EXPECT_EQ(again.ReadString("Prefs", "Latin", ""), QString::fromUtf8("déjà"));
     EXPECT_EQ(again.ReadString("Prefs", "Injected", ""), "1 [Main]  BaseColor=0");
@@ -138,10 +140,11 @@ TEST(IniFile, UnknownLinesStayByteForByte)
     EXPECT_EQ(ini.ReadInteger("Main", "Top", -1), -1) << "a key of another section is not this one";
     EXPECT_EQ(ini.ReadInteger("Main", "BaseColor", 0), 1);
 
-    ASSERT_TRUE(ini.WriteInteger("Main", "BaseColor", 255).ok());
-    ASSERT_TRUE(ini.WriteInteger("Main", "Top", 5).ok());
-    ASSERT_TRUE(ini.WriteInteger("Prefs", "Highlight", 3).ok());
-    ASSERT_TRUE(ini.WriteInteger("Favs", "Left", 9).ok());
+    ini.SetInteger("Main", "BaseColor", 255);
+    ini.SetInteger("Main", "Top", 5);
+    ini.SetInteger("Prefs", "Highlight", 3);
+    ini.SetInteger("Favs", "Left", 9);
+    ASSERT_TRUE(ini.Commit().ok());
     EXPECT_EQ(Contents(SettingsPath()),
         "; written by hand\r\n"
         "\r\n"
@@ -170,8 +173,9 @@ TEST(IniFile, DuplicatesFirstWinsOnReadAndIsTheOneReplaced)
     IniFile ini;
     EXPECT_EQ(ini.ReadInteger("Main", "Top", 0), 1);
     EXPECT_EQ(ini.ReadInteger("Main", "Left", 0), 4) << "a repeated section still holds keys";
-    ASSERT_TRUE(ini.WriteInteger("Main", "Top", 10).ok());
-    ASSERT_TRUE(ini.WriteInteger("Main", "Width", 11).ok());
+    ini.SetInteger("Main", "Top", 10);
+    ini.SetInteger("Main", "Width", 11);
+    ASSERT_TRUE(ini.Commit().ok());
     EXPECT_EQ(Contents(SettingsPath()), "[Main]\nTop=10\ntop=2\nWidth=11\n[main]\nTop=3\nLeft=4\n");
 }
 
@@ -193,12 +197,14 @@ TEST(IniFile, ALastLineWithoutALineEndGetsOneBeforeAnythingFollows)
     TestFolder folder;
     Put(SettingsPath(), "[Main]\nTop=1");
     IniFile ini;
-    ASSERT_TRUE(ini.WriteInteger("Main", "Left", 2).ok());
+    ini.SetInteger("Main", "Left", 2);
+    ASSERT_TRUE(ini.Commit().ok());
     EXPECT_EQ(Contents(SettingsPath()), "[Main]\nTop=1\nLeft=2\n");
 
     Put(SettingsPath(), "; only a comment   ");
     IniFile other;
-    ASSERT_TRUE(other.WriteInteger("Main", "Top", 1).ok());
+    other.SetInteger("Main", "Top", 1);
+    ASSERT_TRUE(other.Commit().ok());
     EXPECT_EQ(Contents(SettingsPath()), "; only a comment   \n\n[Main]\nTop=1\n");
 }
 
@@ -207,7 +213,8 @@ TEST(IniFile, AFailedWriteReportsAndChangesNothing)
     TestFolder folder;
     const QString path = folder.file("gone/tw3.ini");
     IniFile ini(path);
-    const WriteOutcome outcome = ini.WriteInteger("Main", "Top", 1);
+    ini.SetInteger("Main", "Top", 1);
+    const WriteOutcome outcome = ini.Commit();
     EXPECT_EQ(outcome.kind, WriteOutcome::Kind::InvalidName);
     EXPECT_EQ(ini.ReadInteger("Main", "Top", 0), 0) << "the opening still reads what the file holds";
     EXPECT_FALSE(QFile::exists(path));
@@ -222,7 +229,8 @@ TEST(IniFile, AReadOnlyFolderFailsCleanly)
         Put(fs.file("tw3.ini"), "[Main]\nTop=1\n");
         ASSERT_TRUE(fs.makeReadOnly());
         IniFile ini(fs.file("tw3.ini"));
-        EXPECT_EQ(ini.WriteInteger("Main", "Top", 2).kind, WriteOutcome::Kind::AccessDenied);
+        ini.SetInteger("Main", "Top", 2);
+        EXPECT_EQ(ini.Commit().kind, WriteOutcome::Kind::AccessDenied);
         EXPECT_EQ(ini.ReadInteger("Main", "Top", 0), 1);
         EXPECT_EQ(Contents(fs.file("tw3.ini")), "[Main]\nTop=1\n");
         return;
@@ -231,7 +239,8 @@ TEST(IniFile, AReadOnlyFolderFailsCleanly)
     Put(SettingsPath(), "[Main]\nTop=1\n");
     ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0555), 0);
     IniFile ini;
-    const WriteOutcome outcome = ini.WriteInteger("Main", "Top", 2);
+    ini.SetInteger("Main", "Top", 2);
+    const WriteOutcome outcome = ini.Commit();
     ::chmod(QFile::encodeName(folder.path()).constData(), 0755);
     EXPECT_EQ(outcome.kind, WriteOutcome::Kind::FolderNotWritable);
     EXPECT_EQ(Contents(SettingsPath()), "[Main]\nTop=1\n");
@@ -262,7 +271,8 @@ TEST(IniFile, AFileThatCannotBeUsedIsReadAsDefaultsToldOnceAndNeverOverwritten)
         IniFile ini;
         EXPECT_EQ(ini.Problem(), c.problem);
         EXPECT_EQ(ini.ReadInteger("Main", "Top", 7), 7);
-        EXPECT_EQ(ini.WriteInteger("Main", "Top", 2).kind, WriteOutcome::Kind::KeptUnusable);
+        ini.SetInteger("Main", "Top", 2);
+        EXPECT_EQ(ini.Commit().kind, WriteOutcome::Kind::KeptUnusable);
         const QFileInfo after(SettingsPath());
         EXPECT_EQ(after.isDir(), before.isDir());
         EXPECT_EQ(after.size(), before.size());
@@ -300,8 +310,9 @@ TEST(IniFile, ALoneCarriageReturnEndsALineEverywhere)
         IniFile ini;
         EXPECT_EQ(ini.ReadString("Main", "Top", "none"), "1");
         EXPECT_EQ(ini.ReadInteger("Main", "Top", 0), 1);
-        ASSERT_TRUE(ini.WriteInteger("Main", "Top", 9).ok());
-        ASSERT_TRUE(ini.WriteInteger("Main", "Left", 8).ok());
+        ini.SetInteger("Main", "Top", 9);
+        ini.SetInteger("Main", "Left", 8);
+        ASSERT_TRUE(ini.Commit().ok());
         EXPECT_EQ(Contents(SettingsPath()), c.afterWrite);
         const IniFile again;
         EXPECT_EQ(again.ReadInteger("Main", "Top", 0), 9);
@@ -314,21 +325,6 @@ TEST(IniText, UnchangedTextGivesBackItsBytes)
     for (const QByteArray& text : { QByteArray(), QByteArray("\r"), QByteArray("\n\r\r\n\n\r"), QByteArray("[a]\rb=c"),
              QByteArray("  [x] \r\n k = v \n;c\r\r\n=\n") })
         EXPECT_EQ(IniText(text).Bytes(), text);
-}
-
-TEST(Settings, StepPercentIsAWholeNumberUpTo25)
-{
-    TestFolder folder;
-    Put(SettingsPath(),
-        "[Prefs]\nA=0\nB=25\nC= 12 \nD=007\nE=26\nF=-1\nG=$A\nH=1.5\nI=\nJ=abc\nK=99999999999999\n"
-        "[Main]\nLInc=9\n");
-    const IniFile ini;
-    EXPECT_EQ(ReadStepPercent(ini, "A"), 0);
-    EXPECT_EQ(ReadStepPercent(ini, "B"), 25);
-    EXPECT_EQ(ReadStepPercent(ini, "C"), 12);
-    EXPECT_EQ(ReadStepPercent(ini, "D"), 7);
-    for (const char* key : { "E", "F", "G", "H", "I", "J", "K", "LInc", "SInc" })
-        EXPECT_EQ(ReadStepPercent(ini, key), 5) << key;
 }
 
 } // namespace

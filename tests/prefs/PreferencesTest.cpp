@@ -3,6 +3,7 @@
 #include "persist/IniFile.h"
 #include "platform/PaintBox.h"
 #include "prefs/TfrmPreferences.h"
+#include "support/FileReplacements.h"
 #include "support/Mouse.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestEnv.h"
@@ -199,9 +200,11 @@ TEST_F(PreferencesTest, ApplyStoresEveryKeyAndHandsTheStepsToTheMainWindowAtOnce
     prefs->txtSIncrement->setText(QStringLiteral("12"));
     prefs->chkDeleteWarn->setChecked(true);
     prefs->chkExitWarn->setChecked(false);
+    FileReplacements writes(SettingsPath());
     mouse::Click(prefs->cmdOK, { 10, 10 });
 
     EXPECT_FALSE(prefs->isVisible());
+    EXPECT_EQ(writes.Count(), 1) << "all keys in one write";
     EXPECT_EQ(Stored("LInc"), "0");
     EXPECT_EQ(Stored("SInc"), "12");
     EXPECT_EQ(Stored("FavDelWarn"), "1");
