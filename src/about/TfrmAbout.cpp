@@ -4,11 +4,10 @@
 #include "platform/Artwork.h"
 #include "platform/Fonts.h"
 #include "platform/Services.h"
+#include "platform/WindowPlacement.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
 
 namespace {
 
@@ -53,8 +52,8 @@ TfrmAbout::TfrmAbout(QWidget* parent)
 
 void TfrmAbout::ShowModal()
 {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    move(screen.left() + (screen.width() - width()) / 2, screen.top() + (screen.height() - height()) / 2);
+    move(CentredOnScreen(*this));
+    KeepAboveOwnWindows(this);
     exec();
 }
 

@@ -153,6 +153,7 @@ TfrmFavorites::TfrmFavorites(TfrmMain& main)
     setFont(TahomaFont(10));
     setAttribute(Qt::WA_ShowWithoutActivating);
     ShowHintsWhenInactive(this);
+    AskForToolWindowFrame(this);
     QPalette face = palette();
     face.setColor(QPalette::Window, QColor::fromRgb(canvas::ButtonFace()));
     setPalette(face);

@@ -12,19 +12,18 @@
 #include "platform/PaintBox.h"
 #include "platform/Services.h"
 #include "platform/ToolWindow.h"
+#include "platform/WindowPlacement.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QScreen>
 #include <QStyledItemDelegate>
 #include <QToolButton>
 
@@ -349,11 +348,17 @@ void TfrmMain::FormCreate()
 
     adjustSize();
     setFixedSize(size());
-    const QSize outer = frameGeometry().size();
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    move(settings.MainPlace({ (screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2 }));
+    PlaceWindow();
+    // The window manager adds the frame only when the window is shown: a window centred on the screen is centred
+    // again then, by its outer size.
+    WhenFramed(this, [this] { PlaceWindow(); });
 
     DisableHistoryNavigation();
+}
+
+void TfrmMain::PlaceWindow()
+{
+    move(Settings().MainPlace(CentredOnScreen(*this)));
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event)

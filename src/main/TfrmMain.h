@@ -95,6 +95,7 @@ private:
     void CreateControls();
     void CreateMenus();
     void FormCreate();
+    void PlaceWindow();
     void FormClose();
 
     void txtHexChange();

@@ -1,6 +1,7 @@
 #include "Services.h"
 
 #include "DesktopPortal.h"
+#include "WindowPlacement.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -25,6 +26,7 @@ public:
     void ShowMessage(QWidget* parent, const QString& text) override
     {
         QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationName(), text, QMessageBox::Ok, parent);
+        KeepAboveOwnWindows(&box);
         box.exec();
     }
 
@@ -36,6 +38,7 @@ public:
             parent);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(withCancel ? QMessageBox::Cancel : QMessageBox::No);
+        KeepAboveOwnWindows(&box);
         switch (box.exec()) {
         case QMessageBox::Yes:
             return Answer::Yes;
@@ -55,6 +58,7 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& r
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.initialPath.isEmpty())
         dialog.selectFile(request.initialPath);
+    KeepAboveOwnWindows(&dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

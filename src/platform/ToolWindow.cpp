@@ -1,12 +1,57 @@
 #include "platform/ToolWindow.h"
 
+#include <QEvent>
+#include <QGuiApplication>
 #include <QWidget>
+#include <QWindow>
 
 void ShowHintsWhenInactive(QWidget* window)
 {
     // The pointer resting on a tool button or the websafe mark shows its hint even while another window of the
     // program has the focus, as it does right after a colour was dragged in from the main window.
     window->setAttribute(Qt::WA_AlwaysShowToolTips);
+}
+
+namespace {
+
+// Gives a window the tool bar's type as soon as the toolkit has made its native window, before it is first shown.
+// Making that window earlier would not do: a window made before it is placed is placed by its client area.
+class ToolbarTypeSetter final : public QObject {
+public:
+    explicit ToolbarTypeSetter(QWidget* window)
+        : QObject(window)
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::WinIdChange)
+            return false;
+        QWindow* handle = static_cast<QWidget*>(watched)->windowHandle();
+        if (!handle)
+            return false;
+        constexpr int kToolbarWindowType = 0x8;
+        handle->setProperty("_q_xcb_wm_window_type", kToolbarWindowType);
+        // The toolkit writes the type whenever the flags change: changed and changed back.
+        const Qt::WindowFlags flags = handle->flags();
+        handle->setFlags(flags ^ Qt::WindowDoesNotAcceptFocus);
+        handle->setFlags(flags);
+        watched->removeEventFilter(this);
+        deleteLater();
+        return false;
+    }
+};
+
+} // namespace
+
+void AskForToolWindowFrame(QWidget* window)
+{
+    // A utility window, what the toolkit makes of a tool window, still gets minimise and maximise buttons from some
+    // window managers (openbox among them); a tool bar gets neither, and keeps its caption and close button.
+    // Window managers that do not know tool bars take the utility type the toolkit lists after it.
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        new ToolbarTypeSetter(window);
 }
 
 bool ToolWindowOnScreen(const QWidget* window)

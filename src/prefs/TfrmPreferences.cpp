@@ -6,17 +6,16 @@
 #include "persist/Settings.h"
 #include "platform/Fonts.h"
 #include "platform/Services.h"
+#include "platform/WindowPlacement.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTreeWidget>
 
 namespace {
@@ -304,8 +303,10 @@ void TfrmPreferences::LoadPreferences()
 void TfrmPreferences::Preferences()
 {
     LoadPreferences();
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    move(screen.left() + (screen.width() - width()) / 2, screen.top() + (screen.height() - height()) / 2);
+    KeepAboveOwnWindows(this);
+    move(CentredOnScreen(*this));
+    // The frame is known only once the dialog is shown the first time: centred again then, by its outer size.
+    WhenFramed(this, [this] { move(CentredOnScreen(*this)); });
     exec();
 }
 

@@ -5,6 +5,7 @@
 #include "persist/Settings.h"
 #include "platform/ToolButton.h"
 #include "platform/ToolWindow.h"
+#include "platform/WindowPlacement.h"
 #include "platform/Artwork.h"
 #include "platform/Canvas.h"
 #include "platform/Fonts.h"
@@ -75,6 +76,7 @@ TfrmPreview::TfrmPreview(TfrmMain& main)
     setObjectName(QStringLiteral("TfrmPreview"));
     setWindowTitle(QStringLiteral("QuickPreview"));
     ShowHintsWhenInactive(this);
+    AskForToolWindowFrame(this);
     setFont(TahomaFont(11));
     setFixedSize(kClientWidth, kClientHeight);
     CreateControls();
@@ -155,7 +157,7 @@ void TfrmPreview::FormCreate()
     ResetPreviewColors();
 
     const Settings settings;
-    move(settings.PreviewPlace(m_main.frameGeometry(), frameGeometry().width()));
+    move(settings.PreviewPlace(m_main.frameGeometry(), OuterSize(*this, m_main).width()));
     if (settings.RememberScheme())
         LoadPreviewSession();
 }

@@ -180,7 +180,10 @@ TEST_F(PreviewWindowTest, PlacedLeftOfTheMainWindowUnlessTheSettingsSay)
     const QRect m = main->frameGeometry();
     EXPECT_EQ(preview->pos(), QPoint(20, 40)); // the fixture's own placement
     TfrmPreview byDefault(*main);
-    EXPECT_EQ(byDefault.pos(), QPoint(m.left() - byDefault.frameGeometry().width(), m.top()));
+    // Not shown yet, the window has no frame of its own: it is docked in the frame the main window has.
+    const int outerWidth = byDefault.width() + m.width() - main->width();
+    ASSERT_GT(m.width(), main->width()) << "the main window is framed";
+    EXPECT_EQ(byDefault.pos(), QPoint(m.left() - outerWidth, m.top()));
 
     folder.Write("tw3.ini", "[Preview]\nTop=-30\nLeft=5000\n");
     TfrmPreview fromSettings(*main);

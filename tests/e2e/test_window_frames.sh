@@ -1,0 +1,141 @@
+#!/usr/bin/env bash
+# The windows under a real window manager, measured by their outer frames: a first start centres the main window and
+# the Preferences dialog and docks Favorites and QuickPreview against the main window; the tool windows offer only a
+# close button; and while Favorites stays on top, no question or dialog of the program is left under it.
+source "$(dirname "$0")/lib.sh"
+
+# Outer frame of a window in root coordinates, from its client area and the frame the window manager drew:
+# sets OX OY OW OH. Fails (returns 1) while the window manager has not framed the window yet.
+frame_geometry() {
+  [ -n "$1" ] || fail "no window to measure"
+  local extents l r t b
+  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ' ')
+  [ -n "$extents" ] || return 1
+  IFS=, read -r l r t b <<<"$extents"
+  window_geometry "$1"
+  OX=$((WX - l)) OY=$((WY - t)) OW=$((WW + l + r)) OH=$((WH + t + b))
+}
+
+# Runs a check until it holds, for at most three seconds.
+eventually() {
+  for _ in $(seq 60); do "$@" && return 0; sleep 0.05; done
+  return 1
+}
+
+wait_window() { # title pattern; sets WIN
+  WIN=""
+  for _ in $(seq 100); do
+    WIN=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
+    [ -n "$WIN" ] && return 0
+    sleep 0.05
+  done
+  fail "no window named $1 appeared"
+}
+
+main_frame() { frame_geometry "$MAIN_WIN" && MFX=$OX MFY=$OY MFW=$OW MFH=$OH; }
+
+centred() { frame_geometry "$1" && [ "$OX" -eq $(((1280 - OW) / 2)) ] && [ "$OY" -eq $(((800 - OH) / 2)) ]; }
+
+offers_only_close() {
+  local actions
+  actions=$(xprop -id "$1" _NET_WM_ALLOWED_ACTIONS)
+  [[ $actions == *_NET_WM_ACTION_CLOSE* && $actions != *_NET_WM_ACTION_MINIMIZE* \
+    && $actions != *_NET_WM_ACTION_MAXIMIZE* ]]
+}
+
+start_x
+
+# First start, no settings file.
+start_app
+eventually centred "$MAIN_WIN" || fail "main window's frame at $OX,$OY (${OW}x$OH) is not centred on the 1280x800 screen"
+main_frame
+wait_window '^Favorites$'; FAV_WIN=$WIN
+docked_right() { frame_geometry "$FAV_WIN" && [ "$OX" -eq $((MFX + MFW)) ] && [ "$OY" -eq "$MFY" ] && [ "$OH" -eq "$MFH" ]; }
+eventually docked_right \
+  || fail "Favorites frame at $OX,$OY, ${OH} high; expected at the main frame's right edge $((MFX + MFW)),$MFY, $MFH high"
+offers_only_close "$FAV_WIN" || fail "Favorites offers more than a close button: $(xprop -id "$FAV_WIN" _NET_WM_ALLOWED_ACTIONS)"
+
+# tbPreview, the fifth button of the main tool bar.
+window_geometry "$MAIN_WIN"
+xdotool mousemove $((WX + 103)) $((WY + WH - 294 + 14)) click 1
+wait_window '^QuickPreview$'; PREVIEW_WIN=$WIN
+docked_left() { frame_geometry "$PREVIEW_WIN" && [ $((OX + OW)) -eq "$MFX" ] && [ "$OY" -eq "$MFY" ]; }
+eventually docked_left || fail "QuickPreview frame spans $OX..$((OX + OW)) at y $OY; expected to end at the main frame's left edge $MFX, at y $MFY"
+offers_only_close "$PREVIEW_WIN" || fail "QuickPreview offers more than a close button: $(xprop -id "$PREVIEW_WIN" _NET_WM_ALLOWED_ACTIONS)"
+
+xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
+xdotool key --window "$MAIN_WIN" alt+e
+sleep 0.3
+xdotool key p
+wait_window '^Tintwell Preferences$'; PREFS_WIN=$WIN
+eventually centred "$PREFS_WIN" || fail "Preferences frame at $OX,$OY (${OW}x$OH) is not centred on the screen"
+xdotool key Escape
+
+exit_from_menu
+wait_exit
+ini="$E2E_DIR/tw3.ini"
+[ "$(ini_value "$ini" Main Left),$(ini_value "$ini" Main Top)" = "$MFX,$MFY" ] \
+  || fail "Main place written as $(ini_value "$ini" Main Left),$(ini_value "$ini" Main Top), the frame was at $MFX,$MFY"
+
+# Favorites always on top, over the middle of the main window, where the program's questions appear.
+cat >"$ini" <<'EOF'
+[Main]
+Left=300
+Top=150
+[Favs]
+Left=420
+Top=300
+[Prefs]
+FavOnTop=1
+EOF
+start_app
+wait_window '^Favorites$'; FAV_WIN=$WIN
+
+stacking_place() { # window: its place from the bottom in the window manager's stacking order
+  xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/, /\n/g' | grep -nix "$(printf '0x%x' "$1")" | cut -d: -f1
+}
+above_favorites() {
+  local box fav
+  box=$(stacking_place "$1") fav=$(stacking_place "$FAV_WIN")
+  [ -n "$box" ] && [ -n "$fav" ] && [ "$box" -gt "$fav" ]
+}
+# A window that opened (title pattern) lies partly under where Favorites is, and above it.
+check_not_covered() { # title pattern, what it is
+  local box
+  wait_window "$1"; box=$WIN
+  eventually frame_geometry "$box" || fail "$2 was not framed"
+  local bx=$OX by=$OY bw=$OW bh=$OH
+  frame_geometry "$FAV_WIN" || fail "Favorites lost its frame"
+  { [ "$bx" -lt $((OX + OW)) ] && [ "$OX" -lt $((bx + bw)) ] && [ "$by" -lt $((OY + OH)) ] && [ "$OY" -lt $((by + bh)) ]; } \
+    || fail "$2 at $bx,$by (${bw}x$bh) does not meet Favorites at $OX,$OY (${OW}x$OH): nothing to check"
+  eventually above_favorites "$box" || fail "$2 is under the Favorites window: $(xprop -root _NET_CLIENT_LIST_STACKING)"
+}
+
+xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
+xdotool key --window "$MAIN_WIN" alt+e
+sleep 0.3
+xdotool key p
+check_not_covered '^Tintwell Preferences$' "the Preferences dialog"
+xdotool key Escape
+
+xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
+xdotool key --window "$MAIN_WIN" ctrl+o
+check_not_covered '^Open$' "the Open Scheme dialog"
+xdotool key Escape
+
+xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
+xdotool key --window "$MAIN_WIN" alt+h
+sleep 0.3
+xdotool key Up Return
+check_not_covered '^About Tintwell v3$' "the About box"
+xdotool key Escape
+
+# Swatch 1 dropped into Favorites changes the scheme, so leaving asks whether to save it.
+window_geometry "$MAIN_WIN"; MX=$WX MY=$((WY + WH - 294))
+window_geometry "$FAV_WIN"
+drag $((MX + 78 + 18)) $((MY + 34 + 18)) $((WX + 50)) $((WY + 20))
+exit_from_menu
+check_not_covered '^Confirm$' "the question at exit"
+answer_confirm n
+wait_exit
+echo "PASS: window frames"
