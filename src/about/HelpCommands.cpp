@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <functional>
+
 QString ProductHost()
 {
     return QStringLiteral("www.tintwell.example");
@@ -36,15 +38,18 @@ QString HelpFilePath()
 
 void ConnectHelpMenu(TfrmMain& main, TfrmAbout& about)
 {
-    const auto open = [&about](QAction* entry, QString (*target)()) {
-        entry->setEnabled(true);
-        QObject::connect(entry, &QAction::triggered, &about, [target] { platform::ShellService().Open(target()); });
+    const auto connectCommand = [&main, &about](MainCommand command, std::function<void()> handler) {
+        QAction* action = main.Command(command);
+        action->setEnabled(true);
+        QObject::connect(action, &QAction::triggered, &about, std::move(handler));
     };
-    open(main.mnuHelpHelp, &HelpFilePath);
-    open(main.mnuHelpWebsite, &HomePageAddress);
-    open(main.mnuHelpForums, &ForumsAddress);
-    open(main.mnuHelpTutorial, &TutorialAddress);
-
-    main.mnuHelpAbout->setEnabled(true);
-    QObject::connect(main.mnuHelpAbout, &QAction::triggered, &about, &TfrmAbout::ShowModal);
+    const std::pair<MainCommand, QString (*)()> pages[] = {
+        { MainCommand::HelpHelp, &HelpFilePath },
+        { MainCommand::HelpWebsite, &HomePageAddress },
+        { MainCommand::HelpForums, &ForumsAddress },
+        { MainCommand::HelpTutorial, &TutorialAddress },
+    };
+    for (const auto& [command, target] : pages)
+        connectCommand(command, [target] { platform::ShellService().Open(target()); });
+    connectCommand(MainCommand::HelpAbout, [&about] { about.ShowModal(); });
 }

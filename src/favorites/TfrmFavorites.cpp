@@ -63,13 +63,6 @@ QString Latin1(const std::string& text)
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Caption and copy text are the same text; an "&" in it is shown, not taken as an access key.
-void SetCopyItem(QAction* item, const QString& text)
-{
-    item->setText(QString(text).replace(QLatin1Char('&'), QStringLiteral("&&")));
-    item->setData(text);
-}
-
 // The dotted focus rectangle: every other pixel of its outline inverted, so drawing it twice removes it.
 void InvertDottedOutline(QImage& picture, int x1, int y1, int x2, int y2)
 {
@@ -137,7 +130,7 @@ public:
     void DragDrop(QWidget* source, QPoint) override
     {
         if (source == m_window.pbFavs)
-            m_window.tbDeleteClick();
+            m_window.DeleteSelectedClick();
     }
 
 private:
@@ -163,6 +156,7 @@ TfrmFavorites::TfrmFavorites(TfrmMain& main)
     // give equal outer heights, whether or not the frames are known yet.
     const int clientHeight = main.height();
     setFixedSize(kClientWidth, clientHeight);
+    CreateCommands();
     CreateControls(clientHeight);
     CreateMenus();
     FormCreate();
@@ -175,6 +169,16 @@ TfrmFavorites::~TfrmFavorites()
         m_main.FavoritesList = nullptr;
         m_main.SelectedFavoriteColor = nullptr;
     }
+}
+
+void TfrmFavorites::CreateCommands()
+{
+    mnuFavPopWebsafe = new QAction(QStringLiteral("Make Websafe"), this);
+    mnuFavPopWebsafe->setObjectName(QStringLiteral("mnuFavPopWebsafe"));
+    connect(mnuFavPopWebsafe, &QAction::triggered, &m_model, &FavoritesModel::MakeSelectedWebsafe);
+    mnuFavPopDelete = new QAction(QStringLiteral("Delete"), this);
+    mnuFavPopDelete->setObjectName(QStringLiteral("mnuFavPopDelete"));
+    connect(mnuFavPopDelete, &QAction::triggered, this, &TfrmFavorites::DeleteSelectedClick);
 }
 
 void TfrmFavorites::CreateControls(int clientHeight)
@@ -226,10 +230,11 @@ void TfrmFavorites::CreateControls(int clientHeight)
     tbCopy = MakeToolButton(tlbFavs, "tbCopy", QStringLiteral("Copy HEX"), QStringLiteral("fav_copy.svg"), next(35));
     tbCopy->setPopupMode(QToolButton::MenuButtonPopup);
     separator();
-    tbFavWebsafe = MakeToolButton(
-        tlbFavs, "tbFavWebsafe", QStringLiteral("Make Websafe"), QStringLiteral("fav_websafe.svg"), next(23));
+    tbFavWebsafe = MakeCommandButton(tlbFavs, "tbFavWebsafe", QStringLiteral("Make Websafe"),
+        QStringLiteral("fav_websafe.svg"), next(23), mnuFavPopWebsafe);
     separator();
-    tbDelete = MakeToolButton(tlbFavs, "tbDelete", QStringLiteral("Delete Color"), QStringLiteral("fav_delete.svg"), next(23));
+    tbDelete = MakeCommandButton(tlbFavs, "tbDelete", QStringLiteral("Delete Color"), QStringLiteral("fav_delete.svg"),
+        next(23), mnuFavPopDelete);
 
     m_dragTimer = new QTimer(this);
     m_dragTimer->setObjectName(QStringLiteral("DragTimer"));
@@ -241,8 +246,6 @@ void TfrmFavorites::CreateControls(int clientHeight)
     connect(pbFavs, &PaintBox::doubleClicked, this, &TfrmFavorites::pbFavsDblClick);
     connect(tbOnTop, &QToolButton::clicked, this, &TfrmFavorites::tbOnTopClick);
     connect(tbCopy, &QToolButton::clicked, this, &TfrmFavorites::tbCopyClick);
-    connect(tbFavWebsafe, &QToolButton::clicked, &m_model, &FavoritesModel::MakeSelectedWebsafe);
-    connect(tbDelete, &QToolButton::clicked, this, &TfrmFavorites::tbDeleteClick);
 }
 
 void TfrmFavorites::CreateMenus()
@@ -251,31 +254,21 @@ void TfrmFavorites::CreateMenus()
     mnuFavPop->setObjectName(QStringLiteral("mnuFavPop"));
     mnuFavPopCopy = mnuFavPop->addMenu(QStringLiteral("Copy..."));
     mnuFavPopCopy->setObjectName(QStringLiteral("mnuFavPopCopy"));
-    mnuFavPopCopyHex1 = mnuFavPopCopy->addAction(QString());
-    mnuFavPopCopyHex1->setObjectName(QStringLiteral("mnuFavPopCopyHex1"));
-    mnuFavPopCopyHEX2 = mnuFavPopCopy->addAction(QString());
-    mnuFavPopCopyHEX2->setObjectName(QStringLiteral("mnuFavPopCopyHEX2"));
-    mnuFavPopCopyRGB = mnuFavPopCopy->addAction(QString());
-    mnuFavPopCopyRGB->setObjectName(QStringLiteral("mnuFavPopCopyRGB"));
-    mnuFavPop->addSeparator()->setObjectName(QStringLiteral("N6"));
-    mnuFavPopWebsafe = mnuFavPop->addAction(QStringLiteral("Make Websafe"));
-    mnuFavPopWebsafe->setObjectName(QStringLiteral("mnuFavPopWebsafe"));
+    m_fillCopyEntries = AddCopyEntries(mnuFavPopCopy, { "mnuFavPopCopyHex1", "mnuFavPopCopyHEX2", "mnuFavPopCopyRGB" },
+        [this] { return SelectedCopyTexts(); });
+    mnuFavPop->addSeparator()->setObjectName(QStringLiteral("sepAfterCopy"));
+    mnuFavPop->addAction(mnuFavPopWebsafe);
     mnuFavPopSetBase = mnuFavPop->addAction(QStringLiteral("Set as Base Color"));
     mnuFavPopSetBase->setObjectName(QStringLiteral("mnuFavPopSetBase"));
-    mnuFavPop->addSeparator()->setObjectName(QStringLiteral("N5"));
-    mnuFavPopDelete = mnuFavPop->addAction(QStringLiteral("Delete"));
-    mnuFavPopDelete->setObjectName(QStringLiteral("mnuFavPopDelete"));
+    mnuFavPop->addSeparator()->setObjectName(QStringLiteral("sepBeforeDelete"));
+    mnuFavPop->addAction(mnuFavPopDelete);
 
     // The copy button's arrow opens the same submenu as the pop-up menu.
     tbCopy->setMenu(mnuFavPopCopy);
-    connect(mnuFavPopCopy, &QMenu::aboutToShow, this, &TfrmFavorites::mnuFavPopCopyClick);
-    connect(mnuFavPopCopy, &QMenu::triggered, this, &TfrmFavorites::mnuFavPopCopyRGBClick);
-    connect(mnuFavPopWebsafe, &QAction::triggered, &m_model, &FavoritesModel::MakeSelectedWebsafe);
     connect(mnuFavPopSetBase, &QAction::triggered, this, [this] {
         if (m_model.HasSelection())
             m_main.SetBaseColor(m_model.SelectedFavoriteColor());
     });
-    connect(mnuFavPopDelete, &QAction::triggered, this, &TfrmFavorites::tbDeleteClick);
 }
 
 void TfrmFavorites::FormCreate()
@@ -298,8 +291,9 @@ void TfrmFavorites::FormCreate()
     m_deleteTarget = std::make_unique<DeleteButtonTarget>(*this);
     DragManager::Instance().RegisterTarget(tbDelete, m_deleteTarget.get());
 
-    m_main.mnuToolsFavs->setEnabled(true);
-    connect(m_main.mnuToolsFavs, &QAction::triggered, this, &TfrmFavorites::mnuToolsFavsClick);
+    QAction* toggle = m_main.Command(MainCommand::ToolsFavorites);
+    toggle->setEnabled(true);
+    connect(toggle, &QAction::triggered, this, &TfrmFavorites::ToolsToggleClick);
     m_mainFrame = m_main.frameGeometry();
     m_main.installEventFilter(this);
 
@@ -355,8 +349,9 @@ void TfrmFavorites::UpdateFavScrollRange()
 void TfrmFavorites::UpdateToolButtons()
 {
     const bool any = !m_model.IsEmpty();
-    for (QToolButton* button : { tbCopy, tbDelete, tbFavWebsafe })
-        button->setEnabled(any);
+    tbCopy->setEnabled(any);
+    for (QAction* command : { mnuFavPopWebsafe, mnuFavPopDelete })
+        command->setEnabled(any);
 }
 
 void TfrmFavorites::PaintFavorites()
@@ -438,7 +433,7 @@ void TfrmFavorites::pbFavsMouseDown(QMouseEvent* event)
         return;
     m_model.Select(row);
     if (event->button() == Qt::RightButton) {
-        mnuFavPopCopyClick();
+        m_fillCopyEntries();
         mnuFavPop->popup(event->globalPosition().toPoint());
         return;
     }
@@ -558,28 +553,20 @@ void TfrmFavorites::tbCopyClick()
 {
     if (!m_model.HasSelection())
         return;
-    const QString hex = Latin1(m_model.SelectedFavorite().Hex);
-    mnuFavPopCopyHex1->setData(hex);
-    platform::ClipboardService().SetText(hex);
+    platform::ClipboardService().SetText(SelectedCopyTexts()[0]);
 }
 
-void TfrmFavorites::mnuFavPopCopyClick()
+CopyTexts TfrmFavorites::SelectedCopyTexts() const
 {
+    // The list's own texts: a favourite read from a file keeps the text the file gave it.
     if (!m_model.HasSelection())
-        return;
+        return {};
     const TFavColor& fav = m_model.SelectedFavorite();
     const QString hex = Latin1(fav.Hex);
-    SetCopyItem(mnuFavPopCopyHex1, hex);
-    SetCopyItem(mnuFavPopCopyHEX2, QLatin1Char('#') + hex);
-    SetCopyItem(mnuFavPopCopyRGB, QStringLiteral("%1,%2,%3").arg(fav.R).arg(fav.G).arg(fav.B));
+    return { hex, QLatin1Char('#') + hex, QStringLiteral("%1,%2,%3").arg(fav.R).arg(fav.G).arg(fav.B) };
 }
 
-void TfrmFavorites::mnuFavPopCopyRGBClick(QAction* item)
-{
-    platform::ClipboardService().SetText(item->data().toString());
-}
-
-void TfrmFavorites::tbDeleteClick()
+void TfrmFavorites::DeleteSelectedClick()
 {
     if (!m_model.HasSelection())
         return;
@@ -592,23 +579,22 @@ void TfrmFavorites::tbDeleteClick()
     m_model.DeleteSelectedFavorite();
 }
 
-void TfrmFavorites::mnuToolsFavsClick()
+void TfrmFavorites::ToolsToggleClick()
 {
     // A minimised window is not in view: the command brings it back rather than hiding it for good.
-    if (ToolWindowOnScreen(this)) {
-        m_main.mnuToolsFavs->setText(QStringLiteral("Show Favorites"));
+    const bool wasOnScreen = ToolWindowOnScreen(this);
+    if (wasOnScreen)
         hide();
-    } else {
-        m_main.mnuToolsFavs->setText(QStringLiteral("Hide Favorites"));
+    else
         BringBackToolWindow(this);
-    }
+    m_main.Command(MainCommand::ToolsFavorites)->setChecked(!wasOnScreen);
 }
 
 void TfrmFavorites::closeEvent(QCloseEvent* event)
 {
     // Closing only hides the window; the main window's menu offers it back.
     event->accept();
-    m_main.mnuToolsFavs->setText(QStringLiteral("Show Favorites"));
+    m_main.Command(MainCommand::ToolsFavorites)->setChecked(false);
 }
 
 void TfrmFavorites::wheelEvent(QWheelEvent* event)

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "favorites/FavoritesModel.h"
+#include "main/CopyMenu.h"
 #include "platform/DragManager.h"
 
 #include <QImage>
 #include <QRect>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class PaintBox;
@@ -46,9 +48,7 @@ public:
     QToolButton* tbDelete = nullptr;
     QMenu* mnuFavPop = nullptr;
     QMenu* mnuFavPopCopy = nullptr;
-    QAction* mnuFavPopCopyHex1 = nullptr;
-    QAction* mnuFavPopCopyHEX2 = nullptr;
-    QAction* mnuFavPopCopyRGB = nullptr;
+    // Make Websafe and Delete are each one command for the pop-up entry and the tool button.
     QAction* mnuFavPopWebsafe = nullptr;
     QAction* mnuFavPopSetBase = nullptr;
     QAction* mnuFavPopDelete = nullptr;
@@ -62,6 +62,7 @@ private:
     class DeleteButtonTarget;
     struct RowFonts;
 
+    void CreateCommands();
     void CreateControls(int clientHeight);
     void CreateMenus();
     void FormCreate();
@@ -84,10 +85,9 @@ private:
 
     void tbOnTopClick();
     void tbCopyClick();
-    void mnuFavPopCopyClick();
-    void mnuFavPopCopyRGBClick(QAction* item);
-    void tbDeleteClick();
-    void mnuToolsFavsClick();
+    CopyTexts SelectedCopyTexts() const;
+    void DeleteSelectedClick();
+    void ToolsToggleClick();
     void MainWindowMoved();
 
     TfrmMain& m_main;
@@ -97,6 +97,7 @@ private:
     bool m_favScrollUp = false;
     int m_wheelDelta = 0; // part of a wheel notch, from fine-grained wheels and touchpads
     QTimer* m_dragTimer = nullptr;
+    std::function<void()> m_fillCopyEntries;
     // The main window's outer rectangle as last seen, so a move can be judged from where it started.
     QRect m_mainFrame;
     std::unique_ptr<DeleteButtonTarget> m_deleteTarget;

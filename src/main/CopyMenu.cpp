@@ -27,7 +27,7 @@ CopyTexts CopyTextsOf(ColorValue color)
         QString::fromStdString(CommaText(color)) };
 }
 
-void AddCopyEntries(QMenu* menu, const std::array<const char*, 3>& names, std::function<CopyTexts()> texts)
+std::function<void()> AddCopyEntries(QMenu* menu, const std::array<const char*, 3>& names, std::function<CopyTexts()> texts)
 {
     std::array<QAction*, 3> entries {};
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -38,11 +38,13 @@ void AddCopyEntries(QMenu* menu, const std::array<const char*, 3>& names, std::f
             [entry] { platform::ClipboardService().SetText(entry->data().toString()); });
         entries[i] = entry;
     }
-    QObject::connect(menu, &QMenu::aboutToShow, menu, [entries, texts = std::move(texts)] {
+    auto fill = [entries, texts = std::move(texts)] {
         const CopyTexts current = texts();
         for (std::size_t i = 0; i < entries.size(); ++i) {
             entries[i]->setData(current[i]);
             entries[i]->setText(CaptionFor(current[i]));
         }
-    });
+    };
+    QObject::connect(menu, &QMenu::aboutToShow, menu, fill);
+    return fill;
 }

@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QStyleOptionMenuItem>
 #include <QStyledItemDelegate>
 #include <QToolButton>
 
@@ -90,7 +91,28 @@ public:
     }
 };
 
+// The Tools menu names each tool-window toggle by what choosing it does next, so its entries show no check
+// mark; the toggle's checked state is what a tool button shows pressed in.
+class ToolsMenu final : public QMenu {
+public:
+    using QMenu::QMenu;
+
+protected:
+    void initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const override
+    {
+        QMenu::initStyleOption(option, action);
+        option->checkType = QStyleOptionMenuItem::NotCheckable;
+        option->checked = false;
+        option->menuHasCheckableItems = false;
+    }
+};
+
 } // namespace
+
+QString ToolWindowToggleCaption(const QString& window, bool meantVisible)
+{
+    return (meantVisible ? QStringLiteral("Hide ") : QStringLiteral("Show ")) + window;
+}
 
 TfrmMain::TfrmMain(QWidget* parent)
     : QMainWindow(parent)
@@ -102,6 +124,7 @@ TfrmMain::TfrmMain(QWidget* parent)
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     ShowHintsWhenInactive(this);
     setFont(TahomaFont(11));
+    CreateCommands();
     CreateControls();
     CreateMenus();
     ConnectCommands();
@@ -127,21 +150,21 @@ void TfrmMain::CreateControls()
         x += width;
         return r;
     };
-    tbOpen = MakeToolButton(tlbMain, "tbOpen", QStringLiteral("Open Scheme"), QStringLiteral("tb_open.svg"), nextButton());
-    tbSave = MakeToolButton(tlbMain, "tbSave", QStringLiteral("Save Scheme"), QStringLiteral("tb_save.svg"), nextButton());
-    tbPicker = MakeToolButton(
-        tlbMain, "tbPicker", QStringLiteral("Screen Color Picker"), QStringLiteral("tb_picker.svg"), nextButton());
-    tbWebsafe
-        = MakeToolButton(tlbMain, "tbWebsafe", QStringLiteral("Make Websafe"), QStringLiteral("tb_websafe.svg"), nextButton());
-    tbPreview
-        = MakeToolButton(tlbMain, "tbPreview", QStringLiteral("QuickPreview"), QStringLiteral("tb_preview.svg"), nextButton());
-    tbPreview->setCheckable(true);
+    tbOpen = MakeCommandButton(
+        tlbMain, "tbOpen", QStringLiteral("Open Scheme"), QStringLiteral("tb_open.svg"), nextButton(), mnuFileOpen);
+    tbSave = MakeCommandButton(
+        tlbMain, "tbSave", QStringLiteral("Save Scheme"), QStringLiteral("tb_save.svg"), nextButton(), mnuFileSave);
+    tbPicker = MakeCommandButton(tlbMain, "tbPicker", QStringLiteral("Screen Color Picker"),
+        QStringLiteral("tb_picker.svg"), nextButton(), mnuToolsPicker);
+    tbWebsafe = MakeCommandButton(tlbMain, "tbWebsafe", QStringLiteral("Make Websafe"),
+        QStringLiteral("tb_websafe.svg"), nextButton(), mnuEditWebsafe);
+    tbPreview = MakeCommandButton(tlbMain, "tbPreview", QStringLiteral("QuickPreview"),
+        QStringLiteral("tb_preview.svg"), nextButton(), mnuToolsPreview);
     x += 6;
-    tbBack = MakeToolButton(tlbMain, "tbBack", QStringLiteral("Back"), QStringLiteral("tb_back.svg"), nextButton());
-    tbForward = MakeToolButton(tlbMain, "tbForward", QStringLiteral("Forward"), QStringLiteral("tb_forward.svg"), nextButton());
-    // Commands that arrive with their own windows.
-    for (QToolButton* later : { tbOpen, tbSave, tbPreview })
-        later->setEnabled(false);
+    tbBack = MakeCommandButton(
+        tlbMain, "tbBack", QStringLiteral("Back"), QStringLiteral("tb_back.svg"), nextButton(), mnuEditUndo);
+    tbForward = MakeCommandButton(
+        tlbMain, "tbForward", QStringLiteral("Forward"), QStringLiteral("tb_forward.svg"), nextButton(), mnuEditRedo);
 
     cboHistory = new QComboBox(client);
     cboHistory->setObjectName(QStringLiteral("cboHistory"));
@@ -154,6 +177,7 @@ void TfrmMain::CreateControls()
     cboHistory->setItemDelegate(new HistoryRowDelegate(cboHistory));
     cboHistory->setMaxVisibleItems(8);
     cboHistory->setFocusPolicy(Qt::NoFocus);
+    connect(cboHistory, &QComboBox::activated, this, &TfrmMain::SelectHistoryEntry);
 
     pbBase = new PaintBox(QStringLiteral("pbBase"), client);
     pbBase->setGeometry(5, 34, 61, 54);
@@ -194,23 +218,24 @@ void TfrmMain::CreateControls()
         const char* hint;
         const char* art;
         int x;
+        QAction* command;
     };
     const Adjust adjusts[] = {
-        { &tbLighten, "tbLighten", "Lighten", "adj_lighten.svg", 1 },
-        { &tbDarken, "tbDarken", "Darken", "adj_darken.svg", 18 },
-        { &tbSaturate, "tbSaturate", "Saturate", "adj_saturate.svg", 35 },
-        { &tbDesaturate, "tbDesaturate", "Desaturate", "adj_desaturate.svg", 52 },
+        { &tbLighten, "tbLighten", "Lighten", "adj_lighten.svg", 1, mnuAdjustLighten },
+        { &tbDarken, "tbDarken", "Darken", "adj_darken.svg", 18, mnuAdjustDarken },
+        { &tbSaturate, "tbSaturate", "Saturate", "adj_saturate.svg", 35, mnuAdjustSaturate },
+        { &tbDesaturate, "tbDesaturate", "Desaturate", "adj_desaturate.svg", 52, mnuAdjustDesaturate },
     };
     for (const Adjust& a : adjusts) {
-        *a.button = MakeToolButton(client, a.name, QString::fromLatin1(a.hint), QString::fromLatin1(a.art),
-            QRect(a.x, 197, 17, 23));
+        *a.button = MakeCommandButton(client, a.name, QString::fromLatin1(a.hint), QString::fromLatin1(a.art),
+            QRect(a.x, 197, 17, 23), a.command);
         (*a.button)->setIconSize(QSize(13, 19));
     }
 
-    auto* image1 = new QLabel(client);
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->setGeometry(71, 28, 193, 192);
-    image1->setPixmap(QPixmap::fromImage(HatchPicture()));
+    auto* imgHatch = new QLabel(client);
+    imgHatch->setObjectName(QStringLiteral("imgHatch"));
+    imgHatch->setGeometry(71, 28, 193, 192);
+    imgHatch->setPixmap(QPixmap::fromImage(HatchPicture()));
     MakeBevel(client, QRect(71, 28, 193, 193));
     MakeBevel(client, QRect(120, 76, 96, 96));
 
@@ -238,67 +263,51 @@ void TfrmMain::CreateControls()
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 }
 
-void TfrmMain::CreateMenus()
+void TfrmMain::CreateCommands()
 {
-    auto add = [](QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {}) {
-        QAction* action = menu->addAction(caption);
+    auto command = [this](const char* name, const QString& caption, const QKeySequence& shortcut = {}) {
+        auto* action = new QAction(caption, this);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(shortcut);
         return action;
     };
+    mnuFileNew = command("mnuFileNew", QStringLiteral("&New Scheme"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileOpen = command("mnuFileOpen", QStringLiteral("&Open Scheme..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileSave = command("mnuFileSave", QStringLiteral("&Save Scheme..."), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFileExit = command("mnuFileExit", QStringLiteral("E&xit"));
+    mnuEditUndo = command("mnuEditUndo", QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuEditRedo = command("mnuEditRedo", QStringLiteral("&Redo"));
+    mnuEditPreferences = command("mnuEditPreferences", QStringLiteral("&Preferences..."));
+    mnuEditWebsafe = command("mnuEditWebsafe", QStringLiteral("Make &Websafe"), QKeySequence(Qt::CTRL | Qt::Key_W));
+    mnuAdjustLighten = command("mnuAdjustLighten", QStringLiteral("Lighten"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    mnuAdjustDarken = command("mnuAdjustDarken", QStringLiteral("Darken"), QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnuAdjustSaturate = command("mnuAdjustSaturate", QStringLiteral("Saturate"));
+    mnuAdjustDesaturate = command("mnuAdjustDesaturate", QStringLiteral("Desaturate"));
+    mnuRYB = command("mnuRYB", QStringLiteral("Traditional Color Wheel (RYB)"));
+    mnuRGB = command("mnuRGB", QStringLiteral("Computer Color Wheel (RGB)"));
+    for (int i = 0; i < kHarmonyCount; ++i)
+        mnuHarmony[i] = command(kHarmonyNames[i], QString::fromLatin1(kHarmonyCaptions[i]));
+    mnuToolsFavs = command("mnuToolsFavs", QString());
+    mnuToolsPreview = command("mnuToolsPreview", QString());
+    mnuToolsPicker = command("mnuToolsPicker", QStringLiteral("Screen Color Picker"), QKeySequence(Qt::Key_F3));
+    mnuHelpHelp = command("mnuHelpHelp", QStringLiteral("Tintwell v3 Help"), QKeySequence(Qt::Key_F1));
+    mnuHelpWebsite = command("mnuHelpWebsite", QStringLiteral("Tintwell Website"));
+    mnuHelpForums = command("mnuHelpForums", QStringLiteral("Tintwell Forums"));
+    mnuHelpTutorial = command("mnuHelpTutorial", QStringLiteral("Online Color Tutorial"));
+    mnuHelpAbout = command("mnuHelpAbout", QStringLiteral("About Tintwell v3"));
 
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileNew = add(mnuFile, "mnuFileNew", QStringLiteral("&New Scheme"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuFileOpen = add(mnuFile, "mnuFileOpen", QStringLiteral("&Open Scheme..."), QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuFileSave = add(mnuFile, "mnuFileSave", QStringLiteral("&Save Scheme..."), QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuFile->addSeparator();
-    mnuFileExit = add(mnuFile, "mnuFileExit", QStringLiteral("E&xit"));
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
-
-    QMenu* mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    mnuEditUndo = add(mnuEdit, "mnuEditUndo", QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    mnuEditRedo = add(mnuEdit, "mnuEditRedo", QStringLiteral("&Redo"));
-    mnuEdit->addSeparator();
-    mnuEditCopyBase = mnuEdit->addMenu(QStringLiteral("&Copy Base Color"));
-    mnuEditCopyBase->setObjectName(QStringLiteral("mnuEditCopyBase"));
-    mnuEdit->addSeparator();
-    mnuEditPreferences = add(mnuEdit, "mnuEditPreferences", QStringLiteral("&Preferences..."));
     connect(mnuEditUndo, &QAction::triggered, this, &TfrmMain::Back);
     connect(mnuEditRedo, &QAction::triggered, this, &TfrmMain::Forward);
-    connect(tbBack, &QToolButton::clicked, this, &TfrmMain::Back);
-    connect(tbForward, &QToolButton::clicked, this, &TfrmMain::Forward);
-    connect(cboHistory, &QComboBox::activated, this, &TfrmMain::SelectHistoryEntry);
 
-    QMenu* mnuAdjust = menuBar()->addMenu(QStringLiteral("&Adjust"));
-    mnuAdjust->setObjectName(QStringLiteral("mnuAdjust"));
-    mnuEditWebsafe = add(mnuAdjust, "mnuEditWebsafe", QStringLiteral("Make &Websafe"), QKeySequence(Qt::CTRL | Qt::Key_W));
-    mnuAdjust->addSeparator();
-    mnuAdjustLighten = add(mnuAdjust, "mnuAdjustLighten", QStringLiteral("Lighten"), QKeySequence(Qt::CTRL | Qt::Key_L));
-    mnuAdjustDarken = add(mnuAdjust, "mnuAdjustDarken", QStringLiteral("Darken"), QKeySequence(Qt::CTRL | Qt::Key_D));
-    mnuAdjustSaturate = add(mnuAdjust, "mnuAdjustSaturate", QStringLiteral("Saturate"));
-    mnuAdjustDesaturate = add(mnuAdjust, "mnuAdjustDesaturate", QStringLiteral("Desaturate"));
-
-    QMenu* mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
-    mnuTools->setObjectName(QStringLiteral("mnuTools"));
-    QMenu* harmonies = mnuTools->addMenu(QStringLiteral("Highlight Harmonies"));
-    harmonies->setObjectName(QStringLiteral("mnuToolsHarmonies"));
     auto* harmonyGroup = new QActionGroup(this);
-    for (int i = 0; i < kHarmonyCount; ++i) {
-        QAction* item = add(harmonies, kHarmonyNames[i], QString::fromLatin1(kHarmonyCaptions[i]));
+    for (QAction* item : mnuHarmony) {
         item->setCheckable(true);
         harmonyGroup->addAction(item);
-        mnuHarmony[i] = item;
     }
     mnuHarmony[0]->setChecked(true);
     connect(harmonyGroup, &QActionGroup::triggered, this, &TfrmMain::HarmonyClick);
-
-    QMenu* wheel = mnuTools->addMenu(QStringLiteral("Color Wheel Mode"));
-    wheel->setObjectName(QStringLiteral("mnuToolsWheelMode"));
     auto* wheelGroup = new QActionGroup(this);
-    mnuRYB = add(wheel, "mnuRYB", QStringLiteral("Traditional Color Wheel (RYB)"));
-    mnuRGB = add(wheel, "mnuRGB", QStringLiteral("Computer Color Wheel (RGB)"));
     for (QAction* item : { mnuRYB, mnuRGB }) {
         item->setCheckable(true);
         wheelGroup->addAction(item);
@@ -306,26 +315,96 @@ void TfrmMain::CreateMenus()
     mnuRYB->setChecked(true);
     connect(wheelGroup, &QActionGroup::triggered, this, &TfrmMain::WheelModeClick);
 
-    mnuTools->addSeparator();
-    mnuToolsFavs = add(mnuTools, "mnuToolsFavs", QStringLiteral("Hide Favorites"));
-    mnuToolsPreview = add(mnuTools, "mnuToolsPreview", QStringLiteral("Show QuickPreview"));
-    mnuTools->addSeparator();
-    mnuToolsPicker = add(mnuTools, "mnuToolsPicker", QStringLiteral("Screen Color Picker"), QKeySequence(Qt::Key_F3));
-
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpHelp = add(mnuHelp, "mnuHelpHelp", QStringLiteral("Tintwell v3 Help"), QKeySequence(Qt::Key_F1));
-    mnuHelp->addSeparator();
-    mnuHelpWebsite = add(mnuHelp, "mnuHelpWebsite", QStringLiteral("Tintwell Website"));
-    mnuHelpForums = add(mnuHelp, "mnuHelpForums", QStringLiteral("Tintwell Forums"));
-    mnuHelpTutorial = add(mnuHelp, "mnuHelpTutorial", QStringLiteral("Online Color Tutorial"));
-    mnuHelp->addSeparator();
-    mnuHelpAbout = add(mnuHelp, "mnuHelpAbout", QStringLiteral("About Tintwell v3"));
+    // The Favorites window is shown at start-up, QuickPreview when its toggle is first used.
+    const std::pair<QAction*, QString> toggles[] = { { mnuToolsFavs, QStringLiteral("Favorites") },
+        { mnuToolsPreview, QStringLiteral("QuickPreview") } };
+    for (const auto& [toggle, window] : toggles) {
+        toggle->setCheckable(true);
+        connect(toggle, &QAction::toggled, this,
+            [toggle, window](bool meantVisible) { toggle->setText(ToolWindowToggleCaption(window, meantVisible)); });
+        toggle->setText(ToolWindowToggleCaption(window, false));
+    }
+    mnuToolsFavs->setChecked(true);
 
     // Commands that arrive with their own windows and dialogs stay disabled until then.
     for (QAction* later : { mnuFileNew, mnuFileOpen, mnuFileSave, mnuEditPreferences, mnuToolsFavs, mnuToolsPreview,
              mnuHelpHelp, mnuHelpWebsite, mnuHelpForums, mnuHelpTutorial, mnuHelpAbout })
         later->setEnabled(false);
+}
+
+QAction* TfrmMain::Command(MainCommand command) const
+{
+    switch (command) {
+    case MainCommand::FileNew:
+        return mnuFileNew;
+    case MainCommand::FileOpen:
+        return mnuFileOpen;
+    case MainCommand::FileSave:
+        return mnuFileSave;
+    case MainCommand::EditPreferences:
+        return mnuEditPreferences;
+    case MainCommand::ToolsFavorites:
+        return mnuToolsFavs;
+    case MainCommand::ToolsPreview:
+        return mnuToolsPreview;
+    case MainCommand::ToolsPicker:
+        return mnuToolsPicker;
+    case MainCommand::HelpHelp:
+        return mnuHelpHelp;
+    case MainCommand::HelpWebsite:
+        return mnuHelpWebsite;
+    case MainCommand::HelpForums:
+        return mnuHelpForums;
+    case MainCommand::HelpTutorial:
+        return mnuHelpTutorial;
+    case MainCommand::HelpAbout:
+        return mnuHelpAbout;
+    }
+    Q_UNREACHABLE();
+}
+
+void TfrmMain::CreateMenus()
+{
+    auto menu = [this](QMenu* parent, const char* name, const QString& title) {
+        QMenu* m = parent ? parent->addMenu(title) : menuBar()->addMenu(title);
+        m->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+
+    QMenu* mnuFile = menu(nullptr, "mnuFile", QStringLiteral("&File"));
+    mnuFile->addActions({ mnuFileNew, mnuFileOpen, mnuFileSave });
+    mnuFile->addSeparator();
+    mnuFile->addAction(mnuFileExit);
+
+    QMenu* mnuEdit = menu(nullptr, "mnuEdit", QStringLiteral("&Edit"));
+    mnuEdit->addActions({ mnuEditUndo, mnuEditRedo });
+    mnuEdit->addSeparator();
+    mnuEditCopyBase = menu(mnuEdit, "mnuEditCopyBase", QStringLiteral("&Copy Base Color"));
+    mnuEdit->addSeparator();
+    mnuEdit->addAction(mnuEditPreferences);
+
+    QMenu* mnuAdjust = menu(nullptr, "mnuAdjust", QStringLiteral("&Adjust"));
+    mnuAdjust->addAction(mnuEditWebsafe);
+    mnuAdjust->addSeparator();
+    mnuAdjust->addActions({ mnuAdjustLighten, mnuAdjustDarken, mnuAdjustSaturate, mnuAdjustDesaturate });
+
+    auto* mnuTools = new ToolsMenu(QStringLiteral("&Tools"), menuBar());
+    mnuTools->setObjectName(QStringLiteral("mnuTools"));
+    menuBar()->addMenu(mnuTools);
+    menu(mnuTools, "mnuToolsHarmonies", QStringLiteral("Highlight Harmonies"))
+        ->addActions({ mnuHarmony.begin(), mnuHarmony.end() });
+    menu(mnuTools, "mnuToolsWheelMode", QStringLiteral("Color Wheel Mode"))->addActions({ mnuRYB, mnuRGB });
+    mnuTools->addSeparator();
+    mnuTools->addActions({ mnuToolsFavs, mnuToolsPreview });
+    mnuTools->addSeparator();
+    mnuTools->addAction(mnuToolsPicker);
+
+    QMenu* mnuHelp = menu(nullptr, "mnuHelp", QStringLiteral("&Help"));
+    mnuHelp->addAction(mnuHelpHelp);
+    mnuHelp->addSeparator();
+    mnuHelp->addActions({ mnuHelpWebsite, mnuHelpForums, mnuHelpTutorial });
+    mnuHelp->addSeparator();
+    mnuHelp->addAction(mnuHelpAbout);
 }
 
 void TfrmMain::FormCreate()
@@ -589,14 +668,10 @@ void TfrmMain::Back()
         cboHistory->setCurrentIndex(index - 1);
         SelectHistoryEntry();
     }
-    if (cboHistory->currentIndex() == 0) {
-        tbBack->setEnabled(false);
+    if (cboHistory->currentIndex() == 0)
         mnuEditUndo->setEnabled(false);
-    }
-    if (cboHistory->count() >= 2) {
-        tbForward->setEnabled(true);
+    if (cboHistory->count() >= 2)
         mnuEditRedo->setEnabled(true);
-    }
 }
 
 void TfrmMain::Forward()
@@ -606,14 +681,10 @@ void TfrmMain::Forward()
         cboHistory->setCurrentIndex(index + 1);
         SelectHistoryEntry();
     }
-    if (cboHistory->currentIndex() == cboHistory->count() - 1) {
-        tbForward->setEnabled(false);
+    if (cboHistory->currentIndex() == cboHistory->count() - 1)
         mnuEditRedo->setEnabled(false);
-    }
-    if (cboHistory->count() >= 2) {
-        tbBack->setEnabled(true);
+    if (cboHistory->count() >= 2)
         mnuEditUndo->setEnabled(true);
-    }
 }
 
 void TfrmMain::ClearHistory()
@@ -628,18 +699,12 @@ void TfrmMain::ClearHistory()
 void TfrmMain::ApplyHistoryEnabling()
 {
     const int index = cboHistory->currentIndex();
-    const bool canGoBack = index != 0;
-    const bool canGoForward = cboHistory->count() != index + 1;
-    tbBack->setEnabled(canGoBack);
-    mnuEditUndo->setEnabled(canGoBack);
-    tbForward->setEnabled(canGoForward);
-    mnuEditRedo->setEnabled(canGoForward);
+    mnuEditUndo->setEnabled(index != 0);
+    mnuEditRedo->setEnabled(cboHistory->count() != index + 1);
 }
 
 void TfrmMain::DisableHistoryNavigation()
 {
-    for (QToolButton* button : { tbBack, tbForward })
-        button->setEnabled(false);
-    for (QAction* item : { mnuEditUndo, mnuEditRedo })
-        item->setEnabled(false);
+    for (QAction* command : { mnuEditUndo, mnuEditRedo })
+        command->setEnabled(false);
 }

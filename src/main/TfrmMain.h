@@ -23,6 +23,27 @@ class QMouseEvent;
 class QToolButton;
 class TfrmFavorites;
 
+// The main window's commands that other windows carry out. Each arrives disabled (the picker's excepted) and
+// is enabled by the part of the program that runs it, which connects to the action's triggered signal.
+// ToolsFavorites and ToolsPreview are checked while their window is meant to be on the screen.
+enum class MainCommand {
+    FileNew,
+    FileOpen,
+    FileSave,
+    EditPreferences,
+    ToolsFavorites,
+    ToolsPreview,
+    ToolsPicker,
+    HelpHelp,
+    HelpWebsite,
+    HelpForums,
+    HelpTutorial,
+    HelpAbout,
+};
+
+// What the Tools menu calls a tool window's toggle: what choosing it does next.
+QString ToolWindowToggleCaption(const QString& window, bool meantVisible);
+
 // The main window: owns the current scheme and is the one way in which a colour becomes the base colour.
 class TfrmMain final : public QMainWindow {
     Q_OBJECT
@@ -73,6 +94,8 @@ public:
     // The QuickPreview window, once it exists; its position is saved with the main window's.
     QPointer<QWidget> frmPreview;
 
+    QAction* Command(MainCommand command) const;
+
     // History (the combo box is the record).
     void ClearHistory();
     void Back();
@@ -92,6 +115,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void CreateCommands();
     void CreateControls();
     void CreateMenus();
     void FormCreate();

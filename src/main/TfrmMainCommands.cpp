@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QToolButton>
 
 namespace {
 
@@ -68,18 +67,12 @@ void TfrmMain::ConnectCommands()
         }
     }
 
-    const std::pair<QAction*, Adjustment> adjustItems[] = { { mnuAdjustLighten, Adjustment::Lighten },
+    const std::pair<QAction*, Adjustment> adjustCommands[] = { { mnuAdjustLighten, Adjustment::Lighten },
         { mnuAdjustDarken, Adjustment::Darken }, { mnuAdjustSaturate, Adjustment::Saturate },
         { mnuAdjustDesaturate, Adjustment::Desaturate } };
-    for (const auto& [item, adjustment] : adjustItems)
-        connect(item, &QAction::triggered, this, [this, adjustment] { AdjustClick(adjustment); });
-    const std::pair<QToolButton*, Adjustment> adjustButtons[] = { { tbLighten, Adjustment::Lighten },
-        { tbDarken, Adjustment::Darken }, { tbSaturate, Adjustment::Saturate },
-        { tbDesaturate, Adjustment::Desaturate } };
-    for (const auto& [button, adjustment] : adjustButtons)
-        connect(button, &QToolButton::clicked, this, [this, adjustment] { AdjustClick(adjustment); });
+    for (const auto& [command, adjustment] : adjustCommands)
+        connect(command, &QAction::triggered, this, [this, adjustment] { AdjustClick(adjustment); });
     connect(mnuEditWebsafe, &QAction::triggered, this, &TfrmMain::MakeWebsafe);
-    connect(tbWebsafe, &QToolButton::clicked, this, &TfrmMain::MakeWebsafe);
     new ClickFilter(imgnotwebsafe, [this] { MakeWebsafe(); });
     new ClickFilter(imgnotsafe, [this] { MakeWebsafe(); });
 

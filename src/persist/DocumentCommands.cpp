@@ -9,7 +9,8 @@
 #include "preview/TfrmPreview.h"
 
 #include <QAction>
-#include <QToolButton>
+
+#include <functional>
 
 namespace {
 
@@ -29,15 +30,16 @@ DocumentCommands::DocumentCommands(TfrmMain& main, FavoritesModel& favorites, Tf
     , m_favorites(favorites)
     , m_preview(preview)
 {
-    for (QAction* entry : { main.mnuFileNew, main.mnuFileOpen, main.mnuFileSave })
-        entry->setEnabled(true);
-    for (QToolButton* button : { main.tbOpen, main.tbSave })
-        button->setEnabled(true);
-    connect(main.mnuFileNew, &QAction::triggered, this, &DocumentCommands::mnuFileNewClick);
-    connect(main.mnuFileOpen, &QAction::triggered, this, &DocumentCommands::mnuFileOpenClick);
-    connect(main.tbOpen, &QToolButton::clicked, this, &DocumentCommands::mnuFileOpenClick);
-    connect(main.mnuFileSave, &QAction::triggered, this, &DocumentCommands::mnuFileSaveClick);
-    connect(main.tbSave, &QToolButton::clicked, this, &DocumentCommands::mnuFileSaveClick);
+    const std::pair<MainCommand, std::function<void()>> commands[] = {
+        { MainCommand::FileNew, [this] { mnuFileNewClick(); } },
+        { MainCommand::FileOpen, [this] { mnuFileOpenClick(); } },
+        { MainCommand::FileSave, [this] { mnuFileSaveClick(); } },
+    };
+    for (const auto& [command, handler] : commands) {
+        QAction* action = main.Command(command);
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, handler);
+    }
     main.CloseQuery = [this] { return FormCloseQuery(); };
     connect(&main, &TfrmMain::closing, this, &DocumentCommands::SaveSession);
 }

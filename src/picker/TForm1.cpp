@@ -13,7 +13,6 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
-#include <QToolButton>
 
 #include <cmath>
 
@@ -52,8 +51,7 @@ TForm1::TForm1(TfrmMain& main)
     tmrZoom->setTimerType(Qt::PreciseTimer);
     connect(tmrZoom, &QTimer::timeout, this, &TForm1::RefreshLens);
 
-    connect(m_main.tbPicker, &QToolButton::clicked, this, &TForm1::tbPickerClick);
-    connect(m_main.mnuToolsPicker, &QAction::triggered, this, &TForm1::tbPickerClick);
+    connect(m_main.Command(MainCommand::ToolsPicker), &QAction::triggered, this, &TForm1::tbPickerClick);
 
     FormCreate();
 }
@@ -178,9 +176,9 @@ void TForm1::imgDesktopMouseDown(QMouseEvent* event)
 void TForm1::LeavePicker()
 {
     m_main.show();
-    if (m_favorites && m_main.mnuToolsFavs->text() == QStringLiteral("Hide Favorites"))
+    if (m_favorites && m_main.Command(MainCommand::ToolsFavorites)->isChecked())
         m_favorites->show();
-    if (m_preview && m_main.mnuToolsPreview->text() == QStringLiteral("Hide QuickPreview"))
+    if (m_preview && m_main.Command(MainCommand::ToolsPreview)->isChecked())
         m_preview->show();
     hide();
     m_main.activateWindow();

@@ -161,8 +161,9 @@ TfrmPreferences::TfrmPreferences(TfrmMain& main)
     // Esc and the title bar's close button reject the dialog the same way.
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    m_main.mnuEditPreferences->setEnabled(true);
-    connect(m_main.mnuEditPreferences, &QAction::triggered, this, &TfrmPreferences::Preferences);
+    QAction* command = m_main.Command(MainCommand::EditPreferences);
+    command->setEnabled(true);
+    connect(command, &QAction::triggered, this, &TfrmPreferences::Preferences);
 
     LoadPreferences();
 }

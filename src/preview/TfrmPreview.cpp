@@ -1,5 +1,6 @@
 #include "TfrmPreview.h"
 
+#include "main/CopyMenu.h"
 #include "main/TfrmMain.h"
 #include "persist/Session.h"
 #include "persist/Settings.h"
@@ -84,10 +85,9 @@ TfrmPreview::TfrmPreview(TfrmMain& main)
     FormCreate();
 
     m_main.frmPreview = this;
-    m_main.mnuToolsPreview->setEnabled(true);
-    m_main.tbPreview->setEnabled(true);
-    connect(m_main.mnuToolsPreview, &QAction::triggered, this, &TfrmPreview::mnuToolsPreviewClick);
-    connect(m_main.tbPreview, &QToolButton::clicked, this, &TfrmPreview::mnuToolsPreviewClick);
+    QAction* toggle = m_main.Command(MainCommand::ToolsPreview);
+    toggle->setEnabled(true);
+    connect(toggle, &QAction::triggered, this, &TfrmPreview::ToolsToggleClick);
 }
 
 TfrmPreview::~TfrmPreview() = default;
@@ -102,11 +102,11 @@ void TfrmPreview::CreateControls()
     connect(tbSave, &QToolButton::clicked, this, &TfrmPreview::tbSaveClick);
     connect(tbReset, &QToolButton::clicked, this, &TfrmPreview::tbResetClick);
 
-    auto* panel1 = new QWidget(this);
-    panel1->setObjectName(QStringLiteral("Panel1"));
-    panel1->setGeometry(290, 2, 41, 19);
-    shpBlack = MakeSwatch(panel1, "shpBlack", 0, qRgb(0, 0, 0));
-    Shape1 = MakeSwatch(panel1, "Shape1", 22, qRgb(255, 255, 255));
+    auto* pnlSwatches = new QWidget(this);
+    pnlSwatches->setObjectName(QStringLiteral("pnlSwatches"));
+    pnlSwatches->setGeometry(290, 2, 41, 19);
+    shpBlack = MakeSwatch(pnlSwatches, "shpBlack", 0, qRgb(0, 0, 0));
+    Shape1 = MakeSwatch(pnlSwatches, "Shape1", 22, qRgb(255, 255, 255));
     for (PaintBox* swatch : { shpBlack, Shape1 })
         connect(swatch, &PaintBox::mousePressed, this, [this, swatch](QMouseEvent* e) { shpBlackMouseDown(swatch, e); });
 
@@ -137,18 +137,12 @@ void TfrmPreview::CreateMenus()
     mnuColorPop->setObjectName(QStringLiteral("mnuColorPop"));
     mnuPopCopy = mnuColorPop->addMenu(QStringLiteral("Copy..."));
     mnuPopCopy->setObjectName(QStringLiteral("mnuPopCopy"));
-    mnuPopCopyHex1 = mnuPopCopy->addAction(QString());
-    mnuPopCopyHex1->setObjectName(QStringLiteral("mnuPopCopyHex1"));
-    mnuPopCopyHex2 = mnuPopCopy->addAction(QString());
-    mnuPopCopyHex2->setObjectName(QStringLiteral("mnuPopCopyHex2"));
-    mnuPopCopyRgb = mnuPopCopy->addAction(QString());
-    mnuPopCopyRgb->setObjectName(QStringLiteral("mnuPopCopyRgb"));
+    AddCopyEntries(mnuPopCopy, { "mnuPopCopyHex1", "mnuPopCopyHex2", "mnuPopCopyRgb" },
+        [this] { return CopyTextsOf(m_main.SelectedColor); });
     mnuColorPop->addSeparator();
     mnuPopSetBase = mnuColorPop->addAction(QStringLiteral("Set as Base Color"));
     mnuPopSetBase->setObjectName(QStringLiteral("mnuPopSetBase"));
 
-    connect(mnuPopCopy, &QMenu::aboutToShow, this, &TfrmPreview::mnuPopCopyClick);
-    connect(mnuPopCopy, &QMenu::triggered, this, &TfrmPreview::mnuPopCopyRgbClick);
     connect(mnuPopSetBase, &QAction::triggered, this, &TfrmPreview::mnuPopSetBaseClick);
 }
 
@@ -171,22 +165,19 @@ void TfrmPreview::LoadPreviewSession()
 
 void TfrmPreview::closeEvent(QCloseEvent* event)
 {
-    m_main.mnuToolsPreview->setText(QStringLiteral("Show QuickPreview"));
-    m_main.tbPreview->setChecked(false);
+    m_main.Command(MainCommand::ToolsPreview)->setChecked(false);
     event->accept();
 }
 
-void TfrmPreview::mnuToolsPreviewClick()
+void TfrmPreview::ToolsToggleClick()
 {
     // A minimised window is not in view: the toggle brings it back rather than hiding it for good.
-    if (ToolWindowOnScreen(this)) {
-        m_main.mnuToolsPreview->setText(QStringLiteral("Show QuickPreview"));
+    const bool wasOnScreen = ToolWindowOnScreen(this);
+    if (wasOnScreen)
         hide();
-    } else {
-        m_main.mnuToolsPreview->setText(QStringLiteral("Hide QuickPreview"));
+    else
         BringBackToolWindow(this);
-    }
-    m_main.tbPreview->setChecked(isVisible());
+    m_main.Command(MainCommand::ToolsPreview)->setChecked(!wasOnScreen);
 }
 
 void TfrmPreview::SetColors(const PreviewColors& colors)
@@ -299,25 +290,6 @@ void TfrmPreview::shpBlackMouseDown(PaintBox* swatch, QMouseEvent* event)
 void TfrmPreview::shpBlackStartDrag(PaintBox* swatch)
 {
     m_main.SelectedColor = swatch == shpBlack ? Pack(0, 0, 0) : Pack(255, 255, 255);
-}
-
-void TfrmPreview::mnuPopCopyClick()
-{
-    const ColorValue color = m_main.SelectedColor;
-    const std::pair<QAction*, std::string> entries[] = {
-        { mnuPopCopyHex1, HexText(color) },
-        { mnuPopCopyHex2, HashHexText(color) },
-        { mnuPopCopyRgb, CommaText(color) },
-    };
-    for (const auto& [item, text] : entries) {
-        item->setText(QString::fromStdString(text));
-        item->setData(QString::fromStdString(text));
-    }
-}
-
-void TfrmPreview::mnuPopCopyRgbClick(QAction* item)
-{
-    platform::ClipboardService().SetText(item->data().toString());
 }
 
 void TfrmPreview::mnuPopSetBaseClick()

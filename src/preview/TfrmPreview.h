@@ -30,7 +30,7 @@ public:
     void ResetPreviewColors();
 
     // The main window's QuickPreview toggle: shows or hides this window and keeps the toggle in step.
-    void mnuToolsPreviewClick();
+    void ToolsToggleClick();
 
     QToolButton* tbSave = nullptr;
     QToolButton* tbReset = nullptr;
@@ -41,9 +41,6 @@ public:
     QLabel* Status = nullptr;
     QMenu* mnuColorPop = nullptr;
     QMenu* mnuPopCopy = nullptr;
-    QAction* mnuPopCopyHex1 = nullptr;
-    QAction* mnuPopCopyHex2 = nullptr;
-    QAction* mnuPopCopyRgb = nullptr;
     QAction* mnuPopSetBase = nullptr;
 
 protected:
@@ -68,8 +65,6 @@ private:
     void shpBlackMouseDown(PaintBox* swatch, QMouseEvent* event);
     void shpBlackStartDrag(PaintBox* swatch);
 
-    void mnuPopCopyClick();
-    void mnuPopCopyRgbClick(QAction* item);
     void mnuPopSetBaseClick();
     void tbResetClick();
     void tbSaveClick();

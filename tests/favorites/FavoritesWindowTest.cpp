@@ -5,6 +5,7 @@
 #include "platform/Fonts.h"
 #include "platform/PaintBox.h"
 #include "preview/TfrmPreview.h"
+#include "support/Controls.h"
 #include "support/Mouse.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestEnv.h"
@@ -464,13 +465,13 @@ TEST_F(FavoritesWindowTest, PopUpMenuCopiesSetsBaseAndMakesWebsafe)
     EXPECT_FALSE(DragManager::Instance().IsPending());
     EXPECT_TRUE(favs->mnuFavPop->isVisible());
     EXPECT_EQ(Model().FavSelected(), 1);
-    EXPECT_EQ(favs->mnuFavPopCopyHex1->text(), "FF00FF");
-    EXPECT_EQ(favs->mnuFavPopCopyHEX2->text(), "#FF00FF");
-    EXPECT_EQ(favs->mnuFavPopCopyRGB->text(), "255,0,255");
+    EXPECT_EQ(Named<QAction>(*favs, "mnuFavPopCopyHex1")->text(), "FF00FF");
+    EXPECT_EQ(Named<QAction>(*favs, "mnuFavPopCopyHEX2")->text(), "#FF00FF");
+    EXPECT_EQ(Named<QAction>(*favs, "mnuFavPopCopyRGB")->text(), "255,0,255");
     favs->mnuFavPop->close();
-    favs->mnuFavPopCopyRGB->trigger();
+    Named<QAction>(*favs, "mnuFavPopCopyRGB")->trigger();
     EXPECT_EQ(desktop.clipboardText, "255,0,255");
-    favs->mnuFavPopCopyHEX2->trigger();
+    Named<QAction>(*favs, "mnuFavPopCopyHEX2")->trigger();
     EXPECT_EQ(desktop.clipboardText, "#FF00FF");
     favs->mnuFavPopSetBase->trigger();
     EXPECT_EQ(main->txtHex->text(), "FF00FF");
@@ -480,7 +481,7 @@ TEST_F(FavoritesWindowTest, PopUpMenuCopiesSetsBaseAndMakesWebsafe)
     favs->tbCopy->click();
     EXPECT_EQ(desktop.clipboardText, "0A64C8");
     emit favs->mnuFavPopCopy->aboutToShow();
-    EXPECT_EQ(favs->mnuFavPopCopyRGB->text(), "10,100,200");
+    EXPECT_EQ(Named<QAction>(*favs, "mnuFavPopCopyRGB")->text(), "10,100,200");
 
     favs->tbFavWebsafe->click();
     EXPECT_EQ(Model().FavColors()[2].Hex, "0066CC");
@@ -489,6 +490,48 @@ TEST_F(FavoritesWindowTest, PopUpMenuCopiesSetsBaseAndMakesWebsafe)
     // A right press below the last row opens nothing.
     mouse::Press(List(), { 20, 140 }, Qt::RightButton);
     EXPECT_FALSE(favs->mnuFavPop->isVisible());
+}
+
+TEST_F(FavoritesWindowTest, WebsafeAndDeleteAreOneCommandForButtonAndPopUpEntry)
+{
+    Start();
+    const std::pair<const char*, const char*> shared[] = { { "tbFavWebsafe", "mnuFavPopWebsafe" },
+        { "tbDelete", "mnuFavPopDelete" } };
+    for (const auto& [buttonName, commandName] : shared) {
+        auto* button = Named<QToolButton>(*favs, buttonName);
+        auto* command = Named<QAction>(*favs, commandName);
+        ASSERT_TRUE(button && command);
+        EXPECT_TRUE(favs->mnuFavPop->actions().contains(command)) << commandName;
+        // Nothing to act on: both disabled, and enabled together once there is.
+        Fill({});
+        EXPECT_FALSE(command->isEnabled() || button->isEnabled()) << commandName;
+        Fill({ Pack(10, 100, 200), kA });
+        EXPECT_TRUE(command->isEnabled() && button->isEnabled()) << commandName;
+    }
+    EXPECT_EQ(Named<QToolButton>(*favs, "tbDelete")->toolTip(), "Delete Color");
+    EXPECT_EQ(Named<QAction>(*favs, "mnuFavPopDelete")->text(), "Delete");
+
+    Named<QAction>(*favs, "mnuFavPopWebsafe")->trigger();
+    EXPECT_EQ(Model().FavColors()[0].Hex, "0066CC");
+    Named<QToolButton>(*favs, "tbDelete")->click();
+    ASSERT_EQ(Model().Count(), 1);
+    EXPECT_EQ(Model().FavColors()[0].Color, kA);
+}
+
+TEST_F(FavoritesWindowTest, CopyCaptionsShowAFileTextAsItIs)
+{
+    Start();
+    TFavColor odd = TFavColor::FromColor(Pack(1, 2, 3));
+    odd.Hex = "A&B\tC";
+    Model().Replace({ odd });
+    mouse::Press(List(), { 20, 10 }, Qt::RightButton);
+    favs->mnuFavPop->close();
+    auto* hex = Named<QAction>(*favs, "mnuFavPopCopyHex1");
+    ASSERT_TRUE(hex);
+    EXPECT_EQ(hex->text(), "A&&B C");
+    hex->trigger();
+    EXPECT_EQ(desktop.clipboardText, "A&B\tC");
+    EXPECT_EQ(Named<QAction>(*favs, "mnuFavPopCopyHEX2")->text(), "#A&&B C");
 }
 
 TEST_F(FavoritesWindowTest, MiddleButtonDragsLikeTheLeft)

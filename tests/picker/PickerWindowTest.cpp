@@ -300,8 +300,10 @@ TEST_F(PickerTest, ToolWindowsComeBackAsTheToolsMenuSays)
     EXPECT_TRUE(favorites.isVisible());
     EXPECT_FALSE(preview.isVisible());
 
-    main->mnuToolsFavs->setText("Show Favorites");
-    main->mnuToolsPreview->setText("Hide QuickPreview");
+    main->mnuToolsFavs->setChecked(false);
+    main->mnuToolsPreview->setChecked(true);
+    ASSERT_EQ(main->mnuToolsFavs->text(), "Show Favorites");
+    ASSERT_EQ(main->mnuToolsPreview->text(), "Hide QuickPreview");
     Open();
     PressAt({ 200, 200 }, Qt::RightButton);
     EXPECT_FALSE(favorites.isVisible());

@@ -3,6 +3,7 @@
 #include "platform/DragManager.h"
 #include "platform/PaintBox.h"
 #include "preview/TfrmPreview.h"
+#include "support/Controls.h"
 #include "support/Mouse.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestEnv.h"
@@ -357,21 +358,21 @@ TEST_F(PreviewWindowTest, RightClickOffersTheCellsColourToCopyOrAdopt)
     mouse::Release(preview->pbPage, kOnNavCell, Qt::RightButton);
     EXPECT_EQ(main->SelectedColor, kGrey);
     emit preview->mnuPopCopy->aboutToShow();
-    EXPECT_EQ(preview->mnuPopCopyHex1->text(), "E6E6E6");
-    EXPECT_EQ(preview->mnuPopCopyHex2->text(), "#E6E6E6");
-    EXPECT_EQ(preview->mnuPopCopyRgb->text(), "230,230,230");
-    preview->mnuPopCopyHex2->trigger();
+    EXPECT_EQ(Named<QAction>(*preview, "mnuPopCopyHex1")->text(), "E6E6E6");
+    EXPECT_EQ(Named<QAction>(*preview, "mnuPopCopyHex2")->text(), "#E6E6E6");
+    EXPECT_EQ(Named<QAction>(*preview, "mnuPopCopyRgb")->text(), "230,230,230");
+    Named<QAction>(*preview, "mnuPopCopyHex2")->trigger();
     EXPECT_EQ(desktop.clipboardText, "#E6E6E6");
-    preview->mnuPopCopyRgb->trigger();
+    Named<QAction>(*preview, "mnuPopCopyRgb")->trigger();
     EXPECT_EQ(desktop.clipboardText, "230,230,230");
-    preview->mnuPopCopyHex1->trigger();
+    Named<QAction>(*preview, "mnuPopCopyHex1")->trigger();
     EXPECT_EQ(desktop.clipboardText, "E6E6E6");
     preview->mnuColorPop->close();
 
     // The submenu is refilled from the next part pressed.
     mouse::Press(preview->pbPage, kOnBackground, Qt::RightButton);
     emit preview->mnuPopCopy->aboutToShow();
-    EXPECT_EQ(preview->mnuPopCopyRgb->text(), "255,255,255");
+    EXPECT_EQ(Named<QAction>(*preview, "mnuPopCopyRgb")->text(), "255,255,255");
     preview->mnuColorPop->close();
 
     mouse::Press(preview->pbPage, kOnNavCell, Qt::RightButton);
