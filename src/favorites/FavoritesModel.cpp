@@ -71,6 +71,15 @@ void FavoritesModel::MakeSelectedWebsafe()
     Changed(true);
 }
 
+void FavoritesModel::AppendFavorites(const FavColorList& colors)
+{
+    if (colors.empty())
+        return;
+    m_selected = Count();
+    m_colors.insert(m_colors.end(), colors.begin(), colors.end());
+    Changed(true);
+}
+
 void FavoritesModel::Replace(FavColorList colors)
 {
     m_colors = std::move(colors);

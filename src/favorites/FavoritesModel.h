@@ -29,6 +29,9 @@ public:
     void MoveSelectedFavorite(int insertionIndex);
     void DeleteSelectedFavorite();
     void MakeSelectedWebsafe();
+    // Entries brought in from elsewhere (an imported palette), kept as they are, after the last; the first of
+    // them is selected. Nothing happens for none.
+    void AppendFavorites(const FavColorList& colors);
 
     // Loading (session, scheme, new scheme): the list is replaced wholesale and its first entry selected.
     void Replace(FavColorList colors);

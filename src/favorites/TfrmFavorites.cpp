@@ -255,7 +255,7 @@ void TfrmFavorites::CreateMenus()
     mnuFavPopCopy = mnuFavPop->addMenu(QStringLiteral("Copy..."));
     mnuFavPopCopy->setObjectName(QStringLiteral("mnuFavPopCopy"));
     m_fillCopyEntries = AddCopyEntries(mnuFavPopCopy, { "mnuFavPopCopyHex1", "mnuFavPopCopyHEX2", "mnuFavPopCopyRGB" },
-        [this] { return SelectedCopyTexts(); });
+        [this] { return SelectedCopyTexts(); }, [this] { return SelectedCopyColor(); });
     mnuFavPop->addSeparator()->setObjectName(QStringLiteral("sepAfterCopy"));
     mnuFavPop->addAction(mnuFavPopWebsafe);
     mnuFavPopSetBase = mnuFavPop->addAction(QStringLiteral("Set as Base Color"));
@@ -554,6 +554,15 @@ void TfrmFavorites::tbCopyClick()
     if (!m_model.HasSelection())
         return;
     platform::ClipboardService().SetText(SelectedCopyTexts()[0]);
+}
+
+std::optional<ColorValue> TfrmFavorites::SelectedCopyColor() const
+{
+    // The entry's own channels, as its R,G,B text shows them.
+    if (!m_model.HasSelection())
+        return std::nullopt;
+    const TFavColor& fav = m_model.SelectedFavorite();
+    return Pack(fav.R, fav.G, fav.B);
 }
 
 CopyTexts TfrmFavorites::SelectedCopyTexts() const

@@ -86,6 +86,7 @@ private:
     void tbOnTopClick();
     void tbCopyClick();
     CopyTexts SelectedCopyTexts() const;
+    std::optional<ColorValue> SelectedCopyColor() const;
     void DeleteSelectedClick();
     void ToolsToggleClick();
     void MainWindowMoved();

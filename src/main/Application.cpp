@@ -4,6 +4,7 @@
 #include "about/HelpCommands.h"
 #include "about/TfrmAbout.h"
 #include "persist/DocumentCommands.h"
+#include "persist/PaletteCommands.h"
 #include "persist/Session.h"
 #include "persist/Settings.h"
 #include "favorites/TfrmFavorites.h"
@@ -47,6 +48,7 @@ void Application::CreateToolWindows()
     }
     m_picker->SetToolWindows(m_favorites.get(), m_preview.get());
     m_documents = std::make_unique<DocumentCommands>(*m_main, m_favorites->Model(), *m_preview);
+    m_palettes = std::make_unique<PaletteCommands>(*m_main, m_favorites->Model(), *m_preview);
 
     m_preferences = std::make_unique<TfrmPreferences>(*m_main);
     m_about = std::make_unique<TfrmAbout>();

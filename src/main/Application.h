@@ -6,6 +6,7 @@
 #include <memory>
 
 class DocumentCommands;
+class PaletteCommands;
 class TForm1;
 class TfrmAbout;
 class TfrmFavorites;
@@ -48,5 +49,7 @@ private:
     std::unique_ptr<TfrmPreview> m_preview;
     std::unique_ptr<TfrmPreferences> m_preferences;
     std::unique_ptr<TfrmAbout> m_about;
-    std::unique_ptr<DocumentCommands> m_documents; // last: it works on the windows above
+    // Last: they work on the windows above.
+    std::unique_ptr<DocumentCommands> m_documents;
+    std::unique_ptr<PaletteCommands> m_palettes;
 };

@@ -1,9 +1,13 @@
 #include "CopyMenu.h"
 
+#include "color/CssText.h"
+#include "persist/Settings.h"
 #include "platform/Services.h"
 
 #include <QAction>
 #include <QMenu>
+
+#include <vector>
 
 namespace {
 
@@ -19,6 +23,29 @@ QString CaptionFor(const QString& text)
     return caption;
 }
 
+void SetCopyText(QAction* entry, const QString& text)
+{
+    entry->setData(text);
+    entry->setText(CaptionFor(text));
+}
+
+QAction* AddCopyEntry(QMenu* menu, const QString& name)
+{
+    QAction* entry = menu->addAction(QString());
+    entry->setObjectName(name);
+    // The copy text travels with the entry: the caption is only what the user sees.
+    QObject::connect(entry, &QAction::triggered, entry,
+        [entry] { platform::ClipboardService().SetText(entry->data().toString()); });
+    return entry;
+}
+
+QString CssEntryName(const QMenu* menu, const char* function)
+{
+    QString suffix = QString::fromLatin1(function);
+    suffix[0] = suffix[0].toUpper();
+    return menu->objectName() + QStringLiteral("Css") + suffix;
+}
+
 } // namespace
 
 CopyTexts CopyTextsOf(ColorValue color)
@@ -27,23 +54,37 @@ CopyTexts CopyTextsOf(ColorValue color)
         QString::fromStdString(CommaText(color)) };
 }
 
-std::function<void()> AddCopyEntries(QMenu* menu, const std::array<const char*, 3>& names, std::function<CopyTexts()> texts)
+std::function<void()> AddCopyEntries(QMenu* menu, const std::array<const char*, 3>& names,
+    std::function<CopyTexts()> texts, std::function<std::optional<ColorValue>()> color)
 {
     std::array<QAction*, 3> entries {};
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        QAction* entry = menu->addAction(QString());
-        entry->setObjectName(QString::fromLatin1(names[i]));
-        // The copy text travels with the entry: the caption is only what the user sees.
-        QObject::connect(entry, &QAction::triggered, entry,
-            [entry] { platform::ClipboardService().SetText(entry->data().toString()); });
-        entries[i] = entry;
-    }
-    auto fill = [entries, texts = std::move(texts)] {
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        entries[i] = AddCopyEntry(menu, QString::fromLatin1(names[i]));
+
+    // The further entries exist only while the preference is on, so that with it off the menu is exactly the
+    // three entries it always was.
+    auto more = std::make_shared<std::vector<QAction*>>();
+    auto fill = [menu, entries, more, texts = std::move(texts), color = std::move(color)] {
         const CopyTexts current = texts();
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            entries[i]->setData(current[i]);
-            entries[i]->setText(CaptionFor(current[i]));
+        for (std::size_t i = 0; i < entries.size(); ++i)
+            SetCopyText(entries[i], current[i]);
+
+        // Read as each menu opens: a change in the Preferences dialog shows in the next menu opened.
+        const std::optional<ColorValue> shown = Settings().MoreCopyFormats() ? color() : std::nullopt;
+        const bool wanted = shown.has_value();
+        if (!wanted && !more->empty()) {
+            for (QAction* entry : *more)
+                delete entry;
+            more->clear();
+        } else if (wanted && more->empty()) {
+            more->push_back(menu->addSeparator());
+            for (const CssTextForm& form : CssTextForms())
+                more->push_back(AddCopyEntry(menu, CssEntryName(menu, form.function)));
         }
+        if (!wanted)
+            return;
+        for (std::size_t i = 0; i < CssTextForms().size(); ++i)
+            SetCopyText((*more)[i + 1], QString::fromStdString(CssTextForms()[i].text(*shown)));
     };
     QObject::connect(menu, &QMenu::aboutToShow, menu, fill);
     return fill;

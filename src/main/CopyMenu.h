@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QMenu;
 
@@ -14,7 +15,10 @@ using CopyTexts = std::array<QString, 3>;
 CopyTexts CopyTextsOf(ColorValue color);
 
 // Gives `menu` three entries, with the object names given, that are filled from `texts` each time the menu
-// opens: each entry's caption shows its text exactly, and choosing it puts that text on the clipboard. Every
-// window's copy menu is made here. Returns what fills the entries at once, for a pop-up menu that shows them
-// in a submenu and fills them as it opens itself.
-std::function<void()> AddCopyEntries(QMenu* menu, const std::array<const char*, 3>& names, std::function<CopyTexts()> texts);
+// opens: each entry's caption shows its text exactly, and choosing it puts that text on the clipboard.
+// While the "More copy formats" preference is on, the menu also offers `color` (when there is one) as rgb(),
+// hsl() and oklch() below a separator (object names: the menu's, then "CssRgb", "CssHsl", "CssOklch"); while
+// it is off, the menu holds the three entries and nothing else. Every window's copy menu is made here. Returns what fills the
+// entries at once, for a pop-up menu that shows them in a submenu and fills them as it opens itself.
+std::function<void()> AddCopyEntries(QMenu* menu, const std::array<const char*, 3>& names,
+    std::function<CopyTexts()> texts, std::function<std::optional<ColorValue>()> color);

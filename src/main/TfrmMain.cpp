@@ -274,6 +274,8 @@ void TfrmMain::CreateCommands()
     mnuFileNew = command("mnuFileNew", QStringLiteral("&New Scheme"), QKeySequence(Qt::CTRL | Qt::Key_N));
     mnuFileOpen = command("mnuFileOpen", QStringLiteral("&Open Scheme..."), QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuFileSave = command("mnuFileSave", QStringLiteral("&Save Scheme..."), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFileExportPalette = command("mnuFileExportPalette", QStringLiteral("&Export Palette..."));
+    mnuFileImportPalette = command("mnuFileImportPalette", QStringLiteral("&Import Palette..."));
     mnuFileExit = command("mnuFileExit", QStringLiteral("E&xit"));
     mnuEditUndo = command("mnuEditUndo", QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
     mnuEditRedo = command("mnuEditRedo", QStringLiteral("&Redo"));
@@ -327,7 +329,8 @@ void TfrmMain::CreateCommands()
     mnuToolsFavs->setChecked(true);
 
     // Commands that arrive with their own windows and dialogs stay disabled until then.
-    for (QAction* later : { mnuFileNew, mnuFileOpen, mnuFileSave, mnuEditPreferences, mnuToolsFavs, mnuToolsPreview,
+    for (QAction* later : { mnuFileNew, mnuFileOpen, mnuFileSave, mnuFileExportPalette, mnuFileImportPalette,
+             mnuEditPreferences, mnuToolsFavs, mnuToolsPreview,
              mnuHelpHelp, mnuHelpWebsite, mnuHelpForums, mnuHelpTutorial, mnuHelpAbout })
         later->setEnabled(false);
 }
@@ -341,6 +344,10 @@ QAction* TfrmMain::Command(MainCommand command) const
         return mnuFileOpen;
     case MainCommand::FileSave:
         return mnuFileSave;
+    case MainCommand::FileExportPalette:
+        return mnuFileExportPalette;
+    case MainCommand::FileImportPalette:
+        return mnuFileImportPalette;
     case MainCommand::EditPreferences:
         return mnuEditPreferences;
     case MainCommand::ToolsFavorites:
@@ -373,6 +380,8 @@ void TfrmMain::CreateMenus()
 
     QMenu* mnuFile = menu(nullptr, "mnuFile", QStringLiteral("&File"));
     mnuFile->addActions({ mnuFileNew, mnuFileOpen, mnuFileSave });
+    mnuFile->addSeparator();
+    mnuFile->addActions({ mnuFileExportPalette, mnuFileImportPalette });
     mnuFile->addSeparator();
     mnuFile->addAction(mnuFileExit);
 

@@ -30,6 +30,8 @@ enum class MainCommand {
     FileNew,
     FileOpen,
     FileSave,
+    FileExportPalette,
+    FileImportPalette,
     EditPreferences,
     ToolsFavorites,
     ToolsPreview,
@@ -189,6 +191,8 @@ public:
     QAction* mnuFileNew = nullptr;
     QAction* mnuFileOpen = nullptr;
     QAction* mnuFileSave = nullptr;
+    QAction* mnuFileExportPalette = nullptr;
+    QAction* mnuFileImportPalette = nullptr;
     QAction* mnuFileExit = nullptr;
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;

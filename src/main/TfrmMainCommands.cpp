@@ -100,7 +100,7 @@ void TfrmMain::ConnectCommands()
         const QString hex = txtHex->text();
         return CopyTexts { hex, QLatin1Char('#') + hex,
             txtR->text() + QLatin1Char(',') + txtG->text() + QLatin1Char(',') + txtB->text() };
-    });
+    }, [this] { return std::optional(FieldColor()); });
 }
 
 void TfrmMain::CreateColorPopup()
@@ -110,7 +110,7 @@ void TfrmMain::CreateColorPopup()
     mnuPopCopy = mnuColorPop->addMenu(QStringLiteral("Copy..."));
     mnuPopCopy->setObjectName(QStringLiteral("mnuPopCopy"));
     AddCopyEntries(mnuPopCopy, { "mnuPopCopyHex1", "mnuPopCopyHex2", "mnuPopCopyRgb" },
-        [this] { return CopyTextsOf(SelectedColor); });
+        [this] { return CopyTextsOf(SelectedColor); }, [this] { return std::optional(SelectedColor); });
     mnuColorPop->addSeparator();
     mnuPopSetBase = mnuColorPop->addAction(QStringLiteral("Set as Base Color"));
     mnuPopSetBase->setObjectName(QStringLiteral("mnuPopSetBase"));

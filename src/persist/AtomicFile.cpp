@@ -346,3 +346,23 @@ ReadResult ReadWholeFile(const QString& path, qint64 maxBytes)
     out.data.truncate(static_cast<qsizetype>(filled));
     return out;
 }
+
+QString WriteFailureText(const WriteOutcome& outcome)
+{
+    switch (outcome.kind) {
+    case WriteOutcome::Kind::Ok:
+        break;
+    case WriteOutcome::Kind::AccessDenied:
+    case WriteOutcome::Kind::KeptUnusable:
+        return QStringLiteral("File access denied");
+    case WriteOutcome::Kind::FolderNotWritable:
+        return QStringLiteral("File access denied: the folder is not writable");
+    case WriteOutcome::Kind::DiskFull:
+        return QStringLiteral("Disk full");
+    case WriteOutcome::Kind::InvalidName:
+        return QStringLiteral("Invalid filename");
+    case WriteOutcome::Kind::IoError:
+        return QStringLiteral("I/O error %1").arg(outcome.systemError);
+    }
+    return {};
+}

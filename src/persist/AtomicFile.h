@@ -34,6 +34,9 @@ WriteOutcome WriteFileAtomically(const QString& path, const QByteArray& data);
 // folder of path.
 QString FolderNotWritableSentence(const QString& path);
 
+// What went wrong in a few words a message can show ("Disk full"); empty for success.
+QString WriteFailureText(const WriteOutcome& outcome);
+
 struct ReadResult {
     enum class Kind { Ok, Missing, Unreadable, TooLarge };
     Kind kind = Kind::Ok;

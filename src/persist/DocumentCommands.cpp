@@ -20,7 +20,7 @@ const QString kBeforeExit = QStringLiteral("Your current color scheme has change
 
 platform::FileDialogRequest SchemeDialog(const QString& lastChosen)
 {
-    return { QStringLiteral("Color Scheme File (*.tw)"), QStringLiteral("tw"), lastChosen };
+    return { QStringLiteral("Color Scheme File (*.tw)"), QStringLiteral("tw"), lastChosen, {} };
 }
 
 } // namespace

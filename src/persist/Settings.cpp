@@ -30,6 +30,7 @@ constexpr Key<bool> kFavOnTop { "Prefs", "FavOnTop", false };
 constexpr Key<bool> kRememberScheme { "Prefs", "RememberScheme", true };
 constexpr Key<bool> kFavDelWarn { "Prefs", "FavDelWarn", false };
 constexpr Key<bool> kFavExitWarn { "Prefs", "FavExitWarn", true };
+constexpr Key<bool> kMoreCopyFormats { "Prefs", "MoreCopyFormats", false };
 
 QString Latin1(const char* text)
 {
@@ -180,6 +181,11 @@ bool Settings::WarnBeforeExit() const
     return Read(m_ini, kFavExitWarn);
 }
 
+bool Settings::MoreCopyFormats() const
+{
+    return Read(m_ini, kMoreCopyFormats);
+}
+
 void Settings::SetBaseColor(ColorValue color)
 {
     Write(m_ini, kBaseColor, static_cast<int>(color & 0xFFFFFF));
@@ -243,6 +249,11 @@ void Settings::SetWarnBeforeDelete(bool warn)
 void Settings::SetWarnBeforeExit(bool warn)
 {
     Write(m_ini, kFavExitWarn, warn);
+}
+
+void Settings::SetMoreCopyFormats(bool more)
+{
+    Write(m_ini, kMoreCopyFormats, more);
 }
 
 WriteOutcome Settings::Commit()

@@ -54,6 +54,8 @@ public:
     bool RememberScheme() const;
     bool WarnBeforeDelete() const;
     bool WarnBeforeExit() const;
+    // Whether every copy menu also offers the rgb(), hsl() and oklch() texts.
+    bool MoreCopyFormats() const;
 
     void SetBaseColor(ColorValue color);
     void SetMainPlace(const QPoint& place);
@@ -68,6 +70,7 @@ public:
     void SetRememberScheme(bool remember);
     void SetWarnBeforeDelete(bool warn);
     void SetWarnBeforeExit(bool warn);
+    void SetMoreCopyFormats(bool more);
 
     // Writes everything set, at once (see IniFile::Commit).
     WriteOutcome Commit();

@@ -10,6 +10,7 @@
 #include <qguiapplication_platform.h>
 #include <QMessageBox>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QUrl>
 
@@ -50,27 +51,43 @@ public:
     }
 };
 
-std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& request, bool saving)
+// The extension of a filter entry's first pattern, "gpl" for "GIMP Palette (*.gpl)"; empty when it has none.
+QString FilterSuffix(const QString& filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+    return pattern.match(filter).captured(1);
+}
+
+std::optional<FileChoice> RunFileDialog(QWidget* parent, const FileDialogRequest& request, bool saving)
 {
     QFileDialog dialog(parent, QString(), QString(), request.filter);
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.selectedFilter.isEmpty())
+        dialog.selectNameFilter(request.selectedFilter);
+    if (saving && request.filter.contains(QStringLiteral(";;"))) {
+        // Each filter stands for a format: a name typed without an extension takes the chosen one's.
+        dialog.setDefaultSuffix(FilterSuffix(dialog.selectedNameFilter()));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+            [&dialog](const QString& filter) { dialog.setDefaultSuffix(FilterSuffix(filter)); });
+    }
     if (!request.initialPath.isEmpty())
         dialog.selectFile(request.initialPath);
     KeepAboveOwnWindows(&dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return FileChoice { dialog.selectedFiles().constFirst(), dialog.selectedNameFilter() };
 }
 
 class QtFileDialogs final : public FileDialogs {
 public:
     std::optional<QString> ChooseFileToOpen(QWidget* parent, const FileDialogRequest& request) override
     {
-        return RunFileDialog(parent, request, false);
+        const std::optional<FileChoice> chosen = RunFileDialog(parent, request, false);
+        return chosen ? std::optional<QString>(chosen->path) : std::nullopt;
     }
-    std::optional<QString> ChooseFileToSave(QWidget* parent, const FileDialogRequest& request) override
+    std::optional<FileChoice> ChooseSaveTarget(QWidget* parent, const FileDialogRequest& request) override
     {
         return RunFileDialog(parent, request, true);
     }

@@ -27,9 +27,16 @@ public:
 };
 
 struct FileDialogRequest {
-    QString filter;        // Qt form, e.g. "Color Scheme File (*.tw)"
-    QString defaultSuffix; // appended when the typed name has none, without the dot
-    QString initialPath;   // the name last chosen in this dialog, if any
+    QString filter;         // Qt form, e.g. "Color Scheme File (*.tw)"; entries separated by ";;"
+    QString defaultSuffix;  // appended when the typed name has none, without the dot
+    QString initialPath;    // the name last chosen in this dialog, if any
+    QString selectedFilter; // the filter entry shown first; the first entry when empty
+};
+
+// A file dialog's answer: the file, and the filter entry chosen when it was accepted.
+struct FileChoice {
+    QString path;
+    QString filter;
 };
 
 class FileDialogs {
@@ -37,8 +44,15 @@ public:
     virtual ~FileDialogs() = default;
     // The chosen existing file, or nothing when the user cancels.
     virtual std::optional<QString> ChooseFileToOpen(QWidget* parent, const FileDialogRequest& request) = 0;
-    // The chosen target (overwrite already confirmed), or nothing when the user cancels.
-    virtual std::optional<QString> ChooseFileToSave(QWidget* parent, const FileDialogRequest& request) = 0;
+    // The chosen target (overwrite already confirmed) and filter, or nothing when the user cancels. With several
+    // filters, a typed name without an extension gets the chosen filter's.
+    virtual std::optional<FileChoice> ChooseSaveTarget(QWidget* parent, const FileDialogRequest& request) = 0;
+    // The same, for a caller that offers a single filter.
+    std::optional<QString> ChooseFileToSave(QWidget* parent, const FileDialogRequest& request)
+    {
+        const std::optional<FileChoice> target = ChooseSaveTarget(parent, request);
+        return target ? std::optional<QString>(target->path) : std::nullopt;
+    }
 };
 
 class Clipboard {

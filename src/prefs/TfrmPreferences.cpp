@@ -18,6 +18,8 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 
+#include <iterator>
+
 namespace {
 
 constexpr QSize kClientSize(472, 347);
@@ -33,7 +35,9 @@ constexpr Page kPages[] = {
     { "General", " General Preferences" },
     { "Favorite Colors", " Favorite Colors Preferences" },
     { "Color Palette", " Color Palette Preferences" },
+    { "Copy Menus", " Copy Menus Preferences" },
 };
+constexpr int kPageCount = static_cast<int>(std::size(kPages));
 
 GroupFrame* MakeGroup(QWidget* page, const char* title, QRect geometry)
 {
@@ -149,6 +153,7 @@ TfrmPreferences::TfrmPreferences(TfrmMain& main)
     CreateGeneralPage();
     CreateFavoritesPage();
     CreateColorPalettePage();
+    CreateCopyMenusPage();
 
     auto* rule = new QFrame(this);
     rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
@@ -263,6 +268,19 @@ void TfrmPreferences::CreateColorPalettePage()
     }
 }
 
+void TfrmPreferences::CreateCopyMenusPage()
+{
+    pnlCopyMenus = new QWidget(this);
+    pnlCopyMenus->setObjectName(QStringLiteral("pnlCopyMenus"));
+    pnlCopyMenus->setGeometry(QRect(kPagePlace, QSize(323, 104)));
+    GroupFrame* formats = MakeGroup(pnlCopyMenus, " Copy Formats ", QRect(4, 9, 310, 88));
+    chkMoreCopyFormats
+        = MakeCheckBox(formats, "chkMoreCopyFormats", " More copy formats", QRect(16, 18, 212, 21));
+    MakeWrappedLabel(formats,
+        "Adds the rgb(), hsl() and oklch() forms that style sheets use to every copy menu.",
+        QRect(16, 44, 287, 30));
+}
+
 void TfrmPreferences::showEvent(QShowEvent* event)
 {
     // Drawn at the first opening rather than at start-up, where the two spectra would cost time for a
@@ -285,6 +303,7 @@ void TfrmPreferences::LoadPreferences()
     chkDeleteWarn->setChecked(settings.WarnBeforeDelete());
     chkExitWarn->setChecked(settings.WarnBeforeExit());
     chkRememberScheme->setChecked(settings.RememberScheme());
+    chkMoreCopyFormats->setChecked(settings.MoreCopyFormats());
 
     QRadioButton* const palettes[] = { radWebPal, radSpectrumPal, radSpectrumSafePal };
     if (const std::optional<PaletteKind> kind = settings.Palette())
@@ -313,16 +332,16 @@ void TfrmPreferences::Preferences()
 
 void TfrmPreferences::tvwMainChange(QTreeWidgetItem* node)
 {
-    QWidget* const panels[] = { pnlGeneral, pnlFavorites, pnlColorPalette };
+    QWidget* const panels[kPageCount] = { pnlGeneral, pnlFavorites, pnlColorPalette, pnlCopyMenus };
     for (QWidget* panel : panels)
         panel->move(kPagePlace);
     if (!node)
         return;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < kPageCount; ++i) {
         if (node->text(0) != QLatin1String(kPages[i].node))
             continue;
         lblMain->setText(QString::fromLatin1(kPages[i].heading));
-        for (int j = 0; j < 3; ++j)
+        for (int j = 0; j < kPageCount; ++j)
             panels[j]->setVisible(j == i);
     }
 }
@@ -350,6 +369,7 @@ void TfrmPreferences::cmdOKClick()
     settings.SetWarnBeforeDelete(chkDeleteWarn->isChecked());
     settings.SetWarnBeforeExit(chkExitWarn->isChecked());
     settings.SetRememberScheme(chkRememberScheme->isChecked());
+    settings.SetMoreCopyFormats(chkMoreCopyFormats->isChecked());
 
     const std::pair<const QRadioButton*, PaletteKind> palettes[] = {
         { radWebPal, PaletteKind::Websafe },

@@ -28,6 +28,7 @@ public:
     QWidget* pnlGeneral = nullptr;
     QWidget* pnlFavorites = nullptr;
     QWidget* pnlColorPalette = nullptr;
+    QWidget* pnlCopyMenus = nullptr;
 
     QCheckBox* chkRememberScheme = nullptr;
     QCheckBox* chkExitWarn = nullptr;
@@ -42,6 +43,7 @@ public:
     QLabel* imgWebPal = nullptr;
     QLabel* imgSpectrumPal = nullptr;
     QLabel* imgSpectrumSafePal = nullptr;
+    QCheckBox* chkMoreCopyFormats = nullptr;
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdCancel = nullptr;
 
@@ -53,6 +55,7 @@ private:
     void CreateGeneralPage();
     void CreateFavoritesPage();
     void CreateColorPalettePage();
+    void CreateCopyMenusPage();
 
     void tvwMainChange(QTreeWidgetItem* node);
     void StepFieldChange(QLineEdit* field);

@@ -138,7 +138,7 @@ void TfrmPreview::CreateMenus()
     mnuPopCopy = mnuColorPop->addMenu(QStringLiteral("Copy..."));
     mnuPopCopy->setObjectName(QStringLiteral("mnuPopCopy"));
     AddCopyEntries(mnuPopCopy, { "mnuPopCopyHex1", "mnuPopCopyHex2", "mnuPopCopyRgb" },
-        [this] { return CopyTextsOf(m_main.SelectedColor); });
+        [this] { return CopyTextsOf(m_main.SelectedColor); }, [this] { return std::optional(m_main.SelectedColor); });
     mnuColorPop->addSeparator();
     mnuPopSetBase = mnuColorPop->addAction(QStringLiteral("Set as Base Color"));
     mnuPopSetBase->setObjectName(QStringLiteral("mnuPopSetBase"));

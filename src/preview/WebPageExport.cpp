@@ -74,26 +74,6 @@ QByteArray WebPageDocument(const PreviewColors& colors)
     return document;
 }
 
-QString WebPageFailureText(const WriteOutcome& outcome)
-{
-    switch (outcome.kind) {
-    case WriteOutcome::Kind::Ok:
-        break;
-    case WriteOutcome::Kind::AccessDenied:
-    case WriteOutcome::Kind::KeptUnusable:
-        return QStringLiteral("File access denied");
-    case WriteOutcome::Kind::FolderNotWritable:
-        return QStringLiteral("File access denied: the folder is not writable");
-    case WriteOutcome::Kind::DiskFull:
-        return QStringLiteral("Disk full");
-    case WriteOutcome::Kind::InvalidName:
-        return QStringLiteral("Invalid filename");
-    case WriteOutcome::Kind::IoError:
-        return QStringLiteral("I/O error %1").arg(outcome.systemError);
-    }
-    return {};
-}
-
 void WebPageExport::Save(QWidget* parent, const PreviewColors& colors)
 {
     platform::FileDialogRequest request;
@@ -106,5 +86,5 @@ void WebPageExport::Save(QWidget* parent, const PreviewColors& colors)
     m_lastName = *chosen;
     const WriteOutcome outcome = WriteFileAtomically(*chosen, WebPageDocument(colors));
     if (!outcome.ok())
-        platform::Messages().ShowMessage(parent, WebPageFailureText(outcome));
+        platform::Messages().ShowMessage(parent, WriteFailureText(outcome));
 }

@@ -11,9 +11,6 @@ class QWidget;
 // The sample page as a standalone HTML file: 42 lines, each ending in CR LF, always 1643 bytes whatever the colours.
 QByteArray WebPageDocument(const PreviewColors& colors);
 
-// The sentence a failed export shows.
-QString WebPageFailureText(const WriteOutcome& outcome);
-
 // "Save as Webpage": asks for a file name, writes the page there, reports a failure. One object serves a
 // window for its whole life, so the dialog offers the previous choice again.
 class WebPageExport {

@@ -88,6 +88,8 @@ std::vector<KeyCase> KeyCases()
             { { "1", "true" }, { "no", "false" } }, [](Settings& s) { s.SetWarnBeforeDelete(true); }, "1", "true" },
         { "Prefs", "FavExitWarn", [](const Settings& s) { return Text(s.WarnBeforeExit()); }, "true",
             { { "0", "false" }, { "off", "true" } }, [](Settings& s) { s.SetWarnBeforeExit(false); }, "0", "false" },
+        { "Prefs", "MoreCopyFormats", [](const Settings& s) { return Text(s.MoreCopyFormats()); }, "false",
+            { { "1", "true" }, { "on", "false" } }, [](Settings& s) { s.SetMoreCopyFormats(true); }, "1", "true" },
     };
     // Not a number at all reads as the default, whatever the key's type.
     for (KeyCase& c : cases) {

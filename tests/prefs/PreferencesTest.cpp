@@ -63,7 +63,7 @@ protected:
     QWidget* VisiblePage() const
     {
         QWidget* shown = nullptr;
-        for (QWidget* page : { prefs->pnlGeneral, prefs->pnlFavorites, prefs->pnlColorPalette }) {
+        for (QWidget* page : { prefs->pnlGeneral, prefs->pnlFavorites, prefs->pnlColorPalette, prefs->pnlCopyMenus }) {
             EXPECT_EQ(page->pos(), QPoint(151, 34));
             if (page->isVisible()) {
                 EXPECT_EQ(shown, nullptr) << "two pages shown";
@@ -89,6 +89,7 @@ TEST_F(PreferencesTest, FirstOpeningShowsTheDefaultsOnTheGeneralPage)
     EXPECT_TRUE(prefs->chkRememberScheme->isChecked());
     EXPECT_TRUE(prefs->chkExitWarn->isChecked());
     EXPECT_FALSE(prefs->chkDeleteWarn->isChecked());
+    EXPECT_FALSE(prefs->chkMoreCopyFormats->isChecked());
     EXPECT_TRUE(prefs->radWebPal->isChecked());
     EXPECT_EQ(prefs->txtLIncrement->text(), "5");
     EXPECT_EQ(prefs->txtSIncrement->text(), "5");
@@ -102,10 +103,12 @@ TEST_F(PreferencesTest, CaptionsKeepTheirSpacesAndTheDoubledAmpersandShowsAsOne)
     for (const QGroupBox* group : prefs->findChildren<QGroupBox*>())
         titles << group->title();
     titles.sort();
-    EXPECT_EQ(titles, QStringList({ " Base Color ", " Display Palette ", " General ", " History ", " Notifications " }));
+    EXPECT_EQ(titles, QStringList({ " Base Color ", " Copy Formats ", " Display Palette ", " General ", " History ",
+                          " Notifications " }));
     EXPECT_EQ(prefs->chkRememberScheme->text(), " Remember color scheme between sessions");
     EXPECT_EQ(prefs->chkExitWarn->text(), " Warn if scheme has not been saved before exiting");
     EXPECT_EQ(prefs->chkDeleteWarn->text(), " Warn before deleting Favorite Colors");
+    EXPECT_EQ(prefs->chkMoreCopyFormats->text(), " More copy formats");
     EXPECT_EQ(prefs->radWebPal->text(), " Websafe Palette:");
     EXPECT_EQ(prefs->radSpectrumPal->text(), " Spectrum Palette:");
     EXPECT_EQ(prefs->radSpectrumSafePal->text(), " Websafe Spectrum Palette:");
@@ -200,6 +203,7 @@ TEST_F(PreferencesTest, ApplyStoresEveryKeyAndHandsTheStepsToTheMainWindowAtOnce
     prefs->txtSIncrement->setText(QStringLiteral("12"));
     prefs->chkDeleteWarn->setChecked(true);
     prefs->chkExitWarn->setChecked(false);
+    prefs->chkMoreCopyFormats->setChecked(true);
     FileReplacements writes(SettingsPath());
     mouse::Click(prefs->cmdOK, { 10, 10 });
 
@@ -210,6 +214,7 @@ TEST_F(PreferencesTest, ApplyStoresEveryKeyAndHandsTheStepsToTheMainWindowAtOnce
     EXPECT_EQ(Stored("FavDelWarn"), "1");
     EXPECT_EQ(Stored("FavExitWarn"), "0");
     EXPECT_EQ(Stored("RememberScheme"), "1");
+    EXPECT_EQ(Stored("MoreCopyFormats"), "1");
     EXPECT_EQ(Stored("Palette"), "0");
     EXPECT_EQ(main->LightnessStep(), 0);
     EXPECT_EQ(main->SaturationStep(), 12);
@@ -266,10 +271,13 @@ TEST_F(PreferencesTest, TreeNodesChooseThePageAndItsHeading)
     ChoosePage("Color Palette");
     EXPECT_EQ(prefs->lblMain->text(), " Color Palette Preferences");
     EXPECT_EQ(VisiblePage(), prefs->pnlColorPalette);
+    ChoosePage("Copy Menus");
+    EXPECT_EQ(prefs->lblMain->text(), " Copy Menus Preferences");
+    EXPECT_EQ(VisiblePage(), prefs->pnlCopyMenus);
     // The arrow keys walk the pages too.
     prefs->tvwMain->setFocus();
     QTest::keyClick(prefs->tvwMain, Qt::Key_Up);
-    EXPECT_EQ(VisiblePage(), prefs->pnlFavorites);
+    EXPECT_EQ(VisiblePage(), prefs->pnlColorPalette);
     ChoosePage("General");
     EXPECT_EQ(VisiblePage(), prefs->pnlGeneral);
 }
@@ -313,7 +321,7 @@ TEST_F(PreferencesTest, EveryOpeningReadsTheSettingsFileAnew)
     Open();
     prefs->reject();
     folder.Write(QStringLiteral("tw3.ini"),
-        "[Prefs]\nPalette=2\nLInc=7\nSInc=25\nFavDelWarn=1\nFavExitWarn=0\nRememberScheme=0\n");
+        "[Prefs]\nPalette=2\nLInc=7\nSInc=25\nFavDelWarn=1\nFavExitWarn=0\nRememberScheme=0\nMoreCopyFormats=1\n");
     Open();
     EXPECT_TRUE(prefs->radSpectrumSafePal->isChecked());
     EXPECT_EQ(prefs->txtLIncrement->text(), "7");
@@ -321,6 +329,7 @@ TEST_F(PreferencesTest, EveryOpeningReadsTheSettingsFileAnew)
     EXPECT_TRUE(prefs->chkDeleteWarn->isChecked());
     EXPECT_FALSE(prefs->chkExitWarn->isChecked());
     EXPECT_FALSE(prefs->chkRememberScheme->isChecked());
+    EXPECT_TRUE(prefs->chkMoreCopyFormats->isChecked());
     prefs->reject();
 
     // A palette value outside 0..2 leaves the radio buttons as they were; a step the main window would

@@ -194,7 +194,7 @@ TEST(WebPageExportTest, ALinkColourReachesTheListTheStyleAndTheBody)
 TEST(WebPageExportTest, AFailureWithoutItsOwnSentenceNamesTheSystemError)
 {
     // The other sentences are met through real failing writes in the window's tests.
-    EXPECT_EQ(WebPageFailureText({ WriteOutcome::Kind::IoError, 5 }), "I/O error 5");
+    EXPECT_EQ(WriteFailureText({ WriteOutcome::Kind::IoError, 5 }), "I/O error 5");
 }
 
 } // namespace

@@ -43,7 +43,8 @@ std::optional<QString> ScriptedPlatform::ChooseFileToOpen(QWidget*, const platfo
     return choice;
 }
 
-std::optional<QString> ScriptedPlatform::ChooseFileToSave(QWidget*, const platform::FileDialogRequest& request)
+std::optional<platform::FileChoice> ScriptedPlatform::ChooseSaveTarget(
+    QWidget*, const platform::FileDialogRequest& request)
 {
     dialogRequests.push_back(request);
     if (saveChoices.empty()) {
@@ -52,5 +53,15 @@ std::optional<QString> ScriptedPlatform::ChooseFileToSave(QWidget*, const platfo
     }
     auto choice = saveChoices.front();
     saveChoices.pop_front();
-    return choice;
+    if (!choice)
+        return std::nullopt;
+    QString filter = request.selectedFilter.isEmpty() ? request.filter.section(QStringLiteral(";;"), 0, 0)
+                                                      : request.selectedFilter;
+    if (!saveFilters.empty()) {
+        filter = saveFilters.front();
+        saveFilters.pop_front();
+        if (!request.filter.split(QStringLiteral(";;")).contains(filter))
+            ADD_FAILURE() << "the save dialog offers no filter " << filter.toStdString();
+    }
+    return platform::FileChoice { *choice, filter };
 }

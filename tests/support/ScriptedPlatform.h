@@ -23,6 +23,8 @@ public:
     std::deque<platform::Answer> answers;
     std::deque<std::optional<QString>> openChoices;
     std::deque<std::optional<QString>> saveChoices;
+    // The filter entry each accepted save dialog ends on; when none is scripted, the one it showed first.
+    std::deque<QString> saveFilters;
     QString clipboardText;
     platform::DesktopPhoto photo;
     // When set, what the capture comes to instead of `photo`.
@@ -39,7 +41,7 @@ public:
     void ShowMessage(QWidget* parent, const QString& text) override;
     platform::Answer Confirm(QWidget* parent, const QString& text, platform::ConfirmButtons buttons) override;
     std::optional<QString> ChooseFileToOpen(QWidget* parent, const platform::FileDialogRequest& request) override;
-    std::optional<QString> ChooseFileToSave(QWidget* parent, const platform::FileDialogRequest& request) override;
+    std::optional<platform::FileChoice> ChooseSaveTarget(QWidget* parent, const platform::FileDialogRequest& request) override;
     QString Text() override { return clipboardText; }
     void SetText(const QString& text) override { clipboardText = text; }
     void Open(const QString& target) override { opened << target; }

@@ -1,0 +1,78 @@
+#include "PaletteSetDialog.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kSchemeColors = 16;
+constexpr int kPageColors = 9;
+
+QString Colors(int count) { return count == 1 ? QStringLiteral("1 color") : QStringLiteral("%1 colors").arg(count); }
+
+} // namespace
+
+PaletteSetDialog::PaletteSetDialog(QWidget* parent, int favoriteCount, PaletteSet preselected)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("dlgPaletteSet"));
+    setWindowTitle(QStringLiteral("Export Palette"));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* question = new QLabel(QStringLiteral("Colors to export:"), this);
+    layout->addWidget(question);
+
+    struct Choice {
+        const char* name;
+        QString caption;
+    };
+    const std::array<Choice, 4> choices { {
+        { "radScheme", QStringLiteral("Current &scheme (%1)").arg(Colors(kSchemeColors)) },
+        { "radFavorites", QStringLiteral("&Favorites (%1)").arg(Colors(favoriteCount)) },
+        { "radPage", QStringLiteral("&Page colors (%1)").arg(Colors(kPageColors)) },
+        { "radAll", QStringLiteral("&All of them (%1)").arg(Colors(kSchemeColors + favoriteCount + kPageColors)) },
+    } };
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        m_choices[i] = new QRadioButton(choices[i].caption, this);
+        m_choices[i]->setObjectName(QString::fromLatin1(choices[i].name));
+        layout->addWidget(m_choices[i]);
+    }
+    QRadioButton* favorites = m_choices[static_cast<std::size_t>(PaletteSet::Favorites)];
+    favorites->setEnabled(favoriteCount > 0);
+    QRadioButton* first = m_choices[static_cast<std::size_t>(preselected)];
+    if (!first->isEnabled())
+        first = m_choices[static_cast<std::size_t>(PaletteSet::Scheme)];
+    first->setChecked(true);
+    first->setFocus();
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Export..."));
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addSpacing(6);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+PaletteSet PaletteSetDialog::ChosenSet() const
+{
+    for (std::size_t i = 0; i < m_choices.size(); ++i) {
+        if (m_choices[i]->isChecked())
+            return static_cast<PaletteSet>(i);
+    }
+    Q_ASSERT(false && "one choice is always checked");
+    return PaletteSet::Scheme;
+}
+
+std::optional<PaletteSet> PaletteSetDialog::Choose(QWidget* parent, int favoriteCount, PaletteSet preselected)
+{
+    PaletteSetDialog dialog(parent, favoriteCount, preselected);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.ChosenSet();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "exchange/Palette.h"
+#include "exchange/PaletteFormats.h"
+
+#include <QObject>
+#include <QString>
+
+class FavoritesModel;
+class TfrmMain;
+class TfrmPreview;
+
+// Palettes in and out from the File menu: a chosen set of the scheme's colours exported in the format the save
+// dialog's filter names, and a palette file's colours appended to the favourites.
+class PaletteCommands final : public QObject {
+    Q_OBJECT
+public:
+    // Built once all three windows exist; enables and wires the main window's palette entries.
+    PaletteCommands(TfrmMain& main, FavoritesModel& favorites, TfrmPreview& preview);
+
+    void mnuFileExportPaletteClick();
+    void mnuFileImportPaletteClick();
+
+private:
+    PaletteSources CurrentSources() const;
+    void Tell(const QString& message) const;
+
+    TfrmMain& m_main;
+    FavoritesModel& m_favorites;
+    TfrmPreview& m_preview;
+    // Each dialog starts where the user left it during this run: the set, the format and the file names.
+    PaletteSet m_lastSet = PaletteSet::Scheme;
+    PaletteFormat m_lastFormat = PaletteFormat::Gpl;
+    QString m_lastExported;
+    QString m_lastImported;
+};
