@@ -176,6 +176,9 @@ public:
     QLabel* sbPanel0 = nullptr;
     QLabel* sbPanel1 = nullptr;
 
+private:
+    // The commands and the tool buttons that run them; other windows reach a command through Command() and
+    // tests by its object name.
     QToolButton* tbOpen = nullptr;
     QToolButton* tbSave = nullptr;
     QToolButton* tbPicker = nullptr;

@@ -2,6 +2,7 @@
 #include "about/TfrmAbout.h"
 #include "main/TfrmMain.h"
 #include "platform/Artwork.h"
+#include "support/Controls.h"
 #include "support/Mouse.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestEnv.h"
@@ -53,10 +54,10 @@ TEST_F(HelpAboutTest, F1OpensTheHelpFileBesideTheExecutableWhateverTheWorkingFol
 
 TEST_F(HelpAboutTest, WebEntriesOpenTheirPlainAddressesOnTheProductHost)
 {
-    EXPECT_TRUE(main->mnuHelpWebsite->isEnabled());
-    main->mnuHelpWebsite->trigger();
-    main->mnuHelpForums->trigger();
-    main->mnuHelpTutorial->trigger();
+    EXPECT_TRUE(Named<QAction>(*main, "mnuHelpWebsite")->isEnabled());
+    Named<QAction>(*main, "mnuHelpWebsite")->trigger();
+    Named<QAction>(*main, "mnuHelpForums")->trigger();
+    Named<QAction>(*main, "mnuHelpTutorial")->trigger();
     EXPECT_EQ(desktop.opened, QStringList({ "http://www.tintwell.example", "http://www.tintwell.example/forums/",
                                   "http://www.tintwell.example/tutorial.html" }));
 }
@@ -109,7 +110,7 @@ TEST_F(HelpAboutTest, AboutCommandShowsTheBoxModallyCentredUntilThePictureIsClic
     });
     // Never hang the suite if the click failed to close it.
     QTimer::singleShot(3000, about.get(), [&] { about->reject(); });
-    main->mnuHelpAbout->trigger();
+    Named<QAction>(*main, "mnuHelpAbout")->trigger();
 
     EXPECT_TRUE(wasModal);
     EXPECT_FALSE(about->isVisible());

@@ -7,6 +7,7 @@
 #include "platform/DragManager.h"
 #include "preview/TfrmPreview.h"
 #include "prefs/TfrmPreferences.h"
+#include "support/Controls.h"
 #include "support/Mouse.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestEnv.h"
@@ -115,7 +116,7 @@ protected:
     // Exit from the File menu; true when the main window closed.
     bool Exit()
     {
-        main->mnuFileExit->trigger();
+        Named<QAction>(*main, "mnuFileExit")->trigger();
         return !main->isVisible();
     }
 
@@ -158,26 +159,27 @@ protected:
 
 TEST_F(Documents, FileEntriesAndToolButtonsAreEnabled)
 {
-    for (QAction* entry : { main->mnuFileNew, main->mnuFileOpen, main->mnuFileSave, main->mnuFileExit })
+    for (QAction* entry : { Named<QAction>(*main, "mnuFileNew"), Named<QAction>(*main, "mnuFileOpen"),
+             Named<QAction>(*main, "mnuFileSave"), Named<QAction>(*main, "mnuFileExit") })
         EXPECT_TRUE(entry->isEnabled()) << entry->objectName().toStdString();
-    EXPECT_TRUE(main->tbOpen->isEnabled());
-    EXPECT_TRUE(main->tbSave->isEnabled());
-    EXPECT_EQ(main->mnuFileNew->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
-    EXPECT_EQ(main->mnuFileOpen->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
-    EXPECT_EQ(main->mnuFileSave->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_TRUE(Named<QToolButton>(*main, "tbOpen")->isEnabled());
+    EXPECT_TRUE(Named<QToolButton>(*main, "tbSave")->isEnabled());
+    EXPECT_EQ(Named<QAction>(*main, "mnuFileNew")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(Named<QAction>(*main, "mnuFileOpen")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(Named<QAction>(*main, "mnuFileSave")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
 }
 
 TEST_F(Documents, SaveWritesTheWorkedExamplesByteForByte)
 {
     ASSERT_EQ(main->SchemeColors[0], Pack(255, 0, 0));
     desktop.saveChoices = { folder.file("none.tw") };
-    main->tbSave->click();
+    Named<QToolButton>(*main, "tbSave")->click();
     EXPECT_EQ(folder.Read("none.tw"), kNoFavorites);
 
     AddFavorites({ Pack(0x33, 0x66, 0x99) });
     ASSERT_TRUE(main->SchemeModified);
     desktop.saveChoices = { folder.file("one.tw") };
-    main->mnuFileSave->trigger();
+    Named<QAction>(*main, "mnuFileSave")->trigger();
     EXPECT_EQ(folder.Read("one.tw"), kOneFavorite);
     EXPECT_FALSE(main->SchemeModified);
     EXPECT_TRUE(desktop.messages.isEmpty());
@@ -196,7 +198,7 @@ TEST_F(Documents, SaveWritesTheBaseAsShownAndThePageAsItIs)
     SetPage(kLinkText, Pack(1, 2, 3));
     SetPage(kNavBG, Pack(4, 5, 6));
     desktop.saveChoices = { folder.file("page.tw") };
-    main->tbSave->click();
+    Named<QToolButton>(*main, "tbSave")->click();
     const SchemeRead read = ReadSchemeFile(folder.file("page.tw"), VersionCheck::Required);
     ASSERT_EQ(read.status, SchemeReadStatus::Ok);
     EXPECT_EQ(read.scheme.baseColor, Pack(10, 20, 30));
@@ -208,11 +210,11 @@ TEST_F(Documents, SaveThatWritesNothingKeepsTheSchemeUnsaved)
 {
     AddFavorites({ Pack(1, 2, 3) });
     desktop.saveChoices = { std::nullopt, folder.file("missing folder/x.tw") };
-    main->tbSave->click();
+    Named<QToolButton>(*main, "tbSave")->click();
     EXPECT_TRUE(desktop.messages.isEmpty());
     EXPECT_TRUE(main->SchemeModified);
 
-    main->tbSave->click();
+    Named<QToolButton>(*main, "tbSave")->click();
     EXPECT_EQ(desktop.messages, QStringList { "An error has occured while saving the scheme file" });
     EXPECT_TRUE(main->SchemeModified);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
@@ -225,7 +227,7 @@ TEST_F(Documents, MoreFavoritesThanTheCountHoldsAreRefusedAndTheOldFileKept)
     Model().Replace(many);
     main->SchemeModified = true;
     desktop.saveChoices = { folder.file("big.tw") };
-    main->tbSave->click();
+    Named<QToolButton>(*main, "tbSave")->click();
     EXPECT_EQ(desktop.messages, QStringList { SchemeMessages::kTooManyFavorites });
     EXPECT_EQ(folder.Read("big.tw"), kOneFavorite);
     EXPECT_TRUE(main->SchemeModified);
@@ -233,7 +235,7 @@ TEST_F(Documents, MoreFavoritesThanTheCountHoldsAreRefusedAndTheOldFileKept)
     // One fewer fits.
     Model().Replace(FavColorList(kMaxSchemeFavorites, TFavColor::FromColor(Pack(9, 9, 9))));
     desktop.saveChoices = { folder.file("big.tw") };
-    main->tbSave->click();
+    Named<QToolButton>(*main, "tbSave")->click();
     EXPECT_EQ(desktop.messages.size(), 1);
     EXPECT_EQ(folder.Read("big.tw").size(), 44 + (19 + 7) * qsizetype(kMaxSchemeFavorites));
     EXPECT_FALSE(main->SchemeModified);
@@ -244,7 +246,7 @@ TEST_F(Documents, OpenShowsTheFileAsTheDocument)
     folder.Write("own.tw", OwnSchemeFile());
     const int historyBefore = main->HistoryCount();
     desktop.openChoices = { folder.file("own.tw") };
-    main->tbOpen->click();
+    Named<QToolButton>(*main, "tbOpen")->click();
 
     EXPECT_TRUE(desktop.messages.isEmpty());
     ASSERT_EQ(Favorites().size(), 2u);
@@ -267,7 +269,7 @@ TEST_F(Documents, OpenShowsTheFileAsTheDocument)
 
     // Saved again, the entries are as they were read, now collapsed; the base colour without its stray byte.
     desktop.saveChoices = { folder.file("again.tw") };
-    main->tbSave->click();
+    Named<QToolButton>(*main, "tbSave")->click();
     QByteArray expected = OwnSchemeFile();
     expected[7] = 0;
     expected[8 + 19 - 1] = 0;
@@ -276,7 +278,7 @@ TEST_F(Documents, OpenShowsTheFileAsTheDocument)
 
     // The open dialog offers the file opened last.
     desktop.openChoices = { std::nullopt };
-    main->tbOpen->click();
+    Named<QToolButton>(*main, "tbOpen")->click();
     EXPECT_EQ(desktop.dialogRequests.back().initialPath, folder.file("own.tw"));
 }
 
@@ -284,10 +286,10 @@ TEST_F(Documents, OpenOfAnEmptySchemeDisablesTheFavoritesButtons)
 {
     AddFavorites({ Pack(1, 2, 3) });
     desktop.saveChoices = { folder.file("a.tw") };
-    main->tbSave->click();
+    Named<QToolButton>(*main, "tbSave")->click();
     folder.Write("empty.tw", kNoFavorites);
     desktop.openChoices = { folder.file("empty.tw") };
-    main->mnuFileOpen->trigger();
+    Named<QAction>(*main, "mnuFileOpen")->trigger();
     EXPECT_TRUE(Favorites().empty());
     EXPECT_FALSE(ToolButtonsEnabled());
     EXPECT_EQ(main->SchemeColors[0], Pack(255, 0, 0));
@@ -318,7 +320,7 @@ TEST_F(Documents, OpenOfABadFileChangesNothing)
         desktop.messages.clear();
         desktop.answers = { Answer::No };
         desktop.openChoices = { folder.file(file.name) };
-        main->tbOpen->click();
+        Named<QToolButton>(*main, "tbOpen")->click();
         EXPECT_EQ(desktop.messages, QStringList { "Not a valid Color Scheme File!" });
         EXPECT_EQ(ColorsOf(Favorites()), (std::vector<ColorValue> { Pack(1, 2, 3), Pack(4, 5, 6) }));
         EXPECT_EQ(preview->Colors(), page);
@@ -331,7 +333,7 @@ TEST_F(Documents, OpenOfABadFileChangesNothing)
     desktop.messages.clear();
     desktop.answers = { Answer::No };
     desktop.openChoices = { folder.file("gone.tw") };
-    main->tbOpen->click();
+    Named<QToolButton>(*main, "tbOpen")->click();
     EXPECT_EQ(desktop.messages, QStringList { "An error has occured while opening the scheme file" });
     EXPECT_EQ(Favorites().size(), 2u);
 }
@@ -340,7 +342,7 @@ TEST_F(Documents, OpenConvertsAnOldFileAndShowsIt)
 {
     folder.Write("old.tw", kVersion2File);
     desktop.openChoices = { folder.file("old.tw") };
-    main->tbOpen->click();
+    Named<QToolButton>(*main, "tbOpen")->click();
 
     EXPECT_EQ(desktop.messages, QStringList { "Successfully converted old file type to new v3 format!" });
     ASSERT_EQ(Favorites().size(), 3u);
@@ -371,7 +373,7 @@ TEST_F(Documents, AnOldFileThatCannotBeConvertedShowsOnlyItsMessage)
         folder.Write("bad.tw", bytes);
         desktop.messages.clear();
         desktop.openChoices = { folder.file("bad.tw") };
-        main->tbOpen->click();
+        Named<QToolButton>(*main, "tbOpen")->click();
         EXPECT_EQ(desktop.messages, QStringList { "ERROR: Not a valid .tw version 2 file!" });
         EXPECT_EQ(folder.Read("bad.tw"), bytes);
         EXPECT_EQ(ColorsOf(Favorites()), std::vector<ColorValue> { Pack(1, 2, 3) });
@@ -384,12 +386,12 @@ TEST_F(Documents, NewEmptiesTheDocumentAndKeepsTheMainWindowsColors)
     SetPage(kLinkText, Pack(9, 9, 9));
     main->SetBaseColor(Pack(40, 50, 60));
     main->SetBaseColor(Pack(70, 80, 90));
-    main->mnuRGB->trigger();
+    Named<QAction>(*main, "mnuRGB")->trigger();
     const int history = main->HistoryCount();
     const SchemeColorArray scheme = main->SchemeColors;
 
     desktop.answers = { Answer::No };
-    main->mnuFileNew->trigger();
+    Named<QAction>(*main, "mnuFileNew")->trigger();
     EXPECT_EQ(desktop.questions, QStringList { kBeforeNew });
     EXPECT_TRUE(Favorites().empty());
     EXPECT_FALSE(ToolButtonsEnabled());
@@ -397,7 +399,7 @@ TEST_F(Documents, NewEmptiesTheDocumentAndKeepsTheMainWindowsColors)
     EXPECT_FALSE(main->SchemeModified);
     EXPECT_EQ(main->SchemeColors, scheme);
     EXPECT_EQ(main->HistoryCount(), history);
-    EXPECT_TRUE(main->mnuRGB->isChecked());
+    EXPECT_TRUE(Named<QAction>(*main, "mnuRGB")->isChecked());
     EXPECT_TRUE(desktop.saveChoices.empty());
 }
 
@@ -406,8 +408,8 @@ TEST_F(Documents, NoQuestionWithoutChanges)
     // A changed base colour is no change to the document.
     main->SetBaseColor(Pack(10, 20, 30));
     desktop.openChoices = { std::nullopt };
-    main->tbOpen->click();
-    main->mnuFileNew->trigger();
+    Named<QToolButton>(*main, "tbOpen")->click();
+    Named<QAction>(*main, "mnuFileNew")->trigger();
     EXPECT_TRUE(Exit());
     EXPECT_TRUE(desktop.questions.isEmpty());
 }
@@ -418,8 +420,8 @@ TEST_F(Documents, QuestionBeforeOpenAndNew)
 
     // Cancel abandons the command.
     desktop.answers = { Answer::Cancel, Answer::Cancel };
-    main->tbOpen->click();
-    main->mnuFileNew->trigger();
+    Named<QToolButton>(*main, "tbOpen")->click();
+    Named<QAction>(*main, "mnuFileNew")->trigger();
     EXPECT_EQ(desktop.questions, (QStringList { kBeforeOpen, kBeforeNew }));
     EXPECT_TRUE(desktop.dialogRequests.empty());
     EXPECT_EQ(Favorites().size(), 1u);
@@ -430,14 +432,14 @@ TEST_F(Documents, QuestionBeforeOpenAndNew)
     desktop.answers = { Answer::Yes };
     desktop.saveChoices = { folder.file("kept.tw") };
     desktop.openChoices = { folder.file("empty.tw") };
-    main->tbOpen->click();
+    Named<QToolButton>(*main, "tbOpen")->click();
     EXPECT_TRUE(Favorites().empty());
     EXPECT_EQ(ReadSchemeFile(folder.file("kept.tw"), VersionCheck::Required).scheme.favorites.size(), 1u);
 
     AddFavorites({ Pack(4, 5, 6) });
     desktop.answers = { Answer::Yes };
     desktop.saveChoices = { std::nullopt };
-    main->mnuFileNew->trigger();
+    Named<QAction>(*main, "mnuFileNew")->trigger();
     EXPECT_TRUE(Favorites().empty());
     EXPECT_FALSE(main->SchemeModified);
 
@@ -445,7 +447,7 @@ TEST_F(Documents, QuestionBeforeOpenAndNew)
     AddFavorites({ Pack(7, 8, 9) });
     desktop.answers = { Answer::Yes };
     desktop.saveChoices = { folder.file("no such folder/x.tw") };
-    main->mnuFileNew->trigger();
+    Named<QAction>(*main, "mnuFileNew")->trigger();
     EXPECT_EQ(desktop.messages, QStringList { "An error has occured while saving the scheme file" });
     EXPECT_EQ(Favorites().size(), 1u);
     EXPECT_TRUE(main->SchemeModified);
@@ -455,7 +457,7 @@ TEST_F(Documents, ExitQuestionAfterDeletingAFavorite)
 {
     AddFavorites({ Pack(1, 2, 3), Pack(4, 5, 6) });
     desktop.saveChoices = { folder.file("saved.tw") };
-    main->tbSave->click();
+    Named<QToolButton>(*main, "tbSave")->click();
     Model().Select(0);
     Model().DeleteSelectedFavorite();
     ASSERT_TRUE(main->SchemeModified);
@@ -510,14 +512,14 @@ TEST_F(Documents, ExitWarningOffNeverAsksAtExitButOpenAndNewStillDo)
 {
     AddFavorites({ Pack(1, 2, 3) });
     desktop.answers = { Answer::Cancel, Answer::Cancel };
-    main->tbOpen->click();
-    main->mnuFileNew->trigger();
+    Named<QToolButton>(*main, "tbOpen")->click();
+    Named<QAction>(*main, "mnuFileNew")->trigger();
     EXPECT_EQ(desktop.questions.size(), 2);
 
     // Read at the moment of closing, not at start-up.
     folder.Write("tw3.ini", "[Prefs]\nFavExitWarn=0\n");
     desktop.answers = { Answer::Cancel };
-    main->tbOpen->click();
+    Named<QToolButton>(*main, "tbOpen")->click();
     EXPECT_EQ(desktop.questions.size(), 3);
     EXPECT_TRUE(Exit());
     EXPECT_EQ(desktop.questions.size(), 3);

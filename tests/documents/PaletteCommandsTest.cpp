@@ -9,6 +9,7 @@
 #include "persist/Settings.h"
 #include "platform/DragManager.h"
 #include "preview/TfrmPreview.h"
+#include "support/Controls.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestEnv.h"
 
@@ -395,12 +396,12 @@ INSTANTIATE_TEST_SUITE_P(PaletteCommands, MoreCopyFormats,
         CopyMenuCase { "EditCopyBase",
             [](PaletteCommandsTest&, TfrmMain& main, TfrmFavorites&, TfrmPreview&) {
                 main.SetBaseColor(Pack(0xB4, 0x82, 0x46));
-                return ShowAndClose(main.mnuEditCopyBase);
+                return ShowAndClose(Named<QMenu>(main, "mnuEditCopyBase"));
             } },
         CopyMenuCase { "ColorPop",
             [](PaletteCommandsTest&, TfrmMain& main, TfrmFavorites&, TfrmPreview&) {
                 main.SelectedColor = Pack(0xB4, 0x82, 0x46);
-                return ShowAndClose(main.mnuPopCopy);
+                return ShowAndClose(Named<QMenu>(main, "mnuPopCopy"));
             } },
         CopyMenuCase { "FavPop",
             [](PaletteCommandsTest&, TfrmMain&, TfrmFavorites& favs, TfrmPreview&) {

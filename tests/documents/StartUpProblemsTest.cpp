@@ -5,9 +5,11 @@
 #include "main/TfrmMain.h"
 #include "persist/IniFile.h"
 #include "persist/SchemeFile.h"
+#include "support/Controls.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestEnv.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -39,7 +41,7 @@ protected:
 
     void Exit()
     {
-        app->Main().mnuFileExit->trigger();
+        Named<QAction>(app->Main(), "mnuFileExit")->trigger();
         ASSERT_FALSE(app->Main().isVisible());
     }
 

@@ -152,7 +152,7 @@ TEST_F(FavoritesWindowTest, WindowTakesItsHeightAndDockedPlaceFromTheMainWindow)
     EXPECT_EQ(favs->tlbFavs->geometry(), QRect(1, h - 23, 130, 22));
     EXPECT_EQ(favs->sbFavs->singleStep(), 5);
     EXPECT_EQ(favs->sbFavs->focusPolicy(), Qt::NoFocus);
-    EXPECT_TRUE(main->mnuToolsFavs->isEnabled());
+    EXPECT_TRUE(Named<QAction>(*main, "mnuToolsFavs")->isEnabled());
 
     // An empty list: three grey lines of text, nothing to scroll, nothing to act on.
     EXPECT_GT(CountInk(QRect(0, 9, 114, 45), canvas::ButtonFace()), 100);
@@ -614,19 +614,19 @@ TEST_F(FavoritesWindowTest, MainWindowCarriesADockedFavoritesWindow)
 TEST_F(FavoritesWindowTest, ToolsMenuAndCloseButtonShowAndHide)
 {
     Start();
-    EXPECT_EQ(main->mnuToolsFavs->text(), "Hide Favorites");
-    main->mnuToolsFavs->trigger();
+    EXPECT_EQ(Named<QAction>(*main, "mnuToolsFavs")->text(), "Hide Favorites");
+    Named<QAction>(*main, "mnuToolsFavs")->trigger();
     EXPECT_FALSE(favs->isVisible());
-    EXPECT_EQ(main->mnuToolsFavs->text(), "Show Favorites");
-    main->mnuToolsFavs->trigger();
+    EXPECT_EQ(Named<QAction>(*main, "mnuToolsFavs")->text(), "Show Favorites");
+    Named<QAction>(*main, "mnuToolsFavs")->trigger();
     EXPECT_TRUE(favs->isVisible());
-    EXPECT_EQ(main->mnuToolsFavs->text(), "Hide Favorites");
+    EXPECT_EQ(Named<QAction>(*main, "mnuToolsFavs")->text(), "Hide Favorites");
 
     Fill({ kA });
     favs->close();
     EXPECT_FALSE(favs->isVisible());
-    EXPECT_EQ(main->mnuToolsFavs->text(), "Show Favorites");
-    main->mnuToolsFavs->trigger();
+    EXPECT_EQ(Named<QAction>(*main, "mnuToolsFavs")->text(), "Show Favorites");
+    Named<QAction>(*main, "mnuToolsFavs")->trigger();
     EXPECT_TRUE(favs->isVisible());
     EXPECT_EQ(Colors(), (std::vector { kA }));
 }
@@ -676,12 +676,12 @@ TEST_F(FavoritesWindowTest, ToolTogglesBringAMinimisedWindowBack)
         QString shownCaption;
     };
     const Toggle toggles[] = {
-        { "Favorites from the menu", favs.get(), [this] { main->mnuToolsFavs->trigger(); },
-            [this] { return main->mnuToolsFavs->text(); }, "Hide Favorites" },
-        { "QuickPreview from the menu", &preview, [this] { main->mnuToolsPreview->trigger(); },
-            [this] { return main->mnuToolsPreview->text(); }, "Hide QuickPreview" },
-        { "QuickPreview from its tool button", &preview, [this] { main->tbPreview->click(); },
-            [this] { return main->mnuToolsPreview->text(); }, "Hide QuickPreview" },
+        { "Favorites from the menu", favs.get(), [this] { Named<QAction>(*main, "mnuToolsFavs")->trigger(); },
+            [this] { return Named<QAction>(*main, "mnuToolsFavs")->text(); }, "Hide Favorites" },
+        { "QuickPreview from the menu", &preview, [this] { Named<QAction>(*main, "mnuToolsPreview")->trigger(); },
+            [this] { return Named<QAction>(*main, "mnuToolsPreview")->text(); }, "Hide QuickPreview" },
+        { "QuickPreview from its tool button", &preview, [this] { Named<QToolButton>(*main, "tbPreview")->click(); },
+            [this] { return Named<QAction>(*main, "mnuToolsPreview")->text(); }, "Hide QuickPreview" },
     };
     for (const Toggle& toggle : toggles) {
         SCOPED_TRACE(toggle.what);
@@ -692,7 +692,7 @@ TEST_F(FavoritesWindowTest, ToolTogglesBringAMinimisedWindowBack)
         EXPECT_TRUE(toggle.window->isVisible());
         EXPECT_FALSE(toggle.window->isMinimized());
         EXPECT_EQ(toggle.caption(), toggle.shownCaption);
-        EXPECT_TRUE(main->tbPreview->isChecked() || toggle.window != &preview);
+        EXPECT_TRUE(Named<QToolButton>(*main, "tbPreview")->isChecked() || toggle.window != &preview);
         // In view again, the next use hides it.
         toggle.use();
         EXPECT_FALSE(toggle.window->isVisible());
@@ -714,7 +714,7 @@ TEST_F(FavoritesWindowTest, HintsShowOverWindowsThatAreNotActive)
     const Hover hovers[] = {
         { favs.get(), favs->tbOnTop, "Always On Top" },
         { &preview, preview.tbReset, "Reset Colors" },
-        { main.get(), main->tbPreview, "QuickPreview" },
+        { main.get(), Named<QToolButton>(*main, "tbPreview"), "QuickPreview" },
     };
     for (const Hover& hover : hovers) {
         SCOPED_TRACE(hover.hint.toStdString());

@@ -1,4 +1,5 @@
 #include "MainFixture.h"
+#include "support/Controls.h"
 #include "support/Mouse.h"
 
 #include <QAction>
@@ -16,10 +17,10 @@ TEST_F(AdjustCommandsTest, EachAdjustmentOnAWarmBrown)
 {
     auto w = Start();
     const std::pair<QAction*, ColorValue> cases[] = {
-        { w->mnuAdjustLighten, Hex(0xBD8E56) },
-        { w->mnuAdjustDarken, Hex(0xA2753F) },
-        { w->mnuAdjustSaturate, Hex(0xBA8340) },
-        { w->mnuAdjustDesaturate, Hex(0xAE814C) },
+        { Named<QAction>(*w, "mnuAdjustLighten"), Hex(0xBD8E56) },
+        { Named<QAction>(*w, "mnuAdjustDarken"), Hex(0xA2753F) },
+        { Named<QAction>(*w, "mnuAdjustSaturate"), Hex(0xBA8340) },
+        { Named<QAction>(*w, "mnuAdjustDesaturate"), Hex(0xAE814C) },
     };
     for (const auto& [item, expected] : cases) {
         w->SetBaseColor(Hex(0xB48246));
@@ -35,10 +36,10 @@ TEST_F(AdjustCommandsTest, ToolButtonsAdjustLikeTheMenu)
 {
     auto w = Start();
     const std::pair<QToolButton*, ColorValue> cases[] = {
-        { w->tbLighten, Hex(0xBD8E56) },
-        { w->tbDarken, Hex(0xA2753F) },
-        { w->tbSaturate, Hex(0xBA8340) },
-        { w->tbDesaturate, Hex(0xAE814C) },
+        { Named<QToolButton>(*w, "tbLighten"), Hex(0xBD8E56) },
+        { Named<QToolButton>(*w, "tbDarken"), Hex(0xA2753F) },
+        { Named<QToolButton>(*w, "tbSaturate"), Hex(0xBA8340) },
+        { Named<QToolButton>(*w, "tbDesaturate"), Hex(0xAE814C) },
     };
     for (const auto& [button, expected] : cases) {
         w->SetBaseColor(Hex(0xB48246));
@@ -51,19 +52,19 @@ TEST_F(AdjustCommandsTest, ToolButtonsAdjustLikeTheMenu)
 TEST_F(AdjustCommandsTest, PureRedAndAGreyAtTheEndsOfTheirRanges)
 {
     auto w = Start();
-    w->mnuAdjustSaturate->trigger(); // already fully saturated
+    Named<QAction>(*w, "mnuAdjustSaturate")->trigger(); // already fully saturated
     EXPECT_EQ(w->HistoryCount(), 1);
-    w->mnuAdjustDarken->trigger();
+    Named<QAction>(*w, "mnuAdjustDarken")->trigger();
     EXPECT_EQ(w->SchemeColors[0], Hex(0xE60000));
     w->SetBaseColor(Hex(0xFF0000));
-    w->mnuAdjustDesaturate->trigger();
+    Named<QAction>(*w, "mnuAdjustDesaturate")->trigger();
     EXPECT_EQ(w->SchemeColors[0], Hex(0xF90606));
 
     w->SetBaseColor(Hex(0x404040));
     const int history = w->HistoryCount();
-    w->mnuAdjustDesaturate->trigger();
+    Named<QAction>(*w, "mnuAdjustDesaturate")->trigger();
     EXPECT_EQ(w->HistoryCount(), history);
-    w->mnuAdjustSaturate->trigger(); // a grey has no hue left: saturating starts from red
+    Named<QAction>(*w, "mnuAdjustSaturate")->trigger(); // a grey has no hue left: saturating starts from red
     EXPECT_EQ(w->SchemeColors[0], Hex(0x433D3D));
 }
 
@@ -74,12 +75,12 @@ TEST_F(AdjustCommandsTest, LighteningRepeatedlyReachesWhiteAndStops)
     const ColorValue steps[] = { Hex(0xBD8E56), Hex(0xC49A68), Hex(0xCBA67A), Hex(0xD2B28C), Hex(0xD9BE9E),
         Hex(0xE0CAB0), Hex(0xE7D6C2), Hex(0xEEE2D4), Hex(0xF5EEE6), Hex(0xFCFAF8), Hex(0xFFFFFF) };
     for (ColorValue expected : steps) {
-        w->mnuAdjustLighten->trigger();
+        Named<QAction>(*w, "mnuAdjustLighten")->trigger();
         EXPECT_EQ(w->SchemeColors[0], expected);
     }
     const int history = w->HistoryCount();
     EXPECT_EQ(history, 13);
-    w->mnuAdjustLighten->trigger();
+    Named<QAction>(*w, "mnuAdjustLighten")->trigger();
     EXPECT_EQ(w->SchemeColors[0], Hex(0xFFFFFF));
     EXPECT_EQ(w->HistoryCount(), history);
 }
@@ -89,16 +90,16 @@ TEST_F(AdjustCommandsTest, StepsComeFromTheSettingsAndThePreferences)
     folder.Write("tw3.ini", "[Prefs]\nLInc=20\nSInc=0\n");
     auto w = Start();
     w->SetBaseColor(Hex(0x808080));
-    w->mnuAdjustLighten->trigger(); // 20 percent of 255 is 51
+    Named<QAction>(*w, "mnuAdjustLighten")->trigger(); // 20 percent of 255 is 51
     EXPECT_EQ(w->SchemeColors[0], Hex(0xB3B3B3));
     w->SetBaseColor(Hex(0xB48246));
-    w->mnuAdjustSaturate->trigger(); // a step of 0 changes nothing
+    Named<QAction>(*w, "mnuAdjustSaturate")->trigger(); // a step of 0 changes nothing
     EXPECT_EQ(w->SchemeColors[0], Hex(0xB48246));
 
     w->SetSteps(5, 5);
     EXPECT_EQ(w->LightnessStep(), 5);
     EXPECT_EQ(w->SaturationStep(), 5);
-    w->mnuAdjustSaturate->trigger();
+    Named<QAction>(*w, "mnuAdjustSaturate")->trigger();
     EXPECT_EQ(w->SchemeColors[0], Hex(0xBA8340));
 }
 
@@ -107,19 +108,19 @@ TEST_F(AdjustCommandsTest, MakeWebsafeFromTheMenuTheButtonAndTheWarning)
     auto w = Start();
     w->SetBaseColor(Pack(10, 30, 230));
     EXPECT_TRUE(w->imgnotwebsafe->isVisible());
-    w->mnuEditWebsafe->trigger();
+    Named<QAction>(*w, "mnuEditWebsafe")->trigger();
     EXPECT_EQ(w->SchemeColors[0], Pack(0, 51, 255));
     EXPECT_EQ(w->txtG->text(), "51");
     EXPECT_TRUE(w->imgwebsafe->isVisible());
     EXPECT_FALSE(w->imgnotwebsafe->isVisible());
-    EXPECT_EQ(w->mnuEditWebsafe->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_W));
+    EXPECT_EQ(Named<QAction>(*w, "mnuEditWebsafe")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_W));
 
     const int history = w->HistoryCount();
-    w->tbWebsafe->click(); // already websafe
+    Named<QToolButton>(*w, "tbWebsafe")->click(); // already websafe
     EXPECT_EQ(w->HistoryCount(), history);
 
     w->SetBaseColor(Pack(25, 26, 128));
-    w->tbWebsafe->click();
+    Named<QToolButton>(*w, "tbWebsafe")->click();
     EXPECT_EQ(w->SchemeColors[0], Pack(0, 51, 153));
 
     for (QLabel* warning : { w->imgnotwebsafe, w->imgnotsafe }) {
@@ -134,10 +135,11 @@ TEST_F(AdjustCommandsTest, MakeWebsafeFromTheMenuTheButtonAndTheWarning)
 TEST_F(AdjustCommandsTest, AdjustmentsAreEnabled)
 {
     auto w = Start();
-    for (QAction* item : { w->mnuEditWebsafe, w->mnuAdjustLighten, w->mnuAdjustDarken, w->mnuAdjustSaturate,
-             w->mnuAdjustDesaturate })
+    for (QAction* item : { Named<QAction>(*w, "mnuEditWebsafe"), Named<QAction>(*w, "mnuAdjustLighten"),
+             Named<QAction>(*w, "mnuAdjustDarken"), Named<QAction>(*w, "mnuAdjustSaturate"),
+             Named<QAction>(*w, "mnuAdjustDesaturate") })
         EXPECT_TRUE(item->isEnabled()) << item->objectName().toStdString();
-    EXPECT_TRUE(w->tbWebsafe->isEnabled());
+    EXPECT_TRUE(Named<QToolButton>(*w, "tbWebsafe")->isEnabled());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // QT_SCALE_FACTOR=2 (ctest's main_dpr2), where the ratio must really be 2.
 #include "MainFixture.h"
 #include "platform/Artwork.h"
+#include "support/Controls.h"
 
 #include <QLabel>
 #include <QToolButton>
@@ -55,8 +56,11 @@ TEST_F(HighDensity, LayoutStaysInLogicalPixelsAndFillsTheDeviceOnes)
 TEST_F(HighDensity, ArtworkIsDrawnForTheScreensRatio)
 {
     const std::pair<QToolButton*, const char*> buttons[] = {
-        { window->tbOpen, "tb_open.svg" }, { window->tbSave, "tb_save.svg" }, { window->tbBack, "tb_back.svg" },
-        { window->tbForward, "tb_forward.svg" }, { window->tbLighten, "adj_lighten.svg" },
+        { Named<QToolButton>(*window, "tbOpen"), "tb_open.svg" },
+        { Named<QToolButton>(*window, "tbSave"), "tb_save.svg" },
+        { Named<QToolButton>(*window, "tbBack"), "tb_back.svg" },
+        { Named<QToolButton>(*window, "tbForward"), "tb_forward.svg" },
+        { Named<QToolButton>(*window, "tbLighten"), "adj_lighten.svg" },
     };
     for (const auto& [button, art] : buttons) {
         const QSize size = ArtSize(art);

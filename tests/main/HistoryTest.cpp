@@ -1,4 +1,5 @@
 #include "MainFixture.h"
+#include "support/Controls.h"
 #include "support/Mouse.h"
 
 #include <QAbstractItemView>
@@ -15,10 +16,10 @@ class HistoryTest : public MainFixture {
 protected:
     static void ExpectNavigation(TfrmMain* w, bool back, bool forward)
     {
-        EXPECT_EQ(w->tbBack->isEnabled(), back);
-        EXPECT_EQ(w->mnuEditUndo->isEnabled(), back);
-        EXPECT_EQ(w->tbForward->isEnabled(), forward);
-        EXPECT_EQ(w->mnuEditRedo->isEnabled(), forward);
+        EXPECT_EQ(Named<QToolButton>(*w, "tbBack")->isEnabled(), back);
+        EXPECT_EQ(Named<QAction>(*w, "mnuEditUndo")->isEnabled(), back);
+        EXPECT_EQ(Named<QToolButton>(*w, "tbForward")->isEnabled(), forward);
+        EXPECT_EQ(Named<QAction>(*w, "mnuEditRedo")->isEnabled(), forward);
     }
     static QStringList Captions(TfrmMain* w)
     {
@@ -35,10 +36,10 @@ TEST_F(HistoryTest, RedGreenBlueBackTwiceThenYellow)
     w->SetBaseColor(Pack(0, 255, 0));
     w->SetBaseColor(Pack(0, 0, 255));
     ExpectNavigation(w.get(), true, false);
-    w->tbBack->click();
+    Named<QToolButton>(*w, "tbBack")->click();
     EXPECT_EQ(w->SchemeColors[0], Pack(0, 255, 0));
     ExpectNavigation(w.get(), true, true);
-    w->mnuEditUndo->trigger();
+    Named<QAction>(*w, "mnuEditUndo")->trigger();
     EXPECT_EQ(w->SchemeColors[0], Pack(255, 0, 0));
     EXPECT_EQ(w->txtHex->text(), "FF0000");
     EXPECT_EQ(w->sbPanel1->text(), " HEX: #FF0000");
@@ -58,9 +59,9 @@ TEST_F(HistoryTest, ForwardWalksBackToTheNewestAndStops)
     w->SetBaseColor(Pack(4, 5, 6));
     w->Back();
     w->Back();
-    w->tbForward->click();
+    Named<QToolButton>(*w, "tbForward")->click();
     EXPECT_EQ(w->SchemeColors[0], Pack(1, 2, 3));
-    w->mnuEditRedo->trigger();
+    Named<QAction>(*w, "mnuEditRedo")->trigger();
     EXPECT_EQ(w->SchemeColors[0], Pack(4, 5, 6));
     ExpectNavigation(w.get(), true, false);
     w->Forward(); // at the newest: nothing

@@ -1,5 +1,6 @@
 #include "main/TfrmMain.h"
 #include "platform/PaintBox.h"
+#include "support/Controls.h"
 #include "support/FileReplacements.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestEnv.h"
@@ -40,15 +41,15 @@ TEST_F(MainWindowTest, FirstStartShowsRedOnTheTraditionalWheel)
     auto w = Start();
     EXPECT_EQ(w->BaseColor, Pack(255, 0, 0));
     EXPECT_EQ(w->SchemeColors, ComputeRybScheme(Pack(255, 0, 0)));
-    EXPECT_TRUE(w->mnuRYB->isChecked());
-    EXPECT_FALSE(w->mnuRGB->isChecked());
+    EXPECT_TRUE(Named<QAction>(*w, "mnuRYB")->isChecked());
+    EXPECT_FALSE(Named<QAction>(*w, "mnuRGB")->isChecked());
     EXPECT_EQ(w->CheckedHarmony(), Harmony::None);
     EXPECT_EQ(w->HistoryCount(), 1);
     EXPECT_EQ(w->cboHistory->itemText(0), "#FF0000");
-    EXPECT_FALSE(w->tbBack->isEnabled());
-    EXPECT_FALSE(w->tbForward->isEnabled());
-    EXPECT_FALSE(w->mnuEditUndo->isEnabled());
-    EXPECT_FALSE(w->mnuEditRedo->isEnabled());
+    EXPECT_FALSE(Named<QToolButton>(*w, "tbBack")->isEnabled());
+    EXPECT_FALSE(Named<QToolButton>(*w, "tbForward")->isEnabled());
+    EXPECT_FALSE(Named<QAction>(*w, "mnuEditUndo")->isEnabled());
+    EXPECT_FALSE(Named<QAction>(*w, "mnuEditRedo")->isEnabled());
     EXPECT_EQ(w->txtR->text(), "255");
     EXPECT_EQ(w->txtG->text(), "0");
     EXPECT_EQ(w->txtB->text(), "0");
@@ -80,7 +81,7 @@ TEST_F(MainWindowTest, HarmonyRingsMarkExactlyTheMembers)
 {
     auto w = Start();
     const int historyBefore = w->HistoryCount();
-    w->mnuHarmony[static_cast<int>(Harmony::Triads)]->trigger();
+    Named<QAction>(*w, "mnuTriads")->trigger();
     EXPECT_EQ(w->HistoryCount(), historyBefore);
     for (int n = 1; n <= 16; ++n) {
         const ColorValue fill = w->SchemeColors[n - 1];
@@ -89,7 +90,7 @@ TEST_F(MainWindowTest, HarmonyRingsMarkExactlyTheMembers)
         EXPECT_EQ(SwatchPixel(w->pbColors[n - 1], { 3, 3 }), member ? 0u : fill) << n;
         EXPECT_EQ(SwatchPixel(w->pbColors[n - 1], { 5, 5 }), fill) << n;
     }
-    w->mnuHarmony[static_cast<int>(Harmony::None)]->trigger();
+    Named<QAction>(*w, "mnuNone")->trigger();
     EXPECT_EQ(SwatchPixel(w->pbColors[0], { 2, 2 }), w->SchemeColors[0]);
 }
 
@@ -98,7 +99,7 @@ TEST_F(MainWindowTest, StoredSettingsChooseColourWheelAndHarmony)
     folder.Write("tw3.ini", "[Main]\r\nBaseColor=65280\r\n[Prefs]\r\nRYBMode=0\r\nHighlight=3\r\n");
     auto w = Start();
     EXPECT_EQ(w->BaseColor, Pack(0, 255, 0));
-    EXPECT_TRUE(w->mnuRGB->isChecked());
+    EXPECT_TRUE(Named<QAction>(*w, "mnuRGB")->isChecked());
     EXPECT_EQ(w->SchemeColors, ComputeRgbScheme(Pack(0, 255, 0)));
     EXPECT_EQ(w->CheckedHarmony(), Harmony::Triads);
     EXPECT_EQ(SwatchPixel(w->pbColors[4], { 2, 2 }), Pack(255, 255, 255));
@@ -139,8 +140,8 @@ TEST_F(MainWindowTest, ClosingWritesTheWindowKeys)
 {
     folder.Write("tw3.ini", "; kept\n[Other]\nKey=1\n");
     auto w = Start();
-    w->mnuRGB->trigger();
-    w->mnuHarmony[static_cast<int>(Harmony::Tetrads)]->trigger();
+    Named<QAction>(*w, "mnuRGB")->trigger();
+    Named<QAction>(*w, "mnuTetrads")->trigger();
     w->SetBaseColor(Pack(1, 2, 3));
     const QRect frame = w->frameGeometry();
     FileReplacements writes(folder.file("tw3.ini"));
@@ -207,7 +208,7 @@ TEST_F(MainWindowTest, WheelSwitchKeepsHistoryAndRecomputes)
 {
     auto w = Start();
     w->SetBaseColor(Pack(0xB4, 0x82, 0x46));
-    w->mnuRGB->trigger();
+    Named<QAction>(*w, "mnuRGB")->trigger();
     EXPECT_EQ(w->SchemeColors, ComputeRgbScheme(Pack(0xB4, 0x82, 0x46)));
     EXPECT_EQ(w->HistoryCount(), 2);
     EXPECT_EQ(w->HistoryIndex(), 1);
@@ -228,11 +229,12 @@ TEST_F(MainWindowTest, HistoryIconHasATransparentRing)
 TEST_F(MainWindowTest, CommandsOfLaterWindowsStayDisabled)
 {
     auto w = Start();
-    for (QAction* item : { w->mnuFileNew, w->mnuFileOpen, w->mnuFileSave, w->mnuHelpAbout })
+    for (QAction* item : { Named<QAction>(*w, "mnuFileNew"), Named<QAction>(*w, "mnuFileOpen"),
+             Named<QAction>(*w, "mnuFileSave"), Named<QAction>(*w, "mnuHelpAbout") })
         EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
-    EXPECT_TRUE(w->mnuFileExit->isEnabled());
-    EXPECT_EQ(w->mnuEditUndo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    EXPECT_EQ(w->mnuToolsPicker->shortcut(), QKeySequence(Qt::Key_F3));
+    EXPECT_TRUE(Named<QAction>(*w, "mnuFileExit")->isEnabled());
+    EXPECT_EQ(Named<QAction>(*w, "mnuEditUndo")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(Named<QAction>(*w, "mnuToolsPicker")->shortcut(), QKeySequence(Qt::Key_F3));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "MainFixture.h"
 #include "main/PaletteStrip.h"
 #include "persist/IniFile.h"
+#include "support/Controls.h"
 #include "support/Mouse.h"
 
 #include <QAction>
@@ -208,8 +209,8 @@ TEST_F(HoverPreview, AdjustmentsActOnTheChosenBase)
     const Case cases[] = {
         { "Ctrl+L", [](TfrmMain* w) { QTest::keyClick(w, Qt::Key_L, Qt::ControlModifier); }, Pack(0xBD, 0x8E, 0x56) },
         { "Ctrl+D", [](TfrmMain* w) { QTest::keyClick(w, Qt::Key_D, Qt::ControlModifier); }, Pack(0xA2, 0x75, 0x3F) },
-        { "Saturate", [](TfrmMain* w) { w->mnuAdjustSaturate->trigger(); }, Pack(0xBA, 0x83, 0x40) },
-        { "Desaturate", [](TfrmMain* w) { w->tbDesaturate->click(); }, Pack(0xAE, 0x81, 0x4C) },
+        { "Saturate", [](TfrmMain* w) { Named<QAction>(*w, "mnuAdjustSaturate")->trigger(); }, Pack(0xBA, 0x83, 0x40) },
+        { "Desaturate", [](TfrmMain* w) { Named<QToolButton>(*w, "tbDesaturate")->click(); }, Pack(0xAE, 0x81, 0x4C) },
     };
     for (const Case& c : cases) {
         auto w = StartHovering();

@@ -1,5 +1,6 @@
 #include "MainFixture.h"
 #include "platform/DragManager.h"
+#include "support/Controls.h"
 #include "support/Mouse.h"
 
 #include <QAction>
@@ -131,23 +132,24 @@ TEST_F(SwatchTest, TheThresholdCountsFromTheFirstMovement)
 TEST_F(SwatchTest, RightClickOpensTheColourMenuOnTheFillOfAHighlightedSwatch)
 {
     auto w = Start();
-    w->mnuHarmony[static_cast<int>(Harmony::Triads)]->trigger();
+    Named<QAction>(*w, "mnuTriads")->trigger();
     PaintBox* swatch = w->pbColors[4];
     const ColorValue fill = w->SchemeColors[4];
     mouse::Press(swatch, { 2, 2 }, Qt::RightButton); // on the white ring
     EXPECT_FALSE(w->DragArmed);
     EXPECT_EQ(w->SelectedColor, fill);
-    ASSERT_TRUE(w->mnuColorPop->isVisible());
-    EXPECT_EQ(w->mnuColorPop->pos(), swatch->mapToGlobal(QPoint(2, 2)));
-    w->mnuColorPop->close();
+    ASSERT_TRUE(Named<QMenu>(*w, "mnuColorPop")->isVisible());
+    EXPECT_EQ(Named<QMenu>(*w, "mnuColorPop")->pos(), swatch->mapToGlobal(QPoint(2, 2)));
+    Named<QMenu>(*w, "mnuColorPop")->close();
 
     const QString hex = QString::fromStdString(HexText(fill));
     const QString comma = QString::fromStdString(CommaText(fill));
-    EXPECT_EQ(CopyMenu(w.get(), w->mnuPopCopy, { "mnuPopCopyHex1", "mnuPopCopyHex2", "mnuPopCopyRgb" }),
+    EXPECT_EQ(
+        CopyMenu(w.get(), Named<QMenu>(*w, "mnuPopCopy"), { "mnuPopCopyHex1", "mnuPopCopyHex2", "mnuPopCopyRgb" }),
         (Entries { { hex, hex }, { '#' + hex, '#' + hex }, { comma, comma } }));
-    EXPECT_EQ(w->mnuPopCopy->title(), "Copy...");
+    EXPECT_EQ(Named<QMenu>(*w, "mnuPopCopy")->title(), "Copy...");
 
-    w->mnuPopSetBase->trigger();
+    Named<QAction>(*w, "mnuPopSetBase")->trigger();
     EXPECT_EQ(w->SchemeColors[0], fill);
     EXPECT_EQ(w->HistoryCount(), 2);
 }
@@ -157,31 +159,33 @@ TEST_F(SwatchTest, TheBaseAreaOffersTheBaseColour)
     auto w = Start();
     w->SetBaseColor(Pack(255, 0, 255));
     mouse::Press(w->pbBase, { 30, 30 }, Qt::RightButton);
-    w->mnuColorPop->close();
-    EXPECT_EQ(CopyMenu(w.get(), w->mnuPopCopy, { "mnuPopCopyHex1", "mnuPopCopyHex2", "mnuPopCopyRgb" }),
+    Named<QMenu>(*w, "mnuColorPop")->close();
+    EXPECT_EQ(
+        CopyMenu(w.get(), Named<QMenu>(*w, "mnuPopCopy"), { "mnuPopCopyHex1", "mnuPopCopyHex2", "mnuPopCopyRgb" }),
         (Entries { { "FF00FF", "FF00FF" }, { "#FF00FF", "#FF00FF" }, { "255,0,255", "255,0,255" } }));
 }
 
 TEST_F(SwatchTest, EditCopyBaseColorCopiesTheFieldsAsTheyStand)
 {
     auto w = Start();
-    ASSERT_TRUE(w->mnuEditCopyBase->menuAction()->isEnabled());
+    ASSERT_TRUE(Named<QMenu>(*w, "mnuEditCopyBase")->menuAction()->isEnabled());
     w->txtHex->setCursorPosition(6);
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(w->txtHex, Qt::Key_Backspace);
     ASSERT_EQ(w->txtHex->text(), "FF0");
     const std::array<const char*, 3> names { "mnuEditCopyHex1", "mnuEditCopyHex2", "mnuEditCopyRGB" };
-    EXPECT_EQ(CopyMenu(w.get(), w->mnuEditCopyBase, names),
+    EXPECT_EQ(CopyMenu(w.get(), Named<QMenu>(*w, "mnuEditCopyBase"), names),
         (Entries { { "FF0", "FF0" }, { "#FF0", "#FF0" }, { "255,0,0", "255,0,0" } }));
 
     // A pasted text is shown as it is, mnemonic marks and all, and a very long one still copies in full.
     desktop.clipboardText = "A&B";
     QTest::keyClick(w->txtHex, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(CopyMenu(w.get(), w->mnuEditCopyBase, names)[1], std::make_pair(QString("#A&B"), QString("#A&B")));
+    EXPECT_EQ(CopyMenu(w.get(), Named<QMenu>(*w, "mnuEditCopyBase"), names)[1],
+        std::make_pair(QString("#A&B"), QString("#A&B")));
     const QString longText(500, QLatin1Char('9'));
     desktop.clipboardText = longText;
     QTest::keyClick(w->txtHex, Qt::Key_V, Qt::ControlModifier);
-    const auto entries = CopyMenu(w.get(), w->mnuEditCopyBase, names);
+    const auto entries = CopyMenu(w.get(), Named<QMenu>(*w, "mnuEditCopyBase"), names);
     EXPECT_EQ(entries[0].second, longText);
     EXPECT_LT(entries[0].first.size(), 50);
 }

@@ -2,6 +2,7 @@
 #include "picker/TForm1.h"
 #include "platform/PaintBox.h"
 #include "preview/TfrmPreview.h"
+#include "support/Controls.h"
 #include "support/Mouse.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestEnv.h"
@@ -117,15 +118,15 @@ TEST_F(PickerTest, StartsHiddenAndOpensFromItsCommandsOnly)
     EXPECT_FALSE(picker->isVisible());
     EXPECT_FALSE(picker->tmrZoom->isActive());
     EXPECT_TRUE(picker->windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_TRUE(main->tbPicker->isEnabled());
-    EXPECT_TRUE(main->mnuToolsPicker->isEnabled());
+    EXPECT_TRUE(Named<QToolButton>(*main, "tbPicker")->isEnabled());
+    EXPECT_TRUE(Named<QAction>(*main, "mnuToolsPicker")->isEnabled());
 
-    main->tbPicker->click();
+    Named<QToolButton>(*main, "tbPicker")->click();
     ASSERT_TRUE(WaitUntil([this] { return picker->isVisible(); }));
     mouse::Press(picker->imgDesktop, { 300, 200 });
     EXPECT_FALSE(picker->isVisible());
 
-    main->mnuToolsPicker->trigger();
+    Named<QAction>(*main, "mnuToolsPicker")->trigger();
     ASSERT_TRUE(WaitUntil([this] { return picker->isVisible(); }));
 }
 
@@ -292,18 +293,18 @@ TEST_F(PickerTest, ToolWindowsComeBackAsTheToolsMenuSays)
 {
     picker->SetToolWindows(&favorites, &preview);
     // As at start-up: Favorites shown, QuickPreview hidden.
-    ASSERT_EQ(main->mnuToolsFavs->text(), "Hide Favorites");
-    ASSERT_EQ(main->mnuToolsPreview->text(), "Show QuickPreview");
+    ASSERT_EQ(Named<QAction>(*main, "mnuToolsFavs")->text(), "Hide Favorites");
+    ASSERT_EQ(Named<QAction>(*main, "mnuToolsPreview")->text(), "Show QuickPreview");
     Open();
     EXPECT_FALSE(favorites.isVisible());
     PressAt({ 200, 200 });
     EXPECT_TRUE(favorites.isVisible());
     EXPECT_FALSE(preview.isVisible());
 
-    main->mnuToolsFavs->setChecked(false);
-    main->mnuToolsPreview->setChecked(true);
-    ASSERT_EQ(main->mnuToolsFavs->text(), "Show Favorites");
-    ASSERT_EQ(main->mnuToolsPreview->text(), "Hide QuickPreview");
+    Named<QAction>(*main, "mnuToolsFavs")->setChecked(false);
+    Named<QAction>(*main, "mnuToolsPreview")->setChecked(true);
+    ASSERT_EQ(Named<QAction>(*main, "mnuToolsFavs")->text(), "Show Favorites");
+    ASSERT_EQ(Named<QAction>(*main, "mnuToolsPreview")->text(), "Hide QuickPreview");
     Open();
     PressAt({ 200, 200 }, Qt::RightButton);
     EXPECT_FALSE(favorites.isVisible());
@@ -314,19 +315,19 @@ TEST_F(PickerTest, RealQuickPreviewComesBackOnlyWhenItWasShown)
 {
     TfrmPreview realPreview(*main);
     picker->SetToolWindows(&favorites, &realPreview);
-    main->mnuToolsPreview->trigger();
+    Named<QAction>(*main, "mnuToolsPreview")->trigger();
     ASSERT_TRUE(realPreview.isVisible());
     Open();
     EXPECT_FALSE(realPreview.isVisible());
     PressAt({ 200, 200 });
     EXPECT_TRUE(realPreview.isVisible());
-    EXPECT_EQ(main->mnuToolsPreview->text(), "Hide QuickPreview");
+    EXPECT_EQ(Named<QAction>(*main, "mnuToolsPreview")->text(), "Hide QuickPreview");
 
-    main->mnuToolsPreview->trigger();
+    Named<QAction>(*main, "mnuToolsPreview")->trigger();
     Open();
     PressAt({ 200, 200 });
     EXPECT_FALSE(realPreview.isVisible());
-    EXPECT_EQ(main->mnuToolsPreview->text(), "Show QuickPreview");
+    EXPECT_EQ(Named<QAction>(*main, "mnuToolsPreview")->text(), "Show QuickPreview");
 }
 
 TEST_F(PickerTest, EscLeavesWithoutPicking)

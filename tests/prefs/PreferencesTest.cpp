@@ -3,6 +3,7 @@
 #include "persist/IniFile.h"
 #include "platform/PaintBox.h"
 #include "prefs/TfrmPreferences.h"
+#include "support/Controls.h"
 #include "support/FileReplacements.h"
 #include "support/Mouse.h"
 #include "support/ScriptedPlatform.h"
@@ -94,7 +95,7 @@ TEST_F(PreferencesTest, FirstOpeningShowsTheDefaultsOnTheGeneralPage)
     EXPECT_EQ(prefs->txtLIncrement->text(), "5");
     EXPECT_EQ(prefs->txtSIncrement->text(), "5");
     EXPECT_TRUE(prefs->cmdOK->isDefault());
-    EXPECT_TRUE(main->mnuEditPreferences->isEnabled());
+    EXPECT_TRUE(Named<QAction>(*main, "mnuEditPreferences")->isEnabled());
 }
 
 TEST_F(PreferencesTest, CaptionsKeepTheirSpacesAndTheDoubledAmpersandShowsAsOne)
@@ -222,10 +223,10 @@ TEST_F(PreferencesTest, ApplyStoresEveryKeyAndHandsTheStepsToTheMainWindowAtOnce
 
     // The adjustments use the new steps straight away: lightness does not move, saturation moves by 12 %.
     const ColorValue red = main->BaseColor;
-    main->mnuAdjustLighten->trigger();
-    main->mnuAdjustDarken->trigger();
+    Named<QAction>(*main, "mnuAdjustLighten")->trigger();
+    Named<QAction>(*main, "mnuAdjustDarken")->trigger();
     EXPECT_EQ(main->BaseColor, red);
-    main->mnuAdjustDesaturate->trigger();
+    Named<QAction>(*main, "mnuAdjustDesaturate")->trigger();
     const Hsl hsl = RgbToHsl(main->BaseColor);
     EXPECT_NEAR(hsl.s, 0.88, 0.005);
 }
@@ -311,8 +312,8 @@ TEST_F(PreferencesTest, ClearHistoryActsAtOnceAndCancelDoesNotUndoIt)
     mouse::Click(prefs->cmdCancel, { 10, 10 });
     EXPECT_FALSE(prefs->isVisible());
     EXPECT_EQ(main->HistoryCount(), 1);
-    EXPECT_FALSE(main->tbBack->isEnabled());
-    EXPECT_FALSE(main->mnuEditUndo->isEnabled());
+    EXPECT_FALSE(Named<QToolButton>(*main, "tbBack")->isEnabled());
+    EXPECT_FALSE(Named<QAction>(*main, "mnuEditUndo")->isEnabled());
     EXPECT_FALSE(QFile::exists(SettingsPath()));
 }
 
@@ -352,7 +353,7 @@ TEST_F(PreferencesTest, TheMenuCommandReloadsAndShowsTheDialogModally)
         mouse::Click(prefs->cmdCancel, { 10, 10 });
     });
     QTimer::singleShot(3000, prefs.get(), [&] { prefs->reject(); });
-    main->mnuEditPreferences->trigger();
+    Named<QAction>(*main, "mnuEditPreferences")->trigger();
     EXPECT_TRUE(modal);
     EXPECT_EQ(shownStep, "9");
     EXPECT_FALSE(prefs->isVisible());

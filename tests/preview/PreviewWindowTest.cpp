@@ -74,7 +74,7 @@ protected:
 
     void ShowPreview()
     {
-        main->mnuToolsPreview->trigger();
+        Named<QAction>(*main, "mnuToolsPreview")->trigger();
         ASSERT_TRUE(preview->isVisible());
     }
 
@@ -139,10 +139,10 @@ TEST_F(PreviewWindowTest, ToolWindowStartsHiddenWithItsControls)
     EXPECT_EQ(PixelOf(preview->Shape1, { 0, 9 }), kBlack);
     EXPECT_EQ(PixelOf(preview->Shape1, { 17, 17 }), kBlack);
     EXPECT_EQ(preview->Colors(), DefaultPreviewColors());
-    EXPECT_TRUE(main->mnuToolsPreview->isEnabled());
-    EXPECT_TRUE(main->tbPreview->isEnabled());
-    EXPECT_EQ(main->mnuToolsPreview->text(), "Show QuickPreview");
-    EXPECT_FALSE(main->tbPreview->isChecked());
+    EXPECT_TRUE(Named<QAction>(*main, "mnuToolsPreview")->isEnabled());
+    EXPECT_TRUE(Named<QToolButton>(*main, "tbPreview")->isEnabled());
+    EXPECT_EQ(Named<QAction>(*main, "mnuToolsPreview")->text(), "Show QuickPreview");
+    EXPECT_FALSE(Named<QToolButton>(*main, "tbPreview")->isChecked());
 }
 
 TEST_F(PreviewWindowTest, PageIsPaintedAsATableOnThePage)
@@ -202,25 +202,25 @@ TEST_F(PreviewWindowTest, ClosingTheMainWindowRecordsWherePreviewIs)
 
 TEST_F(PreviewWindowTest, ToggleAndCloseButtonKeepTheMainWindowInStep)
 {
-    main->mnuToolsPreview->trigger();
+    Named<QAction>(*main, "mnuToolsPreview")->trigger();
     EXPECT_TRUE(preview->isVisible());
-    EXPECT_EQ(main->mnuToolsPreview->text(), "Hide QuickPreview");
-    EXPECT_TRUE(main->tbPreview->isChecked());
+    EXPECT_EQ(Named<QAction>(*main, "mnuToolsPreview")->text(), "Hide QuickPreview");
+    EXPECT_TRUE(Named<QToolButton>(*main, "tbPreview")->isChecked());
 
     preview->close(); // the window's own close button
     EXPECT_FALSE(preview->isVisible());
-    EXPECT_EQ(main->mnuToolsPreview->text(), "Show QuickPreview");
-    EXPECT_FALSE(main->tbPreview->isChecked());
+    EXPECT_EQ(Named<QAction>(*main, "mnuToolsPreview")->text(), "Show QuickPreview");
+    EXPECT_FALSE(Named<QToolButton>(*main, "tbPreview")->isChecked());
 
-    main->tbPreview->click();
+    Named<QToolButton>(*main, "tbPreview")->click();
     EXPECT_TRUE(preview->isVisible());
-    EXPECT_TRUE(main->tbPreview->isChecked());
-    EXPECT_EQ(main->mnuToolsPreview->text(), "Hide QuickPreview");
+    EXPECT_TRUE(Named<QToolButton>(*main, "tbPreview")->isChecked());
+    EXPECT_EQ(Named<QAction>(*main, "mnuToolsPreview")->text(), "Hide QuickPreview");
 
-    main->tbPreview->click();
+    Named<QToolButton>(*main, "tbPreview")->click();
     EXPECT_FALSE(preview->isVisible());
-    EXPECT_FALSE(main->tbPreview->isChecked());
-    EXPECT_EQ(main->mnuToolsPreview->text(), "Show QuickPreview");
+    EXPECT_FALSE(Named<QToolButton>(*main, "tbPreview")->isChecked());
+    EXPECT_EQ(Named<QAction>(*main, "mnuToolsPreview")->text(), "Show QuickPreview");
 }
 
 TEST_F(PreviewWindowTest, DropFromAMainWindowSwatchFillsTheCellUnderThePointer)

@@ -18,11 +18,13 @@
 #include "platform/PaintBox.h"
 #include "prefs/TfrmPreferences.h"
 #include "preview/TfrmPreview.h"
+#include "support/Controls.h"
 #include "support/Mouse.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestEnv.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -244,7 +246,7 @@ private:
         m_prefs = FindWindow<TfrmPreferences>();
         SOAK_CHECK(m_favs && m_preview && m_prefs, "the windows were not built");
         m_app->Show();
-        m_main->mnuToolsPreview->trigger();
+        Named<QAction>(*m_main, "mnuToolsPreview")->trigger();
         SOAK_CHECK(QTest::qWaitForWindowExposed(m_main), "the main window did not show");
         SOAK_CHECK(m_preview->isVisible() && m_favs->isVisible(), "the tool windows did not show");
 
@@ -421,11 +423,15 @@ private:
         }
     }
 
+    // The seven harmony items in harmony order, as their menu holds them.
+    QList<QAction*> HarmonyItems() const { return Named<QAction>(*m_main, "mnuNone")->actionGroup()->actions(); }
+
     void CheckScheme()
     {
-        SOAK_CHECK(m_main->mnuRYB->isChecked() != m_main->mnuRGB->isChecked(), "wheel check marks");
+        SOAK_CHECK(Named<QAction>(*m_main, "mnuRYB")->isChecked() != Named<QAction>(*m_main, "mnuRGB")->isChecked(),
+            "wheel check marks");
         int harmonies = 0;
-        for (QAction* item : m_main->mnuHarmony)
+        for (QAction* item : HarmonyItems())
             harmonies += item->isChecked();
         SOAK_CHECK(harmonies == 1, harmonies << " harmonies checked");
         SOAK_CHECK(m_main->CheckedWheelMode() == m_expected.wheel, "wheel mode");
@@ -468,9 +474,11 @@ private:
         SOAK_CHECK(count >= 1 && index >= 0 && index < count, "history index " << index << " of " << count);
         const bool back = index != 0;
         const bool forward = index != count - 1;
-        SOAK_CHECK(m_main->tbBack->isEnabled() == back && m_main->mnuEditUndo->isEnabled() == back,
+        SOAK_CHECK(Named<QToolButton>(*m_main, "tbBack")->isEnabled() == back
+                && Named<QAction>(*m_main, "mnuEditUndo")->isEnabled() == back,
             "Back/Undo enabled wrongly at " << index << " of " << count);
-        SOAK_CHECK(m_main->tbForward->isEnabled() == forward && m_main->mnuEditRedo->isEnabled() == forward,
+        SOAK_CHECK(Named<QToolButton>(*m_main, "tbForward")->isEnabled() == forward
+                && Named<QAction>(*m_main, "mnuEditRedo")->isEnabled() == forward,
             "Forward/Redo enabled wrongly at " << index << " of " << count);
 
         SOAK_CHECK(count == static_cast<int>(m_expected.history.size()) && index == m_expected.historyIndex,
@@ -836,9 +844,12 @@ private:
         const bool lightness = adjustment == Adjustment::Lighten || adjustment == Adjustment::Darken;
         const int step = lightness ? m_main->LightnessStep() : m_main->SaturationStep();
         const ColorValue expected = AdjustColor(m_main->BaseColor, adjustment, step);
-        QToolButton* const buttons[] = { m_main->tbLighten, m_main->tbDarken, m_main->tbSaturate, m_main->tbDesaturate };
-        QAction* const items[] = { m_main->mnuAdjustLighten, m_main->mnuAdjustDarken, m_main->mnuAdjustSaturate,
-            m_main->mnuAdjustDesaturate };
+        QToolButton* const buttons[]
+            = { Named<QToolButton>(*m_main, "tbLighten"), Named<QToolButton>(*m_main, "tbDarken"),
+                  Named<QToolButton>(*m_main, "tbSaturate"), Named<QToolButton>(*m_main, "tbDesaturate") };
+        QAction* const items[]
+            = { Named<QAction>(*m_main, "mnuAdjustLighten"), Named<QAction>(*m_main, "mnuAdjustDarken"),
+                  Named<QAction>(*m_main, "mnuAdjustSaturate"), Named<QAction>(*m_main, "mnuAdjustDesaturate") };
         const int how = Pick(3);
         const bool shortcut = how == 2 && lightness; // only Lighten and Darken have one
         Log("adjust " + std::to_string(static_cast<int>(adjustment)) + " by " + std::to_string(step) + "% via "
@@ -862,10 +873,10 @@ private:
         Log("make websafe via " + std::to_string(how));
         switch (how) {
         case 0:
-            m_main->tbWebsafe->click();
+            Named<QToolButton>(*m_main, "tbWebsafe")->click();
             break;
         case 1:
-            m_main->mnuEditWebsafe->trigger();
+            Named<QAction>(*m_main, "mnuEditWebsafe")->trigger();
             break;
         default: {
             QLabel* picture = how == 2 ? m_main->imgnotwebsafe : m_main->imgnotsafe;
@@ -883,7 +894,7 @@ private:
         const int h = Pick(kHarmonyCount);
         Log("harmony " + std::to_string(h));
         const ColorValue s0 = S0();
-        m_main->mnuHarmony[h]->trigger();
+        HarmonyItems()[h]->trigger();
         m_expected.harmony = static_cast<Harmony>(h);
         ExpectSetBase(s0, true);
     }
@@ -893,7 +904,7 @@ private:
         const bool rgb = Chance(0.5);
         Log(rgb ? "wheel RGB" : "wheel RYB");
         const ColorValue s0 = S0();
-        (rgb ? m_main->mnuRGB : m_main->mnuRYB)->trigger();
+        (rgb ? Named<QAction>(*m_main, "mnuRGB") : Named<QAction>(*m_main, "mnuRYB"))->trigger();
         m_expected.wheel = rgb ? WheelMode::Computer : WheelMode::Traditional;
         ExpectSetBase(s0, true);
     }
@@ -971,14 +982,14 @@ private:
         const bool setBase = Chance(0.5);
         Log("right-click " + area->objectName().toStdString() + (setBase ? ", Set as Base Color" : ", copy"));
         mouse::Click(area, PointIn(area), Qt::RightButton);
-        SOAK_CHECK(m_main->mnuColorPop->isVisible(), "the swatch menu did not open");
+        SOAK_CHECK(Named<QMenu>(*m_main, "mnuColorPop")->isVisible(), "the swatch menu did not open");
         if (setBase) {
-            m_main->mnuPopSetBase->trigger();
+            Named<QAction>(*m_main, "mnuPopSetBase")->trigger();
             ExpectSetBase(colour);
         } else {
-            ChooseCopyEntry(m_main->mnuPopCopy, colour);
+            ChooseCopyEntry(Named<QMenu>(*m_main, "mnuPopCopy"), colour);
         }
-        m_main->mnuColorPop->close();
+        Named<QMenu>(*m_main, "mnuColorPop")->close();
     }
 
     // Press, a small movement and release: a cancelled drag that adopts nothing.
@@ -1356,22 +1367,24 @@ private:
         Log("toggle windows " + std::to_string(choice));
         switch (choice) {
         case 0:
-            m_main->mnuToolsFavs->trigger();
+            Named<QAction>(*m_main, "mnuToolsFavs")->trigger();
             break;
         case 1:
-            m_main->tbPreview->click();
+            Named<QToolButton>(*m_main, "tbPreview")->click();
             break;
         case 2:
-            m_main->mnuToolsPreview->trigger();
+            Named<QAction>(*m_main, "mnuToolsPreview")->trigger();
             break;
         default:
             (Chance(0.5) ? static_cast<QWidget*>(m_favs) : m_preview)->close();
             break;
         }
-        SOAK_CHECK(m_main->mnuToolsFavs->text() == (m_favs->isVisible() ? "Hide Favorites" : "Show Favorites"),
+        SOAK_CHECK(Named<QAction>(*m_main, "mnuToolsFavs")->text()
+                == (m_favs->isVisible() ? "Hide Favorites" : "Show Favorites"),
             "Favorites toggle out of step");
-        SOAK_CHECK(m_main->mnuToolsPreview->text() == (m_preview->isVisible() ? "Hide QuickPreview" : "Show QuickPreview")
-                && m_main->tbPreview->isChecked() == m_preview->isVisible(),
+        SOAK_CHECK(Named<QAction>(*m_main, "mnuToolsPreview")->text()
+                    == (m_preview->isVisible() ? "Hide QuickPreview" : "Show QuickPreview")
+                && Named<QToolButton>(*m_main, "tbPreview")->isChecked() == m_preview->isVisible(),
             "QuickPreview toggle out of step");
     }
 
@@ -1398,19 +1411,19 @@ private:
         };
         switch (choice) {
         case 0:
-            m_main->tbBack->click();
+            Named<QToolButton>(*m_main, "tbBack")->click();
             break;
         case 1:
-            m_main->mnuEditUndo->trigger();
+            Named<QAction>(*m_main, "mnuEditUndo")->trigger();
             break;
         case 2:
             Shortcut(Qt::Key_Z, expectStep);
             return;
         case 3:
-            m_main->tbForward->click();
+            Named<QToolButton>(*m_main, "tbForward")->click();
             break;
         case 4:
-            m_main->mnuEditRedo->trigger();
+            Named<QAction>(*m_main, "mnuEditRedo")->trigger();
             break;
         default: {
             // Choosing an entry in the drop-down list.
@@ -1556,10 +1569,11 @@ private:
         const int how = Pick(3);
         Log("save scheme to " + (choice ? choice->toStdString() : std::string("(cancel)")) + " via " + std::to_string(how));
         m_desktop.saveChoices.push_back(choice);
-        FileCommand(how, m_main->tbSave, m_main->mnuFileSave, Qt::Key_S, [this, &choice] {
-            SOAK_CHECK(m_desktop.saveChoices.empty(), "the save dialog was not shown");
-            ExpectSave(choice);
-        });
+        FileCommand(how, Named<QToolButton>(*m_main, "tbSave"), Named<QAction>(*m_main, "mnuFileSave"), Qt::Key_S,
+            [this, &choice] {
+                SOAK_CHECK(m_desktop.saveChoices.empty(), "the save dialog was not shown");
+                ExpectSave(choice);
+            });
     }
 
     void OpenScheme()
@@ -1588,7 +1602,7 @@ private:
         const SaveQuestion q = ScriptSaveQuestion();
         if (q.goesOn)
             m_desktop.openChoices.push_back(choice);
-        FileCommand(how, m_main->tbOpen, m_main->mnuFileOpen, Qt::Key_O, [&] {
+        FileCommand(how, Named<QToolButton>(*m_main, "tbOpen"), Named<QAction>(*m_main, "mnuFileOpen"), Qt::Key_O, [&] {
             ExpectSaveQuestion(q, QStringLiteral("Your current color scheme has changed.  Save before opening a new scheme?"), asked);
             SOAK_CHECK(m_desktop.openChoices.empty(), "the open dialog was not shown");
             if (!q.goesOn || !choice)
@@ -1620,7 +1634,7 @@ private:
         Log(std::string("new scheme via ") + std::to_string(how) + (m_expected.modified ? ", unsaved changes" : ""));
         const qsizetype asked = m_desktop.questions.size();
         const SaveQuestion q = ScriptSaveQuestion();
-        FileCommand(how, nullptr, m_main->mnuFileNew, Qt::Key_N, [&] {
+        FileCommand(how, nullptr, Named<QAction>(*m_main, "mnuFileNew"), Qt::Key_N, [&] {
             ExpectSaveQuestion(q, QStringLiteral("Your current color scheme has changed.  Save before creating a new scheme?"), asked);
             if (!q.goesOn)
                 return;
