@@ -21,6 +21,12 @@ constexpr std::array<double, 3> kShownThresholds { 3.0, 4.5, 7.0 };
 
 } // namespace
 
+TextSize TextSizeOfPixels(double pixelSize, bool bold)
+{
+    const double points = pixelSize * 0.75;
+    return points >= 18.0 || (bold && points >= 14.0) ? TextSize::Large : TextSize::Normal;
+}
+
 double RelativeLuminance(ColorValue c)
 {
     return 0.2126 * LinearChannel(Red(c)) + 0.7152 * LinearChannel(Green(c)) + 0.0722 * LinearChannel(Blue(c));

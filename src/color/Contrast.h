@@ -13,6 +13,8 @@
 enum class TextSize { Normal, Large }; // large: at least 18 pt, or 14 pt bold
 enum class ContrastGrade { Fail, AA, AAA };
 
+// The size class of text set at a height in CSS pixels (96 to the inch, so 4 pixels make 3 points).
+TextSize TextSizeOfPixels(double pixelSize, bool bold);
 // Relative luminance 0 (black) .. 1 (white).
 double RelativeLuminance(ColorValue c);
 // (lighter + 0.05) / (darker + 0.05): 1 for equal colours .. 21 for black on white; symmetric in its arguments.

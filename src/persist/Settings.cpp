@@ -20,6 +20,7 @@ constexpr Key<int> kBaseColor { "Main", "BaseColor", 0x0000FF };
 constexpr PlaceKey kMainPlace { "Main" };
 constexpr PlaceKey kFavoritesPlace { "Favs" };
 constexpr PlaceKey kPreviewPlace { "Preview" };
+constexpr Key<bool> kShowContrast { "Preview", "ShowContrast", false };
 constexpr Key<int> kPalette { "Prefs", "Palette", static_cast<int>(PaletteKind::Websafe) };
 constexpr Key<bool> kRybMode { "Prefs", "RYBMode", true };
 constexpr Key<int> kHighlight { "Prefs", "Highlight", static_cast<int>(Harmony::None) };
@@ -161,6 +162,11 @@ int Settings::SaturationStep() const
     return ReadStep(m_ini, kSaturationStep);
 }
 
+bool Settings::ShowContrast() const
+{
+    return Read(m_ini, kShowContrast);
+}
+
 bool Settings::FavoritesOnTop() const
 {
     return Read(m_ini, kFavOnTop);
@@ -229,6 +235,11 @@ void Settings::SetLightnessStep(int percent)
 void Settings::SetSaturationStep(int percent)
 {
     WriteStep(m_ini, kSaturationStep, percent);
+}
+
+void Settings::SetShowContrast(bool show)
+{
+    Write(m_ini, kShowContrast, show);
 }
 
 void Settings::SetFavoritesOnTop(bool onTop)

@@ -40,6 +40,9 @@ public:
     static QPoint DefaultFavoritesPlace(const QRect& mainFrame);
     static QPoint DefaultPreviewPlace(const QRect& mainFrame, int previewFrameWidth);
 
+    // QuickPreview: whether its texts carry their contrast figures (off unless the user turned them on).
+    bool ShowContrast() const;
+
     // Nothing for a stored number that names no palette: the strip is then left empty.
     std::optional<PaletteKind> Palette() const;
     WheelMode Wheel() const;
@@ -61,6 +64,7 @@ public:
     void SetMainPlace(const QPoint& place);
     void SetFavoritesPlace(const QPoint& place);
     void SetPreviewPlace(const QPoint& place);
+    void SetShowContrast(bool show);
     void SetPalette(PaletteKind kind);
     void SetWheel(WheelMode mode);
     void SetHighlight(Harmony harmony);

@@ -1,5 +1,7 @@
 #include "PreviewPage.h"
 
+#include <QtGlobal>
+
 #include <array>
 
 namespace {
@@ -20,6 +22,26 @@ constexpr std::array<PageElementInfo, kPageElementCount> kElements { {
     { "tMainText", ElementKind::Text, QRect(135, 102, 137, 29), kMainText },
 } };
 
+constexpr std::array<PageTextStyle, kPageTextCount> kTextStyles { {
+    { PageElement::Header, "Web Page Color Preview", 16, true, false, false },
+    { PageElement::tHeader, "Header Text", 13, true, false, false },
+    { PageElement::Link1, "Link 1", 11, false, true, false },
+    { PageElement::Link2, "Link 2", 11, false, true, false },
+    { PageElement::Link3, "Link 3", 11, false, true, false },
+    { PageElement::Link4, "Link 4", 11, false, true, false },
+    { PageElement::tBodyHeader, "Body Header", 11, true, false, false },
+    { PageElement::tMainText, "This is the main text of the body of your page.", 11, false, false, true },
+} };
+
+// Each figure sits in free space of the part its text stands on, beside or below that text.
+constexpr std::array<ContrastPair, kContrastPairCount> kContrastPairs { {
+    { PageElement::Header, PageElement::Background, QPoint(327, 12), true },
+    { PageElement::tHeader, PageElement::tHeaderBG, QPoint(294, 48), true },
+    { PageElement::Link1, PageElement::tNavBG, QPoint(42, 157), false },
+    { PageElement::tBodyHeader, PageElement::tMainBG, QPoint(294, 83), true },
+    { PageElement::tMainText, PageElement::tMainBG, QPoint(135, 136), false },
+} };
+
 } // namespace
 
 const PageElementInfo& PreviewPage::Info(PageElement element)
@@ -34,6 +56,38 @@ PageElement PreviewPage::ElementAt(QPoint pos)
             return static_cast<PageElement>(i);
     }
     return PageElement::Background;
+}
+
+const PageTextStyle& PreviewPage::TextStyle(PageElement text)
+{
+    for (const PageTextStyle& style : kTextStyles) {
+        if (style.element == text)
+            return style;
+    }
+    Q_UNREACHABLE();
+}
+
+std::span<const PageTextStyle, kPageTextCount> PreviewPage::TextStyles()
+{
+    return kTextStyles;
+}
+
+std::span<const ContrastPair, kContrastPairCount> PreviewPage::ContrastPairs()
+{
+    return kContrastPairs;
+}
+
+std::array<ContrastReading, kContrastPairCount> PreviewPage::Contrasts() const
+{
+    std::array<ContrastReading, kContrastPairCount> readings {};
+    for (int i = 0; i < kContrastPairCount; ++i) {
+        const ContrastPair& pair = kContrastPairs[i];
+        const PageTextStyle& style = TextStyle(pair.text);
+        const double ratio = ContrastRatio(ElementColor(pair.text), ElementColor(pair.background));
+        const TextSize size = TextSizeOfPixels(style.pixelSize, style.bold);
+        readings[i] = { &pair, ratio, size, GradeContrast(ratio, size) };
+    }
+    return readings;
 }
 
 void PreviewPage::SetColors(const PreviewColors& colors)

@@ -29,33 +29,30 @@ constexpr int kClientHeight = 274;
 constexpr int kPageDragThreshold = 10;
 constexpr int kSwatchDragThreshold = 8;
 
-struct PageText {
-    PageElement element;
-    const char* caption;
-    int pixelSize;
-    bool bold;
-    bool underline;
-    bool wrap;
-};
+// The contrast badges: a tool tip's pale yellow, with the verdict of a failing text in red.
+constexpr int kBadgePixelSize = 9;
+constexpr QRgb kBadgeFill = qRgb(255, 255, 225);
+constexpr QRgb kBadgeOutline = qRgb(128, 128, 128);
+constexpr QRgb kBadgeText = qRgb(0, 0, 0);
+constexpr QRgb kBadgeFailText = qRgb(192, 0, 0);
 
-constexpr PageText kTexts[] = {
-    { PageElement::Header, "Web Page Color Preview", 16, true, false, false },
-    { PageElement::tHeader, "Header Text", 13, true, false, false },
-    { PageElement::Link1, "Link 1", 11, false, true, false },
-    { PageElement::Link2, "Link 2", 11, false, true, false },
-    { PageElement::Link3, "Link 3", 11, false, true, false },
-    { PageElement::Link4, "Link 4", 11, false, true, false },
-    { PageElement::tBodyHeader, "Body Header", 11, true, false, false },
-    { PageElement::tMainText, "This is the main text of the body of your page.", 11, false, false, true },
-};
-
-const PageText& TextOf(PageElement element)
+QString BadgeText(const ContrastReading& reading)
 {
-    for (const PageText& text : kTexts) {
-        if (text.element == element)
-            return text;
-    }
-    Q_UNREACHABLE();
+    return QStringLiteral("%1 %2").arg(QString::fromStdString(ContrastText(reading.ratio)),
+        QString::fromLatin1(ContrastGradeText(reading.grade)));
+}
+
+void DrawBadge(QImage& picture, QPainter& painter, const ContrastReading& reading)
+{
+    const QString text = BadgeText(reading);
+    const QFontMetrics metrics(painter.font());
+    const int w = metrics.horizontalAdvance(text) + 5;
+    const int h = metrics.height() + 1;
+    const QPoint at = reading.pair->badgeAt;
+    const int left = reading.pair->alignRight ? at.x() - w : at.x();
+    canvas::Rectangle(picture, left, at.y(), left + w, at.y() + h, kBadgeOutline, kBadgeFill);
+    painter.setPen(QColor(reading.grade == ContrastGrade::Fail ? kBadgeFailText : kBadgeText));
+    painter.drawText(QRect(left, at.y(), w, h), Qt::AlignCenter, text);
 }
 
 PaintBox* MakeSwatch(QWidget* parent, const char* name, int x, QRgb fill)
@@ -142,8 +139,13 @@ void TfrmPreview::CreateMenus()
     mnuColorPop->addSeparator();
     mnuPopSetBase = mnuColorPop->addAction(QStringLiteral("Set as Base Color"));
     mnuPopSetBase->setObjectName(QStringLiteral("mnuPopSetBase"));
+    mnuColorPop->addSeparator();
+    mnuPopShowContrast = mnuColorPop->addAction(QStringLiteral("Show Contrast"));
+    mnuPopShowContrast->setObjectName(QStringLiteral("mnuPopShowContrast"));
+    mnuPopShowContrast->setCheckable(true);
 
     connect(mnuPopSetBase, &QAction::triggered, this, &TfrmPreview::mnuPopSetBaseClick);
+    connect(mnuPopShowContrast, &QAction::toggled, this, &TfrmPreview::mnuPopShowContrastClick);
 }
 
 void TfrmPreview::FormCreate()
@@ -152,6 +154,8 @@ void TfrmPreview::FormCreate()
 
     const Settings settings;
     move(settings.PreviewPlace(m_main.frameGeometry(), OuterSize(*this, m_main).width()));
+    m_showContrast = settings.ShowContrast();
+    mnuPopShowContrast->setChecked(m_showContrast);
     if (settings.RememberScheme())
         LoadPreviewSession();
 }
@@ -212,7 +216,7 @@ QImage TfrmPreview::DrawPage() const
             canvas::Rectangle(picture, box.left(), box.top(), box.right() + 1, box.bottom() + 1, qRgb(0, 0, 0), color);
             continue;
         }
-        const PageText& text = TextOf(element);
+        const PageTextStyle& text = PreviewPage::TextStyle(element);
         QFont font = VerdanaFont(text.pixelSize, text.bold);
         font.setUnderline(text.underline);
         painter.setFont(font);
@@ -221,6 +225,11 @@ QImage TfrmPreview::DrawPage() const
         // text keeps to its fixed box.
         const int flags = Qt::AlignLeft | Qt::AlignTop | (text.wrap ? Qt::TextWordWrap : Qt::TextDontClip);
         painter.drawText(box, flags, QString::fromLatin1(text.caption));
+    }
+    if (m_showContrast) {
+        painter.setFont(TahomaFont(kBadgePixelSize));
+        for (const ContrastReading& reading : m_page.Contrasts())
+            DrawBadge(picture, painter, reading);
     }
     painter.end();
     return picture;
@@ -290,6 +299,20 @@ void TfrmPreview::shpBlackMouseDown(PaintBox* swatch, QMouseEvent* event)
 void TfrmPreview::shpBlackStartDrag(PaintBox* swatch)
 {
     m_main.SelectedColor = swatch == shpBlack ? Pack(0, 0, 0) : Pack(255, 255, 255);
+}
+
+void TfrmPreview::mnuPopShowContrastClick(bool on)
+{
+    if (on == m_showContrast)
+        return;
+    m_showContrast = on;
+    PaintPage();
+    // Kept at once, as the Preferences keep theirs; the badges still show or hide for this run if that fails.
+    Settings settings;
+    settings.SetShowContrast(on);
+    const WriteOutcome outcome = settings.Commit();
+    if (!outcome.ok() && outcome.kind != WriteOutcome::Kind::KeptUnusable)
+        platform::Messages().ShowMessage(this, QStringLiteral("The settings could not be saved in %1").arg(SettingsPath()));
 }
 
 void TfrmPreview::mnuPopSetBaseClick()

@@ -42,6 +42,7 @@ public:
     QMenu* mnuColorPop = nullptr;
     QMenu* mnuPopCopy = nullptr;
     QAction* mnuPopSetBase = nullptr;
+    QAction* mnuPopShowContrast = nullptr; // the contrast badges on the page, on or off
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -66,10 +67,12 @@ private:
     void shpBlackStartDrag(PaintBox* swatch);
 
     void mnuPopSetBaseClick();
+    void mnuPopShowContrastClick(bool on);
     void tbResetClick();
     void tbSaveClick();
 
     TfrmMain& m_main;
     PreviewPage m_page;
+    bool m_showContrast = false;
     WebPageExport m_export;
 };

@@ -89,3 +89,22 @@ TEST(Contrast, WcagPrintedThresholdGivesTheSameLuminance)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Contrast, LargeTextIsEighteenPointsOrFourteenBold)
+{
+    struct Case {
+        double pixels;
+        bool bold;
+        TextSize size;
+    };
+    const Case cases[] = {
+        { 24, false, TextSize::Large }, { 23.9, false, TextSize::Normal }, { 18.67, true, TextSize::Large },
+        { 18.6, true, TextSize::Normal }, { 18.67, false, TextSize::Normal }, { 16, true, TextSize::Normal },
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TextSizeOfPixels(c.pixels, c.bold), c.size) << c.pixels << (c.bold ? " bold" : "");
+}
+
+} // namespace

@@ -84,6 +84,8 @@ std::vector<KeyCase> KeyCases()
         { "Prefs", "RememberScheme", [](const Settings& s) { return Text(s.RememberScheme()); }, "true",
             { { "0", "false" }, { "true", "true" } }, [](Settings& s) { s.SetRememberScheme(false); }, "0",
             "false" },
+        { "Preview", "ShowContrast", [](const Settings& s) { return Text(s.ShowContrast()); }, "false",
+            { { "1", "true" }, { "yes", "false" } }, [](Settings& s) { s.SetShowContrast(true); }, "1", "true" },
         { "Prefs", "FavDelWarn", [](const Settings& s) { return Text(s.WarnBeforeDelete()); }, "false",
             { { "1", "true" }, { "no", "false" } }, [](Settings& s) { s.SetWarnBeforeDelete(true); }, "1", "true" },
         { "Prefs", "FavExitWarn", [](const Settings& s) { return Text(s.WarnBeforeExit()); }, "true",

@@ -2,6 +2,9 @@
 #include "preview/WebPageExport.h"
 
 #include <QByteArrayList>
+
+#include <algorithm>
+#include <vector>
 #include <gtest/gtest.h>
 
 namespace {
@@ -178,6 +181,71 @@ TEST(WebPageExportTest, EachSlotTakesItsOwnColourWithTwoDigitsPerChannel)
     EXPECT_TRUE(lines[14].endsWith("#1200F7"));
     EXPECT_TRUE(lines[35].contains("bgcolor=\"#1200F7\""));
     EXPECT_EQ(WebPageDocument(colors).size(), 1643);
+}
+
+TEST(PreviewPageTest, EachContrastReadsATextAgainstTheCellItIsDrawnOn)
+{
+    // The backdrop of a text is the topmost filled part under its whole box, found from the page's own geometry.
+    int linkPairs = 0;
+    for (const ContrastPair& pair : PreviewPage::ContrastPairs()) {
+        const QRect text = PreviewPage::Info(pair.text).box;
+        ASSERT_EQ(PreviewPage::Info(pair.text).kind, ElementKind::Text);
+        for (const QPoint corner : { text.topLeft(), text.bottomRight(), text.center() }) {
+            PageElement under = PageElement::Background;
+            for (int i = 1; i < kPageElementCount; ++i) {
+                const auto e = static_cast<PageElement>(i);
+                if (PreviewPage::Info(e).kind == ElementKind::Fill && PreviewPage::Info(e).box.contains(corner))
+                    under = e;
+            }
+            EXPECT_EQ(under, pair.background) << PreviewPage::Info(pair.text).name;
+        }
+        linkPairs += PreviewPage::Info(pair.text).slot == kLinkText;
+    }
+    // Every text colour is read once; the four links share theirs.
+    EXPECT_EQ(linkPairs, 1);
+}
+
+TEST(PreviewPageTest, ContrastsFollowThePageColours)
+{
+    const ColorValue black = Pack(0, 0, 0), white = Pack(255, 255, 255), grey76 = Pack(0x76, 0x76, 0x76),
+                     grey77 = Pack(0x77, 0x77, 0x77), red = Pack(255, 0, 0);
+    struct Case {
+        const char* name;
+        std::vector<std::pair<PreviewColorSlot, ColorValue>> changes;
+        PageElement text;
+        const char* shown;
+        ContrastGrade grade;
+    };
+    const Case cases[] = {
+        { "default title", {}, PageElement::Header, "21:1", ContrastGrade::AAA },
+        { "default header row", {}, PageElement::tHeader, "16.83:1", ContrastGrade::AAA },
+        { "default links", {}, PageElement::Link1, "16.83:1", ContrastGrade::AAA },
+        { "caption at the AA line", { { kBodyHeaderText, grey76 } }, PageElement::tBodyHeader, "4.54:1", ContrastGrade::AA },
+        { "body text just under it", { { kMainText, grey77 } }, PageElement::tMainText, "4.48:1", ContrastGrade::Fail },
+        { "the body cell, not the page, behind the body text", { { kBackground, black } }, PageElement::tMainText, "21:1",
+            ContrastGrade::AAA },
+        { "the page behind the title", { { kBackground, black } }, PageElement::Header, "1:1", ContrastGrade::Fail },
+        { "links on the navigation cell", { { kLinkText, white }, { kNavBG, red }, { kMainBG, black } }, PageElement::Link1,
+            "4:1", ContrastGrade::Fail },
+        { "symmetric: light text on dark", { { kTableHeaderText, white }, { kTableHeaderBG, grey76 } }, PageElement::tHeader,
+            "4.54:1", ContrastGrade::AA },
+    };
+    for (const Case& c : cases) {
+        PreviewPage page;
+        for (const auto& [slot, color] : c.changes) {
+            PreviewColors colors = page.Colors();
+            colors[slot] = color;
+            page.SetColors(colors);
+        }
+        const auto readings = page.Contrasts();
+        const auto reading = std::find_if(readings.begin(), readings.end(),
+            [&](const ContrastReading& r) { return r.pair->text == c.text; });
+        ASSERT_NE(reading, readings.end()) << c.name;
+        EXPECT_EQ(ContrastText(reading->ratio), c.shown) << c.name;
+        EXPECT_EQ(reading->grade, c.grade) << c.name;
+        // No text of the page is large by WCAG's measure: the title is 16 pixels bold, 12 points.
+        EXPECT_EQ(reading->size, TextSize::Normal) << c.name;
+    }
 }
 
 TEST(WebPageExportTest, ALinkColourReachesTheListTheStyleAndTheBody)

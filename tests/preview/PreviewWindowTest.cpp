@@ -18,6 +18,7 @@
 
 #include <fcntl.h>
 #include <memory>
+#include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -559,6 +560,102 @@ TEST_F(PreviewWindowTest, ExportToAFullDiskSaysSoAndKeepsTheOldFile)
     QFile old(target);
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), "old page");
+}
+
+// The contrast badges: each sits in a band beside its text's anchor, on the cell the text stands on.
+class ContrastBadgeTest : public PreviewWindowTest {
+protected:
+    QAction* Toggle() { return preview->findChild<QAction*>(QStringLiteral("mnuPopShowContrast")); }
+    QImage Page() { return preview->findChild<PaintBox*>(QStringLiteral("pbPage"))->Surface(); }
+
+    static QRect Band(const ContrastPair& pair)
+    {
+        const QRect band(0, 0, 90, 16);
+        return pair.alignRight ? band.translated(pair.badgeAt - QPoint(90, 0)) : band.translated(pair.badgeAt);
+    }
+};
+
+TEST_F(ContrastBadgeTest, OffByDefaultAndTheSwitchIsRemembered)
+{
+    ASSERT_NE(Toggle(), nullptr);
+    EXPECT_EQ(Toggle()->text(), "Show Contrast");
+    EXPECT_TRUE(Toggle()->isCheckable());
+    EXPECT_FALSE(Toggle()->isChecked());
+    const QImage plain = Page();
+
+    Toggle()->trigger();
+    EXPECT_NE(Page(), plain);
+    EXPECT_TRUE(IniFile(SettingsPath()).ReadBool("Preview", "ShowContrast", false));
+    // A window made later (the next run) starts with the badges on.
+    {
+        TfrmPreview next(*main);
+        EXPECT_TRUE(next.findChild<QAction*>(QStringLiteral("mnuPopShowContrast"))->isChecked());
+        EXPECT_EQ(next.findChild<PaintBox*>(QStringLiteral("pbPage"))->Surface(), Page());
+    }
+
+    Toggle()->trigger();
+    EXPECT_EQ(Page(), plain);
+    EXPECT_FALSE(IniFile(SettingsPath()).ReadBool("Preview", "ShowContrast", true));
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
+TEST_F(ContrastBadgeTest, BadgesStayOnTheirCellsOffTheTextsAndFollowEveryChange)
+{
+    const ColorValue grey77 = Pack(0x77, 0x77, 0x77), red = Pack(255, 0, 0);
+    struct Colouring {
+        const char* name;
+        std::vector<std::pair<PreviewColorSlot, ColorValue>> changes;
+    };
+    const Colouring colourings[] = {
+        { "defaults", {} },
+        { "grey body text, red navigation", { { kMainText, grey77 }, { kNavBG, red } } },
+        { "dark page", { { kBackground, kBlack }, { kTableHeaderBG, Pack(20, 20, 60) }, { kTableHeaderText, kWhite } } },
+    };
+    for (const Colouring& c : colourings) {
+        SCOPED_TRACE(c.name);
+        // Coloured, as a reset, a drop or an opened scheme colours it, while the badges show.
+        if (!Toggle()->isChecked())
+            Toggle()->trigger();
+        preview->ResetPreviewColors();
+        for (const auto& [slot, color] : c.changes)
+            SetPage(slot, color);
+        const QImage badged = Page();
+        Toggle()->trigger();
+        const QImage plain = Page();
+        Toggle()->trigger();
+        ASSERT_EQ(Page(), badged);
+
+        PreviewPage model;
+        model.SetColors(preview->Colors());
+        const auto readings = model.Contrasts();
+        std::vector<int> changed(readings.size(), 0), failInk(readings.size(), 0);
+        for (int y = 0; y < plain.height(); ++y) {
+            for (int x = 0; x < plain.width(); ++x) {
+                if (badged.pixel(x, y) == plain.pixel(x, y))
+                    continue;
+                const QPoint at(x, y);
+                for (const PageTextStyle& text : PreviewPage::TextStyles())
+                    EXPECT_FALSE(PreviewPage::Info(text.element).box.contains(at)) << x << "," << y;
+                bool placed = false;
+                for (std::size_t i = 0; i < readings.size(); ++i) {
+                    const ContrastPair& pair = *readings[i].pair;
+                    if (!Band(pair).contains(at))
+                        continue;
+                    placed = true;
+                    EXPECT_EQ(PreviewPage::ElementAt(at), pair.background) << x << "," << y;
+                    ++changed[i];
+                    const QRgb p = badged.pixel(x, y);
+                    failInk[i] += qRed(p) > 100 && qRed(p) - qGreen(p) > 60 && qRed(p) - qBlue(p) > 60;
+                }
+                EXPECT_TRUE(placed) << x << "," << y;
+            }
+        }
+        for (std::size_t i = 0; i < readings.size(); ++i) {
+            const char* text = PreviewPage::Info(readings[i].pair->text).name;
+            EXPECT_GT(changed[i], 100) << text;
+            EXPECT_EQ(failInk[i] > 0, readings[i].grade == ContrastGrade::Fail) << text;
+        }
+    }
 }
 
 } // namespace
