@@ -217,3 +217,11 @@ NamedColorMatch NearestNamedColor(ColorValue c)
     }
     return { kNamedColors[best], false };
 }
+
+std::string ColorNameText(ColorValue c)
+{
+    const NamedColorMatch match = NearestNamedColor(c);
+    std::string text = match.exact ? std::string() : std::string("\xE2\x89\x88 ") /* ≈ */;
+    text += match.color.name;
+    return text;
+}

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 // The 148 named colour keywords of CSS Color 4. Each spelling is its own keyword, so the count includes the
@@ -31,3 +32,5 @@ std::optional<ColorValue> FindNamedColor(std::string_view name);
 // The keyword for a colour: an exact match if there is one, otherwise the keyword nearest in Oklab. Among
 // keywords at the same distance the alphabetically first wins.
 NamedColorMatch NearestNamedColor(ColorValue c);
+// The keyword as a colour's name is shown (UTF-8): "peru" for an exact match, "≈ peru" for the nearest.
+std::string ColorNameText(ColorValue c);

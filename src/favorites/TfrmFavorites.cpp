@@ -1,6 +1,7 @@
 #include "favorites/TfrmFavorites.h"
 
 #include "favorites/FavoritesLayout.h"
+#include "color/NamedColors.h"
 #include "main/TfrmMain.h"
 #include "persist/Session.h"
 #include "persist/Settings.h"
@@ -22,7 +23,6 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
-#include <QToolTip>
 #include <QWheelEvent>
 #include <QWindow>
 
@@ -243,6 +243,7 @@ void TfrmFavorites::CreateControls(int clientHeight)
 
     connect(pbFavs, &PaintBox::mousePressed, this, &TfrmFavorites::pbFavsMouseDown);
     connect(pbFavs, &PaintBox::mouseMoved, this, &TfrmFavorites::pbFavsMouseMove);
+    pbFavs->SetHintSource([this](QPoint pos) { return pbFavsHint(pos); });
     connect(pbFavs, &PaintBox::doubleClicked, this, &TfrmFavorites::pbFavsDblClick);
     connect(tbOnTop, &QToolButton::clicked, this, &TfrmFavorites::tbOnTopClick);
     connect(tbCopy, &QToolButton::clicked, this, &TfrmFavorites::tbCopyClick);
@@ -447,22 +448,26 @@ void TfrmFavorites::pbFavsMouseDown(QMouseEvent* event)
 
 void TfrmFavorites::pbFavsMouseMove(QMouseEvent* event)
 {
-    bool overMark = false;
-    const QPoint pos = event->position().toPoint();
+    const int row = FavRowAt(event->position().toPoint().y() + Position(), m_model.Count());
+    if (row < 0)
+        pbFavs->unsetCursor();
+    else
+        pbFavs->setCursor(AppCursor(CursorId::Hand));
+}
+
+PaintBox::Hint TfrmFavorites::pbFavsHint(QPoint pos) const
+{
     const int contentY = pos.y() + Position();
     const int row = FavRowAt(contentY, m_model.Count());
-    if (row < 0) {
-        pbFavs->unsetCursor();
-    } else {
-        pbFavs->setCursor(AppCursor(CursorId::Hand));
-        const TFavColor& fav = m_model.FavColors()[static_cast<std::size_t>(row)];
-        const int width = ListWidth();
-        const int rowY = contentY - kRowHeight * row;
-        overMark = width - 16 < pos.x() && pos.x() < width - 4 && 8 < rowY && rowY < 20 && IsWebsafe(fav.R, fav.G, fav.B);
-    }
-    pbFavs->setToolTip(overMark ? kWebsafeHint : QString());
-    if (!overMark && QToolTip::isVisible() && QToolTip::text() == kWebsafeHint)
-        QToolTip::hideText();
+    if (row < 0)
+        return {};
+    const TFavColor& fav = m_model.FavColors()[static_cast<std::size_t>(row)];
+    const int width = ListWidth();
+    const int top = kRowHeight * row - Position();
+    const int rowY = contentY - kRowHeight * row;
+    if (width - 16 < pos.x() && pos.x() < width - 4 && 8 < rowY && rowY < 20 && IsWebsafe(fav.R, fav.G, fav.B))
+        return { kWebsafeHint, QRect(width - 15, top + 9, 11, 11) };
+    return { QString::fromStdString(ColorNameText(fav.Color)), QRect(0, top, width, kRowHeight) };
 }
 
 void TfrmFavorites::pbFavsDblClick()

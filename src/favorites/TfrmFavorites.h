@@ -3,6 +3,7 @@
 #include "favorites/FavoritesModel.h"
 #include "main/CopyMenu.h"
 #include "platform/DragManager.h"
+#include "platform/PaintBox.h"
 
 #include <QImage>
 #include <QRect>
@@ -11,7 +12,6 @@
 #include <functional>
 #include <memory>
 
-class PaintBox;
 class QAction;
 class QMenu;
 class QMouseEvent;
@@ -77,6 +77,8 @@ private:
 
     void pbFavsMouseDown(QMouseEvent* event);
     void pbFavsMouseMove(QMouseEvent* event);
+    // The websafe mark's hint over the mark, the colour's name elsewhere on a row.
+    PaintBox::Hint pbFavsHint(QPoint pos) const;
     void pbFavsDblClick();
     void pbFavsEndDrag();
     bool DragOver(QWidget* source, QPoint pos) override;

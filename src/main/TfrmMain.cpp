@@ -11,6 +11,7 @@
 #include "platform/Fonts.h"
 #include "platform/PaintBox.h"
 #include "platform/Services.h"
+#include "platform/ShownVision.h"
 #include "platform/ToolWindow.h"
 #include "platform/WindowPlacement.h"
 
@@ -27,6 +28,8 @@
 #include <QStyleOptionMenuItem>
 #include <QStyledItemDelegate>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -259,7 +262,13 @@ void TfrmMain::CreateControls()
     sbPanel1 = new QLabel(sb);
     sbPanel1->setObjectName(QStringLiteral("sbPanel1"));
     sbPanel1->setGeometry(106, 2, kClientWidth - 106, 20);
-    for (QLabel* panel : { sbPanel0, sbPanel1 })
+    // Shown only while the colours are seen as with a colour-vision deficiency.
+    sbVision = new QLabel(sb);
+    sbVision->setObjectName(QStringLiteral("sbVision"));
+    sbVision->setFont(TahomaFont(9, true));
+    sbVision->setAlignment(Qt::AlignCenter);
+    sbVision->hide();
+    for (QLabel* panel : { sbPanel0, sbPanel1, sbVision })
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 }
 
@@ -316,6 +325,18 @@ void TfrmMain::CreateCommands()
     }
     mnuRYB->setChecked(true);
     connect(wheelGroup, &QActionGroup::triggered, this, &TfrmMain::WheelModeClick);
+
+    auto* visionGroup = new QActionGroup(this);
+    for (const VisionModeInfo& info : VisionModes()) {
+        auto* item = new QAction(QString::fromLatin1(info.name), this);
+        item->setObjectName(QStringLiteral("mnuVision") + QString::fromLatin1(info.name));
+        item->setCheckable(true);
+        item->setChecked(info.mode == VisionMode::Normal);
+        item->setData(static_cast<int>(info.mode));
+        visionGroup->addAction(item);
+        mnuVision.push_back(item);
+    }
+    connect(visionGroup, &QActionGroup::triggered, this, &TfrmMain::VisionClick);
 
     // The Favorites window is shown at start-up, QuickPreview when its toggle is first used.
     const std::pair<QAction*, QString> toggles[] = { { mnuToolsFavs, QStringLiteral("Favorites") },
@@ -403,6 +424,7 @@ void TfrmMain::CreateMenus()
     menu(mnuTools, "mnuToolsHarmonies", QStringLiteral("Highlight Harmonies"))
         ->addActions({ mnuHarmony.begin(), mnuHarmony.end() });
     menu(mnuTools, "mnuToolsWheelMode", QStringLiteral("Color Wheel Mode"))->addActions({ mnuRYB, mnuRGB });
+    menu(mnuTools, "mnuToolsVision", QStringLiteral("Simulate Color Vision"))->addActions(mnuVision);
     mnuTools->addSeparator();
     mnuTools->addActions({ mnuToolsFavs, mnuToolsPreview });
     mnuTools->addSeparator();
@@ -627,6 +649,40 @@ void TfrmMain::HarmonyClick(QAction*)
     SuppressHistory = true;
     SetBaseColor(SchemeColors[0]);
     SuppressHistory = false;
+}
+
+void TfrmMain::VisionClick(QAction* item)
+{
+    const auto mode = static_cast<VisionMode>(item->data().toInt());
+    SetShownVision(mode);
+    UpdateVisionSign();
+}
+
+void TfrmMain::UpdateVisionSign()
+{
+    // The status bar has room for the colour readout and a short word beside it; the tip says it in full.
+    struct Sign {
+        VisionMode mode;
+        const char* word;
+    };
+    static constexpr Sign kSigns[] = { { VisionMode::Protanopia, "Protan" }, { VisionMode::Deuteranopia, "Deutan" },
+        { VisionMode::Tritanopia, "Tritan" }, { VisionMode::Achromatopsia, "Achromat" } };
+    const QRect full(106, 2, kClientWidth - 106, 20);
+    const VisionMode mode = ShownVision();
+    const auto sign = std::find_if(std::begin(kSigns), std::end(kSigns), [mode](const Sign& s) { return s.mode == mode; });
+    if (sign == std::end(kSigns)) {
+        sbVision->hide();
+        sbPanel1->setGeometry(full);
+        return;
+    }
+    sbVision->setText(QString::fromLatin1(sign->word));
+    sbVision->setToolTip(QStringLiteral("Colors are shown as seen with %1; what is copied, saved and picked keeps its "
+                                        "true colors (Tools, Simulate Color Vision)")
+                             .arg(QString::fromLatin1(VisionModeName(mode)).toLower()));
+    const int width = sbVision->fontMetrics().horizontalAdvance(sbVision->text()) + 8;
+    sbVision->setGeometry(full.right() + 1 - width, full.top(), width, full.height());
+    sbPanel1->setGeometry(full.adjusted(0, 0, -width - 2, 0));
+    sbVision->show();
 }
 
 void TfrmMain::WheelModeClick(QAction*)

@@ -132,6 +132,9 @@ private:
 
     void HarmonyClick(QAction* item);
     void WheelModeClick(QAction* item);
+    void VisionClick(QAction* item);
+    // The status bar's sign of a colour-vision simulation; under Normal the bar is as it always is.
+    void UpdateVisionSign();
 
     // Entry fields, adjustments, palette strip and colour areas (TfrmMainCommands.cpp).
     void ConnectCommands();
@@ -175,6 +178,7 @@ public:
     QLabel* imgnotsafe = nullptr;
     QLabel* sbPanel0 = nullptr;
     QLabel* sbPanel1 = nullptr;
+    QLabel* sbVision = nullptr;
 
 private:
     // The commands and the tool buttons that run them; other windows reach a command through Command() and
@@ -209,6 +213,7 @@ private:
     std::array<QAction*, kHarmonyCount> mnuHarmony {}; // mnuNone .. mnuMonochromatic
     QAction* mnuRYB = nullptr;
     QAction* mnuRGB = nullptr;
+    QList<QAction*> mnuVision; // Normal, then each colour-vision deficiency
     QAction* mnuToolsFavs = nullptr;
     QAction* mnuToolsPreview = nullptr;
     QAction* mnuToolsPicker = nullptr;

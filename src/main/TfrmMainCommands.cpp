@@ -5,6 +5,7 @@
 #include "ColorField.h"
 #include "CopyMenu.h"
 #include "PaletteStrip.h"
+#include "color/NamedColors.h"
 #include "persist/Settings.h"
 #include "platform/Canvas.h"
 #include "platform/DragManager.h"
@@ -88,6 +89,10 @@ void TfrmMain::ConnectCommands()
         connect(area, &PaintBox::mousePressed, this, [this, area](QMouseEvent* e) { ColorAreaMouseDown(area, e); });
         connect(area, &PaintBox::mouseMoved, this, [this, area](QMouseEvent* e) { ColorAreaMouseMove(area, e); });
         connect(area, &PaintBox::mouseReleased, this, &TfrmMain::ColorAreaMouseUp);
+        // Named only when a tip is asked for: no colour change pays for it.
+        area->SetHintSource([area](QPoint) {
+            return PaintBox::Hint { QString::fromStdString(ColorNameText(SampledColor(area))), area->rect() };
+        });
     }
     // Only the swatches read out their colour; the base area already is the base colour.
     for (PaintBox* swatch : pbColors) {

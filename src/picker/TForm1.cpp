@@ -44,6 +44,9 @@ TForm1::TForm1(TfrmMain& main)
     imgZoom->setGeometry(lens::kLensRect);
     imgColor = new PaintBox(QStringLiteral("imgColor"), pnlColor);
     imgColor->setGeometry(lens::kColorBoxRect);
+    // The desktop is shown as it is, so the lens and the pick agree with what is on the screen.
+    for (PaintBox* box : { imgDesktop, pnlColor, imgZoom, imgColor })
+        box->SetShowsTrueColors(true);
 
     tmrZoom = new QTimer(this);
     tmrZoom->setObjectName(QStringLiteral("tmrZoom"));

@@ -1,6 +1,8 @@
 #include "platform/ColorSquareIcon.h"
 
 #include "platform/Artwork.h"
+#include "platform/Canvas.h"
+#include "platform/ShownVision.h"
 
 #include <QIconEngine>
 #include <QImage>
@@ -34,7 +36,9 @@ public:
             QPainter painter(&picture);
             painter.scale(qreal(size.width()) / kIconSize.width(), qreal(size.height()) / kIconSize.height());
             painter.fillRect(QRectF(1, 1, 14, 14), QColor(Qt::black));
-            painter.fillRect(QRectF(2, 2, 12, 12), QColor(m_fill));
+            // Drawn for the screen each time, so the square follows the colour vision shown.
+            const QRgb shown = canvas::ToRgb(SimulateVision(canvas::FromRgb(m_fill), ShownVision()));
+            painter.fillRect(QRectF(2, 2, 12, 12), QColor(shown));
         }
         QPixmap result = QPixmap::fromImage(picture);
         if (mode == QIcon::Disabled)

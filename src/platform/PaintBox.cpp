@@ -1,7 +1,11 @@
 #include "PaintBox.h"
 
+#include "platform/ShownVision.h"
+
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <utility>
 
@@ -41,12 +45,45 @@ QRgb PaintBox::PixelAt(QPoint pos) const
     return surface.pixel(pos);
 }
 
+PaintBox::Hint PaintBox::HintAt(QPoint pos) const
+{
+    return m_hintSource ? m_hintSource(pos) : Hint {};
+}
+
+bool PaintBox::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip || !m_hintSource)
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const Hint hint = HintAt(help->pos());
+    if (hint.text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), hint.text, this, hint.area);
+    }
+    return true;
+}
+
 void PaintBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    // The picture is drawn in logical pixels; on a dense screen each pixel becomes a sharp block.
     const QImage& surface = Surface();
-    painter.drawImage(QRect(QPoint(0, 0), surface.size()), surface);
+    const VisionMode mode = m_showsTrueColors ? VisionMode::Normal : ShownVision();
+    const QImage* shown = &surface;
+    if (mode == VisionMode::Normal) {
+        m_shown = QImage();
+    } else {
+        // Each picture is seen anew only once per mode, however often the box is repainted.
+        if (m_shownFrom != surface.cacheKey() || m_shownMode != static_cast<int>(mode) || m_shown.isNull()) {
+            m_shown = ShownPicture(surface);
+            m_shownFrom = surface.cacheKey();
+            m_shownMode = static_cast<int>(mode);
+        }
+        shown = &m_shown;
+    }
+    // The picture is drawn in logical pixels; on a dense screen each pixel becomes a sharp block.
+    painter.drawImage(QRect(QPoint(0, 0), shown->size()), *shown);
 }
 
 void PaintBox::mousePressEvent(QMouseEvent* event) { emit mousePressed(event); }

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <QRect>
+
 #include <functional>
 
 class QMouseEvent;
@@ -22,6 +24,19 @@ public:
     // The colour of the painted surface at a point in the box's own coordinates.
     QRgb PixelAt(QPoint pos) const;
 
+    // A box that shows something other than the program's colours (the picker's photograph of the desktop) shows
+    // it as it is, whatever colour vision the rest is shown for.
+    void SetShowsTrueColors(bool on) { m_showsTrueColors = on; }
+
+    // What the box's tool tip says at a point, asked only when the toolkit wants a tip there; an empty text shows
+    // none. The tip goes when the pointer leaves the area.
+    struct Hint {
+        QString text;
+        QRect area;
+    };
+    void SetHintSource(std::function<Hint(QPoint)> source) { m_hintSource = std::move(source); }
+    Hint HintAt(QPoint pos) const;
+
 signals:
     void mousePressed(QMouseEvent* event);
     void mouseMoved(QMouseEvent* event);
@@ -32,6 +47,7 @@ signals:
     void left();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -43,4 +59,10 @@ protected:
 private:
     mutable QImage m_surface;
     mutable std::function<QImage()> m_pendingDraw;
+    bool m_showsTrueColors = false;
+    // The surface as last shown under a colour-vision simulation, and what it was made from.
+    QImage m_shown;
+    qint64 m_shownFrom = 0;
+    int m_shownMode = 0;
+    std::function<Hint(QPoint)> m_hintSource;
 };

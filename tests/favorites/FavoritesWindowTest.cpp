@@ -1,4 +1,6 @@
+#include "color/NamedColors.h"
 #include "favorites/TfrmFavorites.h"
+#include "platform/ShownVision.h"
 #include "main/TfrmMain.h"
 #include "platform/Canvas.h"
 #include "platform/DragManager.h"
@@ -256,7 +258,8 @@ TEST_F(FavoritesWindowTest, WebsafeMarkAndItsHint)
 
     const auto hintAt = [this](int x, int y) {
         mouse::Move(List(), { x, y }, Qt::NoButton);
-        return List()->toolTip();
+        const QString hint = List()->HintAt({ x, y }).text;
+        return hint == "Websafe color" ? hint : QString();
     };
     EXPECT_EQ(hintAt(w - 10, 14), "Websafe color");
     EXPECT_EQ(hintAt(w - 15, 9), "Websafe color");
@@ -270,6 +273,51 @@ TEST_F(FavoritesWindowTest, WebsafeMarkAndItsHint)
     EXPECT_EQ(List()->cursor().shape(), Qt::BitmapCursor);
     EXPECT_EQ(hintAt(20, 130), ""); // below the last row
     EXPECT_FALSE(List()->testAttribute(Qt::WA_SetCursor));
+}
+
+TEST_F(FavoritesWindowTest, RowsNameTheirColoursInTheirHints)
+{
+    Start();
+    Fill({ Pack(205, 133, 63), Pack(0, 51, 255), Pack(255, 0, 255), Pack(250, 128, 115) });
+    const int w = ListWidth();
+    struct Case {
+        QPoint at;
+        const char* hint;
+    };
+    const Case cases[] = {
+        { { 20, 20 }, "peru" },
+        { { 60, 30 }, "peru" }, // anywhere on the row
+        { { 20, 42 + 20 }, "\u2248 blue" },
+        { { w - 10, 42 + 14 }, "Websafe color" }, // the mark keeps its own hint
+        { { w - 10, 84 + 14 }, "Websafe color" },
+        { { w - 10, 84 + 30 }, "fuchsia" },       // magenta shares it: the first in the alphabet
+        { { 20, 126 + 20 }, "\u2248 salmon" },
+        { { 20, 168 + 5 }, "" }, // below the last row
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(List()->HintAt(c.at).text, QString::fromUtf8(c.hint)) << c.at.x() << "," << c.at.y();
+    // The tip goes as the pointer leaves the row it names.
+    EXPECT_EQ(List()->HintAt({ 20, 42 + 20 }).area, QRect(0, 42, w, 42));
+
+    // Scrolled, the rows under the pointer are named.
+    FillMany(20);
+    favs->sbFavs->setValue(50);
+    EXPECT_EQ(List()->HintAt({ 20, 0 }).text, QString::fromStdString(ColorNameText(Model().FavColors()[1].Color)));
+}
+
+TEST_F(FavoritesWindowTest, ShownAsSeenInTheColourVisionWhileTheFavouritesStayTrue)
+{
+    Start();
+    const ColorValue color = Pack(30, 160, 90);
+    Fill({ color });
+    for (const VisionModeInfo& info : VisionModes()) {
+        SetShownVision(info.mode);
+        const QImage shown = List()->grab().toImage().scaled(List()->size());
+        EXPECT_EQ(shown.pixel(20, 20), canvas::ToRgb(SimulateVision(color, info.mode))) << info.name;
+        EXPECT_EQ(Pixel(20, 20), canvas::ToRgb(color)) << info.name;
+        EXPECT_EQ(Model().FavColors()[0].Color, color);
+    }
+    SetShownVision(VisionMode::Normal);
 }
 
 TEST_F(FavoritesWindowTest, ScrollRangeFollowsTheContent)

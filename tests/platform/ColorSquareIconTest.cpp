@@ -1,4 +1,6 @@
+#include "platform/Canvas.h"
 #include "platform/ColorSquareIcon.h"
+#include "platform/ShownVision.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -38,6 +40,18 @@ TEST(ColorSquareIcon, ARingAnOutlineAndTheColourAtEverySizeAndRatio)
     EXPECT_EQ(qRed(inside), qGreen(inside));
     EXPECT_EQ(qGreen(inside), qBlue(inside));
     EXPECT_EQ(icon.actualSize(QSize(64, 64)), QSize(16, 16));
+}
+
+TEST(ColorSquareIcon, DrawnAsSeenInTheShownColourVision)
+{
+    const ColorValue color = Pack(30, 160, 90);
+    const QIcon icon = ColorSquareIcon(canvas::ToRgb(color));
+    for (const VisionModeInfo& info : VisionModes()) {
+        SetShownVision(info.mode);
+        EXPECT_EQ(icon.pixmap(QSize(16, 16)).toImage().pixel(8, 8), canvas::ToRgb(SimulateVision(color, info.mode)))
+            << info.name;
+    }
+    SetShownVision(VisionMode::Normal);
 }
 
 } // namespace

@@ -1,4 +1,6 @@
+#include "platform/Canvas.h"
 #include "platform/PaintBox.h"
+#include "platform/ShownVision.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -41,4 +43,65 @@ TEST(PaintBox, ShowingTheBoxDrawsItsPicture)
     const QImage shown = box.grab().toImage();
     const qreal dpr = shown.devicePixelRatio();
     EXPECT_EQ(shown.pixel(qRound(10 * dpr), qRound(5 * dpr)), qRgb(200, 100, 0));
+}
+
+namespace {
+
+// Every test leaves the program's colours shown as they are.
+struct VisionScope {
+    explicit VisionScope(VisionMode mode) { SetShownVision(mode); }
+    ~VisionScope() { SetShownVision(VisionMode::Normal); }
+};
+
+} // namespace
+
+TEST(PaintBox, ShowsItsPictureAsSeenInTheModeWhileThePictureStaysTrue)
+{
+    const ColorValue colors[] = { Pack(205, 133, 63), Pack(255, 0, 0), Pack(0, 128, 255), Pack(128, 128, 128),
+        Pack(0, 0, 0), Pack(255, 255, 255), Pack(12, 200, 90) };
+    QImage picture(7, 3, QImage::Format_RGB32);
+    for (int x = 0; x < 7; ++x) {
+        for (int y = 0; y < 3; ++y)
+            picture.setPixel(x, y, canvas::ToRgb(colors[x]));
+    }
+    PaintBox box(QStringLiteral("pbTest"), nullptr);
+    box.resize(picture.size());
+    box.SetSurface(picture);
+    PaintBox photo(QStringLiteral("pbPhoto"), nullptr);
+    photo.resize(picture.size());
+    photo.SetSurface(picture);
+    photo.SetShowsTrueColors(true);
+    const auto shown = [](PaintBox& b) {
+        return b.grab().toImage().scaled(b.size()).convertToFormat(QImage::Format_RGB32);
+    };
+
+    for (const VisionModeInfo& info : VisionModes()) {
+        SCOPED_TRACE(info.name);
+        const VisionScope scope(info.mode);
+        const QImage seen = shown(box);
+        for (int x = 0; x < 7; ++x)
+            EXPECT_EQ(seen.pixel(x, 1), canvas::ToRgb(SimulateVision(colors[x], info.mode))) << x;
+        EXPECT_EQ(box.Surface(), picture) << "what is read, copied and picked stays true";
+        EXPECT_EQ(box.PixelAt({ 0, 0 }), canvas::ToRgb(colors[0]));
+        EXPECT_EQ(shown(photo), picture) << "a box of true colours ignores the mode";
+        // A new picture is seen anew.
+        box.SetSurface(Filled(qRgb(255, 0, 0)).scaled(picture.size()));
+        EXPECT_EQ(shown(box).pixel(3, 1), canvas::ToRgb(SimulateVision(Pack(255, 0, 0), info.mode)));
+        box.SetSurface(picture);
+    }
+    // Back to Normal, the picture reaches the screen byte for byte.
+    EXPECT_EQ(shown(box), picture);
+}
+
+TEST(PaintBox, HintsAreAskedForWhereThePointerIs)
+{
+    PaintBox box(QStringLiteral("pbTest"), nullptr);
+    box.resize(40, 20);
+    EXPECT_TRUE(box.HintAt({ 5, 5 }).text.isEmpty());
+    box.SetHintSource([](QPoint at) {
+        return at.x() < 20 ? PaintBox::Hint { QStringLiteral("left"), QRect(0, 0, 20, 20) } : PaintBox::Hint {};
+    });
+    EXPECT_EQ(box.HintAt({ 5, 5 }).text, "left");
+    EXPECT_EQ(box.HintAt({ 5, 5 }).area, QRect(0, 0, 20, 20));
+    EXPECT_TRUE(box.HintAt({ 30, 5 }).text.isEmpty());
 }

@@ -1,7 +1,9 @@
 #include "main/TfrmMain.h"
 #include "persist/IniFile.h"
 #include "platform/DragManager.h"
+#include "platform/Canvas.h"
 #include "platform/PaintBox.h"
+#include "platform/ShownVision.h"
 #include "preview/TfrmPreview.h"
 #include "support/Controls.h"
 #include "support/Mouse.h"
@@ -656,6 +658,30 @@ TEST_F(ContrastBadgeTest, BadgesStayOnTheirCellsOffTheTextsAndFollowEveryChange)
             EXPECT_EQ(failInk[i] > 0, readings[i].grade == ContrastGrade::Fail) << text;
         }
     }
+}
+
+TEST_F(PreviewWindowTest, ThePageIsShownAsSeenInTheColourVisionWhileItsColoursStayTrue)
+{
+    SetPage(kNavBG, Pack(30, 160, 90));
+    PaintBox* page = preview->findChild<PaintBox*>(QStringLiteral("pbPage"));
+    const QImage truePage = page->Surface();
+    for (const VisionModeInfo& info : VisionModes()) {
+        SCOPED_TRACE(info.name);
+        SetShownVision(info.mode);
+        const QImage shown = page->grab().toImage().scaled(page->size());
+        EXPECT_EQ(PixelOf(page, kOnNavCell), Pack(30, 160, 90));
+        EXPECT_EQ(canvas::FromRgb(shown.pixel(kOnNavCell)), SimulateVision(Pack(30, 160, 90), info.mode));
+        EXPECT_EQ(page->Surface(), truePage);
+        // Black and white look the same to everyone.
+        for (PaintBox* swatch : { preview->shpBlack, preview->Shape1 })
+            EXPECT_EQ(swatch->grab().toImage().scaled(swatch->size()).pixel(9, 9), swatch->PixelAt({ 9, 9 }));
+        // A right press offers the true colour to copy.
+        mouse::Press(page, kOnNavCell, Qt::RightButton);
+        EXPECT_EQ(main->SelectedColor, Pack(30, 160, 90));
+        preview->mnuColorPop->close();
+    }
+    SetShownVision(VisionMode::Normal);
+    EXPECT_EQ(page->grab().toImage().scaled(page->size()).convertToFormat(QImage::Format_RGB32), truePage);
 }
 
 } // namespace

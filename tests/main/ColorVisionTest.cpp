@@ -1,0 +1,123 @@
+#include "MainFixture.h"
+#include "color/NamedColors.h"
+#include "platform/ShownVision.h"
+#include "support/Mouse.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+class ColorVisionTest : public MainFixture {
+protected:
+    void TearDown() override { SetShownVision(VisionMode::Normal); }
+
+    template <typename T>
+    static T* Find(TfrmMain* w, const char* name)
+    {
+        return w->findChild<T*>(QString::fromLatin1(name));
+    }
+
+    // What the screen shows of a box at a point.
+    static ColorValue Shown(PaintBox* box, QPoint at = { 5, 5 })
+    {
+        const QImage seen = box->grab().toImage().scaled(box->size());
+        return canvas::FromRgb(seen.pixel(at));
+    }
+};
+
+TEST_F(ColorVisionTest, EveryModeShowsTheColoursSeenWhileTheTrueOnesAreKeptAndCopied)
+{
+    auto w = Start();
+    w->SetBaseColor(Pack(205, 133, 63));
+    const QRect panel1 = Find<QLabel>(w.get(), "sbPanel1")->geometry();
+    QLabel* sign = Find<QLabel>(w.get(), "sbVision");
+    ASSERT_NE(sign, nullptr);
+    EXPECT_TRUE(sign->isHidden());
+
+    for (const VisionModeInfo& info : VisionModes()) {
+        SCOPED_TRACE(info.name);
+        QAction* item = Find<QAction>(w.get(), (std::string("mnuVision") + info.name).c_str());
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->text(), info.name);
+        item->trigger();
+        EXPECT_TRUE(item->isChecked());
+
+        const ColorValue base = w->SchemeColors[0];
+        EXPECT_EQ(Shown(w->pbBase, { 20, 20 }), SimulateVision(base, info.mode));
+        for (int n = 0; n < 16; ++n)
+            EXPECT_EQ(Shown(w->pbColors[n], { 18, 18 }), SimulateVision(w->SchemeColors[n], info.mode)) << n + 1;
+
+        // A press takes the true colour, and so does what is copied from it.
+        mouse::Press(w->pbColors[5], { 10, 10 }, Qt::RightButton);
+        EXPECT_EQ(w->SelectedColor, w->SchemeColors[5]);
+        OpenAndClose(w->mnuPopCopy);
+        Find<QAction>(w.get(), "mnuPopCopyHex2")->trigger();
+        EXPECT_EQ(desktop.clipboardText, QString::fromStdString(HashHexText(w->SchemeColors[5])));
+        w->mnuColorPop->close();
+        mouse::Click(w->pbColors[5], { 10, 10 });
+        EXPECT_EQ(w->SchemeColors[0], w->SelectedColor);
+        EXPECT_EQ(w->txtHex->text(), QString::fromStdString(HexText(w->SelectedColor)));
+        w->SetBaseColor(base);
+
+        // The status bar says a simulation is on, and nothing otherwise.
+        const bool simulated = info.mode != VisionMode::Normal;
+        EXPECT_EQ(sign->isVisible(), simulated);
+        if (simulated) {
+            EXPECT_TRUE(QString::fromLatin1(info.name).startsWith(sign->text().left(4))) << sign->text().toStdString();
+            EXPECT_TRUE(sign->toolTip().contains(QString::fromLatin1(info.name).toLower()));
+            EXPECT_FALSE(sign->geometry().intersects(w->sbPanel1->geometry()));
+            EXPECT_FALSE(sign->geometry().intersects(w->sbPanel0->geometry()));
+            // The colour readout still fits beside it.
+            EXPECT_GE(w->sbPanel1->contentsRect().width(), w->sbPanel1->fontMetrics().horizontalAdvance(" HEX: #DDDDDD"));
+        } else {
+            EXPECT_EQ(w->sbPanel1->geometry(), panel1);
+        }
+    }
+}
+
+TEST_F(ColorVisionTest, ARunStartsWithTrueColours)
+{
+    {
+        auto w = Start();
+        Find<QAction>(w.get(), "mnuVisionTritanopia")->trigger();
+        w->close();
+    }
+    SetShownVision(VisionMode::Normal); // what a new process starts with
+    auto w = Start();
+    EXPECT_TRUE(Find<QAction>(w.get(), "mnuVisionNormal")->isChecked());
+    EXPECT_EQ(ShownVision(), VisionMode::Normal);
+    EXPECT_TRUE(Find<QLabel>(w.get(), "sbVision")->isHidden());
+}
+
+TEST_F(ColorVisionTest, SwatchHintsNameTheNearestCssColour)
+{
+    auto w = Start();
+    struct Case {
+        ColorValue base;
+        const char* name;
+    };
+    const Case cases[] = {
+        { Pack(205, 133, 63), "peru" },
+        { Pack(205, 133, 64), "\u2248 peru" },
+        { Pack(0, 255, 255), "aqua" }, // shared with cyan: the first in the alphabet
+        { Pack(128, 128, 128), "gray" },
+        { Pack(1, 1, 2), "\u2248 black" },
+    };
+    for (const Case& c : cases) {
+        w->SetBaseColor(c.base);
+        EXPECT_EQ(w->pbBase->HintAt({ 10, 10 }).text, QString::fromUtf8(c.name));
+        EXPECT_EQ(w->pbColors[0]->HintAt({ 10, 10 }).text, QString::fromUtf8(c.name));
+        for (int n = 1; n < 16; ++n) {
+            EXPECT_EQ(w->pbColors[n]->HintAt({ 10, 10 }).text, QString::fromStdString(ColorNameText(w->SchemeColors[n])))
+                << n + 1;
+        }
+    }
+    // A colour that is only previewed from the palette strip is named as shown.
+    w->SetBaseColor(Pack(205, 133, 63));
+    mouse::Move(w->pbPalette, { 10, 10 }, Qt::NoButton);
+    EXPECT_EQ(w->pbBase->HintAt({ 10, 10 }).text, QString::fromStdString(ColorNameText(w->BaseColor)));
+}
+
+} // namespace
