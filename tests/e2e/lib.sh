@@ -10,8 +10,9 @@ if [ -d "$(dirname "$E2E_EXE")/help" ]; then cp -r "$(dirname "$E2E_EXE")/help" 
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Every wait gives up after this many seconds; a slow machine may raise it from the environment.
-E2E_TIMEOUT="${E2E_TIMEOUT:-10}"
+# Every wait gives up after this many seconds. A wait ends as soon as its result shows, so a generous limit costs
+# nothing on a quick machine and keeps a busy one (a parallel build, the other tests) from failing a sound program.
+E2E_TIMEOUT="${E2E_TIMEOUT:-30}"
 
 # Runs a check until it succeeds, then leaves its output in WAITED. At the time limit the test fails naming what it
 # waited for and what the check saw last (its output).
