@@ -1,4 +1,4 @@
-#include "main/PaletteStrip.h"
+#include "platform/PaletteStrip.h"
 #include "main/TfrmMain.h"
 #include "persist/AppPaths.h"
 #include "platform/PaintBox.h"

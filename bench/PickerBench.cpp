@@ -1,7 +1,7 @@
 #include "main/TfrmMain.h"
 #include "persist/AppPaths.h"
 #include "picker/Lens.h"
-#include "picker/TForm1.h"
+#include "picker/ScreenPicker.h"
 #include "platform/PaintBox.h"
 #include "platform/Services.h"
 
@@ -58,7 +58,7 @@ static void BM_LensRefreshWithRepaint(benchmark::State& state)
     platform::ServicesOverride useCapture({ .screen = &capture });
     {
         TfrmMain main;
-        TForm1 picker(main);
+        ScreenPicker picker(main);
         picker.tbPickerClick();
         while (!picker.isVisible())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);

@@ -164,8 +164,7 @@ TfrmFavorites::TfrmFavorites(TfrmMain& main)
 
 TfrmFavorites::~TfrmFavorites()
 {
-    if (m_main.frmFavorites == this) {
-        m_main.frmFavorites = nullptr;
+    if (m_main.FavoritesList == pbFavs) {
         m_main.FavoritesList = nullptr;
         m_main.SelectedFavoriteColor = nullptr;
     }
@@ -284,7 +283,6 @@ void TfrmFavorites::FormCreate()
     connect(&m_model, &FavoritesModel::modified, this, [this] { m_main.SchemeModified = true; });
 
     // Drags carry no data: the main window answers for the list what its drags carry.
-    m_main.frmFavorites = this;
     m_main.FavoritesList = pbFavs;
     m_main.SelectedFavoriteColor = [this] { return m_model.SelectedFavoriteColor(); };
     connect(&m_main, &TfrmMain::colorDragEnded, this, &TfrmFavorites::PaintFavorites);
@@ -319,7 +317,7 @@ void TfrmFavorites::FormCreate()
 void TfrmFavorites::LoadFavoritesSession()
 {
     // Restored as it was left: no change to the scheme.
-    if (std::optional<SchemeData> session = LoadSessionScheme(nullptr))
+    if (std::optional<SchemeData> session = LoadSessionScheme(platform::ShowMessageWithoutParent))
         m_model.Replace(std::move(session->favorites));
 }
 
@@ -331,6 +329,11 @@ int TfrmFavorites::Position() const
 bool TfrmFavorites::AutoScrolling() const
 {
     return m_dragTimer->isActive();
+}
+
+bool TfrmFavorites::StaysOnTop() const
+{
+    return tbOnTop->isChecked();
 }
 
 void TfrmFavorites::UpdateFavScrollRange()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "favorites/FavoritesModel.h"
+#include "document/FavoritesModel.h"
 #include "main/CopyMenu.h"
 #include "platform/DragManager.h"
 #include "platform/PaintBox.h"
@@ -37,6 +37,8 @@ public:
 
     // The drag's auto-scroll runs on its own timer, beyond the drag's end.
     bool AutoScrolling() const;
+    // The user asked for the window to stay above the others.
+    bool StaysOnTop() const;
 
     // Controls, named as the rest of the program and the tests know them.
     PaintBox* pbFavs = nullptr;

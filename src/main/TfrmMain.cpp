@@ -1,8 +1,7 @@
 #include "TfrmMain.h"
 
 #include "ColorField.h"
-#include "PaletteStrip.h"
-#include "favorites/TfrmFavorites.h"
+#include "platform/PaletteStrip.h"
 #include "persist/Settings.h"
 #include "platform/ToolButton.h"
 #include "platform/Artwork.h"
@@ -487,14 +486,15 @@ void TfrmMain::FormClose()
 {
     Settings settings;
     const QRect main = frameGeometry();
+    const ToolWindowPlaces tools = m_toolWindowPlaces ? m_toolWindowPlaces() : ToolWindowPlaces {};
     // Windows that do not exist yet are written at their default places.
-    settings.SetFavoritesPlace(frmFavorites ? frmFavorites->pos() : Settings::DefaultFavoritesPlace(main));
-    settings.SetPreviewPlace(frmPreview ? frmPreview->pos() : Settings::DefaultPreviewPlace(main, 333));
+    settings.SetFavoritesPlace(tools.favorites.value_or(Settings::DefaultFavoritesPlace(main)));
+    settings.SetPreviewPlace(tools.preview.value_or(Settings::DefaultPreviewPlace(main, 333)));
     settings.SetMainPlace(main.topLeft());
     settings.SetBaseColor(ChosenBaseColor());
     settings.SetHighlight(CheckedHarmony());
     settings.SetWheel(CheckedWheelMode());
-    settings.SetFavoritesOnTop(frmFavorites && frmFavorites->tbOnTop->isChecked());
+    settings.SetFavoritesOnTop(tools.favoritesOnTop);
     const WriteOutcome outcome = settings.Commit();
     // A file that could not be used was kept as it is, and start-up said so already.
     if (outcome.ok() || outcome.kind == WriteOutcome::Kind::KeptUnusable)

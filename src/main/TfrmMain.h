@@ -6,7 +6,7 @@
 
 #include <QImage>
 #include <QMainWindow>
-#include <QPointer>
+#include <QPoint>
 
 #include <array>
 #include <functional>
@@ -21,7 +21,13 @@ class QLineEdit;
 class QMenu;
 class QMouseEvent;
 class QToolButton;
-class TfrmFavorites;
+
+// Where the tool windows stand as the main window closes; one not made yet is kept at its default place.
+struct ToolWindowPlaces {
+    std::optional<QPoint> favorites;
+    std::optional<QPoint> preview;
+    bool favoritesOnTop = false;
+};
 
 // The main window's commands that other windows carry out. Each arrives disabled (the picker's excepted) and
 // is enabled by the part of the program that runs it, which connects to the action's triggered signal.
@@ -79,9 +85,6 @@ public:
     bool SchemeModified = false;
     bool DragArmed = false;
 
-    // The Favorites window, once it exists (it registers itself).
-    TfrmFavorites* frmFavorites = nullptr;
-
     // Colour drags between windows carry no data: a receiver asks what the source stands for.
     // The Favorites window registers its list and the colour a drag from it carries.
     const QWidget* FavoritesList = nullptr;
@@ -93,8 +96,9 @@ public:
     // Asked before the window closes (the scheme may need saving); false keeps the program running.
     std::function<bool()> CloseQuery;
 
-    // The QuickPreview window, once it exists; its position is saved with the main window's.
-    QPointer<QWidget> frmPreview;
+    // The tool windows are the application's; it tells where they stand, so that their places are kept in the
+    // same go as the main window's settings.
+    void SetToolWindowPlaces(std::function<ToolWindowPlaces()> places) { m_toolWindowPlaces = std::move(places); }
 
     QAction* Command(MainCommand command) const;
 
@@ -154,6 +158,7 @@ private:
     void ApplyHistoryEnabling();
     void DisableHistoryNavigation();
 
+    std::function<ToolWindowPlaces()> m_toolWindowPlaces;
     ColorValue m_shownColor = 0; // the colour the last SetBaseColor that ran was given
     bool m_previewing = false;   // BaseColor holds the palette strip's preview
     int m_lightnessStep = kDefaultStepPercent;

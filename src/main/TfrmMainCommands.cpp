@@ -4,7 +4,7 @@
 
 #include "ColorField.h"
 #include "CopyMenu.h"
-#include "PaletteStrip.h"
+#include "platform/PaletteStrip.h"
 #include "color/NamedColors.h"
 #include "persist/Settings.h"
 #include "platform/Canvas.h"

@@ -4,7 +4,7 @@
 // replaces its file atomically, and every read checks the whole file before handing anything back,
 // so a failure of any kind leaves both the file and the program's state as they were.
 
-#include "persist/SchemeLayout.h"
+#include "document/SchemeLayout.h"
 
 #include <QString>
 

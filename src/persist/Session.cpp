@@ -1,7 +1,6 @@
 #include "Session.h"
 
 #include "persist/SchemeFile.h"
-#include "platform/Services.h"
 
 #include <QDir>
 
@@ -11,7 +10,7 @@ namespace {
 
 SessionStartReading* g_startReading = nullptr;
 
-std::optional<SchemeData> ReadAndReport(QWidget* parent)
+std::optional<SchemeData> ReadAndReport(const TellUser& tell)
 {
     SessionRead session = ReadSession();
     switch (session.status) {
@@ -26,18 +25,18 @@ std::optional<SchemeData> ReadAndReport(QWidget* parent)
     QString message = QString::fromLatin1(SchemeMessages::kSessionOpenFailed);
     if (const std::optional<QString> kept = KeepDamagedSession())
         message += QStringLiteral(".  The file was kept as %1.").arg(QDir::toNativeSeparators(*kept));
-    platform::Messages().ShowMessage(parent, message);
+    tell(message);
     return std::nullopt;
 }
 
 } // namespace
 
-std::optional<SchemeData> LoadSessionScheme(QWidget* parent)
+std::optional<SchemeData> LoadSessionScheme(const TellUser& tell)
 {
     if (g_startReading == nullptr)
-        return ReadAndReport(parent);
+        return ReadAndReport(tell);
     if (!g_startReading->m_reading)
-        g_startReading->m_reading = ReadAndReport(parent);
+        g_startReading->m_reading = ReadAndReport(tell);
     return *g_startReading->m_reading;
 }
 

@@ -3,16 +3,19 @@
 // The scheme carried from one run to the next: written by the main window when it closes, read back by the
 // Favorites and QuickPreview windows while they are being created, each taking its own part.
 
-#include "persist/SchemeLayout.h"
+#include "document/SchemeLayout.h"
 
+#include <QString>
+
+#include <functional>
 #include <optional>
 
-class QWidget;
 
 // The last session's scheme, or nothing: when there is no session file yet, and, after the message, when the
 // file cannot be read or is damaged. Such a file is first moved aside (KeepDamagedSession), so the exit cannot
-// write over it, and the message says where it went.
-std::optional<SchemeData> LoadSessionScheme(QWidget* parent);
+// write over it, and the message, given to tell, says where it went.
+using TellUser = std::function<void(const QString& message)>;
+std::optional<SchemeData> LoadSessionScheme(const TellUser& tell);
 
 // Start-up reads the session once: while one of these lives, every LoadSessionScheme shares the first one's
 // reading, so a session that cannot be used is reported once however many windows take a part of it.
@@ -24,6 +27,6 @@ public:
     SessionStartReading& operator=(const SessionStartReading&) = delete;
 
 private:
-    friend std::optional<SchemeData> LoadSessionScheme(QWidget* parent);
+    friend std::optional<SchemeData> LoadSessionScheme(const TellUser& tell);
     std::optional<std::optional<SchemeData>> m_reading; // empty until the first window has read
 };

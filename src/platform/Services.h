@@ -123,6 +123,9 @@ Shell& ShellService();
 ScreenCapture& Screen();
 MouseButtons& Mouse();
 
+// A message that belongs to no window in particular.
+inline void ShowMessageWithoutParent(const QString& text) { Messages().ShowMessage(nullptr, text); }
+
 // Replaces the services in use (those left null stay as they are) until the guard ends.
 class ServicesOverride {
 public:

@@ -1,7 +1,7 @@
 #include "TfrmPreferences.h"
 
 #include "GroupFrame.h"
-#include "main/PaletteStrip.h"
+#include "platform/PaletteStrip.h"
 #include "main/TfrmMain.h"
 #include "persist/Settings.h"
 #include "platform/Fonts.h"

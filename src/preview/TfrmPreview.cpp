@@ -81,7 +81,6 @@ TfrmPreview::TfrmPreview(TfrmMain& main)
     CreateMenus();
     FormCreate();
 
-    m_main.frmPreview = this;
     QAction* toggle = m_main.Command(MainCommand::ToolsPreview);
     toggle->setEnabled(true);
     connect(toggle, &QAction::triggered, this, &TfrmPreview::ToolsToggleClick);
@@ -163,7 +162,7 @@ void TfrmPreview::FormCreate()
 void TfrmPreview::LoadPreviewSession()
 {
     // Restored as it was left: no change to the scheme.
-    if (const std::optional<SchemeData> session = LoadSessionScheme(nullptr))
+    if (const std::optional<SchemeData> session = LoadSessionScheme(platform::ShowMessageWithoutParent))
         SetColors(session->preview);
 }
 

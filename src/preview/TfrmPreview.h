@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PreviewPage.h"
+#include "document/PreviewPage.h"
 #include "WebPageExport.h"
 #include "platform/DragManager.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PreviewColors.h"
+#include "document/PreviewColors.h"
 #include "persist/AtomicFile.h"
 
 #include <QByteArray>

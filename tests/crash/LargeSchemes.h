@@ -3,7 +3,7 @@
 // The two schemes the save driver writes in turn: as large as a scheme file gets (65535 favourites), and
 // different in every part, so any mixture of the two, or a cut-off one, is seen.
 
-#include "persist/SchemeLayout.h"
+#include "document/SchemeLayout.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "favorites/TfrmFavorites.h"
 #include "main/TfrmMain.h"
-#include "persist/DocumentCommands.h"
+#include "app/DocumentCommands.h"
 #include "persist/SchemeFile.h"
 #include "persist/Session.h"
 #include "persist/Settings.h"

@@ -1,7 +1,7 @@
 // What start-up tells about files it cannot use, through the program's own start: the main window, its first
 // paint, then the windows after it.
 #include "favorites/TfrmFavorites.h"
-#include "main/Application.h"
+#include "app/Application.h"
 #include "main/TfrmMain.h"
 #include "persist/IniFile.h"
 #include "persist/SchemeFile.h"

@@ -1,5 +1,5 @@
 #include "favorites/FavoritesLayout.h"
-#include "favorites/FavoritesModel.h"
+#include "document/FavoritesModel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,9 @@
 #include "color/NamedColors.h"
 #include "favorites/TfrmFavorites.h"
+#include "app/WindowWiring.h"
 #include "platform/ShownVision.h"
 #include "main/TfrmMain.h"
+#include "persist/IniFile.h"
 #include "platform/Canvas.h"
 #include "platform/DragManager.h"
 #include "platform/Fonts.h"
@@ -184,6 +186,7 @@ TEST_F(FavoritesWindowTest, StoredPlaceAndAlwaysOnTopAreRestored)
 
     favs->move(40, 70);
     favs->tbOnTop->click();
+    KeepToolWindowPlaces(*main, favs.get(), nullptr);
     main->close();
     const QString ini = QString::fromLatin1(folder.Read("tw3.ini"));
     EXPECT_TRUE(ini.contains("[Favs]\nTop=70\nLeft=40\n")) << ini.toStdString();
@@ -705,8 +708,22 @@ TEST_F(FavoritesWindowTest, DragsFromTheListCarryTheSelectedFavorite)
     EXPECT_EQ(main->DraggedColor(main->pbColors[0]), main->SelectedColor);
     mouse::Release(List(), { 20, 50 });
     favs.reset();
-    EXPECT_EQ(main->frmFavorites, nullptr);
     EXPECT_EQ(main->FavoritesList, nullptr);
+}
+
+TEST_F(FavoritesWindowTest, AWindowGoneBeforeTheCloseIsKeptAtItsDefaultPlace)
+{
+    Start();
+    favs->move(40, 70);
+    favs->tbOnTop->click();
+    KeepToolWindowPlaces(*main, favs.get(), nullptr);
+    favs.reset();
+    main->close();
+    const QRect m = main->frameGeometry();
+    IniFile ini(SettingsPath());
+    EXPECT_EQ(ini.ReadInteger("Favs", "Left", 0), m.left() + m.width());
+    EXPECT_EQ(ini.ReadInteger("Favs", "Top", 0), m.top());
+    EXPECT_FALSE(ini.ReadBool("Prefs", "FavOnTop", true));
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 // Properties every input must keep, shared by the fuzzers and the corpus replay. A broken property
 // aborts, which is how libFuzzer notices it and how the replay fails.
 
-#include "persist/SchemeLayout.h"
+#include "document/SchemeLayout.h"
 
 #include <cstdio>
 #include <cstdlib>

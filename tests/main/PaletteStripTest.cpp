@@ -1,5 +1,5 @@
 #include "MainFixture.h"
-#include "main/PaletteStrip.h"
+#include "platform/PaletteStrip.h"
 #include "persist/IniFile.h"
 #include "support/Controls.h"
 #include "support/Mouse.h"

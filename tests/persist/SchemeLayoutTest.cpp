@@ -1,4 +1,4 @@
-#include "persist/SchemeLayout.h"
+#include "document/SchemeLayout.h"
 
 #include <gtest/gtest.h>
 

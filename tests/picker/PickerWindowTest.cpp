@@ -1,5 +1,5 @@
 #include "main/TfrmMain.h"
-#include "picker/TForm1.h"
+#include "picker/ScreenPicker.h"
 #include "platform/PaintBox.h"
 #include "preview/TfrmPreview.h"
 #include "support/Controls.h"
@@ -60,7 +60,7 @@ protected:
     {
         desktop.photo = { TestPhoto({ 400, 300 }), QRect(0, 0, 400, 300) };
         main = std::make_unique<TfrmMain>();
-        picker = std::make_unique<TForm1>(*main);
+        picker = std::make_unique<ScreenPicker>(*main);
         main->show();
         favorites.show();
         QCursor::setPos(200, 150);
@@ -86,7 +86,7 @@ protected:
     TestFolder folder;
     ScriptedPlatform desktop;
     std::unique_ptr<TfrmMain> main;
-    std::unique_ptr<TForm1> picker;
+    std::unique_ptr<ScreenPicker> picker;
     QWidget favorites;
     QWidget preview;
 };

@@ -1,4 +1,4 @@
-#include "main/PaletteStrip.h"
+#include "platform/PaletteStrip.h"
 #include "main/TfrmMain.h"
 #include "persist/IniFile.h"
 #include "platform/PaintBox.h"

@@ -1,4 +1,4 @@
-#include "preview/PreviewPage.h"
+#include "document/PreviewPage.h"
 #include "preview/WebPageExport.h"
 
 #include <QByteArrayList>

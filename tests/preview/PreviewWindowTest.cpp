@@ -5,6 +5,7 @@
 #include "platform/PaintBox.h"
 #include "platform/ShownVision.h"
 #include "preview/TfrmPreview.h"
+#include "app/WindowWiring.h"
 #include "support/Controls.h"
 #include "support/Mouse.h"
 #include "support/ScriptedPlatform.h"
@@ -197,6 +198,7 @@ TEST_F(PreviewWindowTest, PlacedLeftOfTheMainWindowUnlessTheSettingsSay)
 TEST_F(PreviewWindowTest, ClosingTheMainWindowRecordsWherePreviewIs)
 {
     preview->move(37, 91);
+    KeepToolWindowPlaces(*main, nullptr, preview.get());
     main->close();
     IniFile ini(SettingsPath());
     EXPECT_EQ(ini.ReadInteger("Preview", "Top", 0), 91);

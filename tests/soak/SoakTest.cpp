@@ -8,8 +8,8 @@
 //                          program must not hold more at the end than TINTWELL_SOAK_GROWTH bytes per action
 //                          (default 2) more than after the warm-up
 #include "favorites/TfrmFavorites.h"
-#include "main/Application.h"
-#include "main/PaletteStrip.h"
+#include "app/Application.h"
+#include "platform/PaletteStrip.h"
 #include "main/TfrmMain.h"
 #include "persist/IniFile.h"
 #include "persist/SchemeFile.h"

@@ -1,6 +1,6 @@
 #include "PaletteCommands.h"
 
-#include "favorites/FavoritesModel.h"
+#include "document/FavoritesModel.h"
 #include "main/PaletteSetDialog.h"
 #include "main/TfrmMain.h"
 #include "persist/AtomicFile.h"

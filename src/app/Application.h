@@ -7,7 +7,7 @@
 
 class DocumentCommands;
 class PaletteCommands;
-class TForm1;
+class ScreenPicker;
 class TfrmAbout;
 class TfrmFavorites;
 class TfrmMain;
@@ -44,7 +44,7 @@ private:
     void TellUnusableSettings();
 
     std::unique_ptr<TfrmMain> m_main;
-    std::unique_ptr<TForm1> m_picker;
+    std::unique_ptr<ScreenPicker> m_picker;
     std::unique_ptr<TfrmFavorites> m_favorites; // after the main window: it takes its size and place from it
     std::unique_ptr<TfrmPreview> m_preview;
     std::unique_ptr<TfrmPreferences> m_preferences;

@@ -1,4 +1,4 @@
-#include "favorites/FavoritesModel.h"
+#include "document/FavoritesModel.h"
 
 #include <algorithm>
 #include <utility>

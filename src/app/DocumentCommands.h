@@ -1,6 +1,6 @@
 #pragma once
 
-#include "persist/SchemeLayout.h"
+#include "document/SchemeLayout.h"
 
 #include <QObject>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "TForm1.h"
+#include "ScreenPicker.h"
 
 #include "Lens.h"
 #include "main/TfrmMain.h"
@@ -24,16 +24,16 @@ constexpr int kLensPeriodMilliseconds = 3;
 
 // The window places itself over the whole desktop without the window manager's help (which would keep it inside
 // one monitor and give it a frame) and stays above everything while open.
-TForm1::TForm1(TfrmMain& main)
+ScreenPicker::ScreenPicker(TfrmMain& main)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::X11BypassWindowManagerHint)
     , m_main(main)
 {
-    setObjectName(QStringLiteral("TForm1"));
+    setObjectName(QStringLiteral("ScreenPicker"));
     setWindowTitle(QStringLiteral("Screen Color Picker"));
 
     imgDesktop = new PaintBox(QStringLiteral("imgDesktop"), this);
     imgDesktop->setCursor(Qt::CrossCursor);
-    connect(imgDesktop, &PaintBox::mousePressed, this, &TForm1::imgDesktopMouseDown);
+    connect(imgDesktop, &PaintBox::mousePressed, this, &ScreenPicker::imgDesktopMouseDown);
     connect(imgDesktop, &PaintBox::mouseMoved, this, [this](QMouseEvent* event) { m_lastMove = event->position(); });
 
     // A panel above the photograph: presses on it are taken by it and pick nothing.
@@ -52,16 +52,16 @@ TForm1::TForm1(TfrmMain& main)
     tmrZoom->setObjectName(QStringLiteral("tmrZoom"));
     tmrZoom->setInterval(kLensPeriodMilliseconds);
     tmrZoom->setTimerType(Qt::PreciseTimer);
-    connect(tmrZoom, &QTimer::timeout, this, &TForm1::RefreshLens);
+    connect(tmrZoom, &QTimer::timeout, this, &ScreenPicker::RefreshLens);
 
-    connect(m_main.Command(MainCommand::ToolsPicker), &QAction::triggered, this, &TForm1::tbPickerClick);
+    connect(m_main.Command(MainCommand::ToolsPicker), &QAction::triggered, this, &ScreenPicker::tbPickerClick);
 
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+ScreenPicker::~ScreenPicker() = default;
 
-void TForm1::FormCreate()
+void ScreenPicker::FormCreate()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect desktop = screen ? screen->virtualGeometry() : QRect();
@@ -71,13 +71,13 @@ void TForm1::FormCreate()
     imgColor->SetSurface(canvas::NewPicture(lens::kColorBoxRect.width(), lens::kColorBoxRect.height(), qRgb(0, 0, 0)));
 }
 
-void TForm1::SetToolWindows(QWidget* favorites, QWidget* preview)
+void ScreenPicker::SetToolWindows(QWidget* favorites, QWidget* preview)
 {
     m_favorites = favorites;
     m_preview = preview;
 }
 
-void TForm1::tbPickerClick()
+void ScreenPicker::tbPickerClick()
 {
     // Hidden whatever their state: the main window's Tools captions tell afterwards which ones come back.
     m_main.hide();
@@ -86,16 +86,16 @@ void TForm1::tbPickerClick()
             tool->hide();
     }
     // Photographed only once the hidden windows have left the screen.
-    QTimer::singleShot(platform::Screen().VanishMilliseconds(), this, &TForm1::Capture);
+    QTimer::singleShot(platform::Screen().VanishMilliseconds(), this, &ScreenPicker::Capture);
 }
 
-void TForm1::Capture()
+void ScreenPicker::Capture()
 {
     platform::Screen().CaptureVirtualDesktop(
         this, [this](platform::CaptureResult result) { TakeCapture(std::move(result)); });
 }
 
-void TForm1::TakeCapture(platform::CaptureResult result)
+void ScreenPicker::TakeCapture(platform::CaptureResult result)
 {
     if (auto* photo = std::get_if<platform::DesktopPhoto>(&result)) {
         ShowPhotograph(*photo);
@@ -108,7 +108,7 @@ void TForm1::TakeCapture(platform::CaptureResult result)
         platform::Messages().ShowMessage(&m_main, failed->message);
 }
 
-void TForm1::ShowPhotograph(const platform::DesktopPhoto& photo)
+void ScreenPicker::ShowPhotograph(const platform::DesktopPhoto& photo)
 {
     if (photo.image.isNull() || photo.geometry.isEmpty()) {
         // A blank picker would only offer black to pick.
@@ -142,7 +142,7 @@ void TForm1::ShowPhotograph(const platform::DesktopPhoto& photo)
     tmrZoom->start();
 }
 
-void TForm1::RefreshLens()
+void ScreenPicker::RefreshLens()
 {
     const QPoint pointer = mapFromGlobal(QCursor::pos());
     if (const auto left = lens::DodgedPanelLeft(pnlColor->geometry(), pointer, width())) {
@@ -159,7 +159,7 @@ void TForm1::RefreshLens()
         lens::kColorBoxRect.width(), lens::kColorBoxRect.height(), lens::PhotoPixel(m_photo, pixel)));
 }
 
-QPointF TForm1::PointerAt(QPoint rounded) const
+QPointF ScreenPicker::PointerAt(QPoint rounded) const
 {
     // The toolkit rounds the pointer's position to logical pixels, which on a scaled desktop leaves device pixels
     // out; the last move over the photograph has it exactly, for as long as it still agrees with the rounded one.
@@ -168,7 +168,7 @@ QPointF TForm1::PointerAt(QPoint rounded) const
     return rounded;
 }
 
-void TForm1::imgDesktopMouseDown(QMouseEvent* event)
+void ScreenPicker::imgDesktopMouseDown(QMouseEvent* event)
 {
     // Every button picks alike.
     LeavePicker();
@@ -176,7 +176,7 @@ void TForm1::imgDesktopMouseDown(QMouseEvent* event)
     m_main.SetBaseColor(canvas::FromRgb(lens::PhotoPixel(m_photo, pixel)));
 }
 
-void TForm1::LeavePicker()
+void ScreenPicker::LeavePicker()
 {
     m_main.show();
     if (m_favorites && m_main.Command(MainCommand::ToolsFavorites)->isChecked())
@@ -187,7 +187,7 @@ void TForm1::LeavePicker()
     m_main.activateWindow();
 }
 
-void TForm1::keyPressEvent(QKeyEvent* event)
+void ScreenPicker::keyPressEvent(QKeyEvent* event)
 {
     // A full-screen window needs a way out that does not depend on the mouse.
     if (event->key() == Qt::Key_Escape)
@@ -196,7 +196,7 @@ void TForm1::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
 }
 
-void TForm1::hideEvent(QHideEvent* event)
+void ScreenPicker::hideEvent(QHideEvent* event)
 {
     tmrZoom->stop();
     releaseKeyboard();

@@ -16,11 +16,11 @@ class TfrmMain;
 
 // The screen colour picker: a borderless window over the whole virtual desktop showing a photograph of it 1:1,
 // with a magnifying lens in a top corner; a mouse press on the photograph makes that pixel the base colour.
-class TForm1 final : public QWidget {
+class ScreenPicker final : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm1(TfrmMain& main);
-    ~TForm1() override;
+    explicit ScreenPicker(TfrmMain& main);
+    ~ScreenPicker() override;
 
     // The tool windows hidden while the picker is open; either may be null while it does not exist.
     void SetToolWindows(QWidget* favorites, QWidget* preview);

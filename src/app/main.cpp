@@ -1,5 +1,5 @@
 #include "Application.h"
-#include "TfrmMain.h"
+#include "main/TfrmMain.h"
 #include "platform/CaretBlink.h"
 #include "platform/FirstPaintReport.h"
 

@@ -1,6 +1,6 @@
 #include "DocumentCommands.h"
 
-#include "favorites/FavoritesModel.h"
+#include "document/FavoritesModel.h"
 #include "main/TfrmMain.h"
 #include "persist/SchemeFile.h"
 #include "persist/Session.h"

@@ -1,10 +1,11 @@
 #include "Application.h"
 
-#include "TfrmMain.h"
+#include "main/TfrmMain.h"
 #include "about/HelpCommands.h"
 #include "about/TfrmAbout.h"
-#include "persist/DocumentCommands.h"
-#include "persist/PaletteCommands.h"
+#include "DocumentCommands.h"
+#include "PaletteCommands.h"
+#include "WindowWiring.h"
 #include "persist/Session.h"
 #include "persist/Settings.h"
 #include "favorites/TfrmFavorites.h"
@@ -12,7 +13,7 @@
 #include "platform/DragManager.h"
 #include "platform/Fonts.h"
 #include "platform/Services.h"
-#include "picker/TForm1.h"
+#include "picker/ScreenPicker.h"
 #include "preview/TfrmPreview.h"
 #include "prefs/TfrmPreferences.h"
 
@@ -39,7 +40,7 @@ void Application::CreateToolWindows()
 {
     if (m_favorites)
         return;
-    m_picker = std::make_unique<TForm1>(*m_main);
+    m_picker = std::make_unique<ScreenPicker>(*m_main);
     {
         const SessionStartReading session;
         m_favorites = std::make_unique<TfrmFavorites>(*m_main);
@@ -47,6 +48,7 @@ void Application::CreateToolWindows()
         m_preview = std::make_unique<TfrmPreview>(*m_main);
     }
     m_picker->SetToolWindows(m_favorites.get(), m_preview.get());
+    KeepToolWindowPlaces(*m_main, m_favorites.get(), m_preview.get());
     m_documents = std::make_unique<DocumentCommands>(*m_main, m_favorites->Model(), *m_preview);
     m_palettes = std::make_unique<PaletteCommands>(*m_main, m_favorites->Model(), *m_preview);
 

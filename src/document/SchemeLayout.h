@@ -4,8 +4,8 @@
 // program's second version. Pure C++ on byte buffers: no file access, no Qt, so the decoders
 // can be fuzzed on their own.
 
-#include "favorites/FavColor.h"
-#include "preview/PreviewColors.h"
+#include "document/FavColor.h"
+#include "document/PreviewColors.h"
 
 #include <cstddef>
 #include <cstdint>

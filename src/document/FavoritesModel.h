@@ -1,6 +1,6 @@
 #pragma once
 
-#include "favorites/FavColor.h"
+#include "document/FavColor.h"
 
 #include <QObject>
 
