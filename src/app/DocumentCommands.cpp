@@ -40,28 +40,28 @@ DocumentCommands::DocumentCommands(TfrmMain& main, FavoritesModel& favorites, Tf
         action->setEnabled(true);
         connect(action, &QAction::triggered, this, handler);
     }
-    main.CloseQuery = [this] { return FormCloseQuery(); };
+    main.SetCloseQuery([this] { return FormCloseQuery(); });
     connect(&main, &TfrmMain::closing, this, &DocumentCommands::SaveSession);
 }
 
 DocumentCommands::~DocumentCommands()
 {
-    m_main.CloseQuery = nullptr;
+    m_main.SetCloseQuery(nullptr);
 }
 
 void DocumentCommands::mnuFileNewClick()
 {
-    if (m_main.SchemeModified && !SaveBeforeReplacing(kBeforeNew))
+    if (m_main.SchemeModified() && !SaveBeforeReplacing(kBeforeNew))
         return;
     // The base colour, the wheel, the harmony and the history belong to the main window, not to the document.
-    m_main.SchemeModified = false;
+    m_main.ClearSchemeModified();
     m_favorites.Clear();
     m_preview.ResetPreviewColors();
 }
 
 void DocumentCommands::mnuFileOpenClick()
 {
-    if (m_main.SchemeModified && !SaveBeforeReplacing(kBeforeOpen))
+    if (m_main.SchemeModified() && !SaveBeforeReplacing(kBeforeOpen))
         return;
     const std::optional<QString> path = platform::Dialogs().ChooseFileToOpen(&m_main, SchemeDialog(m_lastOpened));
     if (!path)
@@ -98,7 +98,7 @@ DocumentCommands::SaveOutcome DocumentCommands::mnuFileSaveClick()
     const SchemeWriteStatus written = WriteSchemeFile(*path, CurrentScheme());
     switch (written) {
     case SchemeWriteStatus::Ok:
-        m_main.SchemeModified = false;
+        m_main.ClearSchemeModified();
         return SaveOutcome::Saved;
     case SchemeWriteStatus::TooManyFavorites:
         Tell(QString::fromLatin1(SchemeMessages::kTooManyFavorites));
@@ -114,7 +114,7 @@ DocumentCommands::SaveOutcome DocumentCommands::mnuFileSaveClick()
 bool DocumentCommands::FormCloseQuery()
 {
     // Read at every close: the preference may have changed since start-up.
-    if (!Settings().WarnBeforeExit() || !m_main.SchemeModified)
+    if (!Settings().WarnBeforeExit() || !m_main.SchemeModified())
         return true;
     return SaveBeforeReplacing(kBeforeExit);
 }
@@ -154,7 +154,7 @@ void DocumentCommands::ShowScheme(const SchemeData& scheme)
     m_preview.SetColors(scheme.preview);
     // A colour value never has a top byte; a file may.
     m_main.SetBaseColor(scheme.baseColor & 0xFFFFFF);
-    m_main.SchemeModified = false;
+    m_main.ClearSchemeModified();
 }
 
 void DocumentCommands::Tell(const QString& message) const

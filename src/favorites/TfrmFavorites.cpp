@@ -2,6 +2,7 @@
 
 #include "favorites/FavoritesLayout.h"
 #include "color/NamedColors.h"
+#include "main/ColorDrag.h"
 #include "main/TfrmMain.h"
 #include "persist/Session.h"
 #include "persist/Settings.h"
@@ -164,10 +165,7 @@ TfrmFavorites::TfrmFavorites(TfrmMain& main)
 
 TfrmFavorites::~TfrmFavorites()
 {
-    if (m_main.FavoritesList == pbFavs) {
-        m_main.FavoritesList = nullptr;
-        m_main.SelectedFavoriteColor = nullptr;
-    }
+    m_main.Drag().RemoveListSource(pbFavs);
 }
 
 void TfrmFavorites::CreateCommands()
@@ -280,12 +278,11 @@ void TfrmFavorites::FormCreate()
         UpdateToolButtons();
         PaintFavorites();
     });
-    connect(&m_model, &FavoritesModel::modified, this, [this] { m_main.SchemeModified = true; });
+    connect(&m_model, &FavoritesModel::modified, this, [this] { m_main.MarkSchemeModified(); });
 
-    // Drags carry no data: the main window answers for the list what its drags carry.
-    m_main.FavoritesList = pbFavs;
-    m_main.SelectedFavoriteColor = [this] { return m_model.SelectedFavoriteColor(); };
-    connect(&m_main, &TfrmMain::colorDragEnded, this, &TfrmFavorites::PaintFavorites);
+    // Drags carry no data: a drag from the list carries its selection.
+    m_main.Drag().SetListSource(pbFavs, [this] { return m_model.SelectedFavoriteColor(); });
+    connect(&m_main.Drag(), &ColorDrag::ended, this, &TfrmFavorites::PaintFavorites);
     DragManager::Instance().RegisterTarget(pbFavs, this);
     m_deleteTarget = std::make_unique<DeleteButtonTarget>(*this);
     DragManager::Instance().RegisterTarget(tbDelete, m_deleteTarget.get());
@@ -441,12 +438,8 @@ void TfrmFavorites::pbFavsMouseDown(QMouseEvent* event)
         mnuFavPop->popup(event->globalPosition().toPoint());
         return;
     }
-    DragRequest request;
-    request.source = pbFavs;
-    request.globalStart = event->globalPosition().toPoint();
-    request.threshold = kDragThreshold;
-    request.onEnd = [this](bool) { pbFavsEndDrag(); };
-    DragManager::Instance().BeginDrag(std::move(request));
+    // The end of the drag repaints the list, through the drag's end signal.
+    m_main.Drag().Begin(pbFavs, event->globalPosition().toPoint(), kDragThreshold);
 }
 
 void TfrmFavorites::pbFavsMouseMove(QMouseEvent* event)
@@ -481,12 +474,6 @@ void TfrmFavorites::pbFavsDblClick()
         return;
     m_model.Select(row);
     m_main.SetBaseColor(m_model.SelectedFavoriteColor());
-}
-
-void TfrmFavorites::pbFavsEndDrag()
-{
-    // The main window repaints the list through colorDragEnded and takes back its base colour.
-    m_main.EndColorDrag();
 }
 
 bool TfrmFavorites::DragOver(QWidget* source, QPoint pos)
@@ -529,8 +516,8 @@ void TfrmFavorites::DragDrop(QWidget* source, QPoint pos)
     if (source == pbFavs) {
         m_model.MoveSelectedFavorite(target);
     } else {
-        m_model.InsertFavorite(target, m_main.SelectedColor);
-        m_main.SelectedColor = m_main.BaseColor;
+        m_model.InsertFavorite(target, m_main.Drag().Carried(source));
+        m_main.SetSelectedColor(m_main.BaseColor);
     }
 }
 

@@ -82,7 +82,6 @@ private:
     // The websafe mark's hint over the mark, the colour's name elsewhere on a row.
     PaintBox::Hint pbFavsHint(QPoint pos) const;
     void pbFavsDblClick();
-    void pbFavsEndDrag();
     bool DragOver(QWidget* source, QPoint pos) override;
     void DragDrop(QWidget* source, QPoint pos) override;
     void DragTimerTimer();

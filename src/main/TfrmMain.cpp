@@ -1,5 +1,6 @@
 #include "TfrmMain.h"
 
+#include "ColorDrag.h"
 #include "ColorField.h"
 #include "platform/PaletteStrip.h"
 #include "persist/Settings.h"
@@ -14,6 +15,7 @@
 #include "platform/ToolWindow.h"
 #include "platform/WindowPlacement.h"
 
+#include <QScopedValueRollback>
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -120,6 +122,7 @@ TfrmMain::TfrmMain(QWidget* parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("TfrmMain"));
+    m_drag = new ColorDrag(*this);
     setWindowTitle(QStringLiteral("Tintwell v3.1"));
     // A fixed single border with the system menu and minimise button, but no maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -472,7 +475,7 @@ void TfrmMain::PlaceWindow()
 
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
-    if (CloseQuery && !CloseQuery()) {
+    if (m_closeQuery && !m_closeQuery()) {
         event->ignore();
         return;
     }
@@ -525,7 +528,7 @@ void TfrmMain::SetBaseColor(ColorValue color)
     // under a full turn comes back from the traditional wheel slightly changed, yet entering it again is no
     // new colour (the fields still show it, and every key let go in them gives it back).
     const bool alreadyShown = color == SchemeColors[0] || color == m_shownColor;
-    if (alreadyShown && isVisible() && !SuppressHistory)
+    if (alreadyShown && isVisible() && !m_reshowing)
         return;
     m_shownColor = color;
     AssignText(txtHex, QString::fromStdString(HexText(color)));
@@ -538,11 +541,11 @@ void TfrmMain::SetBaseColor(ColorValue color)
     SchemeColors = ComputeScheme(BaseColor, CheckedWheelMode());
     for (int n = 1; n <= 16; ++n)
         PaintSwatch(n);
-    if (!SuppressHistory) {
+    if (!m_reshowing) {
         AddHistoryEntry(color);
         cboHistory->setCurrentIndex(cboHistory->count() - 1);
     }
-    SelectedColor = color;
+    m_selectedColor = color;
     UpdateStatusBar();
     UpdateWebsafeIndicator();
     ApplyHistoryEnabling();
@@ -646,9 +649,7 @@ void TfrmMain::UpdateWebsafeIndicator()
 
 void TfrmMain::HarmonyClick(QAction*)
 {
-    SuppressHistory = true;
-    SetBaseColor(SchemeColors[0]);
-    SuppressHistory = false;
+    ReshowBaseColor(SchemeColors[0]);
 }
 
 void TfrmMain::VisionClick(QAction* item)
@@ -687,22 +688,13 @@ void TfrmMain::UpdateVisionSign()
 
 void TfrmMain::WheelModeClick(QAction*)
 {
-    SuppressHistory = true;
-    SetBaseColor(SchemeColors[0]);
-    SuppressHistory = false;
+    ReshowBaseColor(SchemeColors[0]);
 }
 
-ColorValue TfrmMain::DraggedColor(const QWidget* source) const
+void TfrmMain::ReshowBaseColor(ColorValue color)
 {
-    if (source && source == FavoritesList && SelectedFavoriteColor)
-        return SelectedFavoriteColor();
-    return SelectedColor;
-}
-
-void TfrmMain::EndColorDrag()
-{
-    emit colorDragEnded();
-    SelectedColor = SchemeColors[0];
+    const QScopedValueRollback<bool> noHistoryEntry(m_reshowing, true);
+    SetBaseColor(color);
 }
 
 int TfrmMain::HistoryCount() const { return cboHistory->count(); }
@@ -720,10 +712,8 @@ void TfrmMain::SelectHistoryEntry()
 {
     const QString caption = cboHistory->currentText();
     AssignText(txtHex, caption.mid(1, 6));
-    SuppressHistory = true;
     // The fields now show the entry; BaseColor does not follow them when they showed it already.
-    SetBaseColor(FieldColor());
-    SuppressHistory = false;
+    ReshowBaseColor(FieldColor());
 }
 
 void TfrmMain::Back()

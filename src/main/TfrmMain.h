@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 
+class ColorDrag;
 class PaintBox;
 class QAction;
 class QActionGroup;
@@ -80,21 +81,21 @@ public:
     // Scheme state shared with the other windows.
     ColorValue BaseColor = 0;
     SchemeColorArray SchemeColors {};
-    ColorValue SelectedColor = 0;
-    bool SuppressHistory = false;
-    bool SchemeModified = false;
-    bool DragArmed = false;
 
-    // Colour drags between windows carry no data: a receiver asks what the source stands for.
-    // The Favorites window registers its list and the colour a drag from it carries.
-    const QWidget* FavoritesList = nullptr;
-    std::function<ColorValue()> SelectedFavoriteColor;
-    ColorValue DraggedColor(const QWidget* source) const;
-    // Every colour source calls this when its drag ends, dropped or not.
-    void EndColorDrag();
+    // The colour a press on a colour source picked: what its menu, a click and a drag from it give.
+    ColorValue SelectedColor() const { return m_selectedColor; }
+    void SetSelectedColor(ColorValue color) { m_selectedColor = color; }
+
+    // Whether the scheme changed since it was last begun, opened or saved.
+    bool SchemeModified() const { return m_schemeModified; }
+    void MarkSchemeModified() { m_schemeModified = true; }
+    void ClearSchemeModified() { m_schemeModified = false; }
+
+    // Colour drags between the windows and the colour sources that begin them.
+    ColorDrag& Drag() { return *m_drag; }
 
     // Asked before the window closes (the scheme may need saving); false keeps the program running.
-    std::function<bool()> CloseQuery;
+    void SetCloseQuery(std::function<bool()> query) { m_closeQuery = std::move(query); }
 
     // The tool windows are the application's; it tells where they stand, so that their places are kept in the
     // same go as the main window's settings.
@@ -114,8 +115,6 @@ signals:
     // is kept for the next run is written now, and may still show a message.
     void closing();
     void closed();
-    // A colour drag from any window ended; drop markers can go.
-    void colorDragEnded();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -149,16 +148,20 @@ private:
     void ShowStatusColor(ColorValue color);
     void pbPaletteMouseMove(QMouseEvent* event);
     void pbPaletteMouseDown(QMouseEvent* event);
-    void ColorAreaMouseDown(PaintBox* area, QMouseEvent* event);
-    void ColorAreaMouseMove(PaintBox* area, QMouseEvent* event);
-    void ColorAreaMouseUp(QMouseEvent* event);
 
     void AddHistoryEntry(ColorValue color);
     void SelectHistoryEntry();
+    // Shows a colour again, as after a change of harmony or wheel, or a step through the history: no new entry.
+    void ReshowBaseColor(ColorValue color);
     void ApplyHistoryEnabling();
     void DisableHistoryNavigation();
 
     std::function<ToolWindowPlaces()> m_toolWindowPlaces;
+    std::function<bool()> m_closeQuery;
+    ColorDrag* m_drag = nullptr;
+    ColorValue m_selectedColor = 0;
+    bool m_schemeModified = false;
+    bool m_reshowing = false; // the colour shown again adds no history entry
     ColorValue m_shownColor = 0; // the colour the last SetBaseColor that ran was given
     bool m_previewing = false;   // BaseColor holds the palette strip's preview
     int m_lightnessStep = kDefaultStepPercent;

@@ -2,13 +2,13 @@
 // and the mouse on the colour areas with their pop-up and copy menus.
 #include "TfrmMain.h"
 
+#include "ColorDrag.h"
 #include "ColorField.h"
 #include "CopyMenu.h"
 #include "platform/PaletteStrip.h"
 #include "color/NamedColors.h"
 #include "persist/Settings.h"
 #include "platform/Canvas.h"
-#include "platform/DragManager.h"
 #include "platform/PaintBox.h"
 #include "platform/Services.h"
 
@@ -86,9 +86,7 @@ void TfrmMain::ConnectCommands()
     std::vector<PaintBox*> areas(pbColors.begin(), pbColors.end());
     areas.push_back(pbBase);
     for (PaintBox* area : areas) {
-        connect(area, &PaintBox::mousePressed, this, [this, area](QMouseEvent* e) { ColorAreaMouseDown(area, e); });
-        connect(area, &PaintBox::mouseMoved, this, [this, area](QMouseEvent* e) { ColorAreaMouseMove(area, e); });
-        connect(area, &PaintBox::mouseReleased, this, &TfrmMain::ColorAreaMouseUp);
+        m_drag->AddSource(area, kDragThreshold, [area](QPoint) { return SampledColor(area); }, mnuColorPop);
         // Named only when a tip is asked for: no colour change pays for it.
         area->SetHintSource([area](QPoint) {
             return PaintBox::Hint { QString::fromStdString(ColorNameText(SampledColor(area))), area->rect() };
@@ -115,11 +113,11 @@ void TfrmMain::CreateColorPopup()
     mnuPopCopy = mnuColorPop->addMenu(QStringLiteral("Copy..."));
     mnuPopCopy->setObjectName(QStringLiteral("mnuPopCopy"));
     AddCopyEntries(mnuPopCopy, { "mnuPopCopyHex1", "mnuPopCopyHex2", "mnuPopCopyRgb" },
-        [this] { return CopyTextsOf(SelectedColor); }, [this] { return std::optional(SelectedColor); });
+        [this] { return CopyTextsOf(SelectedColor()); }, [this] { return std::optional(SelectedColor()); });
     mnuColorPop->addSeparator();
     mnuPopSetBase = mnuColorPop->addAction(QStringLiteral("Set as Base Color"));
     mnuPopSetBase->setObjectName(QStringLiteral("mnuPopSetBase"));
-    connect(mnuPopSetBase, &QAction::triggered, this, [this] { SetBaseColor(SelectedColor); });
+    connect(mnuPopSetBase, &QAction::triggered, this, [this] { SetBaseColor(SelectedColor()); });
 }
 
 void TfrmMain::SetSteps(int lightness, int saturation)
@@ -184,36 +182,4 @@ void TfrmMain::pbPaletteMouseDown(QMouseEvent* event)
     const QPoint at = event->position().toPoint();
     if (const auto color = PickPaletteColor(m_paletteBitmap, at.x(), at.y()))
         SetBaseColor(*color);
-}
-
-void TfrmMain::ColorAreaMouseDown(PaintBox* area, QMouseEvent* event)
-{
-    SelectedColor = SampledColor(area);
-    DragArmed = true;
-    if (event->button() == Qt::RightButton) {
-        DragArmed = false;
-        mnuColorPop->popup(area->mapToGlobal(event->position().toPoint()));
-    }
-}
-
-void TfrmMain::ColorAreaMouseMove(PaintBox* area, QMouseEvent* event)
-{
-    if (!DragArmed)
-        return;
-    DragArmed = false;
-    // Any movement after the press makes a drag; it becomes real only past the threshold from here.
-    DragRequest request;
-    request.source = area;
-    request.globalStart = event->globalPosition().toPoint();
-    request.threshold = kDragThreshold;
-    request.onEnd = [this](bool) { EndColorDrag(); };
-    DragManager::Instance().BeginDrag(std::move(request));
-}
-
-void TfrmMain::ColorAreaMouseUp(QMouseEvent* event)
-{
-    // A release while the primary button is still held belongs to a drag, not to a click.
-    if (event->button() == Qt::LeftButton && !platform::Mouse().PrimaryButtonDown() && SelectedColor != SchemeColors[0])
-        SetBaseColor(SelectedColor);
-    DragArmed = false;
 }

@@ -1,6 +1,7 @@
 #include "TfrmPreview.h"
 
 #include "main/CopyMenu.h"
+#include "main/ColorDrag.h"
 #include "main/TfrmMain.h"
 #include "persist/Session.h"
 #include "persist/Settings.h"
@@ -112,9 +113,6 @@ void TfrmPreview::CreateControls()
     pnlBG->setGeometry(0, 22, kClientWidth, 229);
     pbPage = new PaintBox(QStringLiteral("pbPage"), pnlBG);
     pbPage->setGeometry(QRect(QPoint(2, 2), PreviewPage::kSize));
-    connect(pbPage, &PaintBox::mousePressed, this, &TfrmPreview::HeaderMouseDown);
-    connect(pbPage, &PaintBox::mouseMoved, this, &TfrmPreview::HeaderMouseMove);
-    connect(pbPage, &PaintBox::mouseReleased, this, &TfrmPreview::HeaderMouseUp);
     DragManager::Instance().RegisterTarget(pbPage, this);
 
     auto* statusBar = new QWidget(this);
@@ -134,7 +132,7 @@ void TfrmPreview::CreateMenus()
     mnuPopCopy = mnuColorPop->addMenu(QStringLiteral("Copy..."));
     mnuPopCopy->setObjectName(QStringLiteral("mnuPopCopy"));
     AddCopyEntries(mnuPopCopy, { "mnuPopCopyHex1", "mnuPopCopyHex2", "mnuPopCopyRgb" },
-        [this] { return CopyTextsOf(m_main.SelectedColor); }, [this] { return std::optional(m_main.SelectedColor); });
+        [this] { return CopyTextsOf(m_main.SelectedColor()); }, [this] { return std::optional(m_main.SelectedColor()); });
     mnuColorPop->addSeparator();
     mnuPopSetBase = mnuColorPop->addAction(QStringLiteral("Set as Base Color"));
     mnuPopSetBase->setObjectName(QStringLiteral("mnuPopSetBase"));
@@ -145,6 +143,10 @@ void TfrmPreview::CreateMenus()
 
     connect(mnuPopSetBase, &QAction::triggered, this, &TfrmPreview::mnuPopSetBaseClick);
     connect(mnuPopShowContrast, &QAction::toggled, this, &TfrmPreview::mnuPopShowContrastClick);
+
+    // The page is a colour source like the main window's colour areas, with its pop-up menu.
+    m_main.Drag().AddSource(pbPage, kPageDragThreshold,
+        [this](QPoint at) { return m_page.ElementColor(PreviewPage::ElementAt(at)); }, mnuColorPop);
 }
 
 void TfrmPreview::FormCreate()
@@ -234,44 +236,6 @@ QImage TfrmPreview::DrawPage() const
     return picture;
 }
 
-void TfrmPreview::HeaderMouseDown(QMouseEvent* event)
-{
-    const PageElement element = PreviewPage::ElementAt(event->position().toPoint());
-    m_main.SelectedColor = m_page.ElementColor(element);
-    m_main.DragArmed = true;
-    if (event->button() == Qt::RightButton) {
-        m_main.DragArmed = false;
-        mnuColorPop->popup(event->globalPosition().toPoint());
-    }
-}
-
-void TfrmPreview::HeaderMouseMove(QMouseEvent* event)
-{
-    if (!m_main.DragArmed)
-        return;
-    m_main.DragArmed = false;
-    DragRequest request;
-    request.source = pbPage;
-    request.globalStart = event->globalPosition().toPoint();
-    request.threshold = kPageDragThreshold;
-    request.onEnd = [this](bool) { HeaderEndDrag(); };
-    DragManager::Instance().BeginDrag(std::move(request));
-}
-
-void TfrmPreview::HeaderMouseUp(QMouseEvent* event)
-{
-    // A release that arrives while the button is still down belongs to a drag taking over, not to a click.
-    if (event->button() == Qt::LeftButton && !platform::Mouse().PrimaryButtonDown()
-        && m_main.SelectedColor != m_main.SchemeColors[0])
-        m_main.SetBaseColor(m_main.SelectedColor);
-    m_main.DragArmed = false;
-}
-
-void TfrmPreview::HeaderEndDrag()
-{
-    m_main.EndColorDrag();
-}
-
 bool TfrmPreview::DragOver(QWidget*, QPoint)
 {
     return true;
@@ -279,25 +243,20 @@ bool TfrmPreview::DragOver(QWidget*, QPoint)
 
 void TfrmPreview::DragDrop(QWidget* source, QPoint pos)
 {
-    m_page.SetElementColor(PreviewPage::ElementAt(pos), m_main.DraggedColor(source));
-    m_main.SchemeModified = true;
+    m_page.SetElementColor(PreviewPage::ElementAt(pos), m_main.Drag().Carried(source));
+    m_main.MarkSchemeModified();
     PaintPage();
 }
 
 void TfrmPreview::shpBlackMouseDown(PaintBox* swatch, QMouseEvent* event)
 {
-    DragRequest request;
-    request.source = swatch;
-    request.globalStart = event->globalPosition().toPoint();
-    request.threshold = kSwatchDragThreshold;
-    request.onStart = [this, swatch] { shpBlackStartDrag(swatch); };
-    request.onEnd = [this](bool) { m_main.EndColorDrag(); };
-    DragManager::Instance().BeginDrag(std::move(request));
+    m_main.Drag().Begin(swatch, event->globalPosition().toPoint(), kSwatchDragThreshold,
+        [this, swatch] { shpBlackStartDrag(swatch); });
 }
 
 void TfrmPreview::shpBlackStartDrag(PaintBox* swatch)
 {
-    m_main.SelectedColor = swatch == shpBlack ? Pack(0, 0, 0) : Pack(255, 255, 255);
+    m_main.SetSelectedColor(swatch == shpBlack ? Pack(0, 0, 0) : Pack(255, 255, 255));
 }
 
 void TfrmPreview::mnuPopShowContrastClick(bool on)
@@ -316,7 +275,7 @@ void TfrmPreview::mnuPopShowContrastClick(bool on)
 
 void TfrmPreview::mnuPopSetBaseClick()
 {
-    m_main.SetBaseColor(m_main.SelectedColor);
+    m_main.SetBaseColor(m_main.SelectedColor());
 }
 
 void TfrmPreview::tbResetClick()
@@ -326,7 +285,7 @@ void TfrmPreview::tbResetClick()
     if (answer != platform::Answer::Yes)
         return;
     ResetPreviewColors();
-    m_main.SchemeModified = true;
+    m_main.MarkSchemeModified();
 }
 
 void TfrmPreview::tbSaveClick()

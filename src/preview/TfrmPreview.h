@@ -26,7 +26,7 @@ public:
     // The nine page colours in their stored order, for scheme and session files.
     const PreviewColors& Colors() const { return m_page.Colors(); }
     void SetColors(const PreviewColors& colors);
-    // Back to the default page; leaves SchemeModified to the caller.
+    // Back to the default page; leaves marking the scheme modified to the caller.
     void ResetPreviewColors();
 
     // The main window's QuickPreview toggle: shows or hides this window and keeps the toggle in step.
@@ -56,10 +56,6 @@ private:
     void PaintPage();
     QImage DrawPage() const;
 
-    void HeaderMouseDown(QMouseEvent* event);
-    void HeaderMouseMove(QMouseEvent* event);
-    void HeaderMouseUp(QMouseEvent* event);
-    void HeaderEndDrag();
     bool DragOver(QWidget* source, QPoint pos) override;
     void DragDrop(QWidget* source, QPoint pos) override;
 

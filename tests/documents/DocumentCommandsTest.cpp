@@ -177,11 +177,11 @@ TEST_F(Documents, SaveWritesTheWorkedExamplesByteForByte)
     EXPECT_EQ(folder.Read("none.tw"), kNoFavorites);
 
     AddFavorites({ Pack(0x33, 0x66, 0x99) });
-    ASSERT_TRUE(main->SchemeModified);
+    ASSERT_TRUE(main->SchemeModified());
     desktop.saveChoices = { folder.file("one.tw") };
     Named<QAction>(*main, "mnuFileSave")->trigger();
     EXPECT_EQ(folder.Read("one.tw"), kOneFavorite);
-    EXPECT_FALSE(main->SchemeModified);
+    EXPECT_FALSE(main->SchemeModified());
     EXPECT_TRUE(desktop.messages.isEmpty());
 
     // One filter, the default extension, and the name chosen last time offered again.
@@ -212,11 +212,11 @@ TEST_F(Documents, SaveThatWritesNothingKeepsTheSchemeUnsaved)
     desktop.saveChoices = { std::nullopt, folder.file("missing folder/x.tw") };
     Named<QToolButton>(*main, "tbSave")->click();
     EXPECT_TRUE(desktop.messages.isEmpty());
-    EXPECT_TRUE(main->SchemeModified);
+    EXPECT_TRUE(main->SchemeModified());
 
     Named<QToolButton>(*main, "tbSave")->click();
     EXPECT_EQ(desktop.messages, QStringList { "An error has occured while saving the scheme file" });
-    EXPECT_TRUE(main->SchemeModified);
+    EXPECT_TRUE(main->SchemeModified());
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
@@ -225,12 +225,12 @@ TEST_F(Documents, MoreFavoritesThanTheCountHoldsAreRefusedAndTheOldFileKept)
     folder.Write("big.tw", kOneFavorite);
     FavColorList many(kMaxSchemeFavorites + 1, TFavColor::FromColor(Pack(9, 9, 9)));
     Model().Replace(many);
-    main->SchemeModified = true;
+    main->MarkSchemeModified();
     desktop.saveChoices = { folder.file("big.tw") };
     Named<QToolButton>(*main, "tbSave")->click();
     EXPECT_EQ(desktop.messages, QStringList { SchemeMessages::kTooManyFavorites });
     EXPECT_EQ(folder.Read("big.tw"), kOneFavorite);
-    EXPECT_TRUE(main->SchemeModified);
+    EXPECT_TRUE(main->SchemeModified());
 
     // One fewer fits.
     Model().Replace(FavColorList(kMaxSchemeFavorites, TFavColor::FromColor(Pack(9, 9, 9))));
@@ -238,7 +238,7 @@ TEST_F(Documents, MoreFavoritesThanTheCountHoldsAreRefusedAndTheOldFileKept)
     Named<QToolButton>(*main, "tbSave")->click();
     EXPECT_EQ(desktop.messages.size(), 1);
     EXPECT_EQ(folder.Read("big.tw").size(), 44 + (19 + 7) * qsizetype(kMaxSchemeFavorites));
-    EXPECT_FALSE(main->SchemeModified);
+    EXPECT_FALSE(main->SchemeModified());
 }
 
 TEST_F(Documents, OpenShowsTheFileAsTheDocument)
@@ -263,7 +263,7 @@ TEST_F(Documents, OpenShowsTheFileAsTheDocument)
     EXPECT_EQ(main->SchemeColors[0], Pack(0x11, 0x22, 0x33));
     EXPECT_EQ(main->txtHex->text(), "112233");
     EXPECT_EQ(main->HistoryCount(), historyBefore + 1);
-    EXPECT_FALSE(main->SchemeModified);
+    EXPECT_FALSE(main->SchemeModified());
     EXPECT_EQ(desktop.dialogRequests.front().filter, "Color Scheme File (*.tw)");
     EXPECT_EQ(desktop.dialogRequests.front().defaultSuffix, "tw");
 
@@ -326,7 +326,7 @@ TEST_F(Documents, OpenOfABadFileChangesNothing)
         EXPECT_EQ(preview->Colors(), page);
         EXPECT_EQ(main->SchemeColors[0], Pack(40, 50, 60));
         EXPECT_EQ(main->HistoryCount(), history);
-        EXPECT_TRUE(main->SchemeModified);
+        EXPECT_TRUE(main->SchemeModified());
         EXPECT_EQ(folder.Read(file.name), file.bytes);
     }
 
@@ -354,7 +354,7 @@ TEST_F(Documents, OpenConvertsAnOldFileAndShowsIt)
     EXPECT_EQ(main->SchemeColors[0], Pack(0, 128, 255));
     EXPECT_EQ(preview->Colors(),
         (PreviewColors { 10, 11, 12, 13, 14, 16777215, 15132390, 15132390, 16777215 }));
-    EXPECT_FALSE(main->SchemeModified);
+    EXPECT_FALSE(main->SchemeModified());
 
     // The file on disk is now the current format with the same scheme.
     const SchemeRead onDisk = ReadSchemeFile(folder.file("old.tw"), VersionCheck::Required);
@@ -366,7 +366,7 @@ TEST_F(Documents, OpenConvertsAnOldFileAndShowsIt)
 TEST_F(Documents, AnOldFileThatCannotBeConvertedShowsOnlyItsMessage)
 {
     AddFavorites({ Pack(1, 2, 3) });
-    main->SchemeModified = false;
+    main->ClearSchemeModified();
     QByteArray slotWithTwoParts = kVersion2File;
     slotWithTwoParts.replace("1.2.3", "1.2");
     for (const QByteArray& bytes : { slotWithTwoParts, QByteArray("TWver2\r\n1\r\n2\r\n3\r\n") }) {
@@ -396,7 +396,7 @@ TEST_F(Documents, NewEmptiesTheDocumentAndKeepsTheMainWindowsColors)
     EXPECT_TRUE(Favorites().empty());
     EXPECT_FALSE(ToolButtonsEnabled());
     EXPECT_EQ(preview->Colors(), DefaultPreviewColors());
-    EXPECT_FALSE(main->SchemeModified);
+    EXPECT_FALSE(main->SchemeModified());
     EXPECT_EQ(main->SchemeColors, scheme);
     EXPECT_EQ(main->HistoryCount(), history);
     EXPECT_TRUE(Named<QAction>(*main, "mnuRGB")->isChecked());
@@ -425,7 +425,7 @@ TEST_F(Documents, QuestionBeforeOpenAndNew)
     EXPECT_EQ(desktop.questions, (QStringList { kBeforeOpen, kBeforeNew }));
     EXPECT_TRUE(desktop.dialogRequests.empty());
     EXPECT_EQ(Favorites().size(), 1u);
-    EXPECT_TRUE(main->SchemeModified);
+    EXPECT_TRUE(main->SchemeModified());
 
     // Yes saves first and then goes on, even when the save dialog is cancelled.
     folder.Write("empty.tw", kNoFavorites);
@@ -441,7 +441,7 @@ TEST_F(Documents, QuestionBeforeOpenAndNew)
     desktop.saveChoices = { std::nullopt };
     Named<QAction>(*main, "mnuFileNew")->trigger();
     EXPECT_TRUE(Favorites().empty());
-    EXPECT_FALSE(main->SchemeModified);
+    EXPECT_FALSE(main->SchemeModified());
 
     // A save that fails keeps the scheme: going on would throw away what the user asked to keep.
     AddFavorites({ Pack(7, 8, 9) });
@@ -450,7 +450,7 @@ TEST_F(Documents, QuestionBeforeOpenAndNew)
     Named<QAction>(*main, "mnuFileNew")->trigger();
     EXPECT_EQ(desktop.messages, QStringList { "An error has occured while saving the scheme file" });
     EXPECT_EQ(Favorites().size(), 1u);
-    EXPECT_TRUE(main->SchemeModified);
+    EXPECT_TRUE(main->SchemeModified());
 }
 
 TEST_F(Documents, ExitQuestionAfterDeletingAFavorite)
@@ -460,13 +460,13 @@ TEST_F(Documents, ExitQuestionAfterDeletingAFavorite)
     Named<QToolButton>(*main, "tbSave")->click();
     Model().Select(0);
     Model().DeleteSelectedFavorite();
-    ASSERT_TRUE(main->SchemeModified);
+    ASSERT_TRUE(main->SchemeModified());
 
     // Cancel: still running, still unsaved, nothing written.
     desktop.answers = { Answer::Cancel };
     EXPECT_FALSE(Exit());
     EXPECT_EQ(desktop.questions, QStringList { kBeforeExit });
-    EXPECT_TRUE(main->SchemeModified);
+    EXPECT_TRUE(main->SchemeModified());
     EXPECT_FALSE(FileExists("session.tmp"));
     EXPECT_FALSE(FileExists("tw3.ini"));
 
@@ -505,7 +505,7 @@ TEST_F(Documents, ExitQuestionYesSavesThenEnds)
     desktop.saveChoices = { folder.file("no such folder/x.tw") };
     EXPECT_FALSE(Exit());
     EXPECT_EQ(desktop.messages, QStringList { "An error has occured while saving the scheme file" });
-    EXPECT_TRUE(main->SchemeModified);
+    EXPECT_TRUE(main->SchemeModified());
 }
 
 TEST_F(Documents, ExitWarningOffNeverAsksAtExitButOpenAndNewStillDo)
@@ -532,7 +532,7 @@ TEST_F(Documents, SessionCarriesFavoritesAndPageToTheNextRun)
     Model().Select(2);
     SetPage(kLinkText, Pack(200, 0, 0));
     SetPage(kMainBG, Pack(0, 0, 200));
-    main->SchemeModified = true;
+    main->MarkSchemeModified();
     const PreviewColors page = preview->Colors();
     main->SetBaseColor(Pack(10, 20, 30));
     desktop.answers = { Answer::No };
@@ -546,7 +546,7 @@ TEST_F(Documents, SessionCarriesFavoritesAndPageToTheNextRun)
     EXPECT_EQ(Model().FavSelected(), 0);
     EXPECT_TRUE(ToolButtonsEnabled());
     EXPECT_EQ(preview->Colors(), page);
-    EXPECT_FALSE(main->SchemeModified);
+    EXPECT_FALSE(main->SchemeModified());
     EXPECT_TRUE(desktop.messages.isEmpty());
     // The base colour of the next run comes from the settings.
     EXPECT_EQ(main->SchemeColors[0], Pack(10, 20, 30));
@@ -633,7 +633,7 @@ TEST_F(Documents, DamagedSessionIsReportedOnceAndKeptBesideIt)
         EXPECT_TRUE(Favorites().empty());
         EXPECT_FALSE(ToolButtonsEnabled());
         EXPECT_EQ(preview->Colors(), DefaultPreviewColors());
-        EXPECT_FALSE(main->SchemeModified);
+        EXPECT_FALSE(main->SchemeModified());
 
         // The exit writes a new session; the damaged one stays where the message said.
         AddFavorites({ Pack(1, 2, 3) });
@@ -693,7 +693,7 @@ TEST_F(Documents, SaveIntoAFolderThatTakesNoNewFileSaysSo)
     EXPECT_EQ(desktop.messages, QStringList { "An error has occured while saving the scheme file.  The folder "
                                     + folder.file("locked") + " is not writable." });
     EXPECT_EQ(folder.Read("locked/mine.tw"), kNoFavorites);
-    EXPECT_TRUE(main->SchemeModified);
+    EXPECT_TRUE(main->SchemeModified());
 }
 
 TEST_F(Documents, ExitInAProgramFolderThatTakesNoNewFileSaysWhyForEachFile)

@@ -80,7 +80,7 @@ protected:
             list.push_back(fav);
         }
         Model().Replace(list);
-        main->SchemeModified = false;
+        main->ClearSchemeModified();
     }
 
     // Runs Export Palette, answering the set dialog with the choice named (nothing cancels it).
@@ -166,7 +166,7 @@ TEST_P(ExportEachSet, WritesTheChosenSetInTheFormatOfTheChosenFilter)
         EXPECT_EQ(entries[c.count - 9], (PaletteEntry { "Page title text", Pack(1, 2, 3) }));
     }
     // Exporting changes nothing in the scheme.
-    EXPECT_FALSE(main->SchemeModified);
+    EXPECT_FALSE(main->SchemeModified());
 }
 
 INSTANTIATE_TEST_SUITE_P(PaletteCommands, ExportEachSet,
@@ -239,7 +239,7 @@ TEST_P(ImportRoundTrip, ExportedFavoritesComeBackWithTheirColoursAndNames)
     desktop.answers = { platform::Answer::No };
     documents->mnuFileNewClick();
     Model().InsertFavorite(0, Pack(9, 9, 9));
-    main->SchemeModified = false;
+    main->ClearSchemeModified();
     Import(path);
 
     EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('\n').toStdString();
@@ -249,7 +249,7 @@ TEST_P(ImportRoundTrip, ExportedFavoritesComeBackWithTheirColoursAndNames)
     EXPECT_EQ(EntriesOf(FavColorList(now.begin() + 1, now.end())), exported);
     EXPECT_EQ(now[1].Hex, "336699");
     EXPECT_EQ(Model().FavSelected(), 1);
-    EXPECT_TRUE(main->SchemeModified);
+    EXPECT_TRUE(main->SchemeModified());
     EXPECT_TRUE(favs->tbDelete->isEnabled());
     EXPECT_EQ(desktop.dialogRequests.back().filter, PaletteImportFilter());
 }
@@ -289,7 +289,7 @@ TEST_P(ImportRefusal, SaysWhyAndChangesNothing)
     const Refusal& r = GetParam();
     FavColorList list(static_cast<std::size_t>(r.existing), TFavColor::FromColor(Pack(1, 2, 3)));
     Model().Replace(list);
-    main->SchemeModified = false;
+    main->ClearSchemeModified();
     if (r.file)
         folder.Write(r.file, r.content);
     Import(folder.file(r.file ? r.file : "absent.gpl"));
@@ -297,7 +297,7 @@ TEST_P(ImportRefusal, SaysWhyAndChangesNothing)
     ASSERT_EQ(desktop.messages.size(), 1);
     EXPECT_TRUE(desktop.messages[0].startsWith(r.message)) << desktop.messages[0].toStdString();
     EXPECT_EQ(Model().FavColors(), list);
-    EXPECT_FALSE(main->SchemeModified);
+    EXPECT_FALSE(main->SchemeModified());
 }
 
 INSTANTIATE_TEST_SUITE_P(PaletteCommands, ImportRefusal,
@@ -326,7 +326,7 @@ TEST_F(PaletteCommandsTest, AFileLargerThanAnyPaletteIsNotRead)
     Import(folder.file("huge.css"));
     EXPECT_EQ(desktop.messages, QStringList({ PaletteMessages::kTooLarge }));
     EXPECT_TRUE(Model().IsEmpty());
-    EXPECT_FALSE(main->SchemeModified);
+    EXPECT_FALSE(main->SchemeModified());
 }
 
 // Every copy menu of the three windows, opened on one colour: what it holds, and what its entries copy.
@@ -400,7 +400,7 @@ INSTANTIATE_TEST_SUITE_P(PaletteCommands, MoreCopyFormats,
             } },
         CopyMenuCase { "ColorPop",
             [](PaletteCommandsTest&, TfrmMain& main, TfrmFavorites&, TfrmPreview&) {
-                main.SelectedColor = Pack(0xB4, 0x82, 0x46);
+                main.SetSelectedColor(Pack(0xB4, 0x82, 0x46));
                 return ShowAndClose(Named<QMenu>(main, "mnuPopCopy"));
             } },
         CopyMenuCase { "FavPop",
@@ -410,7 +410,7 @@ INSTANTIATE_TEST_SUITE_P(PaletteCommands, MoreCopyFormats,
             } },
         CopyMenuCase { "PreviewPop",
             [](PaletteCommandsTest&, TfrmMain& main, TfrmFavorites&, TfrmPreview& preview) {
-                main.SelectedColor = Pack(0xB4, 0x82, 0x46);
+                main.SetSelectedColor(Pack(0xB4, 0x82, 0x46));
                 return ShowAndClose(preview.mnuPopCopy);
             } }),
     [](const auto& info) { return std::string(info.param.name); });

@@ -2,6 +2,7 @@
 #include "favorites/TfrmFavorites.h"
 #include "app/WindowWiring.h"
 #include "platform/ShownVision.h"
+#include "main/ColorDrag.h"
 #include "main/TfrmMain.h"
 #include "persist/IniFile.h"
 #include "platform/Canvas.h"
@@ -370,8 +371,8 @@ TEST_F(FavoritesWindowTest, ClickSelectsARowWithoutDragging)
     EXPECT_FALSE(DragManager::Instance().IsPending());
     EXPECT_EQ(Colors(), (std::vector { kA, kB, kC }));
     EXPECT_EQ(Model().FavSelected(), 1);
-    EXPECT_FALSE(main->SchemeModified);
-    EXPECT_EQ(main->SelectedColor, main->SchemeColors[0]);
+    EXPECT_FALSE(main->SchemeModified());
+    EXPECT_EQ(main->SelectedColor(), main->SchemeColors[0]);
 
     // A press below the last row leaves the selection alone and starts nothing.
     mouse::Press(List(), { 20, 140 });
@@ -387,7 +388,7 @@ TEST_F(FavoritesWindowTest, DraggingARowWithinTheList)
     DragRowTo(84 + 20, { 20, 21 }); // upper half of row 0, its midpoint line included
     EXPECT_EQ(Colors(), (std::vector { kC, kA, kB }));
     EXPECT_EQ(Model().FavSelected(), 0);
-    EXPECT_TRUE(main->SchemeModified);
+    EXPECT_TRUE(main->SchemeModified());
 
     Fill({ kA, kB, kC });
     DragRowTo(84 + 20, { 20, 22 }); // lower half of row 0
@@ -436,8 +437,8 @@ TEST_F(FavoritesWindowTest, SwatchDroppedBelowTheLastRowIsAppendedAndSelected)
     ASSERT_EQ(Model().Count(), 3);
     EXPECT_EQ(Model().FavColors()[2].Color, main->SchemeColors[2]);
     EXPECT_EQ(Model().FavSelected(), 2);
-    EXPECT_TRUE(main->SchemeModified);
-    EXPECT_EQ(main->SelectedColor, main->SchemeColors[0]);
+    EXPECT_TRUE(main->SchemeModified());
+    EXPECT_EQ(main->SelectedColor(), main->SchemeColors[0]);
     EXPECT_TRUE(favs->tbCopy->isEnabled());
     EXPECT_EQ(Pixel(20, 84 + 20), canvas::ToRgb(main->SchemeColors[2]));
 
@@ -489,7 +490,7 @@ TEST_F(FavoritesWindowTest, DeleteButtonRefusesOtherSources)
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
     mouse::Release(swatch, button);
     EXPECT_EQ(Colors(), (std::vector { kA }));
-    EXPECT_FALSE(main->SchemeModified);
+    EXPECT_FALSE(main->SchemeModified());
 }
 
 TEST_F(FavoritesWindowTest, DoubleClickAdoptsTheRowOfThePress)
@@ -501,7 +502,7 @@ TEST_F(FavoritesWindowTest, DoubleClickAdoptsTheRowOfThePress)
     mouse::Release(List(), { 20, 50 });
     EXPECT_EQ(main->txtHex->text(), "008000");
     EXPECT_EQ(Model().FavSelected(), 1);
-    EXPECT_FALSE(main->SchemeModified);
+    EXPECT_FALSE(main->SchemeModified());
 
     mouse::Click(List(), { 20, 120 });
     mouse::DoubleClick(List(), { 20, 120 });
@@ -536,7 +537,7 @@ TEST_F(FavoritesWindowTest, PopUpMenuCopiesSetsBaseAndMakesWebsafe)
 
     favs->tbFavWebsafe->click();
     EXPECT_EQ(Model().FavColors()[2].Hex, "0066CC");
-    EXPECT_TRUE(main->SchemeModified);
+    EXPECT_TRUE(main->SchemeModified());
 
     // A right press below the last row opens nothing.
     mouse::Press(List(), { 20, 140 }, Qt::RightButton);
@@ -696,7 +697,7 @@ TEST_F(FavoritesWindowTest, QuickPreviewTakesTheFavoriteDraggedFromTheList)
     mouse::Release(List(), bodyCell);
     EXPECT_EQ(preview.Colors()[kMainBG], kB);
     EXPECT_EQ(Colors(), (std::vector { kA, kB }));
-    EXPECT_EQ(main->SelectedColor, main->SchemeColors[0]);
+    EXPECT_EQ(main->SelectedColor(), main->SchemeColors[0]);
 }
 
 TEST_F(FavoritesWindowTest, DragsFromTheListCarryTheSelectedFavorite)
@@ -704,11 +705,14 @@ TEST_F(FavoritesWindowTest, DragsFromTheListCarryTheSelectedFavorite)
     Start();
     Fill({ kA, kB });
     mouse::Press(List(), { 20, 50 });
-    EXPECT_EQ(main->DraggedColor(List()), kB);
-    EXPECT_EQ(main->DraggedColor(main->pbColors[0]), main->SelectedColor);
+    EXPECT_EQ(main->Drag().Carried(List()), kB);
+    EXPECT_EQ(main->Drag().Carried(main->pbColors[0]), main->SelectedColor());
     mouse::Release(List(), { 20, 50 });
+    // A list that is gone no longer answers for its drags.
+    const QWidget* list = List();
     favs.reset();
-    EXPECT_EQ(main->FavoritesList, nullptr);
+    main->SetSelectedColor(kC);
+    EXPECT_EQ(main->Drag().Carried(list), kC);
 }
 
 TEST_F(FavoritesWindowTest, AWindowGoneBeforeTheCloseIsKeptAtItsDefaultPlace)

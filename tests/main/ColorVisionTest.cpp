@@ -51,14 +51,14 @@ TEST_F(ColorVisionTest, EveryModeShowsTheColoursSeenWhileTheTrueOnesAreKeptAndCo
 
         // A press takes the true colour, and so does what is copied from it.
         mouse::Press(w->pbColors[5], { 10, 10 }, Qt::RightButton);
-        EXPECT_EQ(w->SelectedColor, w->SchemeColors[5]);
+        EXPECT_EQ(w->SelectedColor(), w->SchemeColors[5]);
         OpenAndClose(Find<QMenu>(w.get(), "mnuPopCopy"));
         Find<QAction>(w.get(), "mnuPopCopyHex2")->trigger();
         EXPECT_EQ(desktop.clipboardText, QString::fromStdString(HashHexText(w->SchemeColors[5])));
         Find<QMenu>(w.get(), "mnuColorPop")->close();
         mouse::Click(w->pbColors[5], { 10, 10 });
-        EXPECT_EQ(w->SchemeColors[0], w->SelectedColor);
-        EXPECT_EQ(w->txtHex->text(), QString::fromStdString(HexText(w->SelectedColor)));
+        EXPECT_EQ(w->SchemeColors[0], w->SelectedColor());
+        EXPECT_EQ(w->txtHex->text(), QString::fromStdString(HexText(w->SelectedColor())));
         w->SetBaseColor(base);
 
         // The status bar says a simulation is on, and nothing otherwise.

@@ -169,16 +169,29 @@ TEST_F(MainWindowTest, UnwritableSettingsAreReportedWithoutBlockingTheClose)
     EXPECT_TRUE(desktop.messages[0].contains("tw3.ini"));
 }
 
-TEST_F(MainWindowTest, SettingTheShownColourChangesNothingUnlessSuppressed)
+TEST_F(MainWindowTest, SettingTheShownColourAgainAddsNoHistoryEntry)
 {
     auto w = Start();
     w->SetBaseColor(Pack(255, 0, 0));
     EXPECT_EQ(w->HistoryCount(), 1);
-    w->SuppressHistory = true;
     w->SetBaseColor(Pack(255, 0, 0));
-    w->SuppressHistory = false;
     EXPECT_EQ(w->HistoryCount(), 1);
     EXPECT_EQ(w->BaseColor, w->SchemeColors[0]);
+}
+
+TEST_F(MainWindowTest, HarmonyAndWheelChangesReshowTheSchemeWithoutAHistoryEntry)
+{
+    auto w = Start();
+    w->SetBaseColor(Pack(200, 40, 10));
+    const int entries = w->HistoryCount();
+    const SchemeColorArray before = w->SchemeColors;
+    Named<QAction>(*w, "mnuRGB")->trigger();
+    EXPECT_NE(w->SchemeColors, before);
+    Named<QAction>(*w, "mnuTriads")->trigger();
+    EXPECT_EQ(w->HistoryCount(), entries);
+    // A colour set after the re-shows adds its entry again: they left nothing behind.
+    w->SetBaseColor(Pack(10, 40, 200));
+    EXPECT_EQ(w->HistoryCount(), entries + 1);
 }
 
 TEST_F(MainWindowTest, WebsafeIndicatorFollowsTheFields)

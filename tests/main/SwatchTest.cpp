@@ -1,4 +1,5 @@
 #include "MainFixture.h"
+#include "main/ColorDrag.h"
 #include "platform/DragManager.h"
 #include "support/Controls.h"
 #include "support/Mouse.h"
@@ -36,15 +37,15 @@ TEST_F(SwatchTest, AClickAdoptsTheSwatchColour)
     const ColorValue fifth = w->SchemeColors[4];
     mouse::Click(w->pbColors[4], { 10, 10 });
     EXPECT_EQ(w->SchemeColors[0], fifth);
-    EXPECT_EQ(w->SelectedColor, fifth);
-    EXPECT_FALSE(w->DragArmed);
+    EXPECT_EQ(w->SelectedColor(), fifth);
+    EXPECT_FALSE(w->Drag().Armed());
     EXPECT_EQ(w->HistoryCount(), 2);
 
     mouse::Click(w->pbColors[0], { 10, 10 }); // the base colour itself
     mouse::Click(w->pbBase, { 10, 10 });
     mouse::Click(w->pbColors[6], { 10, 10 }, Qt::MiddleButton); // only the left button clicks
     EXPECT_EQ(w->HistoryCount(), 2);
-    EXPECT_EQ(w->SelectedColor, w->SchemeColors[6]); // the press still selects
+    EXPECT_EQ(w->SelectedColor(), w->SchemeColors[6]); // the press still selects
 }
 
 TEST_F(SwatchTest, AReleaseWhileThePrimaryButtonIsHeldAdoptsNothing)
@@ -53,23 +54,23 @@ TEST_F(SwatchTest, AReleaseWhileThePrimaryButtonIsHeldAdoptsNothing)
     desktop.primaryButtonDown = true;
     mouse::Click(w->pbColors[4], { 10, 10 });
     EXPECT_EQ(w->SchemeColors[0], Pack(255, 0, 0));
-    EXPECT_FALSE(w->DragArmed);
+    EXPECT_FALSE(w->Drag().Armed());
 }
 
 TEST_F(SwatchTest, AnyMovementMakesADragAndNoClick)
 {
     auto w = Start();
-    QSignalSpy ended(w.get(), &TfrmMain::colorDragEnded);
+    QSignalSpy ended(&w->Drag(), &ColorDrag::ended);
     mouse::Press(w->pbColors[4], { 10, 10 });
-    EXPECT_TRUE(w->DragArmed);
-    EXPECT_EQ(w->SelectedColor, w->SchemeColors[4]);
+    EXPECT_TRUE(w->Drag().Armed());
+    EXPECT_EQ(w->SelectedColor(), w->SchemeColors[4]);
     mouse::Move(w->pbColors[4], { 13, 10 });
-    EXPECT_FALSE(w->DragArmed);
+    EXPECT_FALSE(w->Drag().Armed());
     EXPECT_TRUE(DragManager::Instance().IsPending());
     mouse::Release(w->pbColors[4], { 13, 10 });
     EXPECT_FALSE(DragManager::Instance().IsPending());
     EXPECT_EQ(w->SchemeColors[0], Pack(255, 0, 0));
-    EXPECT_EQ(w->SelectedColor, w->SchemeColors[0]);
+    EXPECT_EQ(w->SelectedColor(), w->SchemeColors[0]);
     EXPECT_EQ(w->HistoryCount(), 1);
     EXPECT_EQ(ended.count(), 1);
 }
@@ -82,7 +83,7 @@ struct Receiver final : DropTarget {
     void DragDrop(QWidget* from, QPoint) override
     {
         source = from;
-        dropped = main->DraggedColor(from);
+        dropped = main->Drag().Carried(from);
     }
 };
 
@@ -111,7 +112,7 @@ TEST_F(SwatchTest, ADragDeliversTheSwatchColourToAReceiverInAnotherWindow)
     EXPECT_EQ(*receiver.dropped, ninth);
     EXPECT_EQ(receiver.source, swatch);
     EXPECT_EQ(w->SchemeColors[0], Pack(255, 0, 0)); // the source keeps its scheme
-    EXPECT_EQ(w->SelectedColor, w->SchemeColors[0]);
+    EXPECT_EQ(w->SelectedColor(), w->SchemeColors[0]);
 }
 
 TEST_F(SwatchTest, TheThresholdCountsFromTheFirstMovement)
@@ -126,7 +127,7 @@ TEST_F(SwatchTest, TheThresholdCountsFromTheFirstMovement)
     mouse::Move(swatch, { 35, 25 });
     EXPECT_TRUE(DragManager::Instance().IsActive());
     DragManager::Instance().Cancel();
-    EXPECT_EQ(w->SelectedColor, w->SchemeColors[0]);
+    EXPECT_EQ(w->SelectedColor(), w->SchemeColors[0]);
 }
 
 TEST_F(SwatchTest, RightClickOpensTheColourMenuOnTheFillOfAHighlightedSwatch)
@@ -136,8 +137,8 @@ TEST_F(SwatchTest, RightClickOpensTheColourMenuOnTheFillOfAHighlightedSwatch)
     PaintBox* swatch = w->pbColors[4];
     const ColorValue fill = w->SchemeColors[4];
     mouse::Press(swatch, { 2, 2 }, Qt::RightButton); // on the white ring
-    EXPECT_FALSE(w->DragArmed);
-    EXPECT_EQ(w->SelectedColor, fill);
+    EXPECT_FALSE(w->Drag().Armed());
+    EXPECT_EQ(w->SelectedColor(), fill);
     ASSERT_TRUE(Named<QMenu>(*w, "mnuColorPop")->isVisible());
     EXPECT_EQ(Named<QMenu>(*w, "mnuColorPop")->pos(), swatch->mapToGlobal(QPoint(2, 2)));
     Named<QMenu>(*w, "mnuColorPop")->close();
@@ -213,7 +214,7 @@ protected:
         else
             mouse::Press(area, GetParam().second);
         mouse::Release(area, GetParam().second);
-        EXPECT_FALSE(w->DragArmed);
+        EXPECT_FALSE(w->Drag().Armed());
         return { w->SchemeColors[0], w->HistoryCount() };
     }
 };
@@ -237,8 +238,8 @@ TEST_F(SwatchTest, AClickFollowedAtOnceByAPressAndMoveDrags)
         mouse::Click(area, { 10, 10 });
         const ColorValue shown = Pixel(area);
         mouse::DoubleClick(area, { 10, 10 });
-        EXPECT_TRUE(w->DragArmed) << area->objectName().toStdString();
-        EXPECT_EQ(w->SelectedColor, shown);
+        EXPECT_TRUE(w->Drag().Armed()) << area->objectName().toStdString();
+        EXPECT_EQ(w->SelectedColor(), shown);
         mouse::Move(area, { 11, 10 });
         mouse::Move(area, { 30, 10 });
         EXPECT_TRUE(DragManager::Instance().IsActive()) << area->objectName().toStdString();

@@ -1,3 +1,4 @@
+#include "main/ColorDrag.h"
 #include "main/TfrmMain.h"
 #include "persist/IniFile.h"
 #include "platform/DragManager.h"
@@ -101,11 +102,7 @@ protected:
     // one: the colour stands in the list's selection or in SelectedColor, and the drag ends through the main window.
     void DragFromElsewhere(QWidget* source, QPoint to)
     {
-        DragRequest request;
-        request.source = source;
-        request.globalStart = source->mapToGlobal(QPoint(5, 5));
-        request.onEnd = [this](bool) { main->EndColorDrag(); };
-        DragManager::Instance().BeginDrag(std::move(request));
+        main->Drag().Begin(source, source->mapToGlobal(QPoint(5, 5)), 10);
         const QPoint over = Over(source, preview->pbPage, to);
         mouse::Move(source, over);
         mouse::Release(source, over);
@@ -231,14 +228,14 @@ TEST_F(PreviewWindowTest, ToggleAndCloseButtonKeepTheMainWindowInStep)
 TEST_F(PreviewWindowTest, DropFromAMainWindowSwatchFillsTheCellUnderThePointer)
 {
     ShowPreview();
-    main->SchemeModified = false;
+    main->ClearSchemeModified();
     const ColorValue swatch = main->SchemeColors[5];
     Drag(main->pbColors[5], { 18, 18 }, preview->pbPage, kOnBodyCell);
     EXPECT_EQ(preview->Colors()[kMainBG], swatch);
     EXPECT_EQ(PixelOf(preview->pbPage, kOnBodyCell), swatch);
     EXPECT_EQ(PixelOf(preview->pbPage, kOnNavCell), kGrey);
-    EXPECT_TRUE(main->SchemeModified);
-    EXPECT_EQ(main->SelectedColor, main->SchemeColors[0]);
+    EXPECT_TRUE(main->SchemeModified());
+    EXPECT_EQ(main->SelectedColor(), main->SchemeColors[0]);
 }
 
 TEST_F(PreviewWindowTest, DropFromTheFavoritesListGivesTheSelectedFavourite)
@@ -247,18 +244,17 @@ TEST_F(PreviewWindowTest, DropFromTheFavoritesListGivesTheSelectedFavourite)
     QWidget favorites;
     favorites.setGeometry(20, 400, 100, 100);
     favorites.show();
-    main->FavoritesList = &favorites;
-    main->SelectedFavoriteColor = [] { return Pack(12, 34, 56); };
-    main->SelectedColor = Pack(99, 99, 99);
+    main->Drag().SetListSource(&favorites, [] { return Pack(12, 34, 56); });
+    main->SetSelectedColor(Pack(99, 99, 99));
     DragFromElsewhere(&favorites, kOnTableHeader);
     EXPECT_EQ(preview->Colors()[kTableHeaderText], Pack(12, 34, 56));
-    EXPECT_TRUE(main->SchemeModified);
+    EXPECT_TRUE(main->SchemeModified());
 
     // Any other window's source carries SelectedColor.
     QWidget other;
     other.setGeometry(150, 400, 100, 100);
     other.show();
-    main->SelectedColor = Pack(99, 99, 99);
+    main->SetSelectedColor(Pack(99, 99, 99));
     DragFromElsewhere(&other, kOnTableHeader);
     EXPECT_EQ(preview->Colors()[kTableHeaderText], Pack(99, 99, 99));
 }
@@ -270,7 +266,7 @@ TEST_F(PreviewWindowTest, PartsCopyTheirColourOntoOtherPartsTextToFillAndBack)
     Drag(preview->pbPage, kOnTableHeader, preview->pbPage, kOnNavCell);
     EXPECT_EQ(preview->Colors()[kNavBG], Pack(200, 10, 10));
     EXPECT_EQ(PixelOf(preview->pbPage, kOnNavCell), Pack(200, 10, 10));
-    EXPECT_EQ(main->SelectedColor, main->SchemeColors[0]);
+    EXPECT_EQ(main->SelectedColor(), main->SchemeColors[0]);
 
     SetPage(kMainBG, Pack(10, 200, 10));
     Drag(preview->pbPage, kOnBodyCell, preview->pbPage, kOnBodyHeader);
@@ -311,40 +307,40 @@ TEST_F(PreviewWindowTest, SwatchesDropExactlyBlackAndWhite)
     ShowPreview();
     SetPage(kMainBG, Pack(9, 9, 9));
     SetPage(kNavBG, Pack(9, 9, 9));
-    main->SchemeModified = false;
+    main->ClearSchemeModified();
     Drag(preview->shpBlack, { 9, 9 }, preview->pbPage, kOnBodyCell);
     Drag(preview->Shape1, { 9, 9 }, preview->pbPage, kOnNavCell);
     EXPECT_EQ(preview->Colors()[kMainBG], kBlack);
     EXPECT_EQ(preview->Colors()[kNavBG], kWhite);
-    EXPECT_TRUE(main->SchemeModified);
-    EXPECT_EQ(main->SelectedColor, main->SchemeColors[0]);
+    EXPECT_TRUE(main->SchemeModified());
+    EXPECT_EQ(main->SelectedColor(), main->SchemeColors[0]);
 }
 
 TEST_F(PreviewWindowTest, SwatchDragWaitsForEightPixelsFromThePress)
 {
     ShowPreview();
-    const ColorValue before = main->SelectedColor;
+    const ColorValue before = main->SelectedColor();
     mouse::Press(preview->Shape1, { 5, 5 });
     EXPECT_TRUE(DragManager::Instance().IsPending());
     mouse::Move(preview->Shape1, { 12, 12 });
     EXPECT_FALSE(DragManager::Instance().IsActive());
-    EXPECT_EQ(main->SelectedColor, before); // the colour is taken when the drag begins
+    EXPECT_EQ(main->SelectedColor(), before); // the colour is taken when the drag begins
     mouse::Move(preview->Shape1, { 5, 13 });
     EXPECT_TRUE(DragManager::Instance().IsActive());
-    EXPECT_EQ(main->SelectedColor, kWhite);
+    EXPECT_EQ(main->SelectedColor(), kWhite);
     mouse::Release(preview->Shape1, { 5, 13 }); // over the swatch itself: no receiver
     EXPECT_EQ(preview->Colors(), DefaultPreviewColors());
-    EXPECT_EQ(main->SelectedColor, main->SchemeColors[0]);
+    EXPECT_EQ(main->SelectedColor(), main->SchemeColors[0]);
 }
 
 TEST_F(PreviewWindowTest, PageDragWaitsForTenPixelsFromTheFirstMove)
 {
     ShowPreview();
     mouse::Press(preview->pbPage, kOnBodyCell);
-    EXPECT_TRUE(main->DragArmed);
+    EXPECT_TRUE(main->Drag().Armed());
     EXPECT_FALSE(DragManager::Instance().IsPending()); // only a movement starts it
     mouse::Move(preview->pbPage, kOnBodyCell + QPoint(4, 0));
-    EXPECT_FALSE(main->DragArmed);
+    EXPECT_FALSE(main->Drag().Armed());
     EXPECT_TRUE(DragManager::Instance().IsPending());
     mouse::Move(preview->pbPage, kOnBodyCell + QPoint(13, -9));
     EXPECT_FALSE(DragManager::Instance().IsActive());
@@ -359,9 +355,9 @@ TEST_F(PreviewWindowTest, RightClickOffersTheCellsColourToCopyOrAdopt)
     ShowPreview();
     mouse::Press(preview->pbPage, kOnNavCell, Qt::RightButton);
     EXPECT_TRUE(preview->mnuColorPop->isVisible());
-    EXPECT_FALSE(main->DragArmed);
+    EXPECT_FALSE(main->Drag().Armed());
     mouse::Release(preview->pbPage, kOnNavCell, Qt::RightButton);
-    EXPECT_EQ(main->SelectedColor, kGrey);
+    EXPECT_EQ(main->SelectedColor(), kGrey);
     emit preview->mnuPopCopy->aboutToShow();
     EXPECT_EQ(Named<QAction>(*preview, "mnuPopCopyHex1")->text(), "E6E6E6");
     EXPECT_EQ(Named<QAction>(*preview, "mnuPopCopyHex2")->text(), "#E6E6E6");
@@ -394,7 +390,7 @@ TEST_F(PreviewWindowTest, AStillClickAdoptsTheColourAndAWiggleDoesNot)
 
     Drag(preview->pbPage, kOnNavCell, preview->pbPage, kOnNavCell + QPoint(3, 3)); // a small wiggle
     EXPECT_EQ(main->HistoryCount(), history);
-    EXPECT_EQ(main->SelectedColor, main->SchemeColors[0]);
+    EXPECT_EQ(main->SelectedColor(), main->SchemeColors[0]);
     EXPECT_EQ(preview->Colors()[kNavBG], Pack(0, 128, 255));
 
     desktop.primaryButtonDown = true; // a release the toolkit reports while the button is still held
@@ -408,7 +404,7 @@ TEST_F(PreviewWindowTest, AStillClickAdoptsTheColourAndAWiggleDoesNot)
     mouse::Click(preview->pbPage, kOnNavCell);
     EXPECT_EQ(main->txtHex->text(), "0080FF");
     EXPECT_EQ(main->HistoryCount(), history + 1);
-    EXPECT_FALSE(main->DragArmed);
+    EXPECT_FALSE(main->Drag().Armed());
 
     mouse::Click(preview->pbPage, kOnNavCell); // already the base colour
     EXPECT_EQ(main->HistoryCount(), history + 1);
@@ -448,28 +444,28 @@ TEST_F(PreviewWindowTest, ResetAsksFirstAndMarksTheSchemeEvenWhenNothingChanges)
 {
     ShowPreview();
     SetPage(kHeaderText, Pack(1, 1, 1));
-    main->SchemeModified = false;
+    main->ClearSchemeModified();
     desktop.answers = { platform::Answer::No };
     preview->tbReset->click();
     ASSERT_EQ(desktop.questions.size(), 1);
     EXPECT_EQ(desktop.questions[0], "Are you sure you want to reset the current QuickPreview colors?");
     EXPECT_EQ(preview->Colors()[kHeaderText], Pack(1, 1, 1));
-    EXPECT_FALSE(main->SchemeModified);
+    EXPECT_FALSE(main->SchemeModified());
 
     desktop.answers = { platform::Answer::Yes };
     preview->tbReset->click();
     EXPECT_EQ(preview->Colors(), DefaultPreviewColors());
-    EXPECT_TRUE(main->SchemeModified);
+    EXPECT_TRUE(main->SchemeModified());
 
-    main->SchemeModified = false;
+    main->ClearSchemeModified();
     desktop.answers = { platform::Answer::Yes };
     preview->tbReset->click(); // already the defaults
-    EXPECT_TRUE(main->SchemeModified);
+    EXPECT_TRUE(main->SchemeModified());
 
-    main->SchemeModified = false;
+    main->ClearSchemeModified();
     Drag(preview->shpBlack, { 9, 9 }, preview->pbPage, kOnTableHeader); // black on black text
     EXPECT_EQ(preview->Colors()[kTableHeaderText], kBlack);
-    EXPECT_TRUE(main->SchemeModified);
+    EXPECT_TRUE(main->SchemeModified());
 }
 
 TEST_F(PreviewWindowTest, SaveAsWebpageWritesThePageAndOffersTheLastName)
@@ -493,7 +489,7 @@ TEST_F(PreviewWindowTest, SaveAsWebpageWritesThePageAndOffersTheLastName)
     EXPECT_EQ(desktop.dialogRequests[1].initialPath, target);
     EXPECT_TRUE(folder.Read("page.html").contains("#0A00FF"));
     EXPECT_TRUE(desktop.messages.isEmpty());
-    EXPECT_FALSE(main->SchemeModified);
+    EXPECT_FALSE(main->SchemeModified());
 }
 
 TEST_F(PreviewWindowTest, ExportIntoAMissingFolderIsAnInvalidName)
@@ -679,7 +675,7 @@ TEST_F(PreviewWindowTest, ThePageIsShownAsSeenInTheColourVisionWhileItsColoursSt
             EXPECT_EQ(swatch->grab().toImage().scaled(swatch->size()).pixel(9, 9), swatch->PixelAt({ 9, 9 }));
         // A right press offers the true colour to copy.
         mouse::Press(page, kOnNavCell, Qt::RightButton);
-        EXPECT_EQ(main->SelectedColor, Pack(30, 160, 90));
+        EXPECT_EQ(main->SelectedColor(), Pack(30, 160, 90));
         preview->mnuColorPop->close();
     }
     SetShownVision(VisionMode::Normal);

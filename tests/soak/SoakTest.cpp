@@ -10,6 +10,7 @@
 #include "favorites/TfrmFavorites.h"
 #include "app/Application.h"
 #include "platform/PaletteStrip.h"
+#include "main/ColorDrag.h"
 #include "main/TfrmMain.h"
 #include "persist/IniFile.h"
 #include "persist/SchemeFile.h"
@@ -280,7 +281,7 @@ private:
         SOAK_CHECK(m_favs->Model().FavColors() == kept.favorites && m_preview->Colors() == kept.preview,
             "the favourites or the page did not come back from the session");
         SOAK_CHECK(m_favs->Model().FavSelected() == (kept.favorites.empty() ? -1 : 0), "restored selection");
-        SOAK_CHECK(!m_main->SchemeModified, "a restored scheme counts as changed");
+        SOAK_CHECK(!m_main->SchemeModified(), "a restored scheme counts as changed");
         SOAK_CHECK(m_main->SchemeColors == ComputeScheme(base, m_expected.wheel) && m_main->HistoryCount() == 1,
             "the next run does not start from the base colour left at exit");
         SOAK_CHECK(m_main->CheckedHarmony() == m_expected.harmony, "the harmony was not kept");
@@ -524,8 +525,8 @@ private:
                 SOAK_CHECK(List()->PixelAt({ 1, middle }) == canvas::Highlight(), "selected row not highlighted");
             }
         }
-        SOAK_CHECK(m_main->SchemeModified == m_expected.modified,
-            "SchemeModified is " << m_main->SchemeModified << ", expected " << m_expected.modified);
+        SOAK_CHECK(m_main->SchemeModified() == m_expected.modified,
+            "SchemeModified is " << m_main->SchemeModified() << ", expected " << m_expected.modified);
     }
 
     void CheckPreview()
@@ -562,13 +563,13 @@ private:
     {
         SOAK_CHECK(!DragManager::Instance().IsPending(), "a drag is still pending");
         SOAK_CHECK(QApplication::overrideCursor() == nullptr, "the drag cursor is still shown");
-        SOAK_CHECK(!m_main->DragArmed, "DragArmed is still set");
+        SOAK_CHECK(!m_main->Drag().Armed(), "DragArmed is still set");
         SOAK_CHECK(QApplication::activePopupWidget() == nullptr, "a pop-up menu is still open");
         SOAK_CHECK(m_desktop.answers.empty(), "a scripted answer was not asked for");
         SOAK_CHECK(m_desktop.messages.isEmpty(),
             "unexpected message: " << m_desktop.messages.join(QStringLiteral(" | ")).toStdString());
         if (m_dragEnded) {
-            SOAK_CHECK(m_main->SelectedColor == S0(), "SelectedColor " << Hex(m_main->SelectedColor)
+            SOAK_CHECK(m_main->SelectedColor() == S0(), "SelectedColor " << Hex(m_main->SelectedColor())
                                                                            << " not back to the base after a drag");
         }
     }
@@ -957,7 +958,7 @@ private:
         mouse::Click(area, at, left ? Qt::LeftButton : Qt::MiddleButton);
         if (left)
             ExpectSetBase(colour);
-        SOAK_CHECK(m_main->SelectedColor == colour, "a press did not select the area's colour");
+        SOAK_CHECK(m_main->SelectedColor() == colour, "a press did not select the area's colour");
     }
 
     // A copy entry of a pop-up menu: opening the submenu fills it, choosing an entry copies its caption.
