@@ -79,6 +79,17 @@ ColorValue SnapToWebsafe(ColorValue c)
     return Pack(SnapToWebsafe(Red(c)), SnapToWebsafe(Green(c)), SnapToWebsafe(Blue(c)));
 }
 
+int HexDigitValue(char32_t ch)
+{
+    if (ch >= '0' && ch <= '9')
+        return static_cast<int>(ch - '0');
+    if (ch >= 'a' && ch <= 'f')
+        return static_cast<int>(ch - 'a') + 10;
+    if (ch >= 'A' && ch <= 'F')
+        return static_cast<int>(ch - 'A') + 10;
+    return -1;
+}
+
 namespace {
 const char kHexDigits[] = "0123456789ABCDEF";
 
@@ -86,17 +97,6 @@ void AppendHexByte(std::string& s, int v)
 {
     s += kHexDigits[(v >> 4) & 0xF];
     s += kHexDigits[v & 0xF];
-}
-
-int HexDigitValue(char ch)
-{
-    if (ch >= '0' && ch <= '9')
-        return ch - '0';
-    if (ch >= 'a' && ch <= 'f')
-        return ch - 'a' + 10;
-    if (ch >= 'A' && ch <= 'F')
-        return ch - 'A' + 10;
-    return -1;
 }
 
 int ParsePair(char hi, char lo)

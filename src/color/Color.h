@@ -50,5 +50,8 @@ inline std::string CommaText(ColorValue c) { return CommaText(Red(c), Green(c), 
 std::string StatusRgbText(ColorValue c);           // " RGB: R.G.B"
 std::string StatusHexText(ColorValue c);           // " HEX: #RRGGBB"
 
+// The value of one hexadecimal digit in either case, or -1 for any other character.
+int HexDigitValue(char32_t ch);
+
 // Six characters to channels; a pair stops at its first non-hex character. Other lengths give nothing.
 bool ParseHexText(const std::string& text, Rgb& out);

@@ -122,18 +122,6 @@ QByteArray WriteStyleSheet(const Palette& palette, Dialect dialect)
 
 // --- Reading ---------------------------------------------------------------------------------------------
 
-int HexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    return -1;
-}
-
 // A quoted string at the start of text, escapes resolved; nothing when it is not one.
 std::optional<QString> UnquoteName(QStringView text)
 {
@@ -153,8 +141,8 @@ std::optional<QString> UnquoteName(QStringView text)
             break;
         char32_t code = 0;
         int digits = 0;
-        for (; digits < 6 && i < text.size() && HexDigit(text[i]) >= 0; ++digits)
-            code = code * 16 + static_cast<char32_t>(HexDigit(text[i++]));
+        for (; digits < 6 && i < text.size() && HexDigitValue(text[i].unicode()) >= 0; ++digits)
+            code = code * 16 + static_cast<char32_t>(HexDigitValue(text[i++].unicode()));
         if (digits == 0) {
             name += text[i++];
             continue;
@@ -174,7 +162,7 @@ ValueKind HashColor(QStringView digits, ColorValue& color)
 {
     int v[8];
     for (qsizetype i = 0; i < digits.size() && i < 8; ++i)
-        if ((v[i] = HexDigit(digits[i])) < 0)
+        if ((v[i] = HexDigitValue(digits[i].unicode())) < 0)
             return ValueKind::Broken;
     switch (digits.size()) {
     case 3:

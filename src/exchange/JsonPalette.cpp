@@ -167,11 +167,7 @@ bool JsonReader::String(QString* out)
             if (m_end - m_at < 4)
                 return Fail("a text is not closed");
             for (int i = 0; i < 4; ++i) {
-                const char h = *m_at++;
-                const int digit = (h >= '0' && h <= '9') ? h - '0'
-                    : (h >= 'a' && h <= 'f')           ? h - 'a' + 10
-                    : (h >= 'A' && h <= 'F')           ? h - 'A' + 10
-                                                       : -1;
+                const int digit = HexDigitValue(static_cast<unsigned char>(*m_at++));
                 if (digit < 0)
                     return Fail("a \\u escape is not four hexadecimal digits");
                 unit = static_cast<char16_t>(unit * 16 + digit);

@@ -22,14 +22,7 @@ std::optional<ColorValue> HashHexColor(QStringView text)
         return std::nullopt;
     int digits[6];
     for (int i = 0; i < 6; ++i) {
-        const char16_t u = text[i + 1].unicode();
-        if (u >= '0' && u <= '9')
-            digits[i] = u - '0';
-        else if (u >= 'a' && u <= 'f')
-            digits[i] = u - 'a' + 10;
-        else if (u >= 'A' && u <= 'F')
-            digits[i] = u - 'A' + 10;
-        else
+        if ((digits[i] = HexDigitValue(text[i + 1].unicode())) < 0)
             return std::nullopt;
     }
     return Pack(digits[0] * 16 + digits[1], digits[2] * 16 + digits[3], digits[4] * 16 + digits[5]);
