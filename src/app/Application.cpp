@@ -13,12 +13,12 @@
 #include "platform/DragManager.h"
 #include "platform/Fonts.h"
 #include "platform/Services.h"
+#include "platform/WindowPlacement.h"
 #include "picker/ScreenPicker.h"
 #include "preview/TfrmPreview.h"
 #include "prefs/TfrmPreferences.h"
 
 #include <QApplication>
-#include <QEvent>
 
 Application::Application()
 {
@@ -57,22 +57,6 @@ void Application::CreateToolWindows()
     ConnectHelpMenu(*m_main, *m_about);
 }
 
-FirstPaintHook::FirstPaintHook(QWidget* window)
-    : QObject(window)
-{
-    window->installEventFilter(this);
-}
-
-bool FirstPaintHook::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Paint) {
-        watched->removeEventFilter(this);
-        emit painted();
-        deleteLater();
-    }
-    return false;
-}
-
 Application::~Application() = default;
 
 void Application::Show()
@@ -85,12 +69,14 @@ void Application::Show()
     }
     // The other windows follow the main window's first paint: the main window is on screen as early as it can
     // be, and the Favorites window docks against a main window whose frame is known.
-    auto* hook = new FirstPaintHook(m_main.get());
-    QObject::connect(hook, &FirstPaintHook::painted, m_main.get(), [this] {
-        TellUnusableSettings();
-        CreateToolWindows();
-        m_favorites->show();
-    }, Qt::QueuedConnection);
+    WhenFramed(m_main.get(), [this] {
+        // After the paint that called, not inside it.
+        QMetaObject::invokeMethod(m_main.get(), [this] {
+            TellUnusableSettings();
+            CreateToolWindows();
+            m_favorites->show();
+        }, Qt::QueuedConnection);
+    });
 }
 
 void Application::TellUnusableSettings()

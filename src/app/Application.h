@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QObject>
 #include <QWidget>
 
 #include <memory>
@@ -13,19 +12,6 @@ class TfrmFavorites;
 class TfrmMain;
 class TfrmPreview;
 class TfrmPreferences;
-
-// Tells once that a window has had its first paint.
-class FirstPaintHook final : public QObject {
-    Q_OBJECT
-public:
-    explicit FirstPaintHook(QWidget* window);
-
-signals:
-    void painted();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-};
 
 // Start-up: the program's cursors, fonts and title, then its windows in their fixed order.
 class Application final {

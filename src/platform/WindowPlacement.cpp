@@ -18,6 +18,7 @@ public:
         : QObject(window)
         , m_window(window)
         , m_then(std::move(then))
+        , m_shown(window->isVisible())
     {
         window->installEventFilter(this);
     }
@@ -37,7 +38,7 @@ public:
 private:
     QWidget* m_window;
     std::function<void()> m_then;
-    bool m_shown = false;
+    bool m_shown;
 };
 
 } // namespace
@@ -49,7 +50,11 @@ void WhenFramed(QWidget* window, std::function<void()> place)
 
 QPoint CentredOnScreen(const QWidget& window)
 {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    // With no screen attached (a display going away) the window stays where it is.
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (!primary)
+        return window.pos();
+    const QRect screen = primary->geometry();
     const QSize outer = window.frameGeometry().size();
     return { screen.left() + (screen.width() - outer.width()) / 2,
         screen.top() + (screen.height() - outer.height()) / 2 };

@@ -10,7 +10,8 @@ class QWidget;
 // A window manager frames a window when the window is mapped, so before its first showing a window's outer size is
 // only its inner size. These place windows by their outer frame once it is known.
 
-// Runs `place` once, as soon as the window is next on the screen with its frame known.
+// Runs `place` once, as soon as the window is next on the screen with its frame known (for a window already shown,
+// at its next paint).
 void WhenFramed(QWidget* window, std::function<void()> place);
 
 // Where a window's top-left corner goes for its outer frame to sit in the middle of the primary screen.
