@@ -498,14 +498,8 @@ void TfrmMain::FormClose()
     settings.SetHighlight(CheckedHarmony());
     settings.SetWheel(CheckedWheelMode());
     settings.SetFavoritesOnTop(tools.favoritesOnTop);
-    const WriteOutcome outcome = settings.Commit();
-    // A file that could not be used was kept as it is, and start-up said so already.
-    if (outcome.ok() || outcome.kind == WriteOutcome::Kind::KeptUnusable)
-        return;
-    QString message = QStringLiteral("The settings could not be saved in %1").arg(SettingsPath());
-    if (outcome.kind == WriteOutcome::Kind::FolderNotWritable)
-        message += QStringLiteral(".  ") + FolderNotWritableSentence(SettingsPath());
-    platform::Messages().ShowMessage(this, message);
+    if (const QString message = Settings::CommitFailureMessage(settings.Commit()); !message.isEmpty())
+        platform::Messages().ShowMessage(this, message);
 }
 
 WheelMode TfrmMain::CheckedWheelMode() const

@@ -272,6 +272,16 @@ WriteOutcome Settings::Commit()
     return m_ini.Commit();
 }
 
+QString Settings::CommitFailureMessage(const WriteOutcome& outcome)
+{
+    if (outcome.ok() || outcome.kind == WriteOutcome::Kind::KeptUnusable)
+        return {};
+    QString message = QStringLiteral("The settings could not be saved in %1").arg(SettingsPath());
+    if (outcome.kind == WriteOutcome::Kind::FolderNotWritable)
+        message += QStringLiteral(".  ") + FolderNotWritableSentence(SettingsPath());
+    return message;
+}
+
 QString Settings::UnusableMessage() const
 {
     return UnusableSettingsMessage(m_ini);

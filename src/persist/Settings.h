@@ -78,6 +78,9 @@ public:
 
     // Writes everything set, at once (see IniFile::Commit).
     WriteOutcome Commit();
+    // What to tell the user after a Commit: nothing when it was written, or when the file could not be used and
+    // was kept as it is (start-up said so already); otherwise the failure, with its reason where one is known.
+    static QString CommitFailureMessage(const WriteOutcome& outcome);
 
     // What to tell the user about a file that cannot be used; empty when it can.
     QString UnusableMessage() const;

@@ -268,9 +268,8 @@ void TfrmPreview::mnuPopShowContrastClick(bool on)
     // Kept at once, as the Preferences keep theirs; the badges still show or hide for this run if that fails.
     Settings settings;
     settings.SetShowContrast(on);
-    const WriteOutcome outcome = settings.Commit();
-    if (!outcome.ok() && outcome.kind != WriteOutcome::Kind::KeptUnusable)
-        platform::Messages().ShowMessage(this, QStringLiteral("The settings could not be saved in %1").arg(SettingsPath()));
+    if (const QString message = Settings::CommitFailureMessage(settings.Commit()); !message.isEmpty())
+        platform::Messages().ShowMessage(this, message);
 }
 
 void TfrmPreview::mnuPopSetBaseClick()
