@@ -287,9 +287,7 @@ void TfrmFavorites::FormCreate()
     m_deleteTarget = std::make_unique<DeleteButtonTarget>(*this);
     DragManager::Instance().RegisterTarget(tbDelete, m_deleteTarget.get());
 
-    QAction* toggle = m_main.Command(MainCommand::ToolsFavorites);
-    toggle->setEnabled(true);
-    connect(toggle, &QAction::triggered, this, &TfrmFavorites::ToolsToggleClick);
+    ConnectToolWindowToggle(this, m_main.Command(MainCommand::ToolsFavorites));
     m_mainFrame = m_main.frameGeometry();
     m_main.installEventFilter(this);
 
@@ -581,17 +579,6 @@ void TfrmFavorites::DeleteSelectedClick()
             != platform::Answer::Yes)
         return;
     m_model.DeleteSelectedFavorite();
-}
-
-void TfrmFavorites::ToolsToggleClick()
-{
-    // A minimised window is not in view: the command brings it back rather than hiding it for good.
-    const bool wasOnScreen = ToolWindowOnScreen(this);
-    if (wasOnScreen)
-        hide();
-    else
-        BringBackToolWindow(this);
-    m_main.Command(MainCommand::ToolsFavorites)->setChecked(!wasOnScreen);
 }
 
 void TfrmFavorites::closeEvent(QCloseEvent* event)

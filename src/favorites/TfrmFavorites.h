@@ -91,7 +91,6 @@ private:
     CopyTexts SelectedCopyTexts() const;
     std::optional<ColorValue> SelectedCopyColor() const;
     void DeleteSelectedClick();
-    void ToolsToggleClick();
     void MainWindowMoved();
 
     TfrmMain& m_main;

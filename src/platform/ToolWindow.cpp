@@ -1,5 +1,6 @@
 #include "platform/ToolWindow.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QWidget>
@@ -54,13 +55,18 @@ void AskForToolWindowFrame(QWidget* window)
         new ToolbarTypeSetter(window);
 }
 
-bool ToolWindowOnScreen(const QWidget* window)
+void ConnectToolWindowToggle(QWidget* window, QAction* toggle)
 {
-    return window->isVisible() && !window->isMinimized();
-}
-
-void BringBackToolWindow(QWidget* window)
-{
-    window->showNormal();
-    window->raise();
+    toggle->setEnabled(true);
+    QObject::connect(toggle, &QAction::triggered, window, [window, toggle] {
+        // A minimised window is not in view: the toggle brings it back rather than hiding it for good.
+        const bool wasOnScreen = window->isVisible() && !window->isMinimized();
+        if (wasOnScreen) {
+            window->hide();
+        } else {
+            window->showNormal();
+            window->raise();
+        }
+        toggle->setChecked(!wasOnScreen);
+    });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+class QAction;
 class QWidget;
 
 // Hints show over every window of the program, whether or not it is the active one. Call from a window's constructor.
@@ -9,8 +10,7 @@ void ShowHintsWhenInactive(QWidget* window);
 // constructor, before the window is first shown.
 void AskForToolWindowFrame(QWidget* window);
 
-// Whether a tool window is on the screen for the user: shown and not minimised.
-bool ToolWindowOnScreen(const QWidget* window);
-
-// Brings a hidden or minimised tool window back in its normal state, above the program's other windows.
-void BringBackToolWindow(QWidget* window);
+// Enables the main window's toggle of a tool window and makes it show or hide the window: one in view goes, one
+// hidden or minimised comes back in its normal state, above the program's other windows. The toggle's checked
+// state follows.
+void ConnectToolWindowToggle(QWidget* window, QAction* toggle);

@@ -82,9 +82,7 @@ TfrmPreview::TfrmPreview(TfrmMain& main)
     CreateMenus();
     FormCreate();
 
-    QAction* toggle = m_main.Command(MainCommand::ToolsPreview);
-    toggle->setEnabled(true);
-    connect(toggle, &QAction::triggered, this, &TfrmPreview::ToolsToggleClick);
+    ConnectToolWindowToggle(this, m_main.Command(MainCommand::ToolsPreview));
 }
 
 TfrmPreview::~TfrmPreview() = default;
@@ -172,17 +170,6 @@ void TfrmPreview::closeEvent(QCloseEvent* event)
 {
     m_main.Command(MainCommand::ToolsPreview)->setChecked(false);
     event->accept();
-}
-
-void TfrmPreview::ToolsToggleClick()
-{
-    // A minimised window is not in view: the toggle brings it back rather than hiding it for good.
-    const bool wasOnScreen = ToolWindowOnScreen(this);
-    if (wasOnScreen)
-        hide();
-    else
-        BringBackToolWindow(this);
-    m_main.Command(MainCommand::ToolsPreview)->setChecked(!wasOnScreen);
 }
 
 void TfrmPreview::SetColors(const PreviewColors& colors)

@@ -29,9 +29,6 @@ public:
     // Back to the default page; leaves marking the scheme modified to the caller.
     void ResetPreviewColors();
 
-    // The main window's QuickPreview toggle: shows or hides this window and keeps the toggle in step.
-    void ToolsToggleClick();
-
     QToolButton* tbSave = nullptr;
     QToolButton* tbReset = nullptr;
     PaintBox* shpBlack = nullptr;
