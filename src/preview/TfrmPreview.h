@@ -29,18 +29,6 @@ public:
     // Back to the default page; leaves marking the scheme modified to the caller.
     void ResetPreviewColors();
 
-    QToolButton* tbSave = nullptr;
-    QToolButton* tbReset = nullptr;
-    PaintBox* shpBlack = nullptr;
-    PaintBox* Shape1 = nullptr;
-    QFrame* pnlBG = nullptr;
-    PaintBox* pbPage = nullptr; // the page panel's client area, where the twelve parts are painted
-    QLabel* Status = nullptr;
-    QMenu* mnuColorPop = nullptr;
-    QMenu* mnuPopCopy = nullptr;
-    QAction* mnuPopSetBase = nullptr;
-    QAction* mnuPopShowContrast = nullptr; // the contrast badges on the page, on or off
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -63,6 +51,19 @@ private:
     void mnuPopShowContrastClick(bool on);
     void tbResetClick();
     void tbSaveClick();
+
+    // Tests find these by their object names.
+    QToolButton* tbSave = nullptr;
+    QToolButton* tbReset = nullptr;
+    PaintBox* shpBlack = nullptr;
+    PaintBox* Shape1 = nullptr;
+    QFrame* pnlBG = nullptr;
+    PaintBox* pbPage = nullptr; // the page panel's client area, where the twelve parts are painted
+    QLabel* Status = nullptr;
+    QMenu* mnuColorPop = nullptr;
+    QMenu* mnuPopCopy = nullptr;
+    QAction* mnuPopSetBase = nullptr;
+    QAction* mnuPopShowContrast = nullptr; // the contrast badges on the page, on or off
 
     TfrmMain& m_main;
     PreviewPage m_page;

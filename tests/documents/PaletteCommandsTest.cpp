@@ -411,7 +411,7 @@ INSTANTIATE_TEST_SUITE_P(PaletteCommands, MoreCopyFormats,
         CopyMenuCase { "PreviewPop",
             [](PaletteCommandsTest&, TfrmMain& main, TfrmFavorites&, TfrmPreview& preview) {
                 main.SetSelectedColor(Pack(0xB4, 0x82, 0x46));
-                return ShowAndClose(preview.mnuPopCopy);
+                return ShowAndClose(Named<QMenu>(preview, "mnuPopCopy"));
             } }),
     [](const auto& info) { return std::string(info.param.name); });
 

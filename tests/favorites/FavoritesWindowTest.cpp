@@ -690,7 +690,7 @@ TEST_F(FavoritesWindowTest, QuickPreviewTakesTheFavoriteDraggedFromTheList)
     preview.move(20, 40);
     preview.show();
     Fill({ kA, kB });
-    const QPoint bodyCell = Over(List(), preview.pbPage, { 200, 180 });
+    const QPoint bodyCell = Over(List(), Named<PaintBox>(preview, "pbPage"), { 200, 180 });
     mouse::Press(List(), { 20, 50 });
     mouse::Move(List(), { 20, 62 });
     mouse::Move(List(), bodyCell);
@@ -782,7 +782,7 @@ TEST_F(FavoritesWindowTest, HintsShowOverWindowsThatAreNotActive)
     };
     const Hover hovers[] = {
         { favs.get(), favs->tbOnTop, "Always On Top" },
-        { &preview, preview.tbReset, "Reset Colors" },
+        { &preview, Named<QToolButton>(preview, "tbReset"), "Reset Colors" },
         { main.get(), Named<QToolButton>(*main, "tbPreview"), "QuickPreview" },
     };
     for (const Hover& hover : hovers) {

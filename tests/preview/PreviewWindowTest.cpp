@@ -74,8 +74,16 @@ protected:
     {
         DragManager::Instance().Cancel();
         if (preview)
-            preview->mnuColorPop->close();
+            PagePopup()->close();
     }
+
+    // QuickPreview's controls, found by their object names.
+    PaintBox* PageBox() const { return Named<PaintBox>(*preview, "pbPage"); }
+    PaintBox* BlackSwatch() const { return Named<PaintBox>(*preview, "shpBlack"); }
+    PaintBox* WhiteSwatch() const { return Named<PaintBox>(*preview, "Shape1"); }
+    QMenu* PagePopup() const { return Named<QMenu>(*preview, "mnuColorPop"); }
+    QToolButton* SaveButton() const { return Named<QToolButton>(*preview, "tbSave"); }
+    QToolButton* ResetButton() const { return Named<QToolButton>(*preview, "tbReset"); }
 
     void ShowPreview()
     {
@@ -103,7 +111,7 @@ protected:
     void DragFromElsewhere(QWidget* source, QPoint to)
     {
         main->Drag().Begin(source, source->mapToGlobal(QPoint(5, 5)), 10);
-        const QPoint over = Over(source, preview->pbPage, to);
+        const QPoint over = Over(source, PageBox(), to);
         mouse::Move(source, over);
         mouse::Release(source, over);
     }
@@ -128,17 +136,17 @@ TEST_F(PreviewWindowTest, ToolWindowStartsHiddenWithItsControls)
     EXPECT_TRUE(preview->windowFlags().testFlag(Qt::Tool));
     EXPECT_EQ(preview->size(), QSize(333, 274));
     EXPECT_EQ(preview->minimumSize(), preview->maximumSize());
-    EXPECT_EQ(preview->tbSave->toolTip(), "Save as Webpage");
-    EXPECT_EQ(preview->tbReset->toolTip(), "Reset Colors");
-    EXPECT_EQ(preview->Status->text(), " Drag & Drop colors to QuickPreview (right-click colors for options)");
-    EXPECT_EQ(preview->pbPage->size(), QSize(329, 225));
-    EXPECT_EQ(preview->pbPage->mapTo(preview.get(), QPoint(0, 0)), QPoint(2, 24));
-    EXPECT_EQ(preview->shpBlack->mapTo(preview.get(), QPoint(0, 0)), QPoint(290, 2));
-    EXPECT_EQ(preview->Shape1->mapTo(preview.get(), QPoint(0, 0)), QPoint(312, 2));
-    EXPECT_EQ(PixelOf(preview->shpBlack, { 9, 9 }), kBlack);
-    EXPECT_EQ(PixelOf(preview->Shape1, { 9, 9 }), kWhite);
-    EXPECT_EQ(PixelOf(preview->Shape1, { 0, 9 }), kBlack);
-    EXPECT_EQ(PixelOf(preview->Shape1, { 17, 17 }), kBlack);
+    EXPECT_EQ(SaveButton()->toolTip(), "Save as Webpage");
+    EXPECT_EQ(ResetButton()->toolTip(), "Reset Colors");
+    EXPECT_EQ(Named<QLabel>(*preview, "Status")->text(), " Drag & Drop colors to QuickPreview (right-click colors for options)");
+    EXPECT_EQ(PageBox()->size(), QSize(329, 225));
+    EXPECT_EQ(PageBox()->mapTo(preview.get(), QPoint(0, 0)), QPoint(2, 24));
+    EXPECT_EQ(BlackSwatch()->mapTo(preview.get(), QPoint(0, 0)), QPoint(290, 2));
+    EXPECT_EQ(WhiteSwatch()->mapTo(preview.get(), QPoint(0, 0)), QPoint(312, 2));
+    EXPECT_EQ(PixelOf(BlackSwatch(), { 9, 9 }), kBlack);
+    EXPECT_EQ(PixelOf(WhiteSwatch(), { 9, 9 }), kWhite);
+    EXPECT_EQ(PixelOf(WhiteSwatch(), { 0, 9 }), kBlack);
+    EXPECT_EQ(PixelOf(WhiteSwatch(), { 17, 17 }), kBlack);
     EXPECT_EQ(preview->Colors(), DefaultPreviewColors());
     EXPECT_TRUE(Named<QAction>(*main, "mnuToolsPreview")->isEnabled());
     EXPECT_TRUE(Named<QToolButton>(*main, "tbPreview")->isEnabled());
@@ -148,7 +156,7 @@ TEST_F(PreviewWindowTest, ToolWindowStartsHiddenWithItsControls)
 
 TEST_F(PreviewWindowTest, PageIsPaintedAsATableOnThePage)
 {
-    PaintBox* page = preview->pbPage;
+    PaintBox* page = PageBox();
     EXPECT_EQ(PixelOf(page, kOnBackground), kWhite);
     // Outlines: one-pixel black grid where the cells meet.
     for (QPoint outline : { QPoint(30, 37), QPoint(296, 37), QPoint(30, 71), QPoint(119, 71), QPoint(119, 150),
@@ -230,10 +238,10 @@ TEST_F(PreviewWindowTest, DropFromAMainWindowSwatchFillsTheCellUnderThePointer)
     ShowPreview();
     main->ClearSchemeModified();
     const ColorValue swatch = main->SchemeColors[5];
-    Drag(main->pbColors[5], { 18, 18 }, preview->pbPage, kOnBodyCell);
+    Drag(main->pbColors[5], { 18, 18 }, PageBox(), kOnBodyCell);
     EXPECT_EQ(preview->Colors()[kMainBG], swatch);
-    EXPECT_EQ(PixelOf(preview->pbPage, kOnBodyCell), swatch);
-    EXPECT_EQ(PixelOf(preview->pbPage, kOnNavCell), kGrey);
+    EXPECT_EQ(PixelOf(PageBox(), kOnBodyCell), swatch);
+    EXPECT_EQ(PixelOf(PageBox(), kOnNavCell), kGrey);
     EXPECT_TRUE(main->SchemeModified());
     EXPECT_EQ(main->SelectedColor(), main->SchemeColors[0]);
 }
@@ -263,13 +271,13 @@ TEST_F(PreviewWindowTest, PartsCopyTheirColourOntoOtherPartsTextToFillAndBack)
 {
     ShowPreview();
     SetPage(kTableHeaderText, Pack(200, 10, 10));
-    Drag(preview->pbPage, kOnTableHeader, preview->pbPage, kOnNavCell);
+    Drag(PageBox(), kOnTableHeader, PageBox(), kOnNavCell);
     EXPECT_EQ(preview->Colors()[kNavBG], Pack(200, 10, 10));
-    EXPECT_EQ(PixelOf(preview->pbPage, kOnNavCell), Pack(200, 10, 10));
+    EXPECT_EQ(PixelOf(PageBox(), kOnNavCell), Pack(200, 10, 10));
     EXPECT_EQ(main->SelectedColor(), main->SchemeColors[0]);
 
     SetPage(kMainBG, Pack(10, 200, 10));
-    Drag(preview->pbPage, kOnBodyCell, preview->pbPage, kOnBodyHeader);
+    Drag(PageBox(), kOnBodyCell, PageBox(), kOnBodyHeader);
     EXPECT_EQ(preview->Colors()[kBodyHeaderText], Pack(10, 200, 10));
     EXPECT_EQ(preview->Colors()[kMainText], kBlack); // only the part dropped on
     EXPECT_EQ(preview->Colors()[kLinkText], kBlack);
@@ -280,10 +288,10 @@ TEST_F(PreviewWindowTest, ADropOnAnyLinkRecoloursAllFour)
 {
     ShowPreview();
     SetPage(kMainBG, Pack(1, 100, 200));
-    Drag(preview->pbPage, kOnBodyCell, preview->pbPage, { 70, 140 }); // the right end of the fourth link's box
+    Drag(PageBox(), kOnBodyCell, PageBox(), { 70, 140 }); // the right end of the fourth link's box
     EXPECT_EQ(preview->Colors()[kLinkText], Pack(1, 100, 200));
     for (int top : { 83, 101, 119, 137 })
-        EXPECT_TRUE(BoxShows(preview->pbPage, QRect(42, top, 34, 13), Pack(1, 100, 200))) << top;
+        EXPECT_TRUE(BoxShows(PageBox(), QRect(42, top, 34, 13), Pack(1, 100, 200))) << top;
     EXPECT_EQ(preview->Colors()[kNavBG], kGrey);
 }
 
@@ -293,10 +301,10 @@ TEST_F(PreviewWindowTest, DropsOutsideTheCellsColourTheWholePage)
     SetPage(kMainBG, Pack(50, 60, 70));
     for (QPoint outside : { QPoint(5, 5), QPoint(310, 210), QPoint(29, 100) }) {
         SetPage(kBackground, kWhite);
-        Drag(preview->pbPage, kOnBodyCell, preview->pbPage, outside);
+        Drag(PageBox(), kOnBodyCell, PageBox(), outside);
         EXPECT_EQ(preview->Colors()[kBackground], Pack(50, 60, 70)) << outside.x() << "," << outside.y();
     }
-    EXPECT_EQ(PixelOf(preview->pbPage, { 320, 220 }), Pack(50, 60, 70));
+    EXPECT_EQ(PixelOf(PageBox(), { 320, 220 }), Pack(50, 60, 70));
     EXPECT_EQ(preview->Colors()[kTableHeaderBG], kGrey);
     EXPECT_EQ(preview->Colors()[kNavBG], kGrey);
     EXPECT_EQ(preview->Colors()[kHeaderText], kBlack);
@@ -308,8 +316,8 @@ TEST_F(PreviewWindowTest, SwatchesDropExactlyBlackAndWhite)
     SetPage(kMainBG, Pack(9, 9, 9));
     SetPage(kNavBG, Pack(9, 9, 9));
     main->ClearSchemeModified();
-    Drag(preview->shpBlack, { 9, 9 }, preview->pbPage, kOnBodyCell);
-    Drag(preview->Shape1, { 9, 9 }, preview->pbPage, kOnNavCell);
+    Drag(BlackSwatch(), { 9, 9 }, PageBox(), kOnBodyCell);
+    Drag(WhiteSwatch(), { 9, 9 }, PageBox(), kOnNavCell);
     EXPECT_EQ(preview->Colors()[kMainBG], kBlack);
     EXPECT_EQ(preview->Colors()[kNavBG], kWhite);
     EXPECT_TRUE(main->SchemeModified());
@@ -320,15 +328,15 @@ TEST_F(PreviewWindowTest, SwatchDragWaitsForEightPixelsFromThePress)
 {
     ShowPreview();
     const ColorValue before = main->SelectedColor();
-    mouse::Press(preview->Shape1, { 5, 5 });
+    mouse::Press(WhiteSwatch(), { 5, 5 });
     EXPECT_TRUE(DragManager::Instance().IsPending());
-    mouse::Move(preview->Shape1, { 12, 12 });
+    mouse::Move(WhiteSwatch(), { 12, 12 });
     EXPECT_FALSE(DragManager::Instance().IsActive());
     EXPECT_EQ(main->SelectedColor(), before); // the colour is taken when the drag begins
-    mouse::Move(preview->Shape1, { 5, 13 });
+    mouse::Move(WhiteSwatch(), { 5, 13 });
     EXPECT_TRUE(DragManager::Instance().IsActive());
     EXPECT_EQ(main->SelectedColor(), kWhite);
-    mouse::Release(preview->Shape1, { 5, 13 }); // over the swatch itself: no receiver
+    mouse::Release(WhiteSwatch(), { 5, 13 }); // over the swatch itself: no receiver
     EXPECT_EQ(preview->Colors(), DefaultPreviewColors());
     EXPECT_EQ(main->SelectedColor(), main->SchemeColors[0]);
 }
@@ -336,29 +344,29 @@ TEST_F(PreviewWindowTest, SwatchDragWaitsForEightPixelsFromThePress)
 TEST_F(PreviewWindowTest, PageDragWaitsForTenPixelsFromTheFirstMove)
 {
     ShowPreview();
-    mouse::Press(preview->pbPage, kOnBodyCell);
+    mouse::Press(PageBox(), kOnBodyCell);
     EXPECT_TRUE(main->Drag().Armed());
     EXPECT_FALSE(DragManager::Instance().IsPending()); // only a movement starts it
-    mouse::Move(preview->pbPage, kOnBodyCell + QPoint(4, 0));
+    mouse::Move(PageBox(), kOnBodyCell + QPoint(4, 0));
     EXPECT_FALSE(main->Drag().Armed());
     EXPECT_TRUE(DragManager::Instance().IsPending());
-    mouse::Move(preview->pbPage, kOnBodyCell + QPoint(13, -9));
+    mouse::Move(PageBox(), kOnBodyCell + QPoint(13, -9));
     EXPECT_FALSE(DragManager::Instance().IsActive());
-    mouse::Move(preview->pbPage, kOnBodyCell + QPoint(4, 10));
+    mouse::Move(PageBox(), kOnBodyCell + QPoint(4, 10));
     EXPECT_TRUE(DragManager::Instance().IsActive());
-    mouse::Release(preview->pbPage, kOnBodyCell + QPoint(4, 10));
+    mouse::Release(PageBox(), kOnBodyCell + QPoint(4, 10));
     EXPECT_FALSE(DragManager::Instance().IsPending());
 }
 
 TEST_F(PreviewWindowTest, RightClickOffersTheCellsColourToCopyOrAdopt)
 {
     ShowPreview();
-    mouse::Press(preview->pbPage, kOnNavCell, Qt::RightButton);
-    EXPECT_TRUE(preview->mnuColorPop->isVisible());
+    mouse::Press(PageBox(), kOnNavCell, Qt::RightButton);
+    EXPECT_TRUE(PagePopup()->isVisible());
     EXPECT_FALSE(main->Drag().Armed());
-    mouse::Release(preview->pbPage, kOnNavCell, Qt::RightButton);
+    mouse::Release(PageBox(), kOnNavCell, Qt::RightButton);
     EXPECT_EQ(main->SelectedColor(), kGrey);
-    emit preview->mnuPopCopy->aboutToShow();
+    emit Named<QMenu>(*preview, "mnuPopCopy")->aboutToShow();
     EXPECT_EQ(Named<QAction>(*preview, "mnuPopCopyHex1")->text(), "E6E6E6");
     EXPECT_EQ(Named<QAction>(*preview, "mnuPopCopyHex2")->text(), "#E6E6E6");
     EXPECT_EQ(Named<QAction>(*preview, "mnuPopCopyRgb")->text(), "230,230,230");
@@ -368,16 +376,16 @@ TEST_F(PreviewWindowTest, RightClickOffersTheCellsColourToCopyOrAdopt)
     EXPECT_EQ(desktop.clipboardText, "230,230,230");
     Named<QAction>(*preview, "mnuPopCopyHex1")->trigger();
     EXPECT_EQ(desktop.clipboardText, "E6E6E6");
-    preview->mnuColorPop->close();
+    PagePopup()->close();
 
     // The submenu is refilled from the next part pressed.
-    mouse::Press(preview->pbPage, kOnBackground, Qt::RightButton);
-    emit preview->mnuPopCopy->aboutToShow();
+    mouse::Press(PageBox(), kOnBackground, Qt::RightButton);
+    emit Named<QMenu>(*preview, "mnuPopCopy")->aboutToShow();
     EXPECT_EQ(Named<QAction>(*preview, "mnuPopCopyRgb")->text(), "255,255,255");
-    preview->mnuColorPop->close();
+    PagePopup()->close();
 
-    mouse::Press(preview->pbPage, kOnNavCell, Qt::RightButton);
-    preview->mnuPopSetBase->trigger();
+    mouse::Press(PageBox(), kOnNavCell, Qt::RightButton);
+    Named<QAction>(*preview, "mnuPopSetBase")->trigger();
     EXPECT_EQ(main->txtHex->text(), "E6E6E6");
     EXPECT_EQ(main->HistoryCount(), 2);
 }
@@ -388,25 +396,25 @@ TEST_F(PreviewWindowTest, AStillClickAdoptsTheColourAndAWiggleDoesNot)
     SetPage(kNavBG, Pack(0, 128, 255));
     const int history = main->HistoryCount();
 
-    Drag(preview->pbPage, kOnNavCell, preview->pbPage, kOnNavCell + QPoint(3, 3)); // a small wiggle
+    Drag(PageBox(), kOnNavCell, PageBox(), kOnNavCell + QPoint(3, 3)); // a small wiggle
     EXPECT_EQ(main->HistoryCount(), history);
     EXPECT_EQ(main->SelectedColor(), main->SchemeColors[0]);
     EXPECT_EQ(preview->Colors()[kNavBG], Pack(0, 128, 255));
 
     desktop.primaryButtonDown = true; // a release the toolkit reports while the button is still held
-    mouse::Click(preview->pbPage, kOnNavCell);
+    mouse::Click(PageBox(), kOnNavCell);
     EXPECT_EQ(main->HistoryCount(), history);
     desktop.primaryButtonDown = false;
 
-    mouse::Click(preview->pbPage, kOnNavCell, Qt::MiddleButton);
+    mouse::Click(PageBox(), kOnNavCell, Qt::MiddleButton);
     EXPECT_EQ(main->HistoryCount(), history);
 
-    mouse::Click(preview->pbPage, kOnNavCell);
+    mouse::Click(PageBox(), kOnNavCell);
     EXPECT_EQ(main->txtHex->text(), "0080FF");
     EXPECT_EQ(main->HistoryCount(), history + 1);
     EXPECT_FALSE(main->Drag().Armed());
 
-    mouse::Click(preview->pbPage, kOnNavCell); // already the base colour
+    mouse::Click(PageBox(), kOnNavCell); // already the base colour
     EXPECT_EQ(main->HistoryCount(), history + 1);
 }
 
@@ -417,26 +425,26 @@ TEST_F(PreviewWindowTest, AQuickSecondPressActsAsAPress)
     SetPage(kNavBG, Pack(0, 128, 255));
     SetPage(kMainBG, Pack(10, 20, 30));
     const int history = main->HistoryCount();
-    mouse::Click(preview->pbPage, kOnNavCell);
-    mouse::DoubleClick(preview->pbPage, kOnBodyCell);
-    mouse::Release(preview->pbPage, kOnBodyCell);
+    mouse::Click(PageBox(), kOnNavCell);
+    mouse::DoubleClick(PageBox(), kOnBodyCell);
+    mouse::Release(PageBox(), kOnBodyCell);
     EXPECT_EQ(main->SchemeColors[0], Pack(10, 20, 30));
     EXPECT_EQ(main->HistoryCount(), history + 2);
 
     // A click, then at once a press that drags: the page's nav colour onto the body cell.
-    mouse::Click(preview->pbPage, kOnNavCell);
-    mouse::DoubleClick(preview->pbPage, kOnNavCell);
-    mouse::Move(preview->pbPage, kOnNavCell + QPoint(1, 0));
-    mouse::Move(preview->pbPage, kOnBodyCell);
-    mouse::Release(preview->pbPage, kOnBodyCell);
+    mouse::Click(PageBox(), kOnNavCell);
+    mouse::DoubleClick(PageBox(), kOnNavCell);
+    mouse::Move(PageBox(), kOnNavCell + QPoint(1, 0));
+    mouse::Move(PageBox(), kOnBodyCell);
+    mouse::Release(PageBox(), kOnBodyCell);
     EXPECT_EQ(preview->Colors()[kMainBG], Pack(0, 128, 255));
 
     // The black and white swatches begin their drag at the press.
-    mouse::Click(preview->shpBlack, { 9, 9 });
-    mouse::DoubleClick(preview->shpBlack, { 9, 9 });
-    const QPoint overBody = Over(preview->shpBlack, preview->pbPage, kOnBodyCell);
-    mouse::Move(preview->shpBlack, overBody);
-    mouse::Release(preview->shpBlack, overBody);
+    mouse::Click(BlackSwatch(), { 9, 9 });
+    mouse::DoubleClick(BlackSwatch(), { 9, 9 });
+    const QPoint overBody = Over(BlackSwatch(), PageBox(), kOnBodyCell);
+    mouse::Move(BlackSwatch(), overBody);
+    mouse::Release(BlackSwatch(), overBody);
     EXPECT_EQ(preview->Colors()[kMainBG], kBlack);
 }
 
@@ -446,24 +454,24 @@ TEST_F(PreviewWindowTest, ResetAsksFirstAndMarksTheSchemeEvenWhenNothingChanges)
     SetPage(kHeaderText, Pack(1, 1, 1));
     main->ClearSchemeModified();
     desktop.answers = { platform::Answer::No };
-    preview->tbReset->click();
+    ResetButton()->click();
     ASSERT_EQ(desktop.questions.size(), 1);
     EXPECT_EQ(desktop.questions[0], "Are you sure you want to reset the current QuickPreview colors?");
     EXPECT_EQ(preview->Colors()[kHeaderText], Pack(1, 1, 1));
     EXPECT_FALSE(main->SchemeModified());
 
     desktop.answers = { platform::Answer::Yes };
-    preview->tbReset->click();
+    ResetButton()->click();
     EXPECT_EQ(preview->Colors(), DefaultPreviewColors());
     EXPECT_TRUE(main->SchemeModified());
 
     main->ClearSchemeModified();
     desktop.answers = { platform::Answer::Yes };
-    preview->tbReset->click(); // already the defaults
+    ResetButton()->click(); // already the defaults
     EXPECT_TRUE(main->SchemeModified());
 
     main->ClearSchemeModified();
-    Drag(preview->shpBlack, { 9, 9 }, preview->pbPage, kOnTableHeader); // black on black text
+    Drag(BlackSwatch(), { 9, 9 }, PageBox(), kOnTableHeader); // black on black text
     EXPECT_EQ(preview->Colors()[kTableHeaderText], kBlack);
     EXPECT_TRUE(main->SchemeModified());
 }
@@ -474,7 +482,7 @@ TEST_F(PreviewWindowTest, SaveAsWebpageWritesThePageAndOffersTheLastName)
     SetPage(kNavBG, Pack(10, 0, 255));
     const QString target = folder.file("page.html");
     desktop.saveChoices = { target };
-    preview->tbSave->click();
+    SaveButton()->click();
     EXPECT_EQ(folder.Read("page.html"), WebPageDocument(preview->Colors()));
     EXPECT_TRUE(folder.Read("page.html").contains("bgcolor=\"#0A00FF\" valign"));
     ASSERT_EQ(desktop.dialogRequests.size(), 1u);
@@ -484,7 +492,7 @@ TEST_F(PreviewWindowTest, SaveAsWebpageWritesThePageAndOffersTheLastName)
 
     desktop.saveChoices = { std::nullopt }; // cancelled: nothing written
     SetPage(kNavBG, kWhite);
-    preview->tbSave->click();
+    SaveButton()->click();
     ASSERT_EQ(desktop.dialogRequests.size(), 2u);
     EXPECT_EQ(desktop.dialogRequests[1].initialPath, target);
     EXPECT_TRUE(folder.Read("page.html").contains("#0A00FF"));
@@ -495,7 +503,7 @@ TEST_F(PreviewWindowTest, SaveAsWebpageWritesThePageAndOffersTheLastName)
 TEST_F(PreviewWindowTest, ExportIntoAMissingFolderIsAnInvalidName)
 {
     desktop.saveChoices = { folder.file("no/such/folder/page.html") };
-    preview->tbSave->click();
+    SaveButton()->click();
     ASSERT_EQ(desktop.messages.size(), 1);
     EXPECT_EQ(desktop.messages[0], "Invalid filename");
 }
@@ -525,7 +533,7 @@ TEST_F(PreviewWindowTest, ExportToAReadOnlyFolderIsDeniedAndKeepsTheOldFile)
         ASSERT_EQ(::chmod(QFile::encodeName(folderPath).constData(), 0555), 0);
 
     desktop.saveChoices = { target };
-    preview->tbSave->click();
+    SaveButton()->click();
     ASSERT_EQ(desktop.messages.size(), 1);
     EXPECT_EQ(desktop.messages[0], "File access denied");
     QFile old(target);
@@ -554,7 +562,7 @@ TEST_F(PreviewWindowTest, ExportToAFullDiskSaysSoAndKeepsTheOldFile)
     ::close(fd);
 
     desktop.saveChoices = { target };
-    preview->tbSave->click();
+    SaveButton()->click();
     ASSERT_EQ(desktop.messages.size(), 1);
     EXPECT_EQ(desktop.messages[0], "Disk full");
     QFile old(target);
@@ -565,8 +573,8 @@ TEST_F(PreviewWindowTest, ExportToAFullDiskSaysSoAndKeepsTheOldFile)
 // The contrast badges: each sits in a band beside its text's anchor, on the cell the text stands on.
 class ContrastBadgeTest : public PreviewWindowTest {
 protected:
-    QAction* Toggle() { return preview->findChild<QAction*>(QStringLiteral("mnuPopShowContrast")); }
-    QImage Page() { return preview->findChild<PaintBox*>(QStringLiteral("pbPage"))->Surface(); }
+    QAction* Toggle() const { return Named<QAction>(*preview, "mnuPopShowContrast"); }
+    QImage Page() const { return PageBox()->Surface(); }
 
     static QRect Band(const ContrastPair& pair)
     {
@@ -589,8 +597,8 @@ TEST_F(ContrastBadgeTest, OffByDefaultAndTheSwitchIsRemembered)
     // A window made later (the next run) starts with the badges on.
     {
         TfrmPreview next(*main);
-        EXPECT_TRUE(next.findChild<QAction*>(QStringLiteral("mnuPopShowContrast"))->isChecked());
-        EXPECT_EQ(next.findChild<PaintBox*>(QStringLiteral("pbPage"))->Surface(), Page());
+        EXPECT_TRUE(Named<QAction>(next, "mnuPopShowContrast")->isChecked());
+        EXPECT_EQ(Named<PaintBox>(next, "pbPage")->Surface(), Page());
     }
 
     Toggle()->trigger();
@@ -661,7 +669,7 @@ TEST_F(ContrastBadgeTest, BadgesStayOnTheirCellsOffTheTextsAndFollowEveryChange)
 TEST_F(PreviewWindowTest, ThePageIsShownAsSeenInTheColourVisionWhileItsColoursStayTrue)
 {
     SetPage(kNavBG, Pack(30, 160, 90));
-    PaintBox* page = preview->findChild<PaintBox*>(QStringLiteral("pbPage"));
+    PaintBox* page = PageBox();
     const QImage truePage = page->Surface();
     for (const VisionModeInfo& info : VisionModes()) {
         SCOPED_TRACE(info.name);
@@ -671,12 +679,12 @@ TEST_F(PreviewWindowTest, ThePageIsShownAsSeenInTheColourVisionWhileItsColoursSt
         EXPECT_EQ(canvas::FromRgb(shown.pixel(kOnNavCell)), SimulateVision(Pack(30, 160, 90), info.mode));
         EXPECT_EQ(page->Surface(), truePage);
         // Black and white look the same to everyone.
-        for (PaintBox* swatch : { preview->shpBlack, preview->Shape1 })
+        for (PaintBox* swatch : { BlackSwatch(), WhiteSwatch() })
             EXPECT_EQ(swatch->grab().toImage().scaled(swatch->size()).pixel(9, 9), swatch->PixelAt({ 9, 9 }));
         // A right press offers the true colour to copy.
         mouse::Press(page, kOnNavCell, Qt::RightButton);
         EXPECT_EQ(main->SelectedColor(), Pack(30, 160, 90));
-        preview->mnuColorPop->close();
+        PagePopup()->close();
     }
     SetShownVision(VisionMode::Normal);
     EXPECT_EQ(page->grab().toImage().scaled(page->size()).convertToFormat(QImage::Format_RGB32), truePage);

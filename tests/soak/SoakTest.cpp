@@ -329,6 +329,8 @@ private:
     static ColorValue Sample(const PaintBox* box, QPoint at = { 5, 5 }) { return canvas::FromRgb(box->PixelAt(at)); }
 
     PaintBox* List() const { return m_favs->pbFavs; }
+    PaintBox* Page() const { return Named<PaintBox>(*m_preview, "pbPage"); }
+    QMenu* PagePopup() const { return Named<QMenu>(*m_preview, "mnuColorPop"); }
     int Position() const { return m_favs->sbFavs->value(); }
     QLineEdit* Field(int i) const
     {
@@ -537,7 +539,7 @@ private:
                 "page colour " << i << " is " << Hex(colors[i]) << ", expected " << Hex(m_expected.preview[i]));
         }
         // What the page shows: the fills at points no text covers, and the four links drawn alike.
-        const PaintBox* page = m_preview->pbPage;
+        const PaintBox* page = Page();
         const std::pair<QPoint, PreviewColorSlot> fills[] = {
             { { 5, 5 }, kBackground }, { { 200, 60 }, kTableHeaderBG }, { { 35, 180 }, kNavBG }, { { 200, 180 }, kMainBG },
         };
@@ -1051,8 +1053,8 @@ private:
         case Source::PageElement: {
             if (!m_preview->isVisible())
                 return false;
-            plan.source = m_preview->pbPage;
-            plan.press = PointIn(m_preview->pbPage);
+            plan.source = Page();
+            plan.press = PointIn(Page());
             plan.start = plan.press + QPoint(1, 0);
             plan.moveFirst = true;
             const PageElement element = PreviewPage::ElementAt(plan.press);
@@ -1064,7 +1066,7 @@ private:
             if (!m_preview->isVisible())
                 return false;
             const bool black = Chance(0.5);
-            plan.source = black ? m_preview->shpBlack : m_preview->Shape1;
+            plan.source = Named<PaintBox>(*m_preview, black ? "shpBlack" : "Shape1");
             plan.press = PointIn(plan.source);
             plan.start = plan.press;
             plan.threshold = 8;
@@ -1090,7 +1092,7 @@ private:
         case Target::DeleteButton:
             return { m_favs->tbDelete, PointIn(m_favs->tbDelete) };
         case Target::Page:
-            return { m_preview->pbPage, PointIn(m_preview->pbPage) };
+            return { Page(), PointIn(Page()) };
         case Target::Nowhere:
             return { m_main->pbPalette, PointIn(m_main->pbPalette) };
         }
@@ -1324,10 +1326,10 @@ private:
     {
         if (!m_preview->isVisible())
             return;
-        const QPoint at = PointIn(m_preview->pbPage);
+        const QPoint at = PointIn(Page());
         const ColorValue colour = m_expected.preview[PreviewPage::Info(PreviewPage::ElementAt(at)).slot];
         Log("click page at " + std::to_string(at.x()) + "," + std::to_string(at.y()));
-        mouse::Click(m_preview->pbPage, at);
+        mouse::Click(Page(), at);
         ExpectSetBase(colour);
     }
 
@@ -1335,19 +1337,19 @@ private:
     {
         if (!m_preview->isVisible())
             return;
-        const QPoint at = PointIn(m_preview->pbPage);
+        const QPoint at = PointIn(Page());
         const ColorValue colour = m_expected.preview[PreviewPage::Info(PreviewPage::ElementAt(at)).slot];
         const bool setBase = Chance(0.5);
         Log("right-click page at " + std::to_string(at.x()) + "," + std::to_string(at.y()) + (setBase ? ", set base" : ", copy"));
-        mouse::Click(m_preview->pbPage, at, Qt::RightButton);
-        SOAK_CHECK(m_preview->mnuColorPop->isVisible(), "the page menu did not open");
+        mouse::Click(Page(), at, Qt::RightButton);
+        SOAK_CHECK(PagePopup()->isVisible(), "the page menu did not open");
         if (setBase) {
-            m_preview->mnuPopSetBase->trigger();
+            Named<QAction>(*m_preview, "mnuPopSetBase")->trigger();
             ExpectSetBase(colour);
         } else {
-            ChooseCopyEntry(m_preview->mnuPopCopy, colour);
+            ChooseCopyEntry(Named<QMenu>(*m_preview, "mnuPopCopy"), colour);
         }
-        m_preview->mnuColorPop->close();
+        PagePopup()->close();
     }
 
     void ResetPage()
@@ -1355,7 +1357,7 @@ private:
         const bool yes = Chance(0.5);
         Log(std::string("reset page, answer ") + (yes ? "Yes" : "No"));
         m_desktop.answers.push_back(yes ? platform::Answer::Yes : platform::Answer::No);
-        m_preview->tbReset->click();
+        Named<QToolButton>(*m_preview, "tbReset")->click();
         if (yes) {
             m_expected.preview = DefaultPreviewColors();
             m_expected.modified = true;
