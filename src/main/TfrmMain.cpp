@@ -182,7 +182,7 @@ void TfrmMain::CreateControls()
     cboHistory->setItemDelegate(new HistoryRowDelegate(cboHistory));
     cboHistory->setMaxVisibleItems(8);
     cboHistory->setFocusPolicy(Qt::NoFocus);
-    connect(cboHistory, &QComboBox::activated, this, &TfrmMain::SelectHistoryEntry);
+    connect(cboHistory, &QComboBox::activated, this, &TfrmMain::HistoryListChoice);
 
     pbBase = new PaintBox(QStringLiteral("pbBase"), client);
     pbBase->setGeometry(5, 34, 61, 54);
@@ -465,7 +465,7 @@ void TfrmMain::FormCreate()
     // again then, by its outer size.
     WhenFramed(this, [this] { PlaceWindow(); });
 
-    DisableHistoryNavigation();
+    ApplyHistoryEnabling();
 }
 
 void TfrmMain::PlaceWindow()
@@ -535,10 +535,8 @@ void TfrmMain::SetBaseColor(ColorValue color)
     SchemeColors = ComputeScheme(BaseColor, CheckedWheelMode());
     for (int n = 1; n <= 16; ++n)
         PaintSwatch(n);
-    if (!m_reshowing) {
+    if (!m_reshowing)
         AddHistoryEntry(color);
-        cboHistory->setCurrentIndex(cboHistory->count() - 1);
-    }
     m_selectedColor = color;
     UpdateStatusBar();
     UpdateWebsafeIndicator();
@@ -691,69 +689,57 @@ void TfrmMain::ReshowBaseColor(ColorValue color)
     SetBaseColor(color);
 }
 
-int TfrmMain::HistoryCount() const { return cboHistory->count(); }
-int TfrmMain::HistoryIndex() const { return cboHistory->currentIndex(); }
+int TfrmMain::HistoryCount() const { return m_history.Count(); }
+int TfrmMain::HistoryIndex() const { return m_history.Index(); }
 
 void TfrmMain::AddHistoryEntry(ColorValue color)
 {
-    const int selected = cboHistory->currentIndex();
-    for (int i = cboHistory->count() - 1; i > selected; --i)
-        cboHistory->removeItem(i);
+    const int added = m_history.Add(color);
+    while (cboHistory->count() > added)
+        cboHistory->removeItem(cboHistory->count() - 1);
     cboHistory->addItem(ColorSquareIcon(canvas::ToRgb(color)), QString::fromStdString(HashHexText(color)));
+    cboHistory->setCurrentIndex(added);
+}
+
+void TfrmMain::HistoryListChoice(int index)
+{
+    if (m_history.Select(index))
+        SelectHistoryEntry();
 }
 
 void TfrmMain::SelectHistoryEntry()
 {
-    const QString caption = cboHistory->currentText();
-    AssignText(txtHex, caption.mid(1, 6));
+    cboHistory->setCurrentIndex(m_history.Index());
+    AssignText(txtHex, QString::fromStdString(HexText(m_history.Selected())));
     // The fields now show the entry; BaseColor does not follow them when they showed it already.
     ReshowBaseColor(FieldColor());
 }
 
 void TfrmMain::Back()
 {
-    const int index = cboHistory->currentIndex();
-    if (index > 0) {
-        cboHistory->setCurrentIndex(index - 1);
+    if (m_history.Back())
         SelectHistoryEntry();
-    }
-    if (cboHistory->currentIndex() == 0)
-        mnuEditUndo->setEnabled(false);
-    if (cboHistory->count() >= 2)
-        mnuEditRedo->setEnabled(true);
+    ApplyHistoryEnabling();
 }
 
 void TfrmMain::Forward()
 {
-    const int index = cboHistory->currentIndex();
-    if (index < cboHistory->count() - 1) {
-        cboHistory->setCurrentIndex(index + 1);
+    if (m_history.Forward())
         SelectHistoryEntry();
-    }
-    if (cboHistory->currentIndex() == cboHistory->count() - 1)
-        mnuEditRedo->setEnabled(false);
-    if (cboHistory->count() >= 2)
-        mnuEditUndo->setEnabled(true);
+    ApplyHistoryEnabling();
 }
 
 void TfrmMain::ClearHistory()
 {
     const ColorValue base = ChosenBaseColor();
+    m_history = {};
     cboHistory->clear();
     AddHistoryEntry(base);
-    cboHistory->setCurrentIndex(0);
-    DisableHistoryNavigation();
+    ApplyHistoryEnabling();
 }
 
 void TfrmMain::ApplyHistoryEnabling()
 {
-    const int index = cboHistory->currentIndex();
-    mnuEditUndo->setEnabled(index != 0);
-    mnuEditRedo->setEnabled(cboHistory->count() != index + 1);
-}
-
-void TfrmMain::DisableHistoryNavigation()
-{
-    for (QAction* command : { mnuEditUndo, mnuEditRedo })
-        command->setEnabled(false);
+    mnuEditUndo->setEnabled(m_history.CanGoBack());
+    mnuEditRedo->setEnabled(m_history.CanGoForward());
 }

@@ -2,6 +2,7 @@
 
 #include "color/Adjust.h"
 #include "color/Scheme.h"
+#include "document/ColorHistory.h"
 #include "persist/Settings.h"
 
 #include <QImage>
@@ -103,7 +104,7 @@ public:
 
     QAction* Command(MainCommand command) const;
 
-    // History (the combo box is the record).
+    // The history of base colours, which the drop-down list shows.
     void ClearHistory();
     void Back();
     void Forward();
@@ -150,14 +151,16 @@ private:
     void pbPaletteMouseDown(QMouseEvent* event);
 
     void AddHistoryEntry(ColorValue color);
+    // Shows the history's selected entry as the base colour.
     void SelectHistoryEntry();
+    void HistoryListChoice(int index);
     // Shows a colour again, as after a change of harmony or wheel, or a step through the history: no new entry.
     void ReshowBaseColor(ColorValue color);
     void ApplyHistoryEnabling();
-    void DisableHistoryNavigation();
 
     std::function<ToolWindowPlaces()> m_toolWindowPlaces;
     std::function<bool()> m_closeQuery;
+    ColorHistory m_history;
     ColorDrag* m_drag = nullptr;
     ColorValue m_selectedColor = 0;
     bool m_schemeModified = false;
