@@ -18,26 +18,19 @@ dbus-daemon --config-file="$bus_dir/bus.conf" --nofork --nopidfile >/dev/null 2>
 bus=$!
 trap 'kill "$bus" 2>/dev/null; rm -rf "$bus_dir"; cleanup' EXIT
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$bus_dir/bus
-for _ in $(seq 100); do [ -S "$bus_dir/bus" ] && break; sleep 0.05; done
+wait_until "the session bus" test -S "$bus_dir/bus"
 
 start_x
 xsetroot -solid '#000000'
 start_app
 ini="$E2E_DIR/tw3.ini"
 
-picker_visible() { xdotool search --onlyvisible --name '^Screen Color Picker$' >/dev/null 2>&1; }
-main_visible() { xdotool search --onlyvisible --name '^Tintwell v3\.1$' >/dev/null 2>&1; }
-message_visible() { xdotool search --onlyvisible --name '^Tintwell v3$' >/dev/null 2>&1; }
-wait_for() { for _ in $(seq 100); do "$@" && return 0; sleep 0.05; done; return 1; }
-
 xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
 xdotool key F3
-wait_for picker_visible || fail "picker did not open on a black desktop"
-message_visible && fail "a message was shown on a black desktop"
-xdotool mousemove 1100 650
-sleep 0.2
-xdotool click 1
-wait_for main_visible || fail "main window did not come back after the pick"
+wait_window 'Screen Color Picker' >/dev/null
+visible_window 'Tintwell v3' >/dev/null && fail "a message was shown on a black desktop"
+xdotool mousemove 1100 650 click 1
+wait_window 'Tintwell v3\.1' >/dev/null
 
 exit_from_menu
 wait_exit

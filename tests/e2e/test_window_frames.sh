@@ -16,25 +16,13 @@ frame_geometry() {
   OX=$((WX - l)) OY=$((WY - t)) OW=$((WW + l + r)) OH=$((WH + t + b))
 }
 
-# Runs a check until it holds, for at most three seconds.
-eventually() {
-  for _ in $(seq 60); do "$@" && return 0; sleep 0.05; done
-  return 1
-}
-
-wait_window() { # title pattern; sets WIN
-  WIN=""
-  for _ in $(seq 100); do
-    WIN=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
-    [ -n "$WIN" ] && return 0
-    sleep 0.05
-  done
-  fail "no window named $1 appeared"
-}
-
 main_frame() { frame_geometry "$MAIN_WIN" && MFX=$OX MFY=$OY MFW=$OW MFH=$OH; }
 
-centred() { frame_geometry "$1" && [ "$OX" -eq $(((1280 - OW) / 2)) ] && [ "$OY" -eq $(((800 - OH) / 2)) ]; }
+# Checks for wait_until print what they saw when they do not hold.
+centred() {
+  frame_geometry "$1" || return 1
+  [ "$OX" -eq $(((1280 - OW) / 2)) ] && [ "$OY" -eq $(((800 - OH) / 2)) ] || { echo "frame at $OX,$OY (${OW}x$OH)"; return 1; }
+}
 
 offers_only_close() {
   local actions
@@ -43,32 +31,42 @@ offers_only_close() {
     && $actions != *_NET_WM_ACTION_MAXIMIZE* ]]
 }
 
+# Opens a menu of the main window from the keyboard and waits until it shows.
+open_menu() { # keys
+  xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
+  xdotool key --window "$MAIN_WIN" "$1"
+  wait_menu >/dev/null
+}
+
 start_x
 
 # First start, no settings file.
 start_app
-eventually centred "$MAIN_WIN" || fail "main window's frame at $OX,$OY (${OW}x$OH) is not centred on the 1280x800 screen"
+wait_until "the main window's frame centred on the 1280x800 screen" centred "$MAIN_WIN"
 main_frame
-wait_window '^Favorites$'; FAV_WIN=$WIN
-docked_right() { frame_geometry "$FAV_WIN" && [ "$OX" -eq $((MFX + MFW)) ] && [ "$OY" -eq "$MFY" ] && [ "$OH" -eq "$MFH" ]; }
-eventually docked_right \
-  || fail "Favorites frame at $OX,$OY, ${OH} high; expected at the main frame's right edge $((MFX + MFW)),$MFY, $MFH high"
+FAV_WIN=$(wait_window Favorites)
+docked_right() {
+  frame_geometry "$FAV_WIN" || return 1
+  [ "$OX" -eq $((MFX + MFW)) ] && [ "$OY" -eq "$MFY" ] && [ "$OH" -eq "$MFH" ] || { echo "frame at $OX,$OY, ${OH} high"; return 1; }
+}
+wait_until "Favorites at the main frame's right edge $((MFX + MFW)),$MFY, $MFH high" docked_right
 offers_only_close "$FAV_WIN" || fail "Favorites offers more than a close button: $(xprop -id "$FAV_WIN" _NET_WM_ALLOWED_ACTIONS)"
 
 # tbPreview, the fifth button of the main tool bar.
 window_geometry "$MAIN_WIN"
 xdotool mousemove $((WX + 103)) $((WY + WH - 294 + 14)) click 1
-wait_window '^QuickPreview$'; PREVIEW_WIN=$WIN
-docked_left() { frame_geometry "$PREVIEW_WIN" && [ $((OX + OW)) -eq "$MFX" ] && [ "$OY" -eq "$MFY" ]; }
-eventually docked_left || fail "QuickPreview frame spans $OX..$((OX + OW)) at y $OY; expected to end at the main frame's left edge $MFX, at y $MFY"
+PREVIEW_WIN=$(wait_window QuickPreview)
+docked_left() {
+  frame_geometry "$PREVIEW_WIN" || return 1
+  [ $((OX + OW)) -eq "$MFX" ] && [ "$OY" -eq "$MFY" ] || { echo "frame spans $OX..$((OX + OW)) at y $OY"; return 1; }
+}
+wait_until "QuickPreview to end at the main frame's left edge $MFX, at y $MFY" docked_left
 offers_only_close "$PREVIEW_WIN" || fail "QuickPreview offers more than a close button: $(xprop -id "$PREVIEW_WIN" _NET_WM_ALLOWED_ACTIONS)"
 
-xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
-xdotool key --window "$MAIN_WIN" alt+e
-sleep 0.3
+open_menu alt+e
 xdotool key p
-wait_window '^Tintwell Preferences$'; PREFS_WIN=$WIN
-eventually centred "$PREFS_WIN" || fail "Preferences frame at $OX,$OY (${OW}x$OH) is not centred on the screen"
+PREFS_WIN=$(wait_window 'Tintwell Preferences')
+wait_until "the Preferences frame centred on the screen" centred "$PREFS_WIN"
 xdotool key Escape
 
 exit_from_menu
@@ -89,7 +87,7 @@ Top=300
 FavOnTop=1
 EOF
 start_app
-wait_window '^Favorites$'; FAV_WIN=$WIN
+FAV_WIN=$(wait_window Favorites)
 
 stacking_place() { # window: its place from the bottom in the window manager's stacking order
   xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/, /\n/g' | grep -nix "$(printf '0x%x' "$1")" | cut -d: -f1
@@ -100,34 +98,31 @@ above_favorites() {
   [ -n "$box" ] && [ -n "$fav" ] && [ "$box" -gt "$fav" ]
 }
 # A window that opened (title pattern) lies partly under where Favorites is, and above it.
-check_not_covered() { # title pattern, what it is
+check_not_covered() { # title, what it is
   local box
-  wait_window "$1"; box=$WIN
-  eventually frame_geometry "$box" || fail "$2 was not framed"
+  box=$(wait_window "$1")
+  wait_until "$2 to be framed" frame_geometry "$box"
+  frame_geometry "$box"
   local bx=$OX by=$OY bw=$OW bh=$OH
   frame_geometry "$FAV_WIN" || fail "Favorites lost its frame"
   { [ "$bx" -lt $((OX + OW)) ] && [ "$OX" -lt $((bx + bw)) ] && [ "$by" -lt $((OY + OH)) ] && [ "$OY" -lt $((by + bh)) ]; } \
     || fail "$2 at $bx,$by (${bw}x$bh) does not meet Favorites at $OX,$OY (${OW}x$OH): nothing to check"
-  eventually above_favorites "$box" || fail "$2 is under the Favorites window: $(xprop -root _NET_CLIENT_LIST_STACKING)"
+  wait_until "$2 above the Favorites window" above_favorites "$box"
 }
 
-xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
-xdotool key --window "$MAIN_WIN" alt+e
-sleep 0.3
+open_menu alt+e
 xdotool key p
-check_not_covered '^Tintwell Preferences$' "the Preferences dialog"
+check_not_covered 'Tintwell Preferences' "the Preferences dialog"
 xdotool key Escape
 
 xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
 xdotool key --window "$MAIN_WIN" ctrl+o
-check_not_covered '^Open$' "the Open Scheme dialog"
+check_not_covered Open "the Open Scheme dialog"
 xdotool key Escape
 
-xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
-xdotool key --window "$MAIN_WIN" alt+h
-sleep 0.3
+open_menu alt+h
 xdotool key Up Return
-check_not_covered '^About Tintwell v3$' "the About box"
+check_not_covered 'About Tintwell v3' "the About box"
 xdotool key Escape
 
 # Swatch 1 dropped into Favorites changes the scheme, so leaving asks whether to save it.
@@ -135,7 +130,7 @@ window_geometry "$MAIN_WIN"; MX=$WX MY=$((WY + WH - 294))
 window_geometry "$FAV_WIN"
 drag $((MX + 78 + 18)) $((MY + 34 + 18)) $((WX + 50)) $((WY + 20))
 exit_from_menu
-check_not_covered '^Confirm$' "the question at exit"
+check_not_covered Confirm "the question at exit"
 answer_confirm n
 wait_exit
 echo "PASS: window frames"
