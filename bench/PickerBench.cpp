@@ -5,6 +5,7 @@
 #include "platform/PaintBox.h"
 #include "platform/Services.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QTemporaryDir>
@@ -59,10 +60,10 @@ static void BM_LensRefreshWithRepaint(benchmark::State& state)
     {
         TfrmMain main;
         ScreenPicker picker(main);
-        picker.tbPickerClick();
+        main.Command(MainCommand::ToolsPicker)->trigger();
         while (!picker.isVisible())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        picker.tmrZoom->stop();
+        picker.findChild<QTimer*>(QStringLiteral("tmrZoom"))->stop();
         int x = 300;
         for (auto _ : state) {
             x = x < 1800 ? x + 1 : 300;

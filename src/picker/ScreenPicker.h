@@ -25,16 +25,8 @@ public:
     // The tool windows hidden while the picker is open; either may be null while it does not exist.
     void SetToolWindows(QWidget* favorites, QWidget* preview);
 
-    // Hides the program's windows and, once they have left the screen, photographs the desktop and shows it.
-    void tbPickerClick();
-    // Follows the pointer: moves the panel out of its way, or magnifies the photograph around it.
+    // One tick of the open picker: moves the panel out of the pointer's way, or magnifies the photograph around it.
     void RefreshLens();
-
-    PaintBox* imgDesktop = nullptr;
-    PaintBox* pnlColor = nullptr;
-    PaintBox* imgZoom = nullptr;
-    PaintBox* imgColor = nullptr;
-    QTimer* tmrZoom = nullptr;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -42,6 +34,9 @@ protected:
 
 private:
     void FormCreate();
+    // The main window's picker command: hides the program's windows and, once they have left the screen,
+    // photographs the desktop and shows it.
+    void tbPickerClick();
     void Capture();
     void TakeCapture(platform::CaptureResult result);
     void ShowPhotograph(const platform::DesktopPhoto& photo);
@@ -50,6 +45,13 @@ private:
     void imgDesktopMouseDown(QMouseEvent* event);
     // Brings back the windows the opening hid and hides the picker.
     void LeavePicker();
+
+    // Tests find these by their object names.
+    PaintBox* imgDesktop = nullptr;
+    PaintBox* pnlColor = nullptr;
+    PaintBox* imgZoom = nullptr;
+    PaintBox* imgColor = nullptr;
+    QTimer* tmrZoom = nullptr;
 
     TfrmMain& m_main;
     QWidget* m_favorites = nullptr;

@@ -66,9 +66,12 @@ protected:
         QCursor::setPos(200, 150);
     }
 
+    // The main window's picker command, as the menu and the tool button run it.
+    void StartPicker() { Named<QAction>(*main, "mnuToolsPicker")->trigger(); }
+
     void Open()
     {
-        picker->tbPickerClick();
+        StartPicker();
         ASSERT_TRUE(WaitUntil([this] { return picker->isVisible(); })) << "the picker did not open";
     }
 
@@ -80,8 +83,15 @@ protected:
         mouse::Press(target, target->mapFrom(picker.get(), pos), button);
     }
 
-    QRgb LensPixel(QPoint at) const { return picker->imgZoom->PixelAt(at); }
-    QRgb ColorBoxPixel() const { return picker->imgColor->PixelAt({ 50, 20 }); }
+    // The picker's controls, found by their object names.
+    PaintBox* Photograph() const { return Named<PaintBox>(*picker, "imgDesktop"); }
+    PaintBox* Panel() const { return Named<PaintBox>(*picker, "pnlColor"); }
+    PaintBox* Lens() const { return Named<PaintBox>(*picker, "imgZoom"); }
+    PaintBox* ColorBox() const { return Named<PaintBox>(*picker, "imgColor"); }
+    QTimer* LensTimer() const { return Named<QTimer>(*picker, "tmrZoom"); }
+
+    QRgb LensPixel(QPoint at) const { return Lens()->PixelAt(at); }
+    QRgb ColorBoxPixel() const { return ColorBox()->PixelAt({ 50, 20 }); }
 
     TestFolder folder;
     ScriptedPlatform desktop;
@@ -116,14 +126,14 @@ private:
 TEST_F(PickerTest, StartsHiddenAndOpensFromItsCommandsOnly)
 {
     EXPECT_FALSE(picker->isVisible());
-    EXPECT_FALSE(picker->tmrZoom->isActive());
+    EXPECT_FALSE(LensTimer()->isActive());
     EXPECT_TRUE(picker->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_TRUE(Named<QToolButton>(*main, "tbPicker")->isEnabled());
     EXPECT_TRUE(Named<QAction>(*main, "mnuToolsPicker")->isEnabled());
 
     Named<QToolButton>(*main, "tbPicker")->click();
     ASSERT_TRUE(WaitUntil([this] { return picker->isVisible(); }));
-    mouse::Press(picker->imgDesktop, { 300, 200 });
+    mouse::Press(Photograph(), { 300, 200 });
     EXPECT_FALSE(picker->isVisible());
 
     Named<QAction>(*main, "mnuToolsPicker")->trigger();
@@ -148,7 +158,7 @@ TEST_F(PickerTest, PhotographIsTakenOnceTheProgramsWindowsAreGone)
     platform::ServicesOverride useCapture({ .screen = &capture });
 
     clock.start();
-    picker->tbPickerClick();
+    StartPicker();
     EXPECT_FALSE(main->isVisible());
     EXPECT_FALSE(picker->isVisible());
     ASSERT_TRUE(WaitUntil([this] { return picker->isVisible(); }));
@@ -161,13 +171,13 @@ TEST_F(PickerTest, ShowsThePhotographOverTheDesktopWithThePanelInItsCorner)
 {
     Open();
     EXPECT_EQ(picker->geometry(), QRect(0, 0, 400, 300));
-    EXPECT_EQ(picker->imgDesktop->geometry(), QRect(0, 0, 400, 300));
-    EXPECT_EQ(picker->imgDesktop->cursor().shape(), Qt::CrossCursor);
-    EXPECT_EQ(picker->pnlColor->geometry(), QRect(8, 8, 113, 113));
-    EXPECT_EQ(picker->imgZoom->geometry(), QRect(2, 2, 109, 67));
-    EXPECT_EQ(picker->imgColor->geometry(), QRect(2, 72, 109, 39));
-    EXPECT_TRUE(picker->tmrZoom->isActive());
-    EXPECT_EQ(picker->tmrZoom->interval(), 3);
+    EXPECT_EQ(Photograph()->geometry(), QRect(0, 0, 400, 300));
+    EXPECT_EQ(Photograph()->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(Panel()->geometry(), QRect(8, 8, 113, 113));
+    EXPECT_EQ(Lens()->geometry(), QRect(2, 2, 109, 67));
+    EXPECT_EQ(ColorBox()->geometry(), QRect(2, 72, 109, 39));
+    EXPECT_TRUE(LensTimer()->isActive());
+    EXPECT_EQ(LensTimer()->interval(), 3);
 
     // On screen: the photograph 1:1 around the panel, the lens and colour box inside their outlines.
     const QImage screen = picker->grab().toImage();
@@ -203,21 +213,21 @@ TEST_F(PickerTest, PanelDodgesThePointerBetweenTheTopCorners)
     const QRgb lensBefore = LensPixel({ 54, 33 });
     QCursor::setPos(20, 20);
     picker->RefreshLens();
-    EXPECT_EQ(picker->pnlColor->pos(), QPoint(400 - 121, 8));
+    EXPECT_EQ(Panel()->pos(), QPoint(400 - 121, 8));
     EXPECT_EQ(LensPixel({ 54, 33 }), lensBefore) << "the tick that moves the panel leaves the lens alone";
     picker->RefreshLens();
     EXPECT_EQ(LensPixel({ 54, 33 }), Sample(20, 20));
 
     QCursor::setPos(390, 100);
     picker->RefreshLens();
-    EXPECT_EQ(picker->pnlColor->pos(), QPoint(8, 8));
+    EXPECT_EQ(Panel()->pos(), QPoint(8, 8));
 
     // The panel keeps its corner from one opening to the next.
     QCursor::setPos(60, 60);
     picker->RefreshLens();
     PressKey(picker.get(), Qt::Key_Escape);
     Open();
-    EXPECT_EQ(picker->pnlColor->pos(), QPoint(400 - 121, 8));
+    EXPECT_EQ(Panel()->pos(), QPoint(400 - 121, 8));
 }
 
 TEST_F(PickerTest, DesktopWithANegativeLeftEdge)
@@ -230,10 +240,10 @@ TEST_F(PickerTest, DesktopWithANegativeLeftEdge)
     // Panel positions are the window's own: the right corner comes from the desktop width alone.
     QCursor::setPos(-290, -30);
     picker->RefreshLens();
-    EXPECT_EQ(picker->pnlColor->pos(), QPoint(700 - 121, 8));
+    EXPECT_EQ(Panel()->pos(), QPoint(700 - 121, 8));
     QCursor::setPos(-300 + 600, -40 + 20);
     picker->RefreshLens();
-    EXPECT_EQ(picker->pnlColor->pos(), QPoint(8, 8));
+    EXPECT_EQ(Panel()->pos(), QPoint(8, 8));
 
     QCursor::setPos(0, 0);
     picker->RefreshLens();
@@ -256,7 +266,7 @@ TEST_F(PickerTest, AnyButtonPicksThePhotographsPixel)
         const int historyBefore = main->HistoryCount();
         PressAt(c.at, c.button);
         EXPECT_FALSE(picker->isVisible()) << c.button;
-        EXPECT_FALSE(picker->tmrZoom->isActive()) << c.button;
+        EXPECT_FALSE(LensTimer()->isActive()) << c.button;
         EXPECT_TRUE(main->isVisible()) << c.button;
         EXPECT_EQ(main->BaseColor, ValueOf(Sample(c.at.x(), c.at.y()))) << c.button;
         EXPECT_EQ(main->txtHex->text(), QString::fromStdString(HexText(main->BaseColor))) << c.button;
@@ -340,7 +350,7 @@ TEST_F(PickerTest, EscLeavesWithoutPicking)
     EXPECT_TRUE(picker->isVisible());
     PressKey(picker.get(), Qt::Key_Escape);
     EXPECT_FALSE(picker->isVisible());
-    EXPECT_FALSE(picker->tmrZoom->isActive());
+    EXPECT_FALSE(LensTimer()->isActive());
     EXPECT_TRUE(main->isVisible());
     EXPECT_TRUE(favorites.isVisible());
     EXPECT_FALSE(preview.isVisible());
@@ -352,11 +362,11 @@ TEST_F(PickerTest, FailedCaptureSaysSoAndBringsTheWindowsBack)
 {
     picker->SetToolWindows(&favorites, &preview);
     desktop.photo = {};
-    picker->tbPickerClick();
+    StartPicker();
     ASSERT_TRUE(WaitUntil([this] { return !desktop.messages.isEmpty(); }));
     EXPECT_EQ(desktop.messages, QStringList { "The screen could not be captured." });
     EXPECT_FALSE(picker->isVisible());
-    EXPECT_FALSE(picker->tmrZoom->isActive());
+    EXPECT_FALSE(LensTimer()->isActive());
     EXPECT_TRUE(main->isVisible());
     EXPECT_TRUE(favorites.isVisible());
 }
@@ -377,7 +387,7 @@ TEST_F(PickerTest, ScaledDesktopLensAndPickReadTheDevicePixelUnderThePointer)
         desktop.photo = { TestPhoto(c.photo), QRect(0, 0, 400, 300) };
         Open();
         EXPECT_EQ(picker->geometry(), QRect(0, 0, 400, 300));
-        EXPECT_EQ(picker->imgDesktop->geometry(), QRect(0, 0, 400, 300));
+        EXPECT_EQ(Photograph()->geometry(), QRect(0, 0, 400, 300));
 
         QCursor::setPos(251, 181);
         picker->RefreshLens();
@@ -393,7 +403,7 @@ TEST_F(PickerTest, ScaledDesktopLensAndPickReadTheDevicePixelUnderThePointer)
         QCursor::setPos(201, 161);
         QMouseEvent move(QEvent::MouseMove, QPointF(200.5, 160.5), QPointF(200.5, 160.5), QPointF(200.5, 160.5),
             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(picker->imgDesktop, &move);
+        QApplication::sendEvent(Photograph(), &move);
         picker->RefreshLens();
         EXPECT_EQ(LensPixel({ 54, 33 }), device(200.5, 160.5));
         // Once the pointer has gone on without a move seen here, the toolkit's position counts again.
@@ -403,7 +413,7 @@ TEST_F(PickerTest, ScaledDesktopLensAndPickReadTheDevicePixelUnderThePointer)
 
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(150.5, 220.5), QPointF(150.5, 220.5),
             QPointF(150.5, 220.5), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(picker->imgDesktop, &press);
+        QApplication::sendEvent(Photograph(), &press);
         EXPECT_FALSE(picker->isVisible());
         EXPECT_EQ(main->BaseColor, ValueOf(device(150.5, 220.5)));
     }
@@ -430,10 +440,10 @@ TEST_F(PickerTest, CaptureThatGivesNoPhotograph)
         desktop.captureResult = c.result;
         const ColorValue before = main->BaseColor;
         const int historyBefore = main->HistoryCount();
-        picker->tbPickerClick();
+        StartPicker();
         ASSERT_TRUE(WaitUntil([this] { return main->isVisible(); }));
         EXPECT_FALSE(picker->isVisible());
-        EXPECT_FALSE(picker->tmrZoom->isActive());
+        EXPECT_FALSE(LensTimer()->isActive());
         EXPECT_TRUE(favorites.isVisible());
         EXPECT_FALSE(preview.isVisible());
         EXPECT_EQ(desktop.messages, c.messages);
