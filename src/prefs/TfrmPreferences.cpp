@@ -188,6 +188,7 @@ void TfrmPreferences::CreateGeneralPage()
     GroupFrame* baseColor = MakeGroup(pnlGeneral, " Base Color ", QRect(4, 93, 310, 71));
     lblStepAmount = MakeWrappedLabel(
         baseColor, "Enter lighten/darken && saturate/desaturate button step amount:", QRect(16, 18, 287, 24));
+    lblStepAmount->setObjectName(QStringLiteral("lblStepAmount"));
     struct Step {
         QLineEdit** field;
         const char* name;

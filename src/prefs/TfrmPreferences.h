@@ -23,6 +23,22 @@ public:
     // The main window's Preferences command: reload, then wait until the dialog is closed.
     void Preferences();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateGeneralPage();
+    void CreateFavoritesPage();
+    void CreateColorPalettePage();
+    void CreateCopyMenusPage();
+
+    void tvwMainChange(QTreeWidgetItem* node);
+    void StepFieldChange(QLineEdit* field);
+    void cmdOKClick();
+    void cmdClearHistClick();
+
+    // Tests find these by their object names.
     QTreeWidget* tvwMain = nullptr;
     QLabel* lblMain = nullptr;
     QWidget* pnlGeneral = nullptr;
@@ -46,21 +62,6 @@ public:
     QCheckBox* chkMoreCopyFormats = nullptr;
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdCancel = nullptr;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-
-private:
-    void CreateGeneralPage();
-    void CreateFavoritesPage();
-    void CreateColorPalettePage();
-    void CreateCopyMenusPage();
-
-    void tvwMainChange(QTreeWidgetItem* node);
-    void StepFieldChange(QLineEdit* field);
-    void cmdOKClick();
-    void cmdClearHistClick();
 
     TfrmMain& m_main;
 };

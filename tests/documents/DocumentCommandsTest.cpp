@@ -596,9 +596,10 @@ TEST_F(Documents, TurningOffRememberInThePreferencesForgetsTheSchemeAtTheNextSta
     TfrmPreferences prefs(*main);
     prefs.LoadPreferences();
     prefs.show();
-    ASSERT_TRUE(prefs.chkRememberScheme->isChecked());
-    prefs.chkRememberScheme->setChecked(false);
-    mouse::Click(prefs.cmdOK, { 10, 10 });
+    QCheckBox* remember = Named<QCheckBox>(prefs, "chkRememberScheme");
+    ASSERT_TRUE(remember->isChecked());
+    remember->setChecked(false);
+    mouse::Click(Named<QPushButton>(prefs, "cmdOK"), { 10, 10 });
     EXPECT_FALSE(prefs.isVisible());
 
     desktop.answers = { Answer::No };

@@ -48,6 +48,16 @@ protected:
         prefs->show();
     }
 
+    // The dialog's controls, found by their object names.
+    QTreeWidget* Tree() const { return Named<QTreeWidget>(*prefs, "tvwMain"); }
+    QLabel* Heading() const { return Named<QLabel>(*prefs, "lblMain"); }
+    QWidget* Page(const char* name) const { return Named<QWidget>(*prefs, name); }
+    QCheckBox* Check(const char* name) const { return Named<QCheckBox>(*prefs, name); }
+    QRadioButton* Radio(const char* name) const { return Named<QRadioButton>(*prefs, name); }
+    QPushButton* Button(const char* name) const { return Named<QPushButton>(*prefs, name); }
+    QLineEdit* LightnessStep() const { return Named<QLineEdit>(*prefs, "txtLIncrement"); }
+    QLineEdit* SaturationStep() const { return Named<QLineEdit>(*prefs, "txtSIncrement"); }
+
     QString Stored(const char* key) const
     {
         return IniFile(SettingsPath()).ReadString(QStringLiteral("Prefs"), QString::fromLatin1(key), QStringLiteral("<none>"));
@@ -55,16 +65,17 @@ protected:
 
     void ChoosePage(const char* node)
     {
-        const auto found = prefs->tvwMain->findItems(QString::fromLatin1(node), Qt::MatchExactly);
+        const auto found = Tree()->findItems(QString::fromLatin1(node), Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1);
-        const QRect row = prefs->tvwMain->visualItemRect(found[0]);
-        mouse::Click(prefs->tvwMain->viewport(), row.center());
+        const QRect row = Tree()->visualItemRect(found[0]);
+        mouse::Click(Tree()->viewport(), row.center());
     }
 
     QWidget* VisiblePage() const
     {
         QWidget* shown = nullptr;
-        for (QWidget* page : { prefs->pnlGeneral, prefs->pnlFavorites, prefs->pnlColorPalette, prefs->pnlCopyMenus }) {
+        for (const char* name : { "pnlGeneral", "pnlFavorites", "pnlColorPalette", "pnlCopyMenus" }) {
+            QWidget* page = Page(name);
             EXPECT_EQ(page->pos(), QPoint(151, 34));
             if (page->isVisible()) {
                 EXPECT_EQ(shown, nullptr) << "two pages shown";
@@ -85,16 +96,16 @@ TEST_F(PreferencesTest, FirstOpeningShowsTheDefaultsOnTheGeneralPage)
     Open();
     EXPECT_EQ(prefs->windowTitle(), "Tintwell Preferences");
     EXPECT_EQ(prefs->size(), QSize(472, 347));
-    EXPECT_EQ(prefs->lblMain->text(), " General Preferences");
-    EXPECT_EQ(VisiblePage(), prefs->pnlGeneral);
-    EXPECT_TRUE(prefs->chkRememberScheme->isChecked());
-    EXPECT_TRUE(prefs->chkExitWarn->isChecked());
-    EXPECT_FALSE(prefs->chkDeleteWarn->isChecked());
-    EXPECT_FALSE(prefs->chkMoreCopyFormats->isChecked());
-    EXPECT_TRUE(prefs->radWebPal->isChecked());
-    EXPECT_EQ(prefs->txtLIncrement->text(), "5");
-    EXPECT_EQ(prefs->txtSIncrement->text(), "5");
-    EXPECT_TRUE(prefs->cmdOK->isDefault());
+    EXPECT_EQ(Heading()->text(), " General Preferences");
+    EXPECT_EQ(VisiblePage(), Page("pnlGeneral"));
+    EXPECT_TRUE(Check("chkRememberScheme")->isChecked());
+    EXPECT_TRUE(Check("chkExitWarn")->isChecked());
+    EXPECT_FALSE(Check("chkDeleteWarn")->isChecked());
+    EXPECT_FALSE(Check("chkMoreCopyFormats")->isChecked());
+    EXPECT_TRUE(Radio("radWebPal")->isChecked());
+    EXPECT_EQ(LightnessStep()->text(), "5");
+    EXPECT_EQ(SaturationStep()->text(), "5");
+    EXPECT_TRUE(Button("cmdOK")->isDefault());
     EXPECT_TRUE(Named<QAction>(*main, "mnuEditPreferences")->isEnabled());
 }
 
@@ -106,20 +117,20 @@ TEST_F(PreferencesTest, CaptionsKeepTheirSpacesAndTheDoubledAmpersandShowsAsOne)
     titles.sort();
     EXPECT_EQ(titles, QStringList({ " Base Color ", " Copy Formats ", " Display Palette ", " General ", " History ",
                           " Notifications " }));
-    EXPECT_EQ(prefs->chkRememberScheme->text(), " Remember color scheme between sessions");
-    EXPECT_EQ(prefs->chkExitWarn->text(), " Warn if scheme has not been saved before exiting");
-    EXPECT_EQ(prefs->chkDeleteWarn->text(), " Warn before deleting Favorite Colors");
-    EXPECT_EQ(prefs->chkMoreCopyFormats->text(), " More copy formats");
-    EXPECT_EQ(prefs->radWebPal->text(), " Websafe Palette:");
-    EXPECT_EQ(prefs->radSpectrumPal->text(), " Spectrum Palette:");
-    EXPECT_EQ(prefs->radSpectrumSafePal->text(), " Websafe Spectrum Palette:");
-    EXPECT_EQ(prefs->cmdClearHist->text(), "Clear History");
-    EXPECT_EQ(prefs->cmdOK->text(), "Apply");
-    EXPECT_EQ(prefs->cmdCancel->text(), "Cancel");
+    EXPECT_EQ(Check("chkRememberScheme")->text(), " Remember color scheme between sessions");
+    EXPECT_EQ(Check("chkExitWarn")->text(), " Warn if scheme has not been saved before exiting");
+    EXPECT_EQ(Check("chkDeleteWarn")->text(), " Warn before deleting Favorite Colors");
+    EXPECT_EQ(Check("chkMoreCopyFormats")->text(), " More copy formats");
+    EXPECT_EQ(Radio("radWebPal")->text(), " Websafe Palette:");
+    EXPECT_EQ(Radio("radSpectrumPal")->text(), " Spectrum Palette:");
+    EXPECT_EQ(Radio("radSpectrumSafePal")->text(), " Websafe Spectrum Palette:");
+    EXPECT_EQ(Button("cmdClearHist")->text(), "Clear History");
+    EXPECT_EQ(Button("cmdOK")->text(), "Apply");
+    EXPECT_EQ(Button("cmdCancel")->text(), "Cancel");
 
     // The stored caption has "&&"; on screen it must read exactly like the same words with a single "&".
     Open();
-    QLabel* label = prefs->lblStepAmount;
+    QLabel* label = Named<QLabel>(*prefs, "lblStepAmount");
     ASSERT_EQ(label->text(), "Enter lighten/darken && saturate/desaturate button step amount:");
     QLabel plain(QStringLiteral("Enter lighten/darken & saturate/desaturate button step amount:"), label->parentWidget());
     plain.setWordWrap(true);
@@ -133,11 +144,11 @@ TEST_F(PreferencesTest, PalettePicturesAreTheStripsWithoutTheirFrame)
 {
     Open();
     const std::pair<QLabel*, PaletteKind> pictures[] = {
-        { prefs->imgWebPal, PaletteKind::Websafe },
-        { prefs->imgSpectrumPal, PaletteKind::Spectrum },
-        { prefs->imgSpectrumSafePal, PaletteKind::WebsafeSpectrum },
+        { Named<QLabel>(*prefs, "imgWebPal"), PaletteKind::Websafe },
+        { Named<QLabel>(*prefs, "imgSpectrumPal"), PaletteKind::Spectrum },
+        { Named<QLabel>(*prefs, "imgSpectrumSafePal"), PaletteKind::WebsafeSpectrum },
     };
-    const QImage websafe = prefs->imgWebPal->pixmap().toImage();
+    const QImage websafe = Named<QLabel>(*prefs, "imgWebPal")->pixmap().toImage();
     for (const auto& [picture, kind] : pictures) {
         const QImage shown = picture->pixmap().toImage();
         ASSERT_EQ(shown.size(), QSize(253, 43));
@@ -157,7 +168,7 @@ TEST_F(PreferencesTest, PalettePicturesAreTheStripsWithoutTheirFrame)
 TEST_F(PreferencesTest, StepFieldsTakeOnlyDigitsAndStayWithinZeroToTwentyFive)
 {
     Open();
-    QLineEdit* field = prefs->txtLIncrement;
+    QLineEdit* field = LightnessStep();
     field->setFocus();
     field->selectAll();
     QTest::keyClicks(field, "3");
@@ -174,7 +185,7 @@ TEST_F(PreferencesTest, StepFieldsTakeOnlyDigitsAndStayWithinZeroToTwentyFive)
     QGuiApplication::clipboard()->setText(QStringLiteral("12"));
     QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(field->text(), "0");
-    EXPECT_EQ(prefs->txtSIncrement->text(), "5");
+    EXPECT_EQ(SaturationStep()->text(), "5");
 
     QTest::keyClicks(field, "7");
     EXPECT_EQ(field->text(), "7");
@@ -188,25 +199,25 @@ TEST_F(PreferencesTest, StepFieldsTakeOnlyDigitsAndStayWithinZeroToTwentyFive)
     EXPECT_EQ(field->text(), "0");
 
     // Whatever a paste brings, the field keeps a whole number 0..25.
-    prefs->txtSIncrement->setText(QStringLiteral("9x"));
-    EXPECT_EQ(prefs->txtSIncrement->text(), "9");
-    prefs->txtSIncrement->setText(QStringLiteral("99"));
-    EXPECT_EQ(prefs->txtSIncrement->text(), "25");
-    prefs->txtSIncrement->setText(QStringLiteral("-"));
-    EXPECT_EQ(prefs->txtSIncrement->text(), "0");
+    SaturationStep()->setText(QStringLiteral("9x"));
+    EXPECT_EQ(SaturationStep()->text(), "9");
+    SaturationStep()->setText(QStringLiteral("99"));
+    EXPECT_EQ(SaturationStep()->text(), "25");
+    SaturationStep()->setText(QStringLiteral("-"));
+    EXPECT_EQ(SaturationStep()->text(), "0");
 }
 
 TEST_F(PreferencesTest, ApplyStoresEveryKeyAndHandsTheStepsToTheMainWindowAtOnce)
 {
     Open();
-    prefs->txtLIncrement->setText(QString());
-    ASSERT_EQ(prefs->txtLIncrement->text(), "0");
-    prefs->txtSIncrement->setText(QStringLiteral("12"));
-    prefs->chkDeleteWarn->setChecked(true);
-    prefs->chkExitWarn->setChecked(false);
-    prefs->chkMoreCopyFormats->setChecked(true);
+    LightnessStep()->setText(QString());
+    ASSERT_EQ(LightnessStep()->text(), "0");
+    SaturationStep()->setText(QStringLiteral("12"));
+    Check("chkDeleteWarn")->setChecked(true);
+    Check("chkExitWarn")->setChecked(false);
+    Check("chkMoreCopyFormats")->setChecked(true);
     FileReplacements writes(SettingsPath());
-    mouse::Click(prefs->cmdOK, { 10, 10 });
+    mouse::Click(Button("cmdOK"), { 10, 10 });
 
     EXPECT_FALSE(prefs->isVisible());
     EXPECT_EQ(writes.Count(), 1) << "all keys in one write";
@@ -234,11 +245,11 @@ TEST_F(PreferencesTest, ApplyStoresEveryKeyAndHandsTheStepsToTheMainWindowAtOnce
 TEST_F(PreferencesTest, EnterAppliesAndEscCancelsWithoutWritingAnything)
 {
     Open();
-    prefs->txtLIncrement->setText(QStringLiteral("20"));
-    prefs->chkRememberScheme->setChecked(false);
+    LightnessStep()->setText(QStringLiteral("20"));
+    Check("chkRememberScheme")->setChecked(false);
     ChoosePage("Color Palette");
-    mouse::Click(prefs->radSpectrumSafePal, { 5, 5 });
-    ASSERT_TRUE(prefs->radSpectrumSafePal->isChecked());
+    mouse::Click(Radio("radSpectrumSafePal"), { 5, 5 });
+    ASSERT_TRUE(Radio("radSpectrumSafePal")->isChecked());
     QTest::keyClick(prefs.get(), Qt::Key_Escape);
 
     EXPECT_FALSE(prefs->isVisible());
@@ -248,16 +259,16 @@ TEST_F(PreferencesTest, EnterAppliesAndEscCancelsWithoutWritingAnything)
 
     // The next opening shows the stored values again, on the General page.
     Open();
-    EXPECT_EQ(prefs->txtLIncrement->text(), "5");
-    EXPECT_TRUE(prefs->chkRememberScheme->isChecked());
-    EXPECT_TRUE(prefs->radWebPal->isChecked());
-    EXPECT_EQ(prefs->lblMain->text(), " General Preferences");
-    EXPECT_EQ(VisiblePage(), prefs->pnlGeneral);
-    EXPECT_EQ(prefs->tvwMain->currentItem()->text(0), "General");
+    EXPECT_EQ(LightnessStep()->text(), "5");
+    EXPECT_TRUE(Check("chkRememberScheme")->isChecked());
+    EXPECT_TRUE(Radio("radWebPal")->isChecked());
+    EXPECT_EQ(Heading()->text(), " General Preferences");
+    EXPECT_EQ(VisiblePage(), Page("pnlGeneral"));
+    EXPECT_EQ(Tree()->currentItem()->text(0), "General");
 
-    prefs->txtSIncrement->setText(QStringLiteral("8"));
-    prefs->txtSIncrement->setFocus();
-    QTest::keyClick(prefs->txtSIncrement, Qt::Key_Return);
+    SaturationStep()->setText(QStringLiteral("8"));
+    SaturationStep()->setFocus();
+    QTest::keyClick(SaturationStep(), Qt::Key_Return);
     EXPECT_FALSE(prefs->isVisible());
     EXPECT_EQ(Stored("SInc"), "8");
     EXPECT_EQ(main->SaturationStep(), 8);
@@ -267,20 +278,20 @@ TEST_F(PreferencesTest, TreeNodesChooseThePageAndItsHeading)
 {
     Open();
     ChoosePage("Favorite Colors");
-    EXPECT_EQ(prefs->lblMain->text(), " Favorite Colors Preferences");
-    EXPECT_EQ(VisiblePage(), prefs->pnlFavorites);
+    EXPECT_EQ(Heading()->text(), " Favorite Colors Preferences");
+    EXPECT_EQ(VisiblePage(), Page("pnlFavorites"));
     ChoosePage("Color Palette");
-    EXPECT_EQ(prefs->lblMain->text(), " Color Palette Preferences");
-    EXPECT_EQ(VisiblePage(), prefs->pnlColorPalette);
+    EXPECT_EQ(Heading()->text(), " Color Palette Preferences");
+    EXPECT_EQ(VisiblePage(), Page("pnlColorPalette"));
     ChoosePage("Copy Menus");
-    EXPECT_EQ(prefs->lblMain->text(), " Copy Menus Preferences");
-    EXPECT_EQ(VisiblePage(), prefs->pnlCopyMenus);
+    EXPECT_EQ(Heading()->text(), " Copy Menus Preferences");
+    EXPECT_EQ(VisiblePage(), Page("pnlCopyMenus"));
     // The arrow keys walk the pages too.
-    prefs->tvwMain->setFocus();
-    QTest::keyClick(prefs->tvwMain, Qt::Key_Up);
-    EXPECT_EQ(VisiblePage(), prefs->pnlColorPalette);
+    Tree()->setFocus();
+    QTest::keyClick(Tree(), Qt::Key_Up);
+    EXPECT_EQ(VisiblePage(), Page("pnlColorPalette"));
     ChoosePage("General");
-    EXPECT_EQ(VisiblePage(), prefs->pnlGeneral);
+    EXPECT_EQ(VisiblePage(), Page("pnlGeneral"));
 }
 
 TEST_F(PreferencesTest, SpectrumAndApplyRebuildsTheStripAtOnceAndStoresOne)
@@ -290,8 +301,8 @@ TEST_F(PreferencesTest, SpectrumAndApplyRebuildsTheStripAtOnceAndStoresOne)
         ASSERT_EQ(main->pbPalette->PixelAt(p), DrawPalette(PaletteKind::Websafe).pixel(p));
     Open();
     ChoosePage("Color Palette");
-    mouse::Click(prefs->radSpectrumPal, { 5, 5 });
-    mouse::Click(prefs->cmdOK, { 10, 10 });
+    mouse::Click(Radio("radSpectrumPal"), { 5, 5 });
+    mouse::Click(Button("cmdOK"), { 10, 10 });
 
     EXPECT_EQ(Stored("Palette"), "1");
     const QImage spectrum = DrawPalette(PaletteKind::Spectrum);
@@ -306,10 +317,10 @@ TEST_F(PreferencesTest, ClearHistoryActsAtOnceAndCancelDoesNotUndoIt)
     main->SetBaseColor(Pack(0, 0, 255));
     ASSERT_EQ(main->HistoryCount(), 3);
     Open();
-    mouse::Click(prefs->cmdClearHist, { 10, 10 });
+    mouse::Click(Button("cmdClearHist"), { 10, 10 });
     EXPECT_EQ(main->HistoryCount(), 1);
     EXPECT_EQ(main->cboHistory->itemText(0), "#0000FF");
-    mouse::Click(prefs->cmdCancel, { 10, 10 });
+    mouse::Click(Button("cmdCancel"), { 10, 10 });
     EXPECT_FALSE(prefs->isVisible());
     EXPECT_EQ(main->HistoryCount(), 1);
     EXPECT_FALSE(Named<QToolButton>(*main, "tbBack")->isEnabled());
@@ -324,22 +335,22 @@ TEST_F(PreferencesTest, EveryOpeningReadsTheSettingsFileAnew)
     folder.Write(QStringLiteral("tw3.ini"),
         "[Prefs]\nPalette=2\nLInc=7\nSInc=25\nFavDelWarn=1\nFavExitWarn=0\nRememberScheme=0\nMoreCopyFormats=1\n");
     Open();
-    EXPECT_TRUE(prefs->radSpectrumSafePal->isChecked());
-    EXPECT_EQ(prefs->txtLIncrement->text(), "7");
-    EXPECT_EQ(prefs->txtSIncrement->text(), "25");
-    EXPECT_TRUE(prefs->chkDeleteWarn->isChecked());
-    EXPECT_FALSE(prefs->chkExitWarn->isChecked());
-    EXPECT_FALSE(prefs->chkRememberScheme->isChecked());
-    EXPECT_TRUE(prefs->chkMoreCopyFormats->isChecked());
+    EXPECT_TRUE(Radio("radSpectrumSafePal")->isChecked());
+    EXPECT_EQ(LightnessStep()->text(), "7");
+    EXPECT_EQ(SaturationStep()->text(), "25");
+    EXPECT_TRUE(Check("chkDeleteWarn")->isChecked());
+    EXPECT_FALSE(Check("chkExitWarn")->isChecked());
+    EXPECT_FALSE(Check("chkRememberScheme")->isChecked());
+    EXPECT_TRUE(Check("chkMoreCopyFormats")->isChecked());
     prefs->reject();
 
     // A palette value outside 0..2 leaves the radio buttons as they were; a step the main window would
     // refuse shows as the default it uses instead.
     folder.Write(QStringLiteral("tw3.ini"), "[Prefs]\nPalette=7\nLInc=abc\nSInc=40\n");
     Open();
-    EXPECT_TRUE(prefs->radSpectrumSafePal->isChecked());
-    EXPECT_EQ(prefs->txtLIncrement->text(), "5");
-    EXPECT_EQ(prefs->txtSIncrement->text(), "5");
+    EXPECT_TRUE(Radio("radSpectrumSafePal")->isChecked());
+    EXPECT_EQ(LightnessStep()->text(), "5");
+    EXPECT_EQ(SaturationStep()->text(), "5");
 }
 
 TEST_F(PreferencesTest, TheMenuCommandReloadsAndShowsTheDialogModally)
@@ -349,8 +360,8 @@ TEST_F(PreferencesTest, TheMenuCommandReloadsAndShowsTheDialogModally)
     QString shownStep;
     QTimer::singleShot(0, prefs.get(), [&] {
         modal = QApplication::activeModalWidget() == prefs.get();
-        shownStep = prefs->txtLIncrement->text();
-        mouse::Click(prefs->cmdCancel, { 10, 10 });
+        shownStep = LightnessStep()->text();
+        mouse::Click(Button("cmdCancel"), { 10, 10 });
     });
     QTimer::singleShot(3000, prefs.get(), [&] { prefs->reject(); });
     Named<QAction>(*main, "mnuEditPreferences")->trigger();
@@ -364,8 +375,8 @@ TEST_F(PreferencesTest, ASettingsFileThatCannotBeWrittenIsReportedAndTheChoicesS
     // A folder where the settings file should be makes every write fail.
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("tw3.ini")));
     Open();
-    prefs->txtLIncrement->setText(QStringLiteral("11"));
-    mouse::Click(prefs->cmdOK, { 10, 10 });
+    LightnessStep()->setText(QStringLiteral("11"));
+    mouse::Click(Button("cmdOK"), { 10, 10 });
     EXPECT_EQ(desktop.messages.size(), 1);
     EXPECT_TRUE(desktop.messages.value(0).startsWith("The preferences could not be saved")) << desktop.messages.value(0).toStdString();
     EXPECT_EQ(main->LightnessStep(), 11);

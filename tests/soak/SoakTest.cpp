@@ -1445,7 +1445,7 @@ private:
     {
         Log("clear history");
         const ColorValue base = m_main->BaseColor;
-        m_prefs->cmdClearHist->click();
+        Named<QPushButton>(*m_prefs, "cmdClearHist")->click();
         m_expected.history = { base };
         m_expected.historyIndex = 0;
     }
@@ -1459,12 +1459,12 @@ private:
         const bool warn = Chance(0.5);
         Log("preferences: steps " + std::to_string(lightness) + "/" + std::to_string(saturation) + ", palette "
             + std::to_string(palette) + ", delete warning " + std::to_string(warn));
-        m_prefs->txtLIncrement->setText(QString::number(lightness));
-        m_prefs->txtSIncrement->setText(QString::number(saturation));
-        QRadioButton* const palettes[] = { m_prefs->radWebPal, m_prefs->radSpectrumPal, m_prefs->radSpectrumSafePal };
-        palettes[palette]->setChecked(true);
-        m_prefs->chkDeleteWarn->setChecked(warn);
-        m_prefs->cmdOK->click();
+        Named<QLineEdit>(*m_prefs, "txtLIncrement")->setText(QString::number(lightness));
+        Named<QLineEdit>(*m_prefs, "txtSIncrement")->setText(QString::number(saturation));
+        const char* const palettes[] = { "radWebPal", "radSpectrumPal", "radSpectrumSafePal" };
+        Named<QRadioButton>(*m_prefs, palettes[palette])->setChecked(true);
+        Named<QCheckBox>(*m_prefs, "chkDeleteWarn")->setChecked(warn);
+        Named<QPushButton>(*m_prefs, "cmdOK")->click();
         m_expected.deleteWarning = warn;
         SOAK_CHECK(m_main->LightnessStep() == lightness && m_main->SaturationStep() == saturation,
             "the steps were not handed to the main window");
