@@ -14,14 +14,15 @@ public:
     // Centres the box on the screen and waits until it is closed.
     void ShowModal();
 
-    QLabel* imgBackground = nullptr;
-    QLabel* lblNotice = nullptr;
-    QLabel* lblWebsite = nullptr;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void imgBackgroundClick();
     void lblWebsiteClick();
+
+    // Tests find these by their object names.
+    QLabel* imgBackground = nullptr;
+    QLabel* lblNotice = nullptr;
+    QLabel* lblWebsite = nullptr;
 };

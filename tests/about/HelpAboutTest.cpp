@@ -31,6 +31,11 @@ protected:
         main->show();
     }
 
+    // The box's controls, found by their object names.
+    QLabel* Picture() const { return Named<QLabel>(*about, "imgBackground"); }
+    QLabel* Notice() const { return Named<QLabel>(*about, "lblNotice"); }
+    QLabel* Website() const { return Named<QLabel>(*about, "lblWebsite"); }
+
     TestFolder folder;
     ScriptedPlatform desktop;
     std::unique_ptr<TfrmMain> main;
@@ -64,9 +69,9 @@ TEST_F(HelpAboutTest, WebEntriesOpenTheirPlainAddressesOnTheProductHost)
 
 TEST_F(HelpAboutTest, PictureIsDrawnWhenTheBoxFirstShows)
 {
-    EXPECT_TRUE(about->imgBackground->pixmap().isNull()) << "a box never shown draws nothing";
+    EXPECT_TRUE(Picture()->pixmap().isNull()) << "a box never shown draws nothing";
     about->show();
-    const QPixmap picture = about->imgBackground->pixmap();
+    const QPixmap picture = Picture()->pixmap();
     ASSERT_FALSE(picture.isNull());
     EXPECT_EQ(picture.deviceIndependentSize().toSize(), QSize(450, 250));
     EXPECT_EQ(picture.devicePixelRatio(), about->devicePixelRatioF());
@@ -78,23 +83,23 @@ TEST_F(HelpAboutTest, PictureIsDrawnWhenTheBoxFirstShows)
 TEST_F(HelpAboutTest, WebsiteLabelOpensTheHomePageAndLeavesTheBoxOpen)
 {
     about->show();
-    EXPECT_EQ(about->lblWebsite->text(), ProductHost());
-    EXPECT_EQ(about->lblWebsite->cursor().shape(), AppCursor(CursorId::Hand).shape());
-    mouse::Click(about->lblWebsite, { 50, 5 });
+    EXPECT_EQ(Website()->text(), ProductHost());
+    EXPECT_EQ(Website()->cursor().shape(), AppCursor(CursorId::Hand).shape());
+    mouse::Click(Website(), { 50, 5 });
     EXPECT_EQ(desktop.opened, QStringList({ "http://www.tintwell.example" }));
     EXPECT_TRUE(about->isVisible());
 
     // The small print is no button either way.
-    mouse::Click(about->lblNotice, { 10, 5 });
+    mouse::Click(Notice(), { 10, 5 });
     EXPECT_TRUE(about->isVisible());
     EXPECT_EQ(desktop.opened.size(), 1);
 
     // A press that slides off the picture before the release is no click.
-    mouse::Press(about->imgBackground, { 100, 100 });
-    mouse::Release(about->imgBackground, { 500, 100 });
+    mouse::Press(Picture(), { 100, 100 });
+    mouse::Release(Picture(), { 500, 100 });
     EXPECT_TRUE(about->isVisible());
 
-    mouse::Click(about->imgBackground, { 300, 60 });
+    mouse::Click(Picture(), { 300, 60 });
     EXPECT_FALSE(about->isVisible());
     EXPECT_EQ(desktop.opened.size(), 1);
 }
@@ -106,7 +111,7 @@ TEST_F(HelpAboutTest, AboutCommandShowsTheBoxModallyCentredUntilThePictureIsClic
     QTimer::singleShot(0, about.get(), [&] {
         wasModal = about->isModal() && QApplication::activeModalWidget() == about.get();
         shownAt = about->frameGeometry();
-        mouse::Click(about->imgBackground, { 20, 20 });
+        mouse::Click(Picture(), { 20, 20 });
     });
     // Never hang the suite if the click failed to close it.
     QTimer::singleShot(3000, about.get(), [&] { about->reject(); });
@@ -129,7 +134,7 @@ TEST_F(HelpAboutTest, BandTextIsDarkOnTheLightBandAndFitsItsLabels)
     EXPECT_EQ(box.pixel(300, 240) & 0xFFFFFF, 0xE9EDF2u);
     EXPECT_EQ(box.pixel(5, 225) & 0xFFFFFF, 0xE9EDF2u);
 
-    for (const QLabel* label : { about->lblNotice, about->lblWebsite }) {
+    for (const QLabel* label : { Notice(), Website() }) {
         EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << label->text().toStdString();
         int darkest = 255;
         for (int y = label->y(); y < label->y() + label->height(); ++y) {
