@@ -49,14 +49,16 @@ BENCHMARK(BM_DrawPalette)->DenseRange(0, 2)->ArgName("kind")->Unit(benchmark::kM
 static void BM_PaletteHoverReadOut(benchmark::State& state)
 {
     BenchWindow window;
-    PaintBox* strip = window->pbPalette;
+    // Found by their object names, as the tests find them.
+    PaintBox* strip = window->findChild<PaintBox*>(QStringLiteral("pbPalette"));
+    PaintBox* base = window->findChild<PaintBox*>(QStringLiteral("pbBase"));
     const QPointF cells[] = { { 55, 20 }, { 250, 40 } };
     int i = 0;
     for (auto _ : state) {
         const QPointF at = cells[i++ % 2];
         QMouseEvent move(QEvent::MouseMove, at, at, strip->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(strip, &move);
-        window->pbBase->repaint();
+        base->repaint();
     }
 }
 BENCHMARK(BM_PaletteHoverReadOut)->Unit(benchmark::kMicrosecond);

@@ -145,7 +145,7 @@ bool DocumentCommands::SaveBeforeReplacing(const QString& question)
 
 SchemeData DocumentCommands::CurrentScheme() const
 {
-    return { m_main.SchemeColors[0], m_favorites.FavColors(), m_preview.Colors() };
+    return { m_main.SchemeColors()[0], m_favorites.FavColors(), m_preview.Colors() };
 }
 
 void DocumentCommands::ShowScheme(const SchemeData& scheme)

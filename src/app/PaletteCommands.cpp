@@ -124,7 +124,7 @@ void PaletteCommands::mnuFileImportPaletteClick()
 PaletteSources PaletteCommands::CurrentSources() const
 {
     PaletteSources sources;
-    sources.scheme = m_main.SchemeColors;
+    sources.scheme = m_main.SchemeColors();
     sources.page = m_preview.Colors();
     sources.favorites.reserve(m_favorites.FavColors().size());
     for (const TFavColor& fav : m_favorites.FavColors())

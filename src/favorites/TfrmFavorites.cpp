@@ -515,7 +515,7 @@ void TfrmFavorites::DragDrop(QWidget* source, QPoint pos)
         m_model.MoveSelectedFavorite(target);
     } else {
         m_model.InsertFavorite(target, m_main.Drag().Carried(source));
-        m_main.SetSelectedColor(m_main.BaseColor);
+        m_main.SetSelectedColor(m_main.BaseColor());
     }
 }
 

@@ -44,7 +44,7 @@ void ColorDrag::Release(QMouseEvent* event)
 {
     // A release while the primary button is still held belongs to a drag, not to a click.
     if (event->button() == Qt::LeftButton && !platform::Mouse().PrimaryButtonDown()
-        && m_main.SelectedColor() != m_main.SchemeColors[0])
+        && m_main.SelectedColor() != m_main.SchemeColors()[0])
         m_main.SetBaseColor(m_main.SelectedColor());
     m_armed = false;
 }
@@ -63,7 +63,7 @@ void ColorDrag::Begin(QWidget* source, QPoint globalStart, int threshold, std::f
 void ColorDrag::End()
 {
     emit ended();
-    m_main.SetSelectedColor(m_main.SchemeColors[0]);
+    m_main.SetSelectedColor(m_main.SchemeColors()[0]);
 }
 
 void ColorDrag::SetListSource(const QWidget* list, std::function<ColorValue()> selection)

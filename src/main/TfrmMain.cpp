@@ -521,18 +521,18 @@ void TfrmMain::SetBaseColor(ColorValue color)
     // The colour already shown is the scheme's first colour, and also the colour last given here: a hue just
     // under a full turn comes back from the traditional wheel slightly changed, yet entering it again is no
     // new colour (the fields still show it, and every key let go in them gives it back).
-    const bool alreadyShown = color == SchemeColors[0] || color == m_shownColor;
+    const bool alreadyShown = color == m_schemeColors[0] || color == m_shownColor;
     if (alreadyShown && isVisible() && !m_reshowing)
         return;
     m_shownColor = color;
     AssignText(txtHex, QString::fromStdString(HexText(color)));
     // When the fields already showed this colour, no change ran to bring BaseColor along: a palette preview taken
     // back, or a pointer leaving a swatch, may have put the scheme's colour there meanwhile.
-    if (BaseColor != color) {
-        BaseColor = color;
+    if (m_baseColor != color) {
+        m_baseColor = color;
         PaintBaseArea();
     }
-    SchemeColors = ComputeScheme(BaseColor, CheckedWheelMode());
+    m_schemeColors = ComputeScheme(m_baseColor, CheckedWheelMode());
     for (int n = 1; n <= 16; ++n)
         PaintSwatch(n);
     if (!m_reshowing)
@@ -546,18 +546,18 @@ void TfrmMain::SetBaseColor(ColorValue color)
 ColorValue TfrmMain::ChosenBaseColor() const
 {
     // Leaving the strip puts the scheme's colour back: that is the colour the preview stands in front of.
-    return m_previewing ? SchemeColors[0] : BaseColor;
+    return m_previewing ? m_schemeColors[0] : m_baseColor;
 }
 
 void TfrmMain::UpdateStatusBar()
 {
     m_previewing = false;
-    if (SchemeColors[0] != BaseColor) {
-        BaseColor = SchemeColors[0];
+    if (m_schemeColors[0] != m_baseColor) {
+        m_baseColor = m_schemeColors[0];
         PaintBaseArea();
     }
     sbPanel0->setText(QStringLiteral(" RGB: %1.%2.%3").arg(txtR->text(), txtG->text(), txtB->text()));
-    sbPanel1->setText(QString::fromStdString(StatusHexText(BaseColor)));
+    sbPanel1->setText(QString::fromStdString(StatusHexText(m_baseColor)));
 }
 
 void TfrmMain::PaintBaseArea()
@@ -566,14 +566,14 @@ void TfrmMain::PaintBaseArea()
     const int h = pbBase->height();
     m_swatchBitmap = canvas::NewPicture(w, h, canvas::ButtonShadow());
     canvas::Rectangle(m_swatchBitmap, -1, -1, w, h, qRgb(255, 255, 255), canvas::ButtonShadow());
-    canvas::Rectangle(m_swatchBitmap, 1, 1, w - 1, h - 1, qRgb(0, 0, 0), canvas::ToRgb(BaseColor));
+    canvas::Rectangle(m_swatchBitmap, 1, 1, w - 1, h - 1, qRgb(0, 0, 0), canvas::ToRgb(m_baseColor));
     pbBase->SetSurface(m_swatchBitmap);
 }
 
 void TfrmMain::PaintSwatch(int number)
 {
     PaintBox* box = pbColors[number - 1];
-    const QRgb fill = canvas::ToRgb(SchemeColors[number - 1]);
+    const QRgb fill = canvas::ToRgb(m_schemeColors[number - 1]);
     const int w = box->width();
     const int h = box->height();
     m_swatchBitmap = canvas::NewPicture(w, h, qRgb(255, 255, 255));
@@ -613,10 +613,10 @@ void TfrmMain::DecimalFieldChange(QLineEdit* field)
         field->setText(QStringLiteral("255"));
         field->setSelection(0, 3);
     }
-    BaseColor = FieldColor();
+    m_baseColor = FieldColor();
     m_previewing = false;
     PaintBaseArea();
-    AssignText(txtHex, QString::fromStdString(HexText(BaseColor)));
+    AssignText(txtHex, QString::fromStdString(HexText(m_baseColor)));
 }
 
 void TfrmMain::txtHexChange()
@@ -641,7 +641,7 @@ void TfrmMain::UpdateWebsafeIndicator()
 
 void TfrmMain::HarmonyClick(QAction*)
 {
-    ReshowBaseColor(SchemeColors[0]);
+    ReshowBaseColor(m_schemeColors[0]);
 }
 
 void TfrmMain::VisionClick(QAction* item)
@@ -680,7 +680,7 @@ void TfrmMain::UpdateVisionSign()
 
 void TfrmMain::WheelModeClick(QAction*)
 {
-    ReshowBaseColor(SchemeColors[0]);
+    ReshowBaseColor(m_schemeColors[0]);
 }
 
 void TfrmMain::ReshowBaseColor(ColorValue color)

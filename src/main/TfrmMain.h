@@ -79,9 +79,10 @@ public:
     void SetSteps(int lightness, int saturation);
     void RebuildPalette(std::optional<PaletteKind> kind);
 
-    // Scheme state shared with the other windows.
-    ColorValue BaseColor = 0;
-    SchemeColorArray SchemeColors {};
+    // The colour the base area shows: the base colour, the channels being typed into the fields, or the palette
+    // strip's preview of the colour under the pointer. The scheme is that of the colour last given to SetBaseColor.
+    ColorValue BaseColor() const { return m_baseColor; }
+    const SchemeColorArray& SchemeColors() const { return m_schemeColors; }
 
     // The colour a press on a colour source picked: what its menu, a click and a drag from it give.
     ColorValue SelectedColor() const { return m_selectedColor; }
@@ -162,26 +163,27 @@ private:
     std::function<bool()> m_closeQuery;
     ColorHistory m_history;
     ColorDrag* m_drag = nullptr;
+    ColorValue m_baseColor = 0;
+    SchemeColorArray m_schemeColors {};
     ColorValue m_selectedColor = 0;
     bool m_schemeModified = false;
     bool m_reshowing = false; // the colour shown again adds no history entry
     ColorValue m_shownColor = 0; // the colour the last SetBaseColor that ran was given
-    bool m_previewing = false;   // BaseColor holds the palette strip's preview
+    bool m_previewing = false;   // m_baseColor holds the palette strip's preview
     int m_lightnessStep = kDefaultStepPercent;
     int m_saturationStep = kDefaultStepPercent;
 
     QImage m_swatchBitmap;
     QImage m_paletteBitmap;
 
-public:
-    // Controls, named as the rest of the program and the tests know them.
+    // Controls; tests find them by their object names.
     QLineEdit* txtR = nullptr;
     QLineEdit* txtG = nullptr;
     QLineEdit* txtB = nullptr;
     QLineEdit* txtHex = nullptr;
     QComboBox* cboHistory = nullptr;
     PaintBox* pbBase = nullptr;
-    std::array<PaintBox*, 16> pbColors {};
+    std::array<PaintBox*, 16> pbColors {}; // pbColors1 .. pbColors16
     PaintBox* pbPalette = nullptr;
     QLabel* imgwebsafe = nullptr;
     QLabel* imgnotwebsafe = nullptr;

@@ -79,7 +79,7 @@ void TfrmMain::ConnectCommands()
 
     connect(pbPalette, &PaintBox::mouseMoved, this, &TfrmMain::pbPaletteMouseMove);
     connect(pbPalette, &PaintBox::mousePressed, this, &TfrmMain::pbPaletteMouseDown);
-    connect(pbPalette, &PaintBox::entered, this, [this] { ShowStatusColor(BaseColor); });
+    connect(pbPalette, &PaintBox::entered, this, [this] { ShowStatusColor(m_baseColor); });
     connect(pbPalette, &PaintBox::left, this, &TfrmMain::UpdateStatusBar);
 
     CreateColorPopup();
@@ -136,12 +136,12 @@ void TfrmMain::RebuildPalette(std::optional<PaletteKind> kind)
 
 void TfrmMain::txtKeyUp(QLineEdit* field)
 {
-    BaseColor = FieldColor();
+    m_baseColor = FieldColor();
     m_previewing = false;
     if (txtHex->text().size() == 6)
         PaintBaseArea();
     if (field == txtHex)
-        SetBaseColor(BaseColor);
+        SetBaseColor(m_baseColor);
 }
 
 void TfrmMain::AdjustClick(Adjustment adjustment)
@@ -172,7 +172,7 @@ void TfrmMain::pbPaletteMouseMove(QMouseEvent* event)
         return;
     ShowStatusColor(*color);
     // A preview only: the scheme, the fields and the history stay as they are until a button is pressed.
-    BaseColor = *color;
+    m_baseColor = *color;
     m_previewing = true;
     PaintBaseArea();
 }

@@ -171,7 +171,7 @@ TEST_F(Documents, FileEntriesAndToolButtonsAreEnabled)
 
 TEST_F(Documents, SaveWritesTheWorkedExamplesByteForByte)
 {
-    ASSERT_EQ(main->SchemeColors[0], Pack(255, 0, 0));
+    ASSERT_EQ(main->SchemeColors()[0], Pack(255, 0, 0));
     desktop.saveChoices = { folder.file("none.tw") };
     Named<QToolButton>(*main, "tbSave")->click();
     EXPECT_EQ(folder.Read("none.tw"), kNoFavorites);
@@ -260,8 +260,8 @@ TEST_F(Documents, OpenShowsTheFileAsTheDocument)
     EXPECT_EQ(Model().FavSelected(), 0);
     EXPECT_TRUE(ToolButtonsEnabled());
     EXPECT_EQ(preview->Colors(), OwnPage());
-    EXPECT_EQ(main->SchemeColors[0], Pack(0x11, 0x22, 0x33));
-    EXPECT_EQ(main->txtHex->text(), "112233");
+    EXPECT_EQ(main->SchemeColors()[0], Pack(0x11, 0x22, 0x33));
+    EXPECT_EQ(Named<QLineEdit>(*main, "txtHex")->text(), "112233");
     EXPECT_EQ(main->HistoryCount(), historyBefore + 1);
     EXPECT_FALSE(main->SchemeModified());
     EXPECT_EQ(desktop.dialogRequests.front().filter, "Color Scheme File (*.tw)");
@@ -292,7 +292,7 @@ TEST_F(Documents, OpenOfAnEmptySchemeDisablesTheFavoritesButtons)
     Named<QAction>(*main, "mnuFileOpen")->trigger();
     EXPECT_TRUE(Favorites().empty());
     EXPECT_FALSE(ToolButtonsEnabled());
-    EXPECT_EQ(main->SchemeColors[0], Pack(255, 0, 0));
+    EXPECT_EQ(main->SchemeColors()[0], Pack(255, 0, 0));
 }
 
 TEST_F(Documents, OpenOfABadFileChangesNothing)
@@ -324,7 +324,7 @@ TEST_F(Documents, OpenOfABadFileChangesNothing)
         EXPECT_EQ(desktop.messages, QStringList { "Not a valid Color Scheme File!" });
         EXPECT_EQ(ColorsOf(Favorites()), (std::vector<ColorValue> { Pack(1, 2, 3), Pack(4, 5, 6) }));
         EXPECT_EQ(preview->Colors(), page);
-        EXPECT_EQ(main->SchemeColors[0], Pack(40, 50, 60));
+        EXPECT_EQ(main->SchemeColors()[0], Pack(40, 50, 60));
         EXPECT_EQ(main->HistoryCount(), history);
         EXPECT_TRUE(main->SchemeModified());
         EXPECT_EQ(folder.Read(file.name), file.bytes);
@@ -351,7 +351,7 @@ TEST_F(Documents, OpenConvertsAnOldFileAndShowsIt)
     EXPECT_EQ(Favorites()[1].Text, "Color 2");
     EXPECT_EQ(Favorites()[2].Text, "Color 3");
     EXPECT_EQ(Favorites()[2].Hex, "2C00FF");
-    EXPECT_EQ(main->SchemeColors[0], Pack(0, 128, 255));
+    EXPECT_EQ(main->SchemeColors()[0], Pack(0, 128, 255));
     EXPECT_EQ(preview->Colors(),
         (PreviewColors { 10, 11, 12, 13, 14, 16777215, 15132390, 15132390, 16777215 }));
     EXPECT_FALSE(main->SchemeModified());
@@ -388,7 +388,7 @@ TEST_F(Documents, NewEmptiesTheDocumentAndKeepsTheMainWindowsColors)
     main->SetBaseColor(Pack(70, 80, 90));
     Named<QAction>(*main, "mnuRGB")->trigger();
     const int history = main->HistoryCount();
-    const SchemeColorArray scheme = main->SchemeColors;
+    const SchemeColorArray scheme = main->SchemeColors();
 
     desktop.answers = { Answer::No };
     Named<QAction>(*main, "mnuFileNew")->trigger();
@@ -397,7 +397,7 @@ TEST_F(Documents, NewEmptiesTheDocumentAndKeepsTheMainWindowsColors)
     EXPECT_FALSE(ToolButtonsEnabled());
     EXPECT_EQ(preview->Colors(), DefaultPreviewColors());
     EXPECT_FALSE(main->SchemeModified());
-    EXPECT_EQ(main->SchemeColors, scheme);
+    EXPECT_EQ(main->SchemeColors(), scheme);
     EXPECT_EQ(main->HistoryCount(), history);
     EXPECT_TRUE(Named<QAction>(*main, "mnuRGB")->isChecked());
     EXPECT_TRUE(desktop.saveChoices.empty());
@@ -549,7 +549,7 @@ TEST_F(Documents, SessionCarriesFavoritesAndPageToTheNextRun)
     EXPECT_FALSE(main->SchemeModified());
     EXPECT_TRUE(desktop.messages.isEmpty());
     // The base colour of the next run comes from the settings.
-    EXPECT_EQ(main->SchemeColors[0], Pack(10, 20, 30));
+    EXPECT_EQ(main->SchemeColors()[0], Pack(10, 20, 30));
 
     // Nothing changed since the start: no question.
     EXPECT_TRUE(Exit());

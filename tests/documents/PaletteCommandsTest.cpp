@@ -156,7 +156,7 @@ TEST_P(ExportEachSet, WritesTheChosenSetInTheFormatOfTheChosenFilter)
     const std::string choice = c.choice;
     if (choice == "radScheme" || choice == "radAll") {
         EXPECT_EQ(entries[0], (PaletteEntry { "Base", Pack(0xB4, 0x82, 0x46) }));
-        EXPECT_EQ(entries[15].color, main->SchemeColors[15]);
+        EXPECT_EQ(entries[15].color, main->SchemeColors()[15]);
     }
     if (c.firstFavorite >= 0) {
         const auto first = entries.begin() + c.firstFavorite;

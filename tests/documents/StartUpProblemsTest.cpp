@@ -76,7 +76,7 @@ TEST_F(StartUp, ASettingsFileThatCannotBeUsedIsToldOnceWithTheReasonAndKept)
             QStringList { "The settings in " + path + " cannot be used: " + c.reason
                 + ".  Tintwell starts with its default settings and leaves that file as it is, so settings changed in "
                   "this run are not kept." });
-        EXPECT_EQ(app->Main().BaseColor, 255u) << "the defaults, not what the file may hold";
+        EXPECT_EQ(app->Main().BaseColor(), 255u) << "the defaults, not what the file may hold";
 
         // The exit keeps the file and does not tell again.
         Exit();
@@ -99,7 +99,7 @@ TEST_F(StartUp, ASettingsFileThatCannotBeUsedIsToldOnceWithTheReasonAndKept)
     desktop.messages.clear();
     Start();
     EXPECT_TRUE(desktop.messages.isEmpty());
-    EXPECT_EQ(app->Main().BaseColor, 65280u);
+    EXPECT_EQ(app->Main().BaseColor(), 65280u);
 }
 
 TEST_F(StartUp, ADamagedSessionIsToldOnceAndKeptWhereTheMessageSays)

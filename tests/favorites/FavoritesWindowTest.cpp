@@ -91,7 +91,7 @@ protected:
     // Presses a main-window swatch and moves the pointer: its drag is pending.
     QWidget* BeginSwatchDrag(int number)
     {
-        PaintBox* swatch = main->pbColors[number - 1];
+        PaintBox* swatch = Named<PaintBox>(*main, qPrintable(QStringLiteral("pbColors%1").arg(number)));
         mouse::Press(swatch, { 10, 10 });
         mouse::Move(swatch, { 11, 10 });
         return swatch;
@@ -372,7 +372,7 @@ TEST_F(FavoritesWindowTest, ClickSelectsARowWithoutDragging)
     EXPECT_EQ(Colors(), (std::vector { kA, kB, kC }));
     EXPECT_EQ(Model().FavSelected(), 1);
     EXPECT_FALSE(main->SchemeModified());
-    EXPECT_EQ(main->SelectedColor(), main->SchemeColors[0]);
+    EXPECT_EQ(main->SelectedColor(), main->SchemeColors()[0]);
 
     // A press below the last row leaves the selection alone and starts nothing.
     mouse::Press(List(), { 20, 140 });
@@ -435,19 +435,19 @@ TEST_F(FavoritesWindowTest, SwatchDroppedBelowTheLastRowIsAppendedAndSelected)
     Fill({ kA, kB });
     DropSwatchOnList(3, { 30, 150 });
     ASSERT_EQ(Model().Count(), 3);
-    EXPECT_EQ(Model().FavColors()[2].Color, main->SchemeColors[2]);
+    EXPECT_EQ(Model().FavColors()[2].Color, main->SchemeColors()[2]);
     EXPECT_EQ(Model().FavSelected(), 2);
     EXPECT_TRUE(main->SchemeModified());
-    EXPECT_EQ(main->SelectedColor(), main->SchemeColors[0]);
+    EXPECT_EQ(main->SelectedColor(), main->SchemeColors()[0]);
     EXPECT_TRUE(favs->tbCopy->isEnabled());
-    EXPECT_EQ(Pixel(20, 84 + 20), canvas::ToRgb(main->SchemeColors[2]));
+    EXPECT_EQ(Pixel(20, 84 + 20), canvas::ToRgb(main->SchemeColors()[2]));
 
     // Into the upper half of row 0 on an empty list and a full one alike.
     Model().Clear();
     DropSwatchOnList(5, { 30, 5 });
-    EXPECT_EQ(Colors(), (std::vector { main->SchemeColors[4] }));
+    EXPECT_EQ(Colors(), (std::vector { main->SchemeColors()[4] }));
     DropSwatchOnList(6, { 30, 5 });
-    EXPECT_EQ(Colors(), (std::vector { main->SchemeColors[5], main->SchemeColors[4] }));
+    EXPECT_EQ(Colors(), (std::vector { main->SchemeColors()[5], main->SchemeColors()[4] }));
 }
 
 TEST_F(FavoritesWindowTest, RowDroppedOnTheDeleteButtonIsDeleted)
@@ -500,13 +500,13 @@ TEST_F(FavoritesWindowTest, DoubleClickAdoptsTheRowOfThePress)
     mouse::Click(List(), { 20, 50 });
     mouse::DoubleClick(List(), { 20, 50 });
     mouse::Release(List(), { 20, 50 });
-    EXPECT_EQ(main->txtHex->text(), "008000");
+    EXPECT_EQ(Named<QLineEdit>(*main, "txtHex")->text(), "008000");
     EXPECT_EQ(Model().FavSelected(), 1);
     EXPECT_FALSE(main->SchemeModified());
 
     mouse::Click(List(), { 20, 120 });
     mouse::DoubleClick(List(), { 20, 120 });
-    EXPECT_EQ(main->txtHex->text(), "008000");
+    EXPECT_EQ(Named<QLineEdit>(*main, "txtHex")->text(), "008000");
 }
 
 TEST_F(FavoritesWindowTest, PopUpMenuCopiesSetsBaseAndMakesWebsafe)
@@ -526,7 +526,7 @@ TEST_F(FavoritesWindowTest, PopUpMenuCopiesSetsBaseAndMakesWebsafe)
     Named<QAction>(*favs, "mnuFavPopCopyHEX2")->trigger();
     EXPECT_EQ(desktop.clipboardText, "#FF00FF");
     favs->mnuFavPopSetBase->trigger();
-    EXPECT_EQ(main->txtHex->text(), "FF00FF");
+    EXPECT_EQ(Named<QLineEdit>(*main, "txtHex")->text(), "FF00FF");
 
     // The copy button's face copies the six digits; its submenu is refilled from the selection when it opens.
     Model().Select(2);
@@ -697,7 +697,7 @@ TEST_F(FavoritesWindowTest, QuickPreviewTakesTheFavoriteDraggedFromTheList)
     mouse::Release(List(), bodyCell);
     EXPECT_EQ(preview.Colors()[kMainBG], kB);
     EXPECT_EQ(Colors(), (std::vector { kA, kB }));
-    EXPECT_EQ(main->SelectedColor(), main->SchemeColors[0]);
+    EXPECT_EQ(main->SelectedColor(), main->SchemeColors()[0]);
 }
 
 TEST_F(FavoritesWindowTest, DragsFromTheListCarryTheSelectedFavorite)
@@ -706,7 +706,7 @@ TEST_F(FavoritesWindowTest, DragsFromTheListCarryTheSelectedFavorite)
     Fill({ kA, kB });
     mouse::Press(List(), { 20, 50 });
     EXPECT_EQ(main->Drag().Carried(List()), kB);
-    EXPECT_EQ(main->Drag().Carried(main->pbColors[0]), main->SelectedColor());
+    EXPECT_EQ(main->Drag().Carried(Named<PaintBox>(*main, "pbColors1")), main->SelectedColor());
     mouse::Release(List(), { 20, 50 });
     // A list that is gone no longer answers for its drags.
     const QWidget* list = List();

@@ -16,6 +16,7 @@ using AdjustCommandsTest = MainFixture;
 TEST_F(AdjustCommandsTest, EachAdjustmentOnAWarmBrown)
 {
     auto w = Start();
+    const MainControls ui(*w);
     const std::pair<QAction*, ColorValue> cases[] = {
         { Named<QAction>(*w, "mnuAdjustLighten"), Hex(0xBD8E56) },
         { Named<QAction>(*w, "mnuAdjustDarken"), Hex(0xA2753F) },
@@ -26,8 +27,8 @@ TEST_F(AdjustCommandsTest, EachAdjustmentOnAWarmBrown)
         w->SetBaseColor(Hex(0xB48246));
         const int history = w->HistoryCount();
         item->trigger();
-        EXPECT_EQ(w->SchemeColors[0], expected) << item->objectName().toStdString();
-        EXPECT_EQ(w->txtHex->text().toStdString(), HexText(expected));
+        EXPECT_EQ(w->SchemeColors()[0], expected) << item->objectName().toStdString();
+        EXPECT_EQ(ui.txtHex->text().toStdString(), HexText(expected));
         EXPECT_EQ(w->HistoryCount(), history + 1);
     }
 }
@@ -45,7 +46,7 @@ TEST_F(AdjustCommandsTest, ToolButtonsAdjustLikeTheMenu)
         w->SetBaseColor(Hex(0xB48246));
         ASSERT_TRUE(button->isEnabled());
         button->click();
-        EXPECT_EQ(w->SchemeColors[0], expected) << button->objectName().toStdString();
+        EXPECT_EQ(w->SchemeColors()[0], expected) << button->objectName().toStdString();
     }
 }
 
@@ -55,17 +56,17 @@ TEST_F(AdjustCommandsTest, PureRedAndAGreyAtTheEndsOfTheirRanges)
     Named<QAction>(*w, "mnuAdjustSaturate")->trigger(); // already fully saturated
     EXPECT_EQ(w->HistoryCount(), 1);
     Named<QAction>(*w, "mnuAdjustDarken")->trigger();
-    EXPECT_EQ(w->SchemeColors[0], Hex(0xE60000));
+    EXPECT_EQ(w->SchemeColors()[0], Hex(0xE60000));
     w->SetBaseColor(Hex(0xFF0000));
     Named<QAction>(*w, "mnuAdjustDesaturate")->trigger();
-    EXPECT_EQ(w->SchemeColors[0], Hex(0xF90606));
+    EXPECT_EQ(w->SchemeColors()[0], Hex(0xF90606));
 
     w->SetBaseColor(Hex(0x404040));
     const int history = w->HistoryCount();
     Named<QAction>(*w, "mnuAdjustDesaturate")->trigger();
     EXPECT_EQ(w->HistoryCount(), history);
     Named<QAction>(*w, "mnuAdjustSaturate")->trigger(); // a grey has no hue left: saturating starts from red
-    EXPECT_EQ(w->SchemeColors[0], Hex(0x433D3D));
+    EXPECT_EQ(w->SchemeColors()[0], Hex(0x433D3D));
 }
 
 TEST_F(AdjustCommandsTest, LighteningRepeatedlyReachesWhiteAndStops)
@@ -76,12 +77,12 @@ TEST_F(AdjustCommandsTest, LighteningRepeatedlyReachesWhiteAndStops)
         Hex(0xE0CAB0), Hex(0xE7D6C2), Hex(0xEEE2D4), Hex(0xF5EEE6), Hex(0xFCFAF8), Hex(0xFFFFFF) };
     for (ColorValue expected : steps) {
         Named<QAction>(*w, "mnuAdjustLighten")->trigger();
-        EXPECT_EQ(w->SchemeColors[0], expected);
+        EXPECT_EQ(w->SchemeColors()[0], expected);
     }
     const int history = w->HistoryCount();
     EXPECT_EQ(history, 13);
     Named<QAction>(*w, "mnuAdjustLighten")->trigger();
-    EXPECT_EQ(w->SchemeColors[0], Hex(0xFFFFFF));
+    EXPECT_EQ(w->SchemeColors()[0], Hex(0xFFFFFF));
     EXPECT_EQ(w->HistoryCount(), history);
 }
 
@@ -91,28 +92,29 @@ TEST_F(AdjustCommandsTest, StepsComeFromTheSettingsAndThePreferences)
     auto w = Start();
     w->SetBaseColor(Hex(0x808080));
     Named<QAction>(*w, "mnuAdjustLighten")->trigger(); // 20 percent of 255 is 51
-    EXPECT_EQ(w->SchemeColors[0], Hex(0xB3B3B3));
+    EXPECT_EQ(w->SchemeColors()[0], Hex(0xB3B3B3));
     w->SetBaseColor(Hex(0xB48246));
     Named<QAction>(*w, "mnuAdjustSaturate")->trigger(); // a step of 0 changes nothing
-    EXPECT_EQ(w->SchemeColors[0], Hex(0xB48246));
+    EXPECT_EQ(w->SchemeColors()[0], Hex(0xB48246));
 
     w->SetSteps(5, 5);
     EXPECT_EQ(w->LightnessStep(), 5);
     EXPECT_EQ(w->SaturationStep(), 5);
     Named<QAction>(*w, "mnuAdjustSaturate")->trigger();
-    EXPECT_EQ(w->SchemeColors[0], Hex(0xBA8340));
+    EXPECT_EQ(w->SchemeColors()[0], Hex(0xBA8340));
 }
 
 TEST_F(AdjustCommandsTest, MakeWebsafeFromTheMenuTheButtonAndTheWarning)
 {
     auto w = Start();
+    const MainControls ui(*w);
     w->SetBaseColor(Pack(10, 30, 230));
-    EXPECT_TRUE(w->imgnotwebsafe->isVisible());
+    EXPECT_TRUE(ui.imgnotwebsafe->isVisible());
     Named<QAction>(*w, "mnuEditWebsafe")->trigger();
-    EXPECT_EQ(w->SchemeColors[0], Pack(0, 51, 255));
-    EXPECT_EQ(w->txtG->text(), "51");
-    EXPECT_TRUE(w->imgwebsafe->isVisible());
-    EXPECT_FALSE(w->imgnotwebsafe->isVisible());
+    EXPECT_EQ(w->SchemeColors()[0], Pack(0, 51, 255));
+    EXPECT_EQ(ui.txtG->text(), "51");
+    EXPECT_TRUE(ui.imgwebsafe->isVisible());
+    EXPECT_FALSE(ui.imgnotwebsafe->isVisible());
     EXPECT_EQ(Named<QAction>(*w, "mnuEditWebsafe")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_W));
 
     const int history = w->HistoryCount();
@@ -121,14 +123,14 @@ TEST_F(AdjustCommandsTest, MakeWebsafeFromTheMenuTheButtonAndTheWarning)
 
     w->SetBaseColor(Pack(25, 26, 128));
     Named<QToolButton>(*w, "tbWebsafe")->click();
-    EXPECT_EQ(w->SchemeColors[0], Pack(0, 51, 153));
+    EXPECT_EQ(w->SchemeColors()[0], Pack(0, 51, 153));
 
-    for (QLabel* warning : { w->imgnotwebsafe, w->imgnotsafe }) {
+    for (QLabel* warning : { ui.imgnotwebsafe, ui.imgnotsafe }) {
         w->SetBaseColor(Pack(230, 229, 77));
         mouse::Click(warning, { 3, 3 }, Qt::RightButton); // only the left button clicks
-        EXPECT_EQ(w->SchemeColors[0], Pack(230, 229, 77));
+        EXPECT_EQ(w->SchemeColors()[0], Pack(230, 229, 77));
         mouse::Click(warning, { 3, 3 });
-        EXPECT_EQ(w->SchemeColors[0], Pack(255, 204, 102)) << warning->objectName().toStdString();
+        EXPECT_EQ(w->SchemeColors()[0], Pack(255, 204, 102)) << warning->objectName().toStdString();
     }
 }
 

@@ -30,6 +30,7 @@ protected:
 TEST_F(ColorVisionTest, EveryModeShowsTheColoursSeenWhileTheTrueOnesAreKeptAndCopied)
 {
     auto w = Start();
+    const MainControls ui(*w);
     w->SetBaseColor(Pack(205, 133, 63));
     const QRect panel1 = Find<QLabel>(w.get(), "sbPanel1")->geometry();
     QLabel* sign = Find<QLabel>(w.get(), "sbVision");
@@ -44,21 +45,21 @@ TEST_F(ColorVisionTest, EveryModeShowsTheColoursSeenWhileTheTrueOnesAreKeptAndCo
         item->trigger();
         EXPECT_TRUE(item->isChecked());
 
-        const ColorValue base = w->SchemeColors[0];
-        EXPECT_EQ(Shown(w->pbBase, { 20, 20 }), SimulateVision(base, info.mode));
+        const ColorValue base = w->SchemeColors()[0];
+        EXPECT_EQ(Shown(ui.pbBase, { 20, 20 }), SimulateVision(base, info.mode));
         for (int n = 0; n < 16; ++n)
-            EXPECT_EQ(Shown(w->pbColors[n], { 18, 18 }), SimulateVision(w->SchemeColors[n], info.mode)) << n + 1;
+            EXPECT_EQ(Shown(ui.pbColors[n], { 18, 18 }), SimulateVision(w->SchemeColors()[n], info.mode)) << n + 1;
 
         // A press takes the true colour, and so does what is copied from it.
-        mouse::Press(w->pbColors[5], { 10, 10 }, Qt::RightButton);
-        EXPECT_EQ(w->SelectedColor(), w->SchemeColors[5]);
+        mouse::Press(ui.pbColors[5], { 10, 10 }, Qt::RightButton);
+        EXPECT_EQ(w->SelectedColor(), w->SchemeColors()[5]);
         OpenAndClose(Find<QMenu>(w.get(), "mnuPopCopy"));
         Find<QAction>(w.get(), "mnuPopCopyHex2")->trigger();
-        EXPECT_EQ(desktop.clipboardText, QString::fromStdString(HashHexText(w->SchemeColors[5])));
+        EXPECT_EQ(desktop.clipboardText, QString::fromStdString(HashHexText(w->SchemeColors()[5])));
         Find<QMenu>(w.get(), "mnuColorPop")->close();
-        mouse::Click(w->pbColors[5], { 10, 10 });
-        EXPECT_EQ(w->SchemeColors[0], w->SelectedColor());
-        EXPECT_EQ(w->txtHex->text(), QString::fromStdString(HexText(w->SelectedColor())));
+        mouse::Click(ui.pbColors[5], { 10, 10 });
+        EXPECT_EQ(w->SchemeColors()[0], w->SelectedColor());
+        EXPECT_EQ(ui.txtHex->text(), QString::fromStdString(HexText(w->SelectedColor())));
         w->SetBaseColor(base);
 
         // The status bar says a simulation is on, and nothing otherwise.
@@ -67,12 +68,12 @@ TEST_F(ColorVisionTest, EveryModeShowsTheColoursSeenWhileTheTrueOnesAreKeptAndCo
         if (simulated) {
             EXPECT_TRUE(QString::fromLatin1(info.name).startsWith(sign->text().left(4))) << sign->text().toStdString();
             EXPECT_TRUE(sign->toolTip().contains(QString::fromLatin1(info.name).toLower()));
-            EXPECT_FALSE(sign->geometry().intersects(w->sbPanel1->geometry()));
-            EXPECT_FALSE(sign->geometry().intersects(w->sbPanel0->geometry()));
+            EXPECT_FALSE(sign->geometry().intersects(ui.sbPanel1->geometry()));
+            EXPECT_FALSE(sign->geometry().intersects(ui.sbPanel0->geometry()));
             // The colour readout still fits beside it.
-            EXPECT_GE(w->sbPanel1->contentsRect().width(), w->sbPanel1->fontMetrics().horizontalAdvance(" HEX: #DDDDDD"));
+            EXPECT_GE(ui.sbPanel1->contentsRect().width(), ui.sbPanel1->fontMetrics().horizontalAdvance(" HEX: #DDDDDD"));
         } else {
-            EXPECT_EQ(w->sbPanel1->geometry(), panel1);
+            EXPECT_EQ(ui.sbPanel1->geometry(), panel1);
         }
     }
 }
@@ -94,6 +95,7 @@ TEST_F(ColorVisionTest, ARunStartsWithTrueColours)
 TEST_F(ColorVisionTest, SwatchHintsNameTheNearestCssColour)
 {
     auto w = Start();
+    const MainControls ui(*w);
     struct Case {
         ColorValue base;
         const char* name;
@@ -107,17 +109,17 @@ TEST_F(ColorVisionTest, SwatchHintsNameTheNearestCssColour)
     };
     for (const Case& c : cases) {
         w->SetBaseColor(c.base);
-        EXPECT_EQ(w->pbBase->HintAt({ 10, 10 }).text, QString::fromUtf8(c.name));
-        EXPECT_EQ(w->pbColors[0]->HintAt({ 10, 10 }).text, QString::fromUtf8(c.name));
+        EXPECT_EQ(ui.pbBase->HintAt({ 10, 10 }).text, QString::fromUtf8(c.name));
+        EXPECT_EQ(ui.pbColors[0]->HintAt({ 10, 10 }).text, QString::fromUtf8(c.name));
         for (int n = 1; n < 16; ++n) {
-            EXPECT_EQ(w->pbColors[n]->HintAt({ 10, 10 }).text, QString::fromStdString(ColorNameText(w->SchemeColors[n])))
+            EXPECT_EQ(ui.pbColors[n]->HintAt({ 10, 10 }).text, QString::fromStdString(ColorNameText(w->SchemeColors()[n])))
                 << n + 1;
         }
     }
     // A colour that is only previewed from the palette strip is named as shown.
     w->SetBaseColor(Pack(205, 133, 63));
-    mouse::Move(w->pbPalette, { 10, 10 }, Qt::NoButton);
-    EXPECT_EQ(w->pbBase->HintAt({ 10, 10 }).text, QString::fromStdString(ColorNameText(w->BaseColor)));
+    mouse::Move(ui.pbPalette, { 10, 10 }, Qt::NoButton);
+    EXPECT_EQ(ui.pbBase->HintAt({ 10, 10 }).text, QString::fromStdString(ColorNameText(w->BaseColor())));
 }
 
 } // namespace

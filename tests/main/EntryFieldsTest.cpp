@@ -53,142 +53,149 @@ QRect Inside(QLineEdit* field)
 TEST_F(EntryFieldsTest, ADecimalChannelUpdatesTheHexFieldAtOnceAndTheSchemeOnEnter)
 {
     auto w = Start();
-    w->txtR->selectAll();
-    QTest::keyClick(w->txtR, Qt::Key_3);
-    EXPECT_EQ(w->txtR->text(), "3");
-    EXPECT_EQ(w->txtHex->text(), "030000");
-    EXPECT_EQ(w->BaseColor, Pack(3, 0, 0));
-    EXPECT_EQ(Pixel(w->pbBase), Pack(3, 0, 0));
-    EXPECT_EQ(w->SchemeColors[0], Pack(255, 0, 0)); // the scheme waits for Enter
+    const MainControls ui(*w);
+    ui.txtR->selectAll();
+    QTest::keyClick(ui.txtR, Qt::Key_3);
+    EXPECT_EQ(ui.txtR->text(), "3");
+    EXPECT_EQ(ui.txtHex->text(), "030000");
+    EXPECT_EQ(w->BaseColor(), Pack(3, 0, 0));
+    EXPECT_EQ(Pixel(ui.pbBase), Pack(3, 0, 0));
+    EXPECT_EQ(w->SchemeColors()[0], Pack(255, 0, 0)); // the scheme waits for Enter
     EXPECT_EQ(w->HistoryCount(), 1);
 
-    QTest::keyClick(w->txtR, Qt::Key_Return);
-    EXPECT_EQ(w->txtR->text(), "3"); // Enter is not inserted
-    EXPECT_EQ(w->SchemeColors[0], Pack(3, 0, 0));
+    QTest::keyClick(ui.txtR, Qt::Key_Return);
+    EXPECT_EQ(ui.txtR->text(), "3"); // Enter is not inserted
+    EXPECT_EQ(w->SchemeColors()[0], Pack(3, 0, 0));
     EXPECT_EQ(w->HistoryCount(), 2);
-    EXPECT_EQ(w->sbPanel0->text(), " RGB: 3.0.0");
+    EXPECT_EQ(ui.sbPanel0->text(), " RGB: 3.0.0");
 
-    QTest::keyClick(w->txtR, Qt::Key_Enter); // the value already shown: nothing happens
+    QTest::keyClick(ui.txtR, Qt::Key_Enter); // the value already shown: nothing happens
     EXPECT_EQ(w->HistoryCount(), 2);
 }
 
 TEST_F(EntryFieldsTest, OutOfRangeAndEmptyChannelsAreCorrectedAndSelected)
 {
     auto w = Start();
-    w->txtG->selectAll();
-    QTest::keyClicks(w->txtG, "300");
-    EXPECT_EQ(w->txtG->text(), "255");
-    EXPECT_EQ(w->txtG->selectedText(), "255");
-    EXPECT_EQ(w->txtHex->text(), "FFFF00");
-    EXPECT_EQ(w->BaseColor, Pack(255, 255, 0));
+    const MainControls ui(*w);
+    ui.txtG->selectAll();
+    QTest::keyClicks(ui.txtG, "300");
+    EXPECT_EQ(ui.txtG->text(), "255");
+    EXPECT_EQ(ui.txtG->selectedText(), "255");
+    EXPECT_EQ(ui.txtHex->text(), "FFFF00");
+    EXPECT_EQ(w->BaseColor(), Pack(255, 255, 0));
 
-    QTest::keyClick(w->txtG, Qt::Key_7); // the selection is replaced by the next digit
-    EXPECT_EQ(w->txtG->text(), "7");
+    QTest::keyClick(ui.txtG, Qt::Key_7); // the selection is replaced by the next digit
+    EXPECT_EQ(ui.txtG->text(), "7");
 
-    QTest::keyClick(w->txtG, Qt::Key_Backspace);
-    EXPECT_EQ(w->txtG->text(), "0");
-    EXPECT_EQ(w->txtG->selectedText(), "0");
-    EXPECT_EQ(w->txtHex->text(), "FF0000");
+    QTest::keyClick(ui.txtG, Qt::Key_Backspace);
+    EXPECT_EQ(ui.txtG->text(), "0");
+    EXPECT_EQ(ui.txtG->selectedText(), "0");
+    EXPECT_EQ(ui.txtHex->text(), "FF0000");
 }
 
 TEST_F(EntryFieldsTest, DecimalFieldsTakeOnlyDigitsUpToThree)
 {
     auto w = Start();
+    const MainControls ui(*w);
     desktop.clipboardText = "12";
-    w->txtB->setCursorPosition(1);
-    QTest::keyClicks(w->txtB, "a-. #f");
+    ui.txtB->setCursorPosition(1);
+    QTest::keyClicks(ui.txtB, "a-. #f");
     for (Qt::Key key : { Qt::Key_V, Qt::Key_C, Qt::Key_X, Qt::Key_A })
-        QTest::keyClick(w->txtB, key, Qt::ControlModifier);
-    QTest::keyClick(w->txtB, Qt::Key_Insert, Qt::ShiftModifier);
-    EXPECT_EQ(w->txtB->text(), "0");
+        QTest::keyClick(ui.txtB, key, Qt::ControlModifier);
+    QTest::keyClick(ui.txtB, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(ui.txtB->text(), "0");
     EXPECT_EQ(desktop.clipboardText, "12");
 
     // 01 is rewritten as 1 by the hex field's chain; the fourth digit finds the field full.
-    QTest::keyClicks(w->txtB, "1234");
-    EXPECT_EQ(w->txtB->text(), "123");
-    EXPECT_EQ(w->txtHex->text(), "FF007B");
+    QTest::keyClicks(ui.txtB, "1234");
+    EXPECT_EQ(ui.txtB->text(), "123");
+    EXPECT_EQ(ui.txtHex->text(), "FF007B");
 }
 
 TEST_F(EntryFieldsTest, LeadingZerosStayWhileTheValueIsUnchanged)
 {
     auto w = Start();
+    const MainControls ui(*w);
     w->SetBaseColor(Pack(7, 0, 0));
-    w->txtR->setCursorPosition(0);
-    QTest::keyClicks(w->txtR, "00");
-    EXPECT_EQ(w->txtR->text(), "007");
-    mouse::Leave(w->pbColors[3]); // the status bar is rewritten from the fields as they stand
-    EXPECT_EQ(w->sbPanel0->text(), " RGB: 007.0.0");
-    EXPECT_EQ(w->sbPanel1->text(), " HEX: #070000");
+    ui.txtR->setCursorPosition(0);
+    QTest::keyClicks(ui.txtR, "00");
+    EXPECT_EQ(ui.txtR->text(), "007");
+    mouse::Leave(ui.pbColors[3]); // the status bar is rewritten from the fields as they stand
+    EXPECT_EQ(ui.sbPanel0->text(), " RGB: 007.0.0");
+    EXPECT_EQ(ui.sbPanel1->text(), " HEX: #070000");
 }
 
 TEST_F(EntryFieldsTest, TheLineEditsOwnPasteCannotBringInOtherCharacters)
 {
     auto w = Start();
+    const MainControls ui(*w);
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setText("4x");
-    w->txtR->selectAll();
-    w->txtR->paste();
-    EXPECT_EQ(w->txtR->text(), "255");
+    ui.txtR->selectAll();
+    ui.txtR->paste();
+    EXPECT_EQ(ui.txtR->text(), "255");
     clipboard->setText("42");
-    w->txtR->selectAll();
-    w->txtR->paste();
-    EXPECT_EQ(w->txtR->text(), "42");
-    EXPECT_EQ(w->txtHex->text(), "2A0000");
+    ui.txtR->selectAll();
+    ui.txtR->paste();
+    EXPECT_EQ(ui.txtR->text(), "42");
+    EXPECT_EQ(ui.txtHex->text(), "2A0000");
 
     clipboard->setText("ab12");
-    w->txtHex->selectAll();
-    w->txtHex->paste();
-    EXPECT_EQ(w->txtHex->text(), "AB12"); // shown in upper case
+    ui.txtHex->selectAll();
+    ui.txtHex->paste();
+    EXPECT_EQ(ui.txtHex->text(), "AB12"); // shown in upper case
     clipboard->setText("zz");
-    w->txtHex->paste();
-    EXPECT_EQ(w->txtHex->text(), "AB12");
+    ui.txtHex->paste();
+    EXPECT_EQ(ui.txtHex->text(), "AB12");
 }
 
 TEST_F(EntryFieldsTest, SixHexDigitsApplyOnTheReleaseOfTheLastKey)
 {
     auto w = Start();
-    w->txtHex->selectAll();
-    QTest::keyClicks(w->txtHex, "00ff0");
-    EXPECT_EQ(w->txtHex->text(), "00FF0");
+    const MainControls ui(*w);
+    ui.txtHex->selectAll();
+    QTest::keyClicks(ui.txtHex, "00ff0");
+    EXPECT_EQ(ui.txtHex->text(), "00FF0");
     EXPECT_EQ(w->HistoryCount(), 1);
-    EXPECT_EQ(w->txtR->text(), "255"); // five digits are not a colour yet
+    EXPECT_EQ(ui.txtR->text(), "255"); // five digits are not a colour yet
 
-    QTest::keyPress(w->txtHex, Qt::Key_0, Qt::NoModifier);
-    EXPECT_EQ(w->txtHex->text(), "00FF00");
-    EXPECT_EQ(w->txtR->text(), "0");
-    EXPECT_EQ(w->txtG->text(), "255");
-    EXPECT_EQ(w->txtB->text(), "0");
-    EXPECT_EQ(w->SchemeColors[0], Pack(255, 0, 0)); // not before the key is let go
-    QTest::keyRelease(w->txtHex, Qt::Key_0, Qt::NoModifier);
-    EXPECT_EQ(w->SchemeColors, ComputeRybScheme(Pack(0, 255, 0)));
+    QTest::keyPress(ui.txtHex, Qt::Key_0, Qt::NoModifier);
+    EXPECT_EQ(ui.txtHex->text(), "00FF00");
+    EXPECT_EQ(ui.txtR->text(), "0");
+    EXPECT_EQ(ui.txtG->text(), "255");
+    EXPECT_EQ(ui.txtB->text(), "0");
+    EXPECT_EQ(w->SchemeColors()[0], Pack(255, 0, 0)); // not before the key is let go
+    QTest::keyRelease(ui.txtHex, Qt::Key_0, Qt::NoModifier);
+    EXPECT_EQ(w->SchemeColors(), ComputeRybScheme(Pack(0, 255, 0)));
     EXPECT_EQ(w->HistoryCount(), 2);
-    EXPECT_EQ(w->cboHistory->itemText(1), "#00FF00");
+    EXPECT_EQ(ui.cboHistory->itemText(1), "#00FF00");
 
-    QTest::keyClicks(w->txtHex, "g!7 "); // nothing but hex digits, and no seventh one
-    EXPECT_EQ(w->txtHex->text(), "00FF00");
+    QTest::keyClicks(ui.txtHex, "g!7 "); // nothing but hex digits, and no seventh one
+    EXPECT_EQ(ui.txtHex->text(), "00FF00");
     EXPECT_EQ(w->HistoryCount(), 2);
 }
 
 TEST_F(EntryFieldsTest, PastingIntoTheHexField)
 {
     auto w = Start();
+    const MainControls ui(*w);
     desktop.clipboardText = "#336699";
-    QTest::keyClick(w->txtHex, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(w->txtHex->text(), "336699");
-    EXPECT_EQ(w->SchemeColors[0], Pack(0x33, 0x66, 0x99));
+    QTest::keyClick(ui.txtHex, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(ui.txtHex->text(), "336699");
+    EXPECT_EQ(w->SchemeColors()[0], Pack(0x33, 0x66, 0x99));
     EXPECT_EQ(w->HistoryCount(), 2);
 
     desktop.clipboardText = "1234567";
-    QTest::keyClick(w->txtHex, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(w->txtHex->text(), "1234567");
-    EXPECT_EQ(w->BaseColor, Pack(0x33, 0x66, 0x99));
-    EXPECT_EQ(w->SchemeColors[0], Pack(0x33, 0x66, 0x99));
+    QTest::keyClick(ui.txtHex, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(ui.txtHex->text(), "1234567");
+    EXPECT_EQ(w->BaseColor(), Pack(0x33, 0x66, 0x99));
+    EXPECT_EQ(w->SchemeColors()[0], Pack(0x33, 0x66, 0x99));
     EXPECT_EQ(w->HistoryCount(), 2);
 
     desktop.clipboardText = "abcdef\r\nsecond line";
-    QTest::keyClick(w->txtHex, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(w->txtHex->text(), "ABCDEF");
-    EXPECT_EQ(w->SchemeColors[0], Pack(0xAB, 0xCD, 0xEF));
+    QTest::keyClick(ui.txtHex, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(ui.txtHex->text(), "ABCDEF");
+    EXPECT_EQ(w->SchemeColors()[0], Pack(0xAB, 0xCD, 0xEF));
 }
 
 // The hex field's own right-click menu pastes as Ctrl+V does.
@@ -202,12 +209,13 @@ TEST_F(EntryFieldsTest, TheHexFieldsMenuPastesAsCtrlVDoes)
     };
     auto paste = [this](const QString& text, bool fromMenu) {
         auto w = Start();
+        const MainControls ui(*w);
         desktop.clipboardText = text;
         if (fromMenu) {
             const QPoint at(5, 5);
-            QContextMenuEvent event(QContextMenuEvent::Mouse, at, w->txtHex->mapToGlobal(at));
-            QApplication::sendEvent(w->txtHex, &event);
-            auto* menu = w->txtHex->findChild<QMenu*>();
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at, ui.txtHex->mapToGlobal(at));
+            QApplication::sendEvent(ui.txtHex, &event);
+            auto* menu = ui.txtHex->findChild<QMenu*>();
             EXPECT_TRUE(menu && menu->isVisible());
             QAction* item = nullptr;
             for (QAction* action : menu ? menu->actions() : QList<QAction*>()) {
@@ -220,9 +228,9 @@ TEST_F(EntryFieldsTest, TheHexFieldsMenuPastesAsCtrlVDoes)
             if (menu)
                 menu->close();
         } else {
-            QTest::keyClick(w->txtHex, Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(ui.txtHex, Qt::Key_V, Qt::ControlModifier);
         }
-        return Outcome { w->txtHex->text(), w->SchemeColors[0], w->HistoryCount() };
+        return Outcome { ui.txtHex->text(), w->SchemeColors()[0], w->HistoryCount() };
     };
     for (const QString text : { "#336699", "00ff00", "1234567" }) {
         const Outcome menu = paste(text, true);
@@ -237,47 +245,50 @@ TEST_F(EntryFieldsTest, TheHexFieldsMenuPastesAsCtrlVDoes)
 TEST_F(EntryFieldsTest, APastedTextOfAnyKindIsHarmless)
 {
     auto w = Start();
+    const MainControls ui(*w);
     const QString junk[] = { QString(), "#", "##123456", QString(100000, QLatin1Char('&')), "\t\x01\xff", "12\u00df45" };
     for (const QString& text : junk) {
         desktop.clipboardText = text;
-        QTest::keyClick(w->txtHex, Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(w->SchemeColors[0], Pack(255, 0, 0)) << text.left(20).toStdString();
-        EXPECT_EQ(w->txtR->text(), "255");
+        QTest::keyClick(ui.txtHex, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(w->SchemeColors()[0], Pack(255, 0, 0)) << text.left(20).toStdString();
+        EXPECT_EQ(ui.txtR->text(), "255");
         EXPECT_EQ(w->HistoryCount(), 1);
     }
     // Six characters that are not all digits read as far as each pair goes; the chain then writes the colour.
     desktop.clipboardText = "1G00zz";
-    QTest::keyClick(w->txtHex, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(w->txtHex->text(), "010000");
-    EXPECT_EQ(w->SchemeColors[0], Pack(1, 0, 0));
+    QTest::keyClick(ui.txtHex, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(ui.txtHex->text(), "010000");
+    EXPECT_EQ(w->SchemeColors()[0], Pack(1, 0, 0));
 }
 
 TEST_F(EntryFieldsTest, CtrlCCopiesTheHexSelectionAndCtrlXDoesNothing)
 {
     auto w = Start();
+    const MainControls ui(*w);
     w->SetBaseColor(Pack(0x12, 0x34, 0x56));
-    w->txtHex->setSelection(2, 3);
-    QTest::keyClick(w->txtHex, Qt::Key_C, Qt::ControlModifier);
+    ui.txtHex->setSelection(2, 3);
+    QTest::keyClick(ui.txtHex, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(desktop.clipboardText, "345");
-    QTest::keyClick(w->txtHex, Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(w->txtHex->text(), "123456");
+    QTest::keyClick(ui.txtHex, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(ui.txtHex->text(), "123456");
     EXPECT_EQ(desktop.clipboardText, "345");
-    w->txtHex->deselect();
-    QTest::keyClick(w->txtHex, Qt::Key_C, Qt::ControlModifier); // nothing selected: the clipboard keeps its text
+    ui.txtHex->deselect();
+    QTest::keyClick(ui.txtHex, Qt::Key_C, Qt::ControlModifier); // nothing selected: the clipboard keeps its text
     EXPECT_EQ(desktop.clipboardText, "345");
 }
 
 TEST_F(EntryFieldsTest, LeavingADecimalFieldAppliesIt)
 {
     auto w = Start();
+    const MainControls ui(*w);
     Activate(w.get());
-    w->txtB->setFocus();
-    w->txtB->selectAll();
-    QTest::keyClicks(w->txtB, "128");
+    ui.txtB->setFocus();
+    ui.txtB->selectAll();
+    QTest::keyClicks(ui.txtB, "128");
     EXPECT_EQ(w->HistoryCount(), 1);
-    QTest::keyClick(w->txtB, Qt::Key_Tab);
-    EXPECT_TRUE(w->txtHex->hasFocus());
-    EXPECT_EQ(w->SchemeColors[0], Pack(255, 0, 128));
+    QTest::keyClick(ui.txtB, Qt::Key_Tab);
+    EXPECT_TRUE(ui.txtHex->hasFocus());
+    EXPECT_EQ(w->SchemeColors()[0], Pack(255, 0, 128));
     EXPECT_EQ(w->HistoryCount(), 2);
 }
 
@@ -286,66 +297,70 @@ TEST_F(EntryFieldsTest, LeavingADecimalFieldAppliesIt)
 TEST_F(EntryFieldsTest, ATypedChannelSurvivesThePointerPassingBy)
 {
     auto w = Start();
+    const MainControls ui(*w);
     w->SetBaseColor(Pack(102, 0, 102));
-    w->txtB->selectAll();
-    QTest::keyClick(w->txtB, Qt::Key_0);
-    mouse::Enter(w->pbPalette);
-    mouse::Move(w->pbPalette, { 100, 20 }, Qt::NoButton);
-    mouse::Leave(w->pbPalette);
-    ASSERT_EQ(w->BaseColor, Pack(102, 0, 102));
-    ASSERT_EQ(w->txtHex->text(), "660000");
+    ui.txtB->selectAll();
+    QTest::keyClick(ui.txtB, Qt::Key_0);
+    mouse::Enter(ui.pbPalette);
+    mouse::Move(ui.pbPalette, { 100, 20 }, Qt::NoButton);
+    mouse::Leave(ui.pbPalette);
+    ASSERT_EQ(w->BaseColor(), Pack(102, 0, 102));
+    ASSERT_EQ(ui.txtHex->text(), "660000");
 
-    QTest::keyClick(w->txtB, Qt::Key_Return);
-    EXPECT_EQ(w->SchemeColors[0], Pack(102, 0, 0));
+    QTest::keyClick(ui.txtB, Qt::Key_Return);
+    EXPECT_EQ(w->SchemeColors()[0], Pack(102, 0, 0));
     EXPECT_EQ(w->HistoryCount(), 3);
 }
 
 TEST_F(EntryFieldsTest, MakeWebsafeAppliesTheTypedWebsafeColour)
 {
     auto w = Start();
+    const MainControls ui(*w);
     w->SetBaseColor(Pack(102, 0, 100));
-    w->txtB->selectAll();
-    QTest::keyClick(w->txtB, Qt::Key_0); // 660000, websafe, not applied
-    mouse::Enter(w->pbColors[2]);
-    mouse::Leave(w->pbColors[2]);
-    ASSERT_TRUE(w->imgnotwebsafe->isVisibleTo(w.get()));
+    ui.txtB->selectAll();
+    QTest::keyClick(ui.txtB, Qt::Key_0); // 660000, websafe, not applied
+    mouse::Enter(ui.pbColors[2]);
+    mouse::Leave(ui.pbColors[2]);
+    ASSERT_TRUE(ui.imgnotwebsafe->isVisibleTo(w.get()));
 
-    mouse::Click(w->imgnotwebsafe, { 3, 3 });
-    EXPECT_EQ(w->SchemeColors[0], Pack(102, 0, 0));
-    EXPECT_TRUE(w->imgwebsafe->isVisibleTo(w.get()));
+    mouse::Click(ui.imgnotwebsafe, { 3, 3 });
+    EXPECT_EQ(w->SchemeColors()[0], Pack(102, 0, 0));
+    EXPECT_TRUE(ui.imgwebsafe->isVisibleTo(w.get()));
 }
 
 TEST_F(EntryFieldsTest, PickingTheColourTheFieldsAlreadyShowMakesItTheBase)
 {
     auto w = Start();
+    const MainControls ui(*w);
     w->SetBaseColor(Pack(10, 20, 30));
-    for (auto [field, channel] : { std::pair { w->txtR, "102" }, { w->txtG, "51" }, { w->txtB, "51" } }) {
+    for (auto [field, channel] : { std::pair { ui.txtR, "102" }, { ui.txtG, "51" }, { ui.txtB, "51" } }) {
         field->selectAll();
         QTest::keyClicks(field, channel);
     }
-    ASSERT_EQ(w->txtHex->text(), "663333"); // typed, not applied
-    mouse::Enter(w->pbColors[0]);
-    mouse::Leave(w->pbColors[0]);
-    ASSERT_EQ(w->BaseColor, Pack(10, 20, 30));
+    ASSERT_EQ(ui.txtHex->text(), "663333"); // typed, not applied
+    mouse::Enter(ui.pbColors[0]);
+    mouse::Leave(ui.pbColors[0]);
+    ASSERT_EQ(w->BaseColor(), Pack(10, 20, 30));
 
-    mouse::Click(w->pbPalette, { 2 + 7 * 7 + 3, 2 + 7 * 2 + 3 }); // the websafe cell 663333
-    EXPECT_EQ(w->SchemeColors[0], Pack(102, 51, 51));
-    EXPECT_EQ(w->BaseColor, Pack(102, 51, 51));
-    EXPECT_EQ(Pixel(w->pbBase), Pack(102, 51, 51));
+    mouse::Click(ui.pbPalette, { 2 + 7 * 7 + 3, 2 + 7 * 2 + 3 }); // the websafe cell 663333
+    EXPECT_EQ(w->SchemeColors()[0], Pack(102, 51, 51));
+    EXPECT_EQ(w->BaseColor(), Pack(102, 51, 51));
+    EXPECT_EQ(Pixel(ui.pbBase), Pack(102, 51, 51));
 }
 
 TEST_F(EntryFieldsTest, MenuShortcutsWinOverTheLineEditsOwnKeys)
 {
     auto w = Start();
+    const MainControls ui(*w);
     Activate(w.get());
     w->SetBaseColor(Pack(0xB4, 0x82, 0x46));
-    w->txtR->setFocus();
-    QTest::keyClick(w->txtR, Qt::Key_D, Qt::ControlModifier); // Darken, not the X11 delete binding
-    EXPECT_EQ(w->SchemeColors[0], Pack(0xA2, 0x75, 0x3F));
-    QTest::keyClick(w->txtR, Qt::Key_Z, Qt::ControlModifier); // Undo is Back, not the field's undo
-    EXPECT_EQ(w->SchemeColors[0], Pack(0xB4, 0x82, 0x46));
+    ui.txtR->setFocus();
+    QTest::keyClick(ui.txtR, Qt::Key_D, Qt::ControlModifier); // Darken, not the X11 delete binding
+    EXPECT_EQ(w->SchemeColors()[0], Pack(0xA2, 0x75, 0x3F));
+    QTest::keyClick(ui.txtR, Qt::Key_Z, Qt::ControlModifier); // Undo is Back, not the field's undo
+    EXPECT_EQ(w->SchemeColors()[0], Pack(0xB4, 0x82, 0x46));
     EXPECT_EQ(w->HistoryIndex(), 1);
-    EXPECT_EQ(w->txtR->text(), "180");
+    EXPECT_EQ(ui.txtR->text(), "180");
 }
 
 // Every value a field takes shows whole, the cursor at either end: a line edit too narrow for its text scrolls
@@ -362,10 +377,11 @@ TEST_F(EntryFieldsTest, TheWidestValuesShowWholeInTheirFields)
     for (const QString& key : QStyleFactory::keys()) {
         StyleScope style(key);
         auto w = Start();
+        const MainControls ui(*w);
         for (const int pixels : { 11, 9 }) {
             w->setFont(TahomaFont(pixels));
             const std::pair<QLineEdit*, const QStringList&> fields[]
-                = { { w->txtHex, hexTexts }, { w->txtR, decimalTexts } };
+                = { { ui.txtHex, hexTexts }, { ui.txtR, decimalTexts } };
             for (const auto& [field, texts] : fields) {
                 field->clearFocus();
                 QLineEdit wide; // shows the whole of any of these texts

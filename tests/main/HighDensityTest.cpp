@@ -45,9 +45,10 @@ void ExpectShownAsIs(QWidget* widget, const QPixmap& picture, const char* what)
 
 TEST_F(HighDensity, LayoutStaysInLogicalPixelsAndFillsTheDeviceOnes)
 {
+    const MainControls ui(*window);
     EXPECT_EQ(window->centralWidget()->size(), QSize(263, 294));
-    EXPECT_EQ(window->pbColors[0]->geometry(), QRect(78, 34, 37, 37));
-    EXPECT_EQ(window->pbPalette->Surface().size(), window->pbPalette->size());
+    EXPECT_EQ(ui.pbColors[0]->geometry(), QRect(78, 34, 37, 37));
+    EXPECT_EQ(ui.pbPalette->Surface().size(), ui.pbPalette->size());
     const QImage client = window->centralWidget()->grab().toImage();
     EXPECT_EQ(client.size(), QSize(263, 294) * ratio);
     EXPECT_EQ(client.devicePixelRatio(), ratio);
@@ -55,6 +56,7 @@ TEST_F(HighDensity, LayoutStaysInLogicalPixelsAndFillsTheDeviceOnes)
 
 TEST_F(HighDensity, ArtworkIsDrawnForTheScreensRatio)
 {
+    const MainControls ui(*window);
     const std::pair<QToolButton*, const char*> buttons[] = {
         { Named<QToolButton>(*window, "tbOpen"), "tb_open.svg" },
         { Named<QToolButton>(*window, "tbSave"), "tb_save.svg" },
@@ -71,8 +73,8 @@ TEST_F(HighDensity, ArtworkIsDrawnForTheScreensRatio)
     }
 
     const std::pair<QLabel*, const char*> pictures[] = {
-        { window->imgwebsafe, "ws_tick.svg" }, { window->imgsafe, "ws_word_safe.svg" },
-        { window->imgnotwebsafe, "ws_warning.svg" }, { window->imgnotsafe, "ws_word_notsafe.svg" },
+        { ui.imgwebsafe, "ws_tick.svg" }, { ui.imgsafe, "ws_word_safe.svg" },
+        { ui.imgnotwebsafe, "ws_warning.svg" }, { ui.imgnotsafe, "ws_word_notsafe.svg" },
     };
     for (const auto& [label, art] : pictures) {
         const QPixmap picture = label->pixmap();
@@ -97,21 +99,23 @@ TEST_F(HighDensity, DrawingAtTwiceTheDetailIsNotTheSmallPictureEnlarged)
 
 TEST_F(HighDensity, ColourReadsAreInLogicalPixels)
 {
+    const MainControls ui(*window);
     for (int n = 1; n <= 16; ++n) {
-        const PaintBox* box = window->pbColors[n - 1];
-        EXPECT_EQ(Pixel(box), window->SchemeColors[n - 1]) << "swatch " << n;
+        const PaintBox* box = ui.pbColors[n - 1];
+        EXPECT_EQ(Pixel(box), window->SchemeColors()[n - 1]) << "swatch " << n;
         const QImage shown = const_cast<PaintBox*>(box)->grab().toImage();
-        EXPECT_EQ(canvas::FromRgb(shown.pixel(Device({ 5, 5 }))), window->SchemeColors[n - 1]) << "swatch " << n;
+        EXPECT_EQ(canvas::FromRgb(shown.pixel(Device({ 5, 5 }))), window->SchemeColors()[n - 1]) << "swatch " << n;
         EXPECT_EQ(canvas::FromRgb(shown.pixel(Device({ 36, 36 }))), canvas::FromRgb(box->PixelAt({ 36, 36 })))
             << "swatch " << n << " outline";
     }
-    EXPECT_EQ(Pixel(window->pbBase), window->BaseColor);
+    EXPECT_EQ(Pixel(ui.pbBase), window->BaseColor());
 }
 
 TEST_F(HighDensity, PaintBoxesShowEachPixelAsASharpBlock)
 {
+    const MainControls ui(*window);
     // The palette's one-pixel grid lines are the first thing a smoothing scale would blur.
-    for (PaintBox* box : { window->pbPalette, window->pbColors[0], window->pbBase }) {
+    for (PaintBox* box : { ui.pbPalette, ui.pbColors[0], ui.pbBase }) {
         const QImage surface = box->Surface();
         const QImage shown = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(shown.size(), surface.size() * ratio) << qPrintable(box->objectName());

@@ -24,8 +24,9 @@ protected:
     static QStringList Captions(TfrmMain* w)
     {
         QStringList captions;
-        for (int i = 0; i < w->cboHistory->count(); ++i)
-            captions << w->cboHistory->itemText(i);
+        const QComboBox* history = Named<QComboBox>(*w, "cboHistory");
+        for (int i = 0; i < history->count(); ++i)
+            captions << history->itemText(i);
         return captions;
     }
 };
@@ -33,16 +34,17 @@ protected:
 TEST_F(HistoryTest, RedGreenBlueBackTwiceThenYellow)
 {
     auto w = Start();
+    const MainControls ui(*w);
     w->SetBaseColor(Pack(0, 255, 0));
     w->SetBaseColor(Pack(0, 0, 255));
     ExpectNavigation(w.get(), true, false);
     Named<QToolButton>(*w, "tbBack")->click();
-    EXPECT_EQ(w->SchemeColors[0], Pack(0, 255, 0));
+    EXPECT_EQ(w->SchemeColors()[0], Pack(0, 255, 0));
     ExpectNavigation(w.get(), true, true);
     Named<QAction>(*w, "mnuEditUndo")->trigger();
-    EXPECT_EQ(w->SchemeColors[0], Pack(255, 0, 0));
-    EXPECT_EQ(w->txtHex->text(), "FF0000");
-    EXPECT_EQ(w->sbPanel1->text(), " HEX: #FF0000");
+    EXPECT_EQ(w->SchemeColors()[0], Pack(255, 0, 0));
+    EXPECT_EQ(ui.txtHex->text(), "FF0000");
+    EXPECT_EQ(ui.sbPanel1->text(), " HEX: #FF0000");
     ExpectNavigation(w.get(), false, true);
     EXPECT_EQ(Captions(w.get()), QStringList({ "#FF0000", "#00FF00", "#0000FF" }));
 
@@ -60,9 +62,9 @@ TEST_F(HistoryTest, ForwardWalksBackToTheNewestAndStops)
     w->Back();
     w->Back();
     Named<QToolButton>(*w, "tbForward")->click();
-    EXPECT_EQ(w->SchemeColors[0], Pack(1, 2, 3));
+    EXPECT_EQ(w->SchemeColors()[0], Pack(1, 2, 3));
     Named<QAction>(*w, "mnuEditRedo")->trigger();
-    EXPECT_EQ(w->SchemeColors[0], Pack(4, 5, 6));
+    EXPECT_EQ(w->SchemeColors()[0], Pack(4, 5, 6));
     ExpectNavigation(w.get(), true, false);
     w->Forward(); // at the newest: nothing
     EXPECT_EQ(w->HistoryIndex(), 2);
@@ -72,12 +74,13 @@ TEST_F(HistoryTest, ForwardWalksBackToTheNewestAndStops)
 TEST_F(HistoryTest, ChoosingAnEntryShowsItWithoutANewOne)
 {
     auto w = Start();
+    const MainControls ui(*w);
     w->SetBaseColor(Pack(0x12, 0x34, 0x56));
     w->SetBaseColor(Pack(0xAB, 0xCD, 0xEF));
-    w->cboHistory->setCurrentIndex(1);
-    emit w->cboHistory->activated(1);
-    EXPECT_EQ(w->SchemeColors[0], Pack(0x12, 0x34, 0x56));
-    EXPECT_EQ(w->txtR->text(), "18");
+    ui.cboHistory->setCurrentIndex(1);
+    emit ui.cboHistory->activated(1);
+    EXPECT_EQ(w->SchemeColors()[0], Pack(0x12, 0x34, 0x56));
+    EXPECT_EQ(ui.txtR->text(), "18");
     EXPECT_EQ(w->HistoryCount(), 3);
     EXPECT_EQ(w->HistoryIndex(), 1);
     ExpectNavigation(w.get(), true, true);
@@ -97,19 +100,20 @@ TEST_F(HistoryTest, TheSameColourMayReturnButNeverTwiceInARow)
 TEST_F(HistoryTest, AColourTheWheelShowsChangedIsRecordedOnce)
 {
     auto w = Start();
+    const MainControls ui(*w);
     Activate(w.get());
     const ColorValue nearlyRed = Pack(255, 0, 3);
     w->SetBaseColor(nearlyRed);
-    ASSERT_NE(w->SchemeColors[0], nearlyRed);
-    EXPECT_EQ(w->txtHex->text(), "FF0003");
+    ASSERT_NE(w->SchemeColors()[0], nearlyRed);
+    EXPECT_EQ(ui.txtHex->text(), "FF0003");
     EXPECT_EQ(w->HistoryCount(), 2);
 
     w->SetBaseColor(nearlyRed);
-    w->txtHex->setFocus();
-    QTest::keyClick(w->txtHex, Qt::Key_Left); // every key let go in the hex field gives the fields' colour again
-    QTest::keyClick(w->txtHex, Qt::Key_V, Qt::ControlModifier);
-    w->txtR->setFocus();
-    QTest::keyClick(w->txtR, Qt::Key_Return);
+    ui.txtHex->setFocus();
+    QTest::keyClick(ui.txtHex, Qt::Key_Left); // every key let go in the hex field gives the fields' colour again
+    QTest::keyClick(ui.txtHex, Qt::Key_V, Qt::ControlModifier);
+    ui.txtR->setFocus();
+    QTest::keyClick(ui.txtR, Qt::Key_Return);
     EXPECT_EQ(Captions(w.get()), QStringList({ "#FF0000", "#FF0003" }));
     ExpectNavigation(w.get(), true, false);
 }
@@ -119,19 +123,20 @@ TEST_F(HistoryTest, AColourTheWheelShowsChangedIsRecordedOnce)
 TEST_F(HistoryTest, ChoosingTheEntryTheFieldsAlreadyShowShowsIt)
 {
     auto w = Start();
+    const MainControls ui(*w);
     w->SetBaseColor(Pack(102, 0, 0));
     w->SetBaseColor(Pack(102, 0, 102));
-    w->txtB->selectAll();
-    QTest::keyClick(w->txtB, Qt::Key_0); // the fields show 660000 again, unapplied
-    mouse::Enter(w->pbColors[4]);
-    mouse::Leave(w->pbColors[4]);
-    ASSERT_EQ(w->BaseColor, Pack(102, 0, 102));
+    ui.txtB->selectAll();
+    QTest::keyClick(ui.txtB, Qt::Key_0); // the fields show 660000 again, unapplied
+    mouse::Enter(ui.pbColors[4]);
+    mouse::Leave(ui.pbColors[4]);
+    ASSERT_EQ(w->BaseColor(), Pack(102, 0, 102));
 
-    w->cboHistory->setCurrentIndex(1);
-    emit w->cboHistory->activated(1);
-    EXPECT_EQ(w->SchemeColors[0], Pack(102, 0, 0));
-    EXPECT_EQ(w->BaseColor, Pack(102, 0, 0));
-    EXPECT_EQ(Pixel(w->pbBase), Pack(102, 0, 0));
+    ui.cboHistory->setCurrentIndex(1);
+    emit ui.cboHistory->activated(1);
+    EXPECT_EQ(w->SchemeColors()[0], Pack(102, 0, 0));
+    EXPECT_EQ(w->BaseColor(), Pack(102, 0, 0));
+    EXPECT_EQ(Pixel(ui.pbBase), Pack(102, 0, 0));
     EXPECT_EQ(w->HistoryCount(), 3);
 }
 
@@ -157,14 +162,15 @@ TEST_F(HistoryTest, TheDropDownShowsEightRowsOfSixteenPixelsUnderEveryStyle)
         SCOPED_TRACE(key.toStdString());
         StyleScope style(key);
         auto w = Start();
+        const MainControls ui(*w);
         for (int i = 1; i < 30; ++i)
             w->SetBaseColor(Pack(i, i, i));
         ASSERT_EQ(w->HistoryCount(), 30);
         for (const int selected : { 29, 0, 14 }) {
             SCOPED_TRACE(selected);
-            w->cboHistory->setCurrentIndex(selected);
-            w->cboHistory->showPopup();
-            QAbstractItemView* list = w->cboHistory->view();
+            ui.cboHistory->setCurrentIndex(selected);
+            ui.cboHistory->showPopup();
+            QAbstractItemView* list = ui.cboHistory->view();
             ASSERT_TRUE(list->isVisible());
             const QRect shown = list->viewport()->rect();
             int visible = 0;
@@ -178,7 +184,7 @@ TEST_F(HistoryTest, TheDropDownShowsEightRowsOfSixteenPixelsUnderEveryStyle)
             }
             EXPECT_EQ(visible, 8);
             EXPECT_TRUE(list->visualRect(list->model()->index(selected, 0)).intersects(shown));
-            w->cboHistory->hidePopup();
+            ui.cboHistory->hidePopup();
         }
     }
 }

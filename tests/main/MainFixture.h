@@ -3,6 +3,7 @@
 #include "main/TfrmMain.h"
 #include "platform/Canvas.h"
 #include "platform/PaintBox.h"
+#include "support/MainControls.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestEnv.h"
 

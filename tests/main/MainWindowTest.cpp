@@ -2,6 +2,7 @@
 #include "platform/PaintBox.h"
 #include "support/Controls.h"
 #include "support/FileReplacements.h"
+#include "support/MainControls.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestEnv.h"
 #include "persist/AppPaths.h"
@@ -39,23 +40,24 @@ protected:
 TEST_F(MainWindowTest, FirstStartShowsRedOnTheTraditionalWheel)
 {
     auto w = Start();
-    EXPECT_EQ(w->BaseColor, Pack(255, 0, 0));
-    EXPECT_EQ(w->SchemeColors, ComputeRybScheme(Pack(255, 0, 0)));
+    const MainControls ui(*w);
+    EXPECT_EQ(w->BaseColor(), Pack(255, 0, 0));
+    EXPECT_EQ(w->SchemeColors(), ComputeRybScheme(Pack(255, 0, 0)));
     EXPECT_TRUE(Named<QAction>(*w, "mnuRYB")->isChecked());
     EXPECT_FALSE(Named<QAction>(*w, "mnuRGB")->isChecked());
     EXPECT_EQ(w->CheckedHarmony(), Harmony::None);
     EXPECT_EQ(w->HistoryCount(), 1);
-    EXPECT_EQ(w->cboHistory->itemText(0), "#FF0000");
+    EXPECT_EQ(ui.cboHistory->itemText(0), "#FF0000");
     EXPECT_FALSE(Named<QToolButton>(*w, "tbBack")->isEnabled());
     EXPECT_FALSE(Named<QToolButton>(*w, "tbForward")->isEnabled());
     EXPECT_FALSE(Named<QAction>(*w, "mnuEditUndo")->isEnabled());
     EXPECT_FALSE(Named<QAction>(*w, "mnuEditRedo")->isEnabled());
-    EXPECT_EQ(w->txtR->text(), "255");
-    EXPECT_EQ(w->txtG->text(), "0");
-    EXPECT_EQ(w->txtB->text(), "0");
-    EXPECT_EQ(w->txtHex->text(), "FF0000");
-    EXPECT_EQ(w->sbPanel0->text(), " RGB: 255.0.0");
-    EXPECT_EQ(w->sbPanel1->text(), " HEX: #FF0000");
+    EXPECT_EQ(ui.txtR->text(), "255");
+    EXPECT_EQ(ui.txtG->text(), "0");
+    EXPECT_EQ(ui.txtB->text(), "0");
+    EXPECT_EQ(ui.txtHex->text(), "FF0000");
+    EXPECT_EQ(ui.sbPanel0->text(), " RGB: 255.0.0");
+    EXPECT_EQ(ui.sbPanel1->text(), " HEX: #FF0000");
     EXPECT_EQ(w->LightnessStep(), 5);
     EXPECT_EQ(w->SaturationStep(), 5);
     EXPECT_EQ(w->centralWidget()->size(), QSize(263, 294));
@@ -64,45 +66,48 @@ TEST_F(MainWindowTest, FirstStartShowsRedOnTheTraditionalWheel)
 TEST_F(MainWindowTest, SwatchesAndBaseAreaShowTheScheme)
 {
     auto w = Start();
+    const MainControls ui(*w);
     for (int n = 1; n <= 16; ++n)
-        EXPECT_EQ(SwatchPixel(w->pbColors[n - 1]), w->SchemeColors[n - 1]) << "swatch " << n;
-    EXPECT_EQ(SwatchPixel(w->pbBase), w->BaseColor);
+        EXPECT_EQ(SwatchPixel(ui.pbColors[n - 1]), w->SchemeColors()[n - 1]) << "swatch " << n;
+    EXPECT_EQ(SwatchPixel(ui.pbBase), w->BaseColor());
     // Base area: black outline inside a white right column and bottom row.
-    EXPECT_EQ(SwatchPixel(w->pbBase, { 1, 1 }), 0u);
-    EXPECT_EQ(SwatchPixel(w->pbBase, { 60, 20 }), Pack(255, 255, 255));
-    EXPECT_EQ(SwatchPixel(w->pbBase, { 20, 53 }), Pack(255, 255, 255));
+    EXPECT_EQ(SwatchPixel(ui.pbBase, { 1, 1 }), 0u);
+    EXPECT_EQ(SwatchPixel(ui.pbBase, { 60, 20 }), Pack(255, 255, 255));
+    EXPECT_EQ(SwatchPixel(ui.pbBase, { 20, 53 }), Pack(255, 255, 255));
     // Swatch: black outline, white right column and bottom row.
-    EXPECT_EQ(SwatchPixel(w->pbColors[0], { 1, 1 }), 0u);
-    EXPECT_EQ(SwatchPixel(w->pbColors[0], { 36, 10 }), Pack(255, 255, 255));
-    EXPECT_EQ(SwatchPixel(w->pbColors[0], { 10, 36 }), Pack(255, 255, 255));
+    EXPECT_EQ(SwatchPixel(ui.pbColors[0], { 1, 1 }), 0u);
+    EXPECT_EQ(SwatchPixel(ui.pbColors[0], { 36, 10 }), Pack(255, 255, 255));
+    EXPECT_EQ(SwatchPixel(ui.pbColors[0], { 10, 36 }), Pack(255, 255, 255));
 }
 
 TEST_F(MainWindowTest, HarmonyRingsMarkExactlyTheMembers)
 {
     auto w = Start();
+    const MainControls ui(*w);
     const int historyBefore = w->HistoryCount();
     Named<QAction>(*w, "mnuTriads")->trigger();
     EXPECT_EQ(w->HistoryCount(), historyBefore);
     for (int n = 1; n <= 16; ++n) {
-        const ColorValue fill = w->SchemeColors[n - 1];
+        const ColorValue fill = w->SchemeColors()[n - 1];
         const bool member = n == 1 || n == 5 || n == 9;
-        EXPECT_EQ(SwatchPixel(w->pbColors[n - 1], { 2, 2 }), member ? Pack(255, 255, 255) : fill) << n;
-        EXPECT_EQ(SwatchPixel(w->pbColors[n - 1], { 3, 3 }), member ? 0u : fill) << n;
-        EXPECT_EQ(SwatchPixel(w->pbColors[n - 1], { 5, 5 }), fill) << n;
+        EXPECT_EQ(SwatchPixel(ui.pbColors[n - 1], { 2, 2 }), member ? Pack(255, 255, 255) : fill) << n;
+        EXPECT_EQ(SwatchPixel(ui.pbColors[n - 1], { 3, 3 }), member ? 0u : fill) << n;
+        EXPECT_EQ(SwatchPixel(ui.pbColors[n - 1], { 5, 5 }), fill) << n;
     }
     Named<QAction>(*w, "mnuNone")->trigger();
-    EXPECT_EQ(SwatchPixel(w->pbColors[0], { 2, 2 }), w->SchemeColors[0]);
+    EXPECT_EQ(SwatchPixel(ui.pbColors[0], { 2, 2 }), w->SchemeColors()[0]);
 }
 
 TEST_F(MainWindowTest, StoredSettingsChooseColourWheelAndHarmony)
 {
     folder.Write("tw3.ini", "[Main]\r\nBaseColor=65280\r\n[Prefs]\r\nRYBMode=0\r\nHighlight=3\r\n");
     auto w = Start();
-    EXPECT_EQ(w->BaseColor, Pack(0, 255, 0));
+    const MainControls ui(*w);
+    EXPECT_EQ(w->BaseColor(), Pack(0, 255, 0));
     EXPECT_TRUE(Named<QAction>(*w, "mnuRGB")->isChecked());
-    EXPECT_EQ(w->SchemeColors, ComputeRgbScheme(Pack(0, 255, 0)));
+    EXPECT_EQ(w->SchemeColors(), ComputeRgbScheme(Pack(0, 255, 0)));
     EXPECT_EQ(w->CheckedHarmony(), Harmony::Triads);
-    EXPECT_EQ(SwatchPixel(w->pbColors[4], { 2, 2 }), Pack(255, 255, 255));
+    EXPECT_EQ(SwatchPixel(ui.pbColors[4], { 2, 2 }), Pack(255, 255, 255));
 }
 
 // Hues just under a full turn come back from the traditional wheel slightly changed; on the computer wheel the
@@ -112,14 +117,15 @@ TEST_F(MainWindowTest, TheComputerWheelShowsAHueJustUnderAFullTurnAsItIs)
     for (const ColorValue color : { Pack(255, 0, 1), Pack(254, 1, 3), Pack(128, 0, 1) }) {
         folder.Write("tw3.ini", QStringLiteral("[Main]\r\nBaseColor=%1\r\n[Prefs]\r\nRYBMode=0\r\n").arg(color).toLatin1());
         auto w = Start();
+        const MainControls ui(*w);
         const std::string hex = HexText(color);
         ASSERT_NE(ComputeRybScheme(color)[0], color) << hex;
-        EXPECT_EQ(w->SchemeColors[0], color) << hex;
-        EXPECT_EQ(w->BaseColor, color) << hex;
-        EXPECT_EQ(SwatchPixel(w->pbBase, { 30, 30 }), color) << hex;
-        EXPECT_EQ(SwatchPixel(w->pbColors[0], { 5, 5 }), color) << hex;
-        EXPECT_EQ(w->txtHex->text().toStdString(), hex);
-        EXPECT_EQ(w->sbPanel1->text().toStdString(), StatusHexText(color));
+        EXPECT_EQ(w->SchemeColors()[0], color) << hex;
+        EXPECT_EQ(w->BaseColor(), color) << hex;
+        EXPECT_EQ(SwatchPixel(ui.pbBase, { 30, 30 }), color) << hex;
+        EXPECT_EQ(SwatchPixel(ui.pbColors[0], { 5, 5 }), color) << hex;
+        EXPECT_EQ(ui.txtHex->text().toStdString(), hex);
+        EXPECT_EQ(ui.sbPanel1->text().toStdString(), StatusHexText(color));
 
         w->SetBaseColor(color); // shown already: no second entry
         EXPECT_EQ(w->HistoryCount(), 1) << hex;
@@ -130,7 +136,7 @@ TEST_F(MainWindowTest, HexadecimalBaseColourAndOutOfRangeHarmony)
 {
     folder.Write("tw3.ini", "[main]\nbasecolor=$FF0000\n[Prefs]\nHighlight=9\nLInc=abc\nSInc=12\n");
     auto w = Start();
-    EXPECT_EQ(w->BaseColor, Pack(0, 0, 255));
+    EXPECT_EQ(w->BaseColor(), Pack(0, 0, 255));
     EXPECT_EQ(w->CheckedHarmony(), Harmony::None);
     EXPECT_EQ(w->LightnessStep(), 5);
     EXPECT_EQ(w->SaturationStep(), 12);
@@ -176,7 +182,7 @@ TEST_F(MainWindowTest, SettingTheShownColourAgainAddsNoHistoryEntry)
     EXPECT_EQ(w->HistoryCount(), 1);
     w->SetBaseColor(Pack(255, 0, 0));
     EXPECT_EQ(w->HistoryCount(), 1);
-    EXPECT_EQ(w->BaseColor, w->SchemeColors[0]);
+    EXPECT_EQ(w->BaseColor(), w->SchemeColors()[0]);
 }
 
 TEST_F(MainWindowTest, HarmonyAndWheelChangesReshowTheSchemeWithoutAHistoryEntry)
@@ -184,9 +190,9 @@ TEST_F(MainWindowTest, HarmonyAndWheelChangesReshowTheSchemeWithoutAHistoryEntry
     auto w = Start();
     w->SetBaseColor(Pack(200, 40, 10));
     const int entries = w->HistoryCount();
-    const SchemeColorArray before = w->SchemeColors;
+    const SchemeColorArray before = w->SchemeColors();
     Named<QAction>(*w, "mnuRGB")->trigger();
-    EXPECT_NE(w->SchemeColors, before);
+    EXPECT_NE(w->SchemeColors(), before);
     Named<QAction>(*w, "mnuTriads")->trigger();
     EXPECT_EQ(w->HistoryCount(), entries);
     // A colour set after the re-shows adds its entry again: they left nothing behind.
@@ -197,42 +203,46 @@ TEST_F(MainWindowTest, HarmonyAndWheelChangesReshowTheSchemeWithoutAHistoryEntry
 TEST_F(MainWindowTest, WebsafeIndicatorFollowsTheFields)
 {
     auto w = Start();
-    EXPECT_TRUE(w->imgwebsafe->isVisible());
-    EXPECT_TRUE(w->imgsafe->isVisible());
-    EXPECT_FALSE(w->imgnotwebsafe->isVisible());
+    const MainControls ui(*w);
+    EXPECT_TRUE(ui.imgwebsafe->isVisible());
+    EXPECT_TRUE(ui.imgsafe->isVisible());
+    EXPECT_FALSE(ui.imgnotwebsafe->isVisible());
     w->SetBaseColor(Pack(51, 102, 152));
-    EXPECT_FALSE(w->imgwebsafe->isVisible());
-    EXPECT_TRUE(w->imgnotwebsafe->isVisible());
-    EXPECT_TRUE(w->imgnotsafe->isVisible());
+    EXPECT_FALSE(ui.imgwebsafe->isVisible());
+    EXPECT_TRUE(ui.imgnotwebsafe->isVisible());
+    EXPECT_TRUE(ui.imgnotsafe->isVisible());
 }
 
 TEST_F(MainWindowTest, BaseHueJustBelowFullTurnSettlesOnTheFirstRingColour)
 {
     auto w = Start();
+    const MainControls ui(*w);
     const ColorValue base = Pack(255, 0, 2); // hue about 359.5 degrees
     w->SetBaseColor(base);
-    EXPECT_NE(w->SchemeColors[0], base);
-    EXPECT_EQ(w->BaseColor, w->SchemeColors[0]);
-    EXPECT_EQ(w->txtHex->text(), "FF0002"); // the fields keep the value that was set
-    EXPECT_EQ(w->sbPanel0->text(), " RGB: 255.0.2");
+    EXPECT_NE(w->SchemeColors()[0], base);
+    EXPECT_EQ(w->BaseColor(), w->SchemeColors()[0]);
+    EXPECT_EQ(ui.txtHex->text(), "FF0002"); // the fields keep the value that was set
+    EXPECT_EQ(ui.sbPanel0->text(), " RGB: 255.0.2");
 }
 
 TEST_F(MainWindowTest, WheelSwitchKeepsHistoryAndRecomputes)
 {
     auto w = Start();
+    const MainControls ui(*w);
     w->SetBaseColor(Pack(0xB4, 0x82, 0x46));
     Named<QAction>(*w, "mnuRGB")->trigger();
-    EXPECT_EQ(w->SchemeColors, ComputeRgbScheme(Pack(0xB4, 0x82, 0x46)));
+    EXPECT_EQ(w->SchemeColors(), ComputeRgbScheme(Pack(0xB4, 0x82, 0x46)));
     EXPECT_EQ(w->HistoryCount(), 2);
     EXPECT_EQ(w->HistoryIndex(), 1);
     for (int n = 1; n <= 16; ++n)
-        EXPECT_EQ(SwatchPixel(w->pbColors[n - 1]), w->SchemeColors[n - 1]);
+        EXPECT_EQ(SwatchPixel(ui.pbColors[n - 1]), w->SchemeColors()[n - 1]);
 }
 
 TEST_F(MainWindowTest, HistoryIconHasATransparentRing)
 {
     auto w = Start();
-    const QImage icon = w->cboHistory->itemIcon(0).pixmap(16, 16).toImage();
+    const MainControls ui(*w);
+    const QImage icon = ui.cboHistory->itemIcon(0).pixmap(16, 16).toImage();
     EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
     EXPECT_EQ(qAlpha(icon.pixel(15, 8)), 0);
     EXPECT_EQ(icon.pixel(1, 1), qRgb(0, 0, 0));

@@ -118,67 +118,71 @@ using PaletteStripTest = MainFixture;
 TEST_F(PaletteStripTest, PressingACellWithAnyButtonMakesItTheBaseColour)
 {
     auto w = Start();
-    mouse::Click(w->pbPalette, { 55, 20 });
-    EXPECT_EQ(w->SchemeColors[0], Pack(102, 51, 51));
-    EXPECT_EQ(w->txtHex->text(), "663333");
+    const MainControls ui(*w);
+    mouse::Click(ui.pbPalette, { 55, 20 });
+    EXPECT_EQ(w->SchemeColors()[0], Pack(102, 51, 51));
+    EXPECT_EQ(ui.txtHex->text(), "663333");
     EXPECT_EQ(w->HistoryCount(), 2);
-    mouse::Click(w->pbPalette, { 250, 40 }, Qt::RightButton);
-    EXPECT_EQ(w->SchemeColors[0], Pack(255, 255, 255));
-    mouse::Click(w->pbPalette, { 5, 5 }, Qt::MiddleButton);
-    EXPECT_EQ(w->SchemeColors[0], Pack(0, 0, 0));
+    mouse::Click(ui.pbPalette, { 250, 40 }, Qt::RightButton);
+    EXPECT_EQ(w->SchemeColors()[0], Pack(255, 255, 255));
+    mouse::Click(ui.pbPalette, { 5, 5 }, Qt::MiddleButton);
+    EXPECT_EQ(w->SchemeColors()[0], Pack(0, 0, 0));
     EXPECT_EQ(w->HistoryCount(), 4);
 
     for (QPoint line : { QPoint(9, 20), QPoint(55, 16), QPoint(1, 1), QPoint(255, 20) })
-        mouse::Click(w->pbPalette, line);
+        mouse::Click(ui.pbPalette, line);
     EXPECT_EQ(w->HistoryCount(), 4);
 }
 
 TEST_F(PaletteStripTest, HoveringPreviewsAndLeavingRestores)
 {
     auto w = Start();
-    mouse::Enter(w->pbPalette);
-    EXPECT_EQ(w->sbPanel0->text(), " RGB: 255.0.0");
-    mouse::Move(w->pbPalette, { 55, 20 }, Qt::NoButton);
-    EXPECT_EQ(w->sbPanel0->text(), " RGB: 102.51.51");
-    EXPECT_EQ(w->sbPanel1->text(), " HEX: #663333");
-    EXPECT_EQ(w->BaseColor, Pack(102, 51, 51));
-    EXPECT_EQ(Pixel(w->pbBase), Pack(102, 51, 51));
-    EXPECT_EQ(w->txtHex->text(), "FF0000");
-    EXPECT_EQ(w->SchemeColors[0], Pack(255, 0, 0));
+    const MainControls ui(*w);
+    mouse::Enter(ui.pbPalette);
+    EXPECT_EQ(ui.sbPanel0->text(), " RGB: 255.0.0");
+    mouse::Move(ui.pbPalette, { 55, 20 }, Qt::NoButton);
+    EXPECT_EQ(ui.sbPanel0->text(), " RGB: 102.51.51");
+    EXPECT_EQ(ui.sbPanel1->text(), " HEX: #663333");
+    EXPECT_EQ(w->BaseColor(), Pack(102, 51, 51));
+    EXPECT_EQ(Pixel(ui.pbBase), Pack(102, 51, 51));
+    EXPECT_EQ(ui.txtHex->text(), "FF0000");
+    EXPECT_EQ(w->SchemeColors()[0], Pack(255, 0, 0));
     EXPECT_EQ(w->HistoryCount(), 1);
 
-    mouse::Move(w->pbPalette, { 9, 20 }, Qt::NoButton); // a grid line keeps the last preview
-    EXPECT_EQ(w->BaseColor, Pack(102, 51, 51));
+    mouse::Move(ui.pbPalette, { 9, 20 }, Qt::NoButton); // a grid line keeps the last preview
+    EXPECT_EQ(w->BaseColor(), Pack(102, 51, 51));
 
-    mouse::Leave(w->pbPalette);
-    EXPECT_EQ(w->BaseColor, Pack(255, 0, 0));
-    EXPECT_EQ(Pixel(w->pbBase), Pack(255, 0, 0));
-    EXPECT_EQ(w->sbPanel0->text(), " RGB: 255.0.0");
-    EXPECT_EQ(w->sbPanel1->text(), " HEX: #FF0000");
+    mouse::Leave(ui.pbPalette);
+    EXPECT_EQ(w->BaseColor(), Pack(255, 0, 0));
+    EXPECT_EQ(Pixel(ui.pbBase), Pack(255, 0, 0));
+    EXPECT_EQ(ui.sbPanel0->text(), " RGB: 255.0.0");
+    EXPECT_EQ(ui.sbPanel1->text(), " HEX: #FF0000");
 }
 
 TEST_F(PaletteStripTest, TheSettingAndThePreferencesChooseThePalette)
 {
     folder.Write("tw3.ini", "[Prefs]\nPalette=2\n");
     auto w = Start();
-    EXPECT_EQ(w->pbPalette->Surface(), DrawSpectrumPalette(true));
-    mouse::Click(w->pbPalette, { 100, 20 });
-    EXPECT_TRUE(IsWebsafe(w->SchemeColors[0]));
-    EXPECT_TRUE(w->imgwebsafe->isVisible());
+    const MainControls ui(*w);
+    EXPECT_EQ(ui.pbPalette->Surface(), DrawSpectrumPalette(true));
+    mouse::Click(ui.pbPalette, { 100, 20 });
+    EXPECT_TRUE(IsWebsafe(w->SchemeColors()[0]));
+    EXPECT_TRUE(ui.imgwebsafe->isVisible());
 
     w->RebuildPalette(PaletteKind::Spectrum);
-    EXPECT_EQ(w->pbPalette->Surface(), DrawSpectrumPalette(false));
+    EXPECT_EQ(ui.pbPalette->Surface(), DrawSpectrumPalette(false));
     w->RebuildPalette(PaletteKind::Websafe);
-    EXPECT_EQ(w->pbPalette->Surface(), DrawWebsafePalette());
+    EXPECT_EQ(ui.pbPalette->Surface(), DrawWebsafePalette());
     w->RebuildPalette(std::nullopt);
-    EXPECT_EQ(w->pbPalette->Surface(), DrawPaletteFrame());
+    EXPECT_EQ(ui.pbPalette->Surface(), DrawPaletteFrame());
 }
 
 TEST_F(PaletteStripTest, AnUnknownStoredPaletteDrawsNone)
 {
     folder.Write("tw3.ini", "[Prefs]\nPalette=-1\n");
     auto w = Start();
-    EXPECT_EQ(w->pbPalette->Surface(), DrawPaletteFrame());
+    const MainControls ui(*w);
+    EXPECT_EQ(ui.pbPalette->Surface(), DrawPaletteFrame());
 }
 
 // The colour under the pointer on the strip is only a preview: what runs meanwhile acts on, and keeps, the base
@@ -191,10 +195,11 @@ protected:
     std::unique_ptr<TfrmMain> StartHovering()
     {
         auto w = Start();
+        const MainControls ui(*w);
         w->SetBaseColor(kChosen);
-        mouse::Enter(w->pbPalette);
-        mouse::Move(w->pbPalette, kOnCell663333, Qt::NoButton);
-        EXPECT_EQ(w->BaseColor, Pack(102, 51, 51)); // previewed
+        mouse::Enter(ui.pbPalette);
+        mouse::Move(ui.pbPalette, kOnCell663333, Qt::NoButton);
+        EXPECT_EQ(w->BaseColor(), Pack(102, 51, 51)); // previewed
         return w;
     }
 };
@@ -216,7 +221,7 @@ TEST_F(HoverPreview, AdjustmentsActOnTheChosenBase)
         auto w = StartHovering();
         Activate(w.get());
         c.adjust(w.get());
-        EXPECT_EQ(w->SchemeColors[0], c.expected) << c.how;
+        EXPECT_EQ(w->SchemeColors()[0], c.expected) << c.how;
         EXPECT_EQ(w->HistoryCount(), 3) << c.how;
     }
 }
@@ -232,9 +237,10 @@ TEST_F(HoverPreview, ClosingKeepsTheChosenBaseForTheNextRun)
 TEST_F(HoverPreview, ClearingTheHistoryKeepsTheChosenBase)
 {
     auto w = StartHovering();
+    const MainControls ui(*w);
     w->ClearHistory();
     ASSERT_EQ(w->HistoryCount(), 1);
-    EXPECT_EQ(w->cboHistory->itemText(0), "#B48246");
+    EXPECT_EQ(ui.cboHistory->itemText(0), "#B48246");
 }
 
 } // namespace

@@ -34,43 +34,46 @@ using Entries = std::vector<std::pair<QString, QString>>;
 TEST_F(SwatchTest, AClickAdoptsTheSwatchColour)
 {
     auto w = Start();
-    const ColorValue fifth = w->SchemeColors[4];
-    mouse::Click(w->pbColors[4], { 10, 10 });
-    EXPECT_EQ(w->SchemeColors[0], fifth);
+    const MainControls ui(*w);
+    const ColorValue fifth = w->SchemeColors()[4];
+    mouse::Click(ui.pbColors[4], { 10, 10 });
+    EXPECT_EQ(w->SchemeColors()[0], fifth);
     EXPECT_EQ(w->SelectedColor(), fifth);
     EXPECT_FALSE(w->Drag().Armed());
     EXPECT_EQ(w->HistoryCount(), 2);
 
-    mouse::Click(w->pbColors[0], { 10, 10 }); // the base colour itself
-    mouse::Click(w->pbBase, { 10, 10 });
-    mouse::Click(w->pbColors[6], { 10, 10 }, Qt::MiddleButton); // only the left button clicks
+    mouse::Click(ui.pbColors[0], { 10, 10 }); // the base colour itself
+    mouse::Click(ui.pbBase, { 10, 10 });
+    mouse::Click(ui.pbColors[6], { 10, 10 }, Qt::MiddleButton); // only the left button clicks
     EXPECT_EQ(w->HistoryCount(), 2);
-    EXPECT_EQ(w->SelectedColor(), w->SchemeColors[6]); // the press still selects
+    EXPECT_EQ(w->SelectedColor(), w->SchemeColors()[6]); // the press still selects
 }
 
 TEST_F(SwatchTest, AReleaseWhileThePrimaryButtonIsHeldAdoptsNothing)
 {
     auto w = Start();
+    const MainControls ui(*w);
     desktop.primaryButtonDown = true;
-    mouse::Click(w->pbColors[4], { 10, 10 });
-    EXPECT_EQ(w->SchemeColors[0], Pack(255, 0, 0));
+    mouse::Click(ui.pbColors[4], { 10, 10 });
+    EXPECT_EQ(w->SchemeColors()[0], Pack(255, 0, 0));
     EXPECT_FALSE(w->Drag().Armed());
 }
 
 TEST_F(SwatchTest, AnyMovementMakesADragAndNoClick)
 {
     auto w = Start();
+    const MainControls ui(*w);
     QSignalSpy ended(&w->Drag(), &ColorDrag::ended);
-    mouse::Press(w->pbColors[4], { 10, 10 });
+    mouse::Press(ui.pbColors[4], { 10, 10 });
     EXPECT_TRUE(w->Drag().Armed());
-    EXPECT_EQ(w->SelectedColor(), w->SchemeColors[4]);
-    mouse::Move(w->pbColors[4], { 13, 10 });
+    EXPECT_EQ(w->SelectedColor(), w->SchemeColors()[4]);
+    mouse::Move(ui.pbColors[4], { 13, 10 });
     EXPECT_FALSE(w->Drag().Armed());
     EXPECT_TRUE(DragManager::Instance().IsPending());
-    mouse::Release(w->pbColors[4], { 13, 10 });
+    mouse::Release(ui.pbColors[4], { 13, 10 });
     EXPECT_FALSE(DragManager::Instance().IsPending());
-    EXPECT_EQ(w->SchemeColors[0], Pack(255, 0, 0));
-    EXPECT_EQ(w->SelectedColor(), w->SchemeColors[0]);
+    EXPECT_EQ(w->SchemeColors()[0], Pack(255, 0, 0));
+    EXPECT_EQ(w->SelectedColor(), w->SchemeColors()[0]);
     EXPECT_EQ(w->HistoryCount(), 1);
     EXPECT_EQ(ended.count(), 1);
 }
@@ -90,6 +93,7 @@ struct Receiver final : DropTarget {
 TEST_F(SwatchTest, ADragDeliversTheSwatchColourToAReceiverInAnotherWindow)
 {
     auto w = Start();
+    const MainControls ui(*w);
     QWidget other;
     other.setGeometry(600, 100, 200, 200);
     auto* target = new QWidget(&other);
@@ -99,8 +103,8 @@ TEST_F(SwatchTest, ADragDeliversTheSwatchColourToAReceiverInAnotherWindow)
     DragManager::Instance().RegisterTarget(target, &receiver);
     other.show();
 
-    PaintBox* swatch = w->pbColors[8];
-    const ColorValue ninth = w->SchemeColors[8];
+    PaintBox* swatch = ui.pbColors[8];
+    const ColorValue ninth = w->SchemeColors()[8];
     const QPoint overTarget = swatch->mapFromGlobal(target->mapToGlobal(QPoint(30, 30)));
     mouse::Press(swatch, { 10, 10 });
     mouse::Move(swatch, { 11, 10 });
@@ -111,14 +115,15 @@ TEST_F(SwatchTest, ADragDeliversTheSwatchColourToAReceiverInAnotherWindow)
     ASSERT_TRUE(receiver.dropped);
     EXPECT_EQ(*receiver.dropped, ninth);
     EXPECT_EQ(receiver.source, swatch);
-    EXPECT_EQ(w->SchemeColors[0], Pack(255, 0, 0)); // the source keeps its scheme
-    EXPECT_EQ(w->SelectedColor(), w->SchemeColors[0]);
+    EXPECT_EQ(w->SchemeColors()[0], Pack(255, 0, 0)); // the source keeps its scheme
+    EXPECT_EQ(w->SelectedColor(), w->SchemeColors()[0]);
 }
 
 TEST_F(SwatchTest, TheThresholdCountsFromTheFirstMovement)
 {
     auto w = Start();
-    PaintBox* swatch = w->pbColors[1];
+    const MainControls ui(*w);
+    PaintBox* swatch = ui.pbColors[1];
     mouse::Press(swatch, { 5, 5 });
     mouse::Move(swatch, { 25, 25 }); // far from the press, but this is where the drag begins
     EXPECT_FALSE(DragManager::Instance().IsActive());
@@ -127,15 +132,16 @@ TEST_F(SwatchTest, TheThresholdCountsFromTheFirstMovement)
     mouse::Move(swatch, { 35, 25 });
     EXPECT_TRUE(DragManager::Instance().IsActive());
     DragManager::Instance().Cancel();
-    EXPECT_EQ(w->SelectedColor(), w->SchemeColors[0]);
+    EXPECT_EQ(w->SelectedColor(), w->SchemeColors()[0]);
 }
 
 TEST_F(SwatchTest, RightClickOpensTheColourMenuOnTheFillOfAHighlightedSwatch)
 {
     auto w = Start();
+    const MainControls ui(*w);
     Named<QAction>(*w, "mnuTriads")->trigger();
-    PaintBox* swatch = w->pbColors[4];
-    const ColorValue fill = w->SchemeColors[4];
+    PaintBox* swatch = ui.pbColors[4];
+    const ColorValue fill = w->SchemeColors()[4];
     mouse::Press(swatch, { 2, 2 }, Qt::RightButton); // on the white ring
     EXPECT_FALSE(w->Drag().Armed());
     EXPECT_EQ(w->SelectedColor(), fill);
@@ -151,15 +157,16 @@ TEST_F(SwatchTest, RightClickOpensTheColourMenuOnTheFillOfAHighlightedSwatch)
     EXPECT_EQ(Named<QMenu>(*w, "mnuPopCopy")->title(), "Copy...");
 
     Named<QAction>(*w, "mnuPopSetBase")->trigger();
-    EXPECT_EQ(w->SchemeColors[0], fill);
+    EXPECT_EQ(w->SchemeColors()[0], fill);
     EXPECT_EQ(w->HistoryCount(), 2);
 }
 
 TEST_F(SwatchTest, TheBaseAreaOffersTheBaseColour)
 {
     auto w = Start();
+    const MainControls ui(*w);
     w->SetBaseColor(Pack(255, 0, 255));
-    mouse::Press(w->pbBase, { 30, 30 }, Qt::RightButton);
+    mouse::Press(ui.pbBase, { 30, 30 }, Qt::RightButton);
     Named<QMenu>(*w, "mnuColorPop")->close();
     EXPECT_EQ(
         CopyMenu(w.get(), Named<QMenu>(*w, "mnuPopCopy"), { "mnuPopCopyHex1", "mnuPopCopyHex2", "mnuPopCopyRgb" }),
@@ -169,23 +176,24 @@ TEST_F(SwatchTest, TheBaseAreaOffersTheBaseColour)
 TEST_F(SwatchTest, EditCopyBaseColorCopiesTheFieldsAsTheyStand)
 {
     auto w = Start();
+    const MainControls ui(*w);
     ASSERT_TRUE(Named<QMenu>(*w, "mnuEditCopyBase")->menuAction()->isEnabled());
-    w->txtHex->setCursorPosition(6);
+    ui.txtHex->setCursorPosition(6);
     for (int i = 0; i < 3; ++i)
-        QTest::keyClick(w->txtHex, Qt::Key_Backspace);
-    ASSERT_EQ(w->txtHex->text(), "FF0");
+        QTest::keyClick(ui.txtHex, Qt::Key_Backspace);
+    ASSERT_EQ(ui.txtHex->text(), "FF0");
     const std::array<const char*, 3> names { "mnuEditCopyHex1", "mnuEditCopyHex2", "mnuEditCopyRGB" };
     EXPECT_EQ(CopyMenu(w.get(), Named<QMenu>(*w, "mnuEditCopyBase"), names),
         (Entries { { "FF0", "FF0" }, { "#FF0", "#FF0" }, { "255,0,0", "255,0,0" } }));
 
     // A pasted text is shown as it is, mnemonic marks and all, and a very long one still copies in full.
     desktop.clipboardText = "A&B";
-    QTest::keyClick(w->txtHex, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(ui.txtHex, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(CopyMenu(w.get(), Named<QMenu>(*w, "mnuEditCopyBase"), names)[1],
         std::make_pair(QString("#A&B"), QString("#A&B")));
     const QString longText(500, QLatin1Char('9'));
     desktop.clipboardText = longText;
-    QTest::keyClick(w->txtHex, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(ui.txtHex, Qt::Key_V, Qt::ControlModifier);
     const auto entries = CopyMenu(w.get(), Named<QMenu>(*w, "mnuEditCopyBase"), names);
     EXPECT_EQ(entries[0].second, longText);
     EXPECT_LT(entries[0].first.size(), 50);
@@ -215,7 +223,7 @@ protected:
             mouse::Press(area, GetParam().second);
         mouse::Release(area, GetParam().second);
         EXPECT_FALSE(w->Drag().Armed());
-        return { w->SchemeColors[0], w->HistoryCount() };
+        return { w->SchemeColors()[0], w->HistoryCount() };
     }
 };
 
@@ -234,7 +242,8 @@ INSTANTIATE_TEST_SUITE_P(MainWindow, QuickSecondClick,
 TEST_F(SwatchTest, AClickFollowedAtOnceByAPressAndMoveDrags)
 {
     auto w = Start();
-    for (PaintBox* area : { w->pbColors[3], w->pbBase }) {
+    const MainControls ui(*w);
+    for (PaintBox* area : { ui.pbColors[3], ui.pbBase }) {
         mouse::Click(area, { 10, 10 });
         const ColorValue shown = Pixel(area);
         mouse::DoubleClick(area, { 10, 10 });
@@ -251,16 +260,17 @@ TEST_F(SwatchTest, AClickFollowedAtOnceByAPressAndMoveDrags)
 TEST_F(SwatchTest, PointingAtASwatchReadsItsColourOut)
 {
     auto w = Start();
-    const ColorValue seventh = w->SchemeColors[6];
-    mouse::Enter(w->pbColors[6]);
-    EXPECT_EQ(w->sbPanel0->text().toStdString(), StatusRgbText(seventh));
-    EXPECT_EQ(w->sbPanel1->text().toStdString(), StatusHexText(seventh));
-    mouse::Leave(w->pbColors[6]);
-    EXPECT_EQ(w->sbPanel0->text(), " RGB: 255.0.0");
-    EXPECT_EQ(w->sbPanel1->text(), " HEX: #FF0000");
+    const MainControls ui(*w);
+    const ColorValue seventh = w->SchemeColors()[6];
+    mouse::Enter(ui.pbColors[6]);
+    EXPECT_EQ(ui.sbPanel0->text().toStdString(), StatusRgbText(seventh));
+    EXPECT_EQ(ui.sbPanel1->text().toStdString(), StatusHexText(seventh));
+    mouse::Leave(ui.pbColors[6]);
+    EXPECT_EQ(ui.sbPanel0->text(), " RGB: 255.0.0");
+    EXPECT_EQ(ui.sbPanel1->text(), " HEX: #FF0000");
 
-    mouse::Enter(w->pbBase); // the base area has nothing to read out
-    EXPECT_EQ(w->sbPanel1->text(), " HEX: #FF0000");
+    mouse::Enter(ui.pbBase); // the base area has nothing to read out
+    EXPECT_EQ(ui.sbPanel1->text(), " HEX: #FF0000");
 }
 
 } // namespace

@@ -251,7 +251,7 @@ TEST_F(PickerTest, DesktopWithANegativeLeftEdge)
     EXPECT_EQ(ColorBoxPixel(), Sample(300, 40));
 
     PressAt({ 300, 40 }, Qt::RightButton);
-    EXPECT_EQ(main->BaseColor, ValueOf(Sample(300, 40)));
+    EXPECT_EQ(main->BaseColor(), ValueOf(Sample(300, 40)));
 }
 
 TEST_F(PickerTest, AnyButtonPicksThePhotographsPixel)
@@ -268,8 +268,9 @@ TEST_F(PickerTest, AnyButtonPicksThePhotographsPixel)
         EXPECT_FALSE(picker->isVisible()) << c.button;
         EXPECT_FALSE(LensTimer()->isActive()) << c.button;
         EXPECT_TRUE(main->isVisible()) << c.button;
-        EXPECT_EQ(main->BaseColor, ValueOf(Sample(c.at.x(), c.at.y()))) << c.button;
-        EXPECT_EQ(main->txtHex->text(), QString::fromStdString(HexText(main->BaseColor))) << c.button;
+        EXPECT_EQ(main->BaseColor(), ValueOf(Sample(c.at.x(), c.at.y()))) << c.button;
+        EXPECT_EQ(Named<QLineEdit>(*main, "txtHex")->text(), QString::fromStdString(HexText(main->BaseColor())))
+            << c.button;
         EXPECT_EQ(main->HistoryCount(), historyBefore + 1) << c.button;
     }
 }
@@ -277,12 +278,12 @@ TEST_F(PickerTest, AnyButtonPicksThePhotographsPixel)
 TEST_F(PickerTest, PressOnThePanelPicksNothing)
 {
     Open();
-    const ColorValue before = main->BaseColor;
+    const ColorValue before = main->BaseColor();
     for (QPoint at : { QPoint(8, 8), QPoint(60, 40), QPoint(60, 100), QPoint(60, 78) }) {
         PressAt(at, Qt::LeftButton);
         EXPECT_TRUE(picker->isVisible()) << at.x() << "," << at.y();
     }
-    EXPECT_EQ(main->BaseColor, before);
+    EXPECT_EQ(main->BaseColor(), before);
     EXPECT_FALSE(main->isVisible());
 }
 
@@ -291,12 +292,12 @@ TEST_F(PickerTest, PickReadsThePhotographNotTheLaterScreen)
     Open();
     desktop.photo = { TestPhoto({ 400, 300 }, 40), QRect(0, 0, 400, 300) };
     PressAt({ 100, 200 });
-    EXPECT_EQ(main->BaseColor, ValueOf(Sample(100, 200)));
+    EXPECT_EQ(main->BaseColor(), ValueOf(Sample(100, 200)));
 
     // The next opening photographs the desktop afresh.
     Open();
     PressAt({ 100, 200 });
-    EXPECT_EQ(main->BaseColor, ValueOf(Sample(140, 200)));
+    EXPECT_EQ(main->BaseColor(), ValueOf(Sample(140, 200)));
 }
 
 TEST_F(PickerTest, ToolWindowsComeBackAsTheToolsMenuSays)
@@ -343,7 +344,7 @@ TEST_F(PickerTest, RealQuickPreviewComesBackOnlyWhenItWasShown)
 TEST_F(PickerTest, EscLeavesWithoutPicking)
 {
     picker->SetToolWindows(&favorites, &preview);
-    const ColorValue before = main->BaseColor;
+    const ColorValue before = main->BaseColor();
     const int historyBefore = main->HistoryCount();
     Open();
     PressKey(picker.get(), Qt::Key_A);
@@ -354,7 +355,7 @@ TEST_F(PickerTest, EscLeavesWithoutPicking)
     EXPECT_TRUE(main->isVisible());
     EXPECT_TRUE(favorites.isVisible());
     EXPECT_FALSE(preview.isVisible());
-    EXPECT_EQ(main->BaseColor, before);
+    EXPECT_EQ(main->BaseColor(), before);
     EXPECT_EQ(main->HistoryCount(), historyBefore);
 }
 
@@ -415,7 +416,7 @@ TEST_F(PickerTest, ScaledDesktopLensAndPickReadTheDevicePixelUnderThePointer)
             QPointF(150.5, 220.5), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(Photograph(), &press);
         EXPECT_FALSE(picker->isVisible());
-        EXPECT_EQ(main->BaseColor, ValueOf(device(150.5, 220.5)));
+        EXPECT_EQ(main->BaseColor(), ValueOf(device(150.5, 220.5)));
     }
 }
 
@@ -438,7 +439,7 @@ TEST_F(PickerTest, CaptureThatGivesNoPhotograph)
         SCOPED_TRACE(c.name);
         desktop.messages.clear();
         desktop.captureResult = c.result;
-        const ColorValue before = main->BaseColor;
+        const ColorValue before = main->BaseColor();
         const int historyBefore = main->HistoryCount();
         StartPicker();
         ASSERT_TRUE(WaitUntil([this] { return main->isVisible(); }));
@@ -447,7 +448,7 @@ TEST_F(PickerTest, CaptureThatGivesNoPhotograph)
         EXPECT_TRUE(favorites.isVisible());
         EXPECT_FALSE(preview.isVisible());
         EXPECT_EQ(desktop.messages, c.messages);
-        EXPECT_EQ(main->BaseColor, c.picked ? ValueOf(*c.picked) : before);
+        EXPECT_EQ(main->BaseColor(), c.picked ? ValueOf(*c.picked) : before);
         EXPECT_EQ(main->HistoryCount(), historyBefore + (c.picked ? 1 : 0));
     }
 }

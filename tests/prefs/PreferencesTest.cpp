@@ -233,12 +233,12 @@ TEST_F(PreferencesTest, ApplyStoresEveryKeyAndHandsTheStepsToTheMainWindowAtOnce
     EXPECT_TRUE(desktop.messages.isEmpty());
 
     // The adjustments use the new steps straight away: lightness does not move, saturation moves by 12 %.
-    const ColorValue red = main->BaseColor;
+    const ColorValue red = main->BaseColor();
     Named<QAction>(*main, "mnuAdjustLighten")->trigger();
     Named<QAction>(*main, "mnuAdjustDarken")->trigger();
-    EXPECT_EQ(main->BaseColor, red);
+    EXPECT_EQ(main->BaseColor(), red);
     Named<QAction>(*main, "mnuAdjustDesaturate")->trigger();
-    const Hsl hsl = RgbToHsl(main->BaseColor);
+    const Hsl hsl = RgbToHsl(main->BaseColor());
     EXPECT_NEAR(hsl.s, 0.88, 0.005);
 }
 
@@ -255,7 +255,7 @@ TEST_F(PreferencesTest, EnterAppliesAndEscCancelsWithoutWritingAnything)
     EXPECT_FALSE(prefs->isVisible());
     EXPECT_FALSE(QFile::exists(SettingsPath()));
     EXPECT_EQ(main->LightnessStep(), 5);
-    EXPECT_EQ(main->pbPalette->Surface(), DrawPalette(PaletteKind::Websafe));
+    EXPECT_EQ(Named<PaintBox>(*main, "pbPalette")->Surface(), DrawPalette(PaletteKind::Websafe));
 
     // The next opening shows the stored values again, on the General page.
     Open();
@@ -296,9 +296,10 @@ TEST_F(PreferencesTest, TreeNodesChooseThePageAndItsHeading)
 
 TEST_F(PreferencesTest, SpectrumAndApplyRebuildsTheStripAtOnceAndStoresOne)
 {
+    const PaintBox* strip = Named<PaintBox>(*main, "pbPalette");
     const QPoint probes[] = { { 40, 20 }, { 128, 10 }, { 200, 35 } };
     for (const QPoint p : probes)
-        ASSERT_EQ(main->pbPalette->PixelAt(p), DrawPalette(PaletteKind::Websafe).pixel(p));
+        ASSERT_EQ(strip->PixelAt(p), DrawPalette(PaletteKind::Websafe).pixel(p));
     Open();
     ChoosePage("Color Palette");
     mouse::Click(Radio("radSpectrumPal"), { 5, 5 });
@@ -307,8 +308,8 @@ TEST_F(PreferencesTest, SpectrumAndApplyRebuildsTheStripAtOnceAndStoresOne)
     EXPECT_EQ(Stored("Palette"), "1");
     const QImage spectrum = DrawPalette(PaletteKind::Spectrum);
     for (const QPoint p : probes)
-        EXPECT_EQ(main->pbPalette->PixelAt(p), spectrum.pixel(p)) << p.x() << "," << p.y();
-    EXPECT_EQ(main->pbPalette->grab().toImage().pixel(40, 20), spectrum.pixel(40, 20));
+        EXPECT_EQ(strip->PixelAt(p), spectrum.pixel(p)) << p.x() << "," << p.y();
+    EXPECT_EQ(Named<PaintBox>(*main, "pbPalette")->grab().toImage().pixel(40, 20), spectrum.pixel(40, 20));
 }
 
 TEST_F(PreferencesTest, ClearHistoryActsAtOnceAndCancelDoesNotUndoIt)
@@ -319,7 +320,7 @@ TEST_F(PreferencesTest, ClearHistoryActsAtOnceAndCancelDoesNotUndoIt)
     Open();
     mouse::Click(Button("cmdClearHist"), { 10, 10 });
     EXPECT_EQ(main->HistoryCount(), 1);
-    EXPECT_EQ(main->cboHistory->itemText(0), "#0000FF");
+    EXPECT_EQ(Named<QComboBox>(*main, "cboHistory")->itemText(0), "#0000FF");
     mouse::Click(Button("cmdCancel"), { 10, 10 });
     EXPECT_FALSE(prefs->isVisible());
     EXPECT_EQ(main->HistoryCount(), 1);

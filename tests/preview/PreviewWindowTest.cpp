@@ -237,13 +237,13 @@ TEST_F(PreviewWindowTest, DropFromAMainWindowSwatchFillsTheCellUnderThePointer)
 {
     ShowPreview();
     main->ClearSchemeModified();
-    const ColorValue swatch = main->SchemeColors[5];
-    Drag(main->pbColors[5], { 18, 18 }, PageBox(), kOnBodyCell);
+    const ColorValue swatch = main->SchemeColors()[5];
+    Drag(Named<PaintBox>(*main, "pbColors6"), { 18, 18 }, PageBox(), kOnBodyCell);
     EXPECT_EQ(preview->Colors()[kMainBG], swatch);
     EXPECT_EQ(PixelOf(PageBox(), kOnBodyCell), swatch);
     EXPECT_EQ(PixelOf(PageBox(), kOnNavCell), kGrey);
     EXPECT_TRUE(main->SchemeModified());
-    EXPECT_EQ(main->SelectedColor(), main->SchemeColors[0]);
+    EXPECT_EQ(main->SelectedColor(), main->SchemeColors()[0]);
 }
 
 TEST_F(PreviewWindowTest, DropFromTheFavoritesListGivesTheSelectedFavourite)
@@ -274,7 +274,7 @@ TEST_F(PreviewWindowTest, PartsCopyTheirColourOntoOtherPartsTextToFillAndBack)
     Drag(PageBox(), kOnTableHeader, PageBox(), kOnNavCell);
     EXPECT_EQ(preview->Colors()[kNavBG], Pack(200, 10, 10));
     EXPECT_EQ(PixelOf(PageBox(), kOnNavCell), Pack(200, 10, 10));
-    EXPECT_EQ(main->SelectedColor(), main->SchemeColors[0]);
+    EXPECT_EQ(main->SelectedColor(), main->SchemeColors()[0]);
 
     SetPage(kMainBG, Pack(10, 200, 10));
     Drag(PageBox(), kOnBodyCell, PageBox(), kOnBodyHeader);
@@ -321,7 +321,7 @@ TEST_F(PreviewWindowTest, SwatchesDropExactlyBlackAndWhite)
     EXPECT_EQ(preview->Colors()[kMainBG], kBlack);
     EXPECT_EQ(preview->Colors()[kNavBG], kWhite);
     EXPECT_TRUE(main->SchemeModified());
-    EXPECT_EQ(main->SelectedColor(), main->SchemeColors[0]);
+    EXPECT_EQ(main->SelectedColor(), main->SchemeColors()[0]);
 }
 
 TEST_F(PreviewWindowTest, SwatchDragWaitsForEightPixelsFromThePress)
@@ -338,7 +338,7 @@ TEST_F(PreviewWindowTest, SwatchDragWaitsForEightPixelsFromThePress)
     EXPECT_EQ(main->SelectedColor(), kWhite);
     mouse::Release(WhiteSwatch(), { 5, 13 }); // over the swatch itself: no receiver
     EXPECT_EQ(preview->Colors(), DefaultPreviewColors());
-    EXPECT_EQ(main->SelectedColor(), main->SchemeColors[0]);
+    EXPECT_EQ(main->SelectedColor(), main->SchemeColors()[0]);
 }
 
 TEST_F(PreviewWindowTest, PageDragWaitsForTenPixelsFromTheFirstMove)
@@ -386,7 +386,7 @@ TEST_F(PreviewWindowTest, RightClickOffersTheCellsColourToCopyOrAdopt)
 
     mouse::Press(PageBox(), kOnNavCell, Qt::RightButton);
     Named<QAction>(*preview, "mnuPopSetBase")->trigger();
-    EXPECT_EQ(main->txtHex->text(), "E6E6E6");
+    EXPECT_EQ(Named<QLineEdit>(*main, "txtHex")->text(), "E6E6E6");
     EXPECT_EQ(main->HistoryCount(), 2);
 }
 
@@ -398,7 +398,7 @@ TEST_F(PreviewWindowTest, AStillClickAdoptsTheColourAndAWiggleDoesNot)
 
     Drag(PageBox(), kOnNavCell, PageBox(), kOnNavCell + QPoint(3, 3)); // a small wiggle
     EXPECT_EQ(main->HistoryCount(), history);
-    EXPECT_EQ(main->SelectedColor(), main->SchemeColors[0]);
+    EXPECT_EQ(main->SelectedColor(), main->SchemeColors()[0]);
     EXPECT_EQ(preview->Colors()[kNavBG], Pack(0, 128, 255));
 
     desktop.primaryButtonDown = true; // a release the toolkit reports while the button is still held
@@ -410,7 +410,7 @@ TEST_F(PreviewWindowTest, AStillClickAdoptsTheColourAndAWiggleDoesNot)
     EXPECT_EQ(main->HistoryCount(), history);
 
     mouse::Click(PageBox(), kOnNavCell);
-    EXPECT_EQ(main->txtHex->text(), "0080FF");
+    EXPECT_EQ(Named<QLineEdit>(*main, "txtHex")->text(), "0080FF");
     EXPECT_EQ(main->HistoryCount(), history + 1);
     EXPECT_FALSE(main->Drag().Armed());
 
@@ -428,7 +428,7 @@ TEST_F(PreviewWindowTest, AQuickSecondPressActsAsAPress)
     mouse::Click(PageBox(), kOnNavCell);
     mouse::DoubleClick(PageBox(), kOnBodyCell);
     mouse::Release(PageBox(), kOnBodyCell);
-    EXPECT_EQ(main->SchemeColors[0], Pack(10, 20, 30));
+    EXPECT_EQ(main->SchemeColors()[0], Pack(10, 20, 30));
     EXPECT_EQ(main->HistoryCount(), history + 2);
 
     // A click, then at once a press that drags: the page's nav colour onto the body cell.

@@ -20,6 +20,7 @@
 #include "prefs/TfrmPreferences.h"
 #include "preview/TfrmPreview.h"
 #include "support/Controls.h"
+#include "support/MainControls.h"
 #include "support/Mouse.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestEnv.h"
@@ -48,6 +49,7 @@
 #include <iostream>
 #include <map>
 #include <memory>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -145,9 +147,9 @@ public:
             Start();
             for (m_index = 0; m_index < m_actions; ++m_index) {
                 if (m_tracing) {
-                    std::cerr << "before #" << m_index << ": fields " << m_main->txtR->text().toStdString() << ","
-                              << m_main->txtG->text().toStdString() << "," << m_main->txtB->text().toStdString()
-                              << " hex " << m_main->txtHex->text().toStdString() << " base " << Hex(m_main->BaseColor)
+                    std::cerr << "before #" << m_index << ": fields " << m_ui->txtR->text().toStdString() << ","
+                              << m_ui->txtG->text().toStdString() << "," << m_ui->txtB->text().toStdString()
+                              << " hex " << m_ui->txtHex->text().toStdString() << " base " << Hex(m_main->BaseColor())
                               << " s0 " << Hex(S0()) << "\n";
                 }
                 RunOneAction();
@@ -242,6 +244,7 @@ private:
         m_app = std::make_unique<Application>();
         m_app->CreateToolWindows();
         m_main = &m_app->Main();
+        m_ui.emplace(*m_main);
         m_favs = FindWindow<TfrmFavorites>();
         m_preview = FindWindow<TfrmPreview>();
         m_prefs = FindWindow<TfrmPreferences>();
@@ -251,7 +254,7 @@ private:
         SOAK_CHECK(QTest::qWaitForWindowExposed(m_main), "the main window did not show");
         SOAK_CHECK(m_preview->isVisible() && m_favs->isVisible(), "the tool windows did not show");
 
-        m_expected.shown = m_main->SchemeColors[0];
+        m_expected.shown = m_main->SchemeColors()[0];
         m_expected.history = { Pack(255, 0, 0) };
         m_expected.historyIndex = 0;
         CheckInvariants();
@@ -264,7 +267,7 @@ private:
         if (m_expected.modified)
             m_desktop.answers.push_back(platform::Answer::No);
         const SchemeData kept = ExpectedScheme();
-        const ColorValue base = m_main->BaseColor;
+        const ColorValue base = m_main->BaseColor();
         m_main->close();
         SOAK_CHECK(!m_main->isVisible(), "the main window did not close");
         SOAK_CHECK(m_desktop.answers.empty() && m_desktop.messages.isEmpty(), "the exit did not go as expected");
@@ -275,6 +278,7 @@ private:
         m_app = std::make_unique<Application>();
         m_app->CreateToolWindows();
         m_main = &m_app->Main();
+        m_ui.emplace(*m_main);
         m_favs = FindWindow<TfrmFavorites>();
         m_preview = FindWindow<TfrmPreview>();
         SOAK_CHECK(m_favs && m_preview, "the windows were not built again");
@@ -282,7 +286,7 @@ private:
             "the favourites or the page did not come back from the session");
         SOAK_CHECK(m_favs->Model().FavSelected() == (kept.favorites.empty() ? -1 : 0), "restored selection");
         SOAK_CHECK(!m_main->SchemeModified(), "a restored scheme counts as changed");
-        SOAK_CHECK(m_main->SchemeColors == ComputeScheme(base, m_expected.wheel) && m_main->HistoryCount() == 1,
+        SOAK_CHECK(m_main->SchemeColors() == ComputeScheme(base, m_expected.wheel) && m_main->HistoryCount() == 1,
             "the next run does not start from the base colour left at exit");
         SOAK_CHECK(m_main->CheckedHarmony() == m_expected.harmony, "the harmony was not kept");
     }
@@ -318,13 +322,13 @@ private:
 
     // ---- Reading the windows ------------------------------------------------------------------------------
 
-    ColorValue S0() const { return m_main->SchemeColors[0]; }
+    ColorValue S0() const { return m_main->SchemeColors()[0]; }
     ColorValue ExpectedS0() const { return ComputeScheme(m_expected.shown, m_expected.wheel)[0]; }
 
     static int FieldNumber(const QLineEdit* field) { return field->text().toInt(); }
     ColorValue FieldColor() const
     {
-        return Pack(FieldNumber(m_main->txtR), FieldNumber(m_main->txtG), FieldNumber(m_main->txtB));
+        return Pack(FieldNumber(m_ui->txtR), FieldNumber(m_ui->txtG), FieldNumber(m_ui->txtB));
     }
     static ColorValue Sample(const PaintBox* box, QPoint at = { 5, 5 }) { return canvas::FromRgb(box->PixelAt(at)); }
 
@@ -334,12 +338,12 @@ private:
     int Position() const { return m_favs->sbFavs->value(); }
     QLineEdit* Field(int i) const
     {
-        QLineEdit* const fields[] = { m_main->txtR, m_main->txtG, m_main->txtB, m_main->txtHex };
+        QLineEdit* const fields[] = { m_ui->txtR, m_ui->txtG, m_ui->txtB, m_ui->txtHex };
         return fields[i];
     }
     bool IsDecimalField(const QWidget* w) const
     {
-        return w == m_main->txtR || w == m_main->txtG || w == m_main->txtB;
+        return w == m_ui->txtR || w == m_ui->txtG || w == m_ui->txtB;
     }
 
     static QPoint Over(QWidget* from, QWidget* to, QPoint local) { return from->mapFromGlobal(to->mapToGlobal(local)); }
@@ -376,11 +380,11 @@ private:
     // Right after the event that ran SetBaseColor: the fields show what it wrote.
     void VerifySetBase(ColorValue c, bool baseSettled = true)
     {
-        SOAK_CHECK(m_main->txtHex->text().toStdString() == Hex(c),
-            "hex field shows " << m_main->txtHex->text().toStdString() << " after SetBaseColor(" << Hex(c) << ")");
+        SOAK_CHECK(m_ui->txtHex->text().toStdString() == Hex(c),
+            "hex field shows " << m_ui->txtHex->text().toStdString() << " after SetBaseColor(" << Hex(c) << ")");
         SOAK_CHECK(FieldColor() == c, "decimal fields show " << Hex(FieldColor()) << " after SetBaseColor(" << Hex(c) << ")");
         if (baseSettled)
-            SOAK_CHECK(m_main->BaseColor == S0(), "BaseColor differs from SchemeColors[0] after SetBaseColor(" << Hex(c) << ")");
+            SOAK_CHECK(m_main->BaseColor() == S0(), "BaseColor differs from SchemeColors[0] after SetBaseColor(" << Hex(c) << ")");
         CheckScheme();
         CheckHistory();
     }
@@ -400,7 +404,7 @@ private:
 
     void CheckFields()
     {
-        for (QLineEdit* field : { m_main->txtR, m_main->txtG, m_main->txtB }) {
+        for (QLineEdit* field : { m_ui->txtR, m_ui->txtG, m_ui->txtB }) {
             const QString text = field->text();
             bool digits = !text.isEmpty() && text.size() <= 3;
             for (QChar ch : text)
@@ -408,7 +412,7 @@ private:
             SOAK_CHECK(digits && text.toInt() <= 255,
                 field->objectName().toStdString() << " holds \"" << text.toStdString() << "\"");
         }
-        const std::string hex = m_main->txtHex->text().toLatin1().toStdString();
+        const std::string hex = m_ui->txtHex->text().toLatin1().toStdString();
         Rgb parsed;
         if (ParseHexText(hex, parsed)) {
             SOAK_CHECK(Pack(parsed.r, parsed.g, parsed.b) == FieldColor(),
@@ -416,12 +420,12 @@ private:
         }
         // Outside a palette hover the base colour is the scheme's, or what the decimal fields hold while a
         // typed channel waits for Enter.
-        SOAK_CHECK(m_main->BaseColor == S0() || m_main->BaseColor == FieldColor(),
-            "BaseColor " << Hex(m_main->BaseColor) << " is neither SchemeColors[0] " << Hex(S0())
+        SOAK_CHECK(m_main->BaseColor() == S0() || m_main->BaseColor() == FieldColor(),
+            "BaseColor " << Hex(m_main->BaseColor()) << " is neither SchemeColors[0] " << Hex(S0())
                          << " nor the fields' " << Hex(FieldColor()));
         if (m_expectBaseSettled) {
-            SOAK_CHECK(m_main->BaseColor == S0(),
-                "BaseColor " << Hex(m_main->BaseColor) << " differs from SchemeColors[0] " << Hex(S0())
+            SOAK_CHECK(m_main->BaseColor() == S0(),
+                "BaseColor " << Hex(m_main->BaseColor()) << " differs from SchemeColors[0] " << Hex(S0())
                              << " after the command");
         }
     }
@@ -441,8 +445,8 @@ private:
         SOAK_CHECK(m_main->CheckedHarmony() == m_expected.harmony, "harmony");
         const SchemeColorArray expected = ComputeScheme(m_expected.shown, m_expected.wheel);
         for (int i = 0; i < 16; ++i) {
-            SOAK_CHECK(m_main->SchemeColors[i] == expected[i],
-                "SchemeColors[" << i << "] " << Hex(m_main->SchemeColors[i]) << ", expected " << Hex(expected[i])
+            SOAK_CHECK(m_main->SchemeColors()[i] == expected[i],
+                "SchemeColors[" << i << "] " << Hex(m_main->SchemeColors()[i]) << ", expected " << Hex(expected[i])
                                 << " from base " << Hex(m_expected.shown));
         }
     }
@@ -452,8 +456,8 @@ private:
         const QRgb white = qRgb(255, 255, 255);
         const QRgb black = qRgb(0, 0, 0);
         for (int i = 0; i < 16; ++i) {
-            const PaintBox* swatch = m_main->pbColors[i];
-            const QRgb fill = canvas::ToRgb(m_main->SchemeColors[i]);
+            const PaintBox* swatch = m_ui->pbColors[i];
+            const QRgb fill = canvas::ToRgb(m_main->SchemeColors()[i]);
             SOAK_CHECK(swatch->PixelAt({ 5, 5 }) == fill, "swatch " << i + 1 << " is not painted in its colour");
             const bool ring = IsHarmonyMember(i, m_expected.harmony);
             const QRgb outer = swatch->PixelAt({ 2, 18 });
@@ -463,11 +467,11 @@ private:
         }
         // A key let go in the hex field while it holds fewer than six characters takes the channels for BaseColor
         // without repainting; that differs from the picture only for a hue just under a full turn.
-        const bool partialHex = m_main->txtHex->text().size() != 6;
-        SOAK_CHECK(Sample(m_main->pbBase) == m_main->BaseColor || (partialHex && Sample(m_main->pbBase) == S0()),
-            "base area shows " << Hex(Sample(m_main->pbBase)) << ", BaseColor is " << Hex(m_main->BaseColor));
-        SOAK_CHECK(m_main->sbPanel1->text().toStdString() == StatusHexText(S0()),
-            "status bar shows " << m_main->sbPanel1->text().toStdString() << " for base " << Hex(S0()));
+        const bool partialHex = m_ui->txtHex->text().size() != 6;
+        SOAK_CHECK(Sample(m_ui->pbBase) == m_main->BaseColor() || (partialHex && Sample(m_ui->pbBase) == S0()),
+            "base area shows " << Hex(Sample(m_ui->pbBase)) << ", BaseColor is " << Hex(m_main->BaseColor()));
+        SOAK_CHECK(m_ui->sbPanel1->text().toStdString() == StatusHexText(S0()),
+            "status bar shows " << m_ui->sbPanel1->text().toStdString() << " for base " << Hex(S0()));
     }
 
     void CheckHistory()
@@ -492,7 +496,7 @@ private:
         for (int i = 0; i < count; ++i) {
             if (!all && i != index && i != count - 1)
                 continue;
-            const std::string caption = m_main->cboHistory->itemText(i).toStdString();
+            const std::string caption = m_ui->cboHistory->itemText(i).toStdString();
             SOAK_CHECK(caption == HashHexText(m_expected.history[static_cast<std::size_t>(i)]),
                 "history entry " << i << " is " << caption << ", expected "
                                  << HashHexText(m_expected.history[static_cast<std::size_t>(i)]));
@@ -582,7 +586,7 @@ private:
     {
         m_expectBaseSettled = false;
         m_dragEnded = false;
-        m_settledBefore = m_main->BaseColor == S0();
+        m_settledBefore = m_main->BaseColor() == S0();
 
         struct Action {
             int weight;
@@ -679,11 +683,11 @@ private:
         if (m_tracing)
             std::cerr << "  key " << key << " pressed on " << field->objectName().toStdString() << ", release on "
                       << (releasedOn ? releasedOn->objectName().toStdString() : "-") << ", history " << m_main->HistoryCount()
-                      << " hex " << m_main->txtHex->text().toStdString() << "\n";
+                      << " hex " << m_ui->txtHex->text().toStdString() << "\n";
         const ColorValue typed = FieldColor();
         QTest::sendKeyEvent(QTest::Release, releasedOn, static_cast<Qt::Key>(key), text, modifiers);
         // The modifier keys are let go after the key, each a key release of its own.
-        if (releasedOn == m_main->txtHex) {
+        if (releasedOn == m_ui->txtHex) {
             const int releases
                 = 1 + std::popcount(static_cast<unsigned>(modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)));
             bool ran = false;
@@ -694,7 +698,7 @@ private:
         }
         // A key let go in a field takes the channels as typed for BaseColor, without the scheme (which, for a
         // hue just under a full turn on the traditional wheel, shows a slightly different colour).
-        if (IsDecimalField(releasedOn) || releasedOn == m_main->txtHex)
+        if (IsDecimalField(releasedOn) || releasedOn == m_ui->txtHex)
             m_expectBaseSettled = false;
     }
 
@@ -787,9 +791,9 @@ private:
     void TypeHex()
     {
         Log("type into txtHex");
-        FocusField(m_main->txtHex);
+        FocusField(m_ui->txtHex);
         if (Chance(0.6))
-            m_main->txtHex->selectAll();
+            m_ui->txtHex->selectAll();
         TypeSomething(true);
         if (Chance(0.2)) {
             Log("  Tab");
@@ -825,16 +829,16 @@ private:
     {
         m_desktop.clipboardText = RandomPaste();
         Log("paste \"" + m_desktop.clipboardText.toStdString() + "\" into txtHex");
-        FocusField(m_main->txtHex);
+        FocusField(m_ui->txtHex);
         Key(Qt::Key_V, Qt::ControlModifier);
     }
 
     void CopyHex()
     {
         Log("copy txtHex");
-        FocusField(m_main->txtHex);
-        m_main->txtHex->selectAll();
-        const QString text = m_main->txtHex->text();
+        FocusField(m_ui->txtHex);
+        m_ui->txtHex->selectAll();
+        const QString text = m_ui->txtHex->text();
         m_desktop.clipboardText = QStringLiteral("-");
         Key(Qt::Key_C, Qt::ControlModifier);
         SOAK_CHECK(m_desktop.clipboardText == (text.isEmpty() ? QStringLiteral("-") : text),
@@ -846,7 +850,7 @@ private:
         const Adjustment adjustment = static_cast<Adjustment>(Pick(4));
         const bool lightness = adjustment == Adjustment::Lighten || adjustment == Adjustment::Darken;
         const int step = lightness ? m_main->LightnessStep() : m_main->SaturationStep();
-        const ColorValue expected = AdjustColor(m_main->BaseColor, adjustment, step);
+        const ColorValue expected = AdjustColor(m_main->BaseColor(), adjustment, step);
         QToolButton* const buttons[]
             = { Named<QToolButton>(*m_main, "tbLighten"), Named<QToolButton>(*m_main, "tbDarken"),
                   Named<QToolButton>(*m_main, "tbSaturate"), Named<QToolButton>(*m_main, "tbDesaturate") };
@@ -882,7 +886,7 @@ private:
             Named<QAction>(*m_main, "mnuEditWebsafe")->trigger();
             break;
         default: {
-            QLabel* picture = how == 2 ? m_main->imgnotwebsafe : m_main->imgnotsafe;
+            QLabel* picture = how == 2 ? m_ui->imgnotwebsafe : m_ui->imgnotsafe;
             if (picture->isHidden())
                 return; // only the warning pictures run it
             mouse::Click(picture, { 3, 3 });
@@ -915,29 +919,29 @@ private:
     // The pointer over the strip previews the colour under it; leaving puts the base colour back.
     void HoverPalette()
     {
-        PaintBox* strip = m_main->pbPalette;
+        PaintBox* strip = m_ui->pbPalette;
         const int moves = Between(1, 6);
         Log("hover the palette, " + std::to_string(moves) + " moves");
         mouse::Enter(strip);
-        ColorValue previewed = m_main->BaseColor;
+        ColorValue previewed = m_main->BaseColor();
         for (int i = 0; i < moves; ++i) {
             const QPoint at = PointIn(strip);
             mouse::Move(strip, at, Qt::NoButton);
             if (const auto picked = PickPaletteColor(strip->Surface(), at.x(), at.y()))
                 previewed = *picked;
-            SOAK_CHECK(m_main->BaseColor == previewed, "hover at " << at.x() << "," << at.y() << " previews "
-                                                                        << Hex(m_main->BaseColor) << ", expected " << Hex(previewed));
-            SOAK_CHECK(Sample(m_main->pbBase) == previewed, "base area does not preview the hovered colour");
-            SOAK_CHECK(m_main->SchemeColors == ComputeScheme(m_expected.shown, m_expected.wheel),
+            SOAK_CHECK(m_main->BaseColor() == previewed, "hover at " << at.x() << "," << at.y() << " previews "
+                                                                        << Hex(m_main->BaseColor()) << ", expected " << Hex(previewed));
+            SOAK_CHECK(Sample(m_ui->pbBase) == previewed, "base area does not preview the hovered colour");
+            SOAK_CHECK(m_main->SchemeColors() == ComputeScheme(m_expected.shown, m_expected.wheel),
                 "a hover changed the scheme");
         }
         mouse::Leave(strip);
-        SOAK_CHECK(m_main->BaseColor == S0(), "leaving the palette did not restore the base colour");
+        SOAK_CHECK(m_main->BaseColor() == S0(), "leaving the palette did not restore the base colour");
     }
 
     void PickPalette()
     {
-        PaintBox* strip = m_main->pbPalette;
+        PaintBox* strip = m_ui->pbPalette;
         const QPoint at = PointIn(strip);
         const Qt::MouseButton buttons[] = { Qt::LeftButton, Qt::RightButton, Qt::MiddleButton };
         const Qt::MouseButton button = buttons[Pick(3)];
@@ -948,7 +952,7 @@ private:
             ExpectSetBase(*picked);
     }
 
-    PaintBox* RandomColorArea() { return Chance(0.1) ? m_main->pbBase : m_main->pbColors[Pick(16)]; }
+    PaintBox* RandomColorArea() { return Chance(0.1) ? m_ui->pbBase : m_ui->pbColors[Pick(16)]; }
 
     void ClickSwatch()
     {
@@ -1094,7 +1098,7 @@ private:
         case Target::Page:
             return { Page(), PointIn(Page()) };
         case Target::Nowhere:
-            return { m_main->pbPalette, PointIn(m_main->pbPalette) };
+            return { m_ui->pbPalette, PointIn(m_ui->pbPalette) };
         }
         return { nullptr, {} };
     }
@@ -1431,8 +1435,8 @@ private:
         default: {
             // Choosing an entry in the drop-down list.
             const int chosen = Pick(count);
-            m_main->cboHistory->setCurrentIndex(chosen);
-            emit m_main->cboHistory->activated(chosen);
+            m_ui->cboHistory->setCurrentIndex(chosen);
+            emit m_ui->cboHistory->activated(chosen);
             index = chosen;
             ExpectSetBase(m_expected.history[static_cast<std::size_t>(index)], true);
             return;
@@ -1444,7 +1448,7 @@ private:
     void ClearHistory()
     {
         Log("clear history");
-        const ColorValue base = m_main->BaseColor;
+        const ColorValue base = m_main->BaseColor();
         Named<QPushButton>(*m_prefs, "cmdClearHist")->click();
         m_expected.history = { base };
         m_expected.historyIndex = 0;
@@ -1468,7 +1472,7 @@ private:
         m_expected.deleteWarning = warn;
         SOAK_CHECK(m_main->LightnessStep() == lightness && m_main->SaturationStep() == saturation,
             "the steps were not handed to the main window");
-        SOAK_CHECK(m_main->pbPalette->Surface() == DrawPalette(static_cast<PaletteKind>(palette)),
+        SOAK_CHECK(m_ui->pbPalette->Surface() == DrawPalette(static_cast<PaletteKind>(palette)),
             "the palette was not redrawn");
     }
 
@@ -1661,6 +1665,7 @@ private:
     ScriptedPlatform m_desktop;
     std::unique_ptr<Application> m_app;
     TfrmMain* m_main = nullptr;
+    std::optional<MainControls> m_ui; // the controls of m_main
     TfrmFavorites* m_favs = nullptr;
     TfrmPreview* m_preview = nullptr;
     TfrmPreferences* m_prefs = nullptr;
