@@ -1,7 +1,7 @@
+#include "favorites/FavoritesList.h"
 #include "favorites/TfrmFavorites.h"
 #include "main/TfrmMain.h"
 #include "persist/AppPaths.h"
-#include "platform/PaintBox.h"
 
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -20,21 +20,25 @@ struct FavoritesScene {
             colors.push_back(TFavColor::FromColor(static_cast<ColorValue>(i * 2654435761u) & 0xFFFFFF));
         favorites.Model().Replace(std::move(colors));
         favorites.Model().Select(count / 2);
-        favorites.sbFavs->setValue(favorites.sbFavs->maximum() / 2);
+        auto* bar = favorites.findChild<QScrollBar*>(QStringLiteral("sbFavs"));
+        bar->setValue(bar->maximum() / 2);
     }
     ~FavoritesScene() { SetAppFolderForTesting(QString()); }
 
     QTemporaryDir folder;
     TfrmMain main;
     TfrmFavorites favorites { main };
+    FavoritesList& list = *favorites.findChild<FavoritesList*>(QStringLiteral("pbFavs"));
 };
 
 // The whole list repainted; the cost must not depend on the number of favourites.
 void BM_PaintFavorites(benchmark::State& state)
 {
     FavoritesScene scene(static_cast<int>(state.range(0)));
-    for (auto _ : state)
-        scene.favorites.PaintFavorites();
+    for (auto _ : state) {
+        scene.list.Redraw();
+        benchmark::DoNotOptimize(scene.list.Surface().constBits());
+    }
 }
 BENCHMARK(BM_PaintFavorites)->Arg(10)->Arg(65535)->Unit(benchmark::kMicrosecond);
 
@@ -42,11 +46,11 @@ BENCHMARK(BM_PaintFavorites)->Arg(10)->Arg(65535)->Unit(benchmark::kMicrosecond)
 void BM_FavoritesDragOver(benchmark::State& state)
 {
     FavoritesScene scene(static_cast<int>(state.range(0)));
-    DropTarget& list = scene.favorites;
+    DropTarget& target = scene.favorites;
     int y = 30;
     for (auto _ : state) {
         y = y == 30 ? 140 : 30;
-        benchmark::DoNotOptimize(list.DragOver(scene.favorites.pbFavs, QPoint(50, y)));
+        benchmark::DoNotOptimize(target.DragOver(&scene.list, QPoint(50, y)));
     }
 }
 BENCHMARK(BM_FavoritesDragOver)->Arg(65535)->Unit(benchmark::kMicrosecond);

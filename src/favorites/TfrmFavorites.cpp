@@ -1,16 +1,13 @@
 #include "favorites/TfrmFavorites.h"
 
-#include "favorites/FavoritesLayout.h"
-#include "color/NamedColors.h"
+#include "favorites/FavoritesList.h"
 #include "main/ColorDrag.h"
 #include "main/TfrmMain.h"
 #include "persist/Session.h"
 #include "persist/Settings.h"
 #include "platform/ToolButton.h"
-#include "platform/Artwork.h"
 #include "platform/Canvas.h"
 #include "platform/Fonts.h"
-#include "platform/PaintBox.h"
 #include "platform/ToolWindow.h"
 #include "platform/Services.h"
 
@@ -20,18 +17,13 @@
 #include <QFrame>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
 #include <QWindow>
 
-#include <algorithm>
-#include <climits>
 #include <cstdlib>
-
-using namespace favlayout;
 
 namespace {
 
@@ -45,11 +37,6 @@ constexpr int kDragThreshold = 10;
 constexpr int kAutoScrollBand = 10;
 constexpr int kAutoScrollStep = 2;
 constexpr int kDockDistance = 15; // closer than this, each way, counts as docked
-constexpr QRgb kWebsafeMarkGreen = qRgb(51, 153, 0);
-constexpr QRgb kWhite = qRgb(255, 255, 255);
-constexpr QRgb kBlack = qRgb(0, 0, 0);
-
-const QString kWebsafeHint = QStringLiteral("Websafe color");
 
 void MakeToolSeparator(QWidget* parent, int x, int height)
 {
@@ -58,67 +45,7 @@ void MakeToolSeparator(QWidget* parent, int x, int height)
     line->setGeometry(x + 3, 2, 2, height - 4);
 }
 
-// Files may carry any bytes in a favourite's texts; they are 8-bit, as the files are.
-QString Latin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// The dotted focus rectangle: every other pixel of its outline inverted, so drawing it twice removes it.
-void InvertDottedOutline(QImage& picture, int x1, int y1, int x2, int y2)
-{
-    const auto invert = [&picture](int x, int y) {
-        if (picture.valid(x, y) && (x + y) % 2 == 0)
-            picture.setPixel(x, y, picture.pixel(x, y) ^ 0x00FFFFFF);
-    };
-    for (int x = x1; x < x2; ++x) {
-        invert(x, y1);
-        invert(x, y2 - 1);
-    }
-    for (int y = y1 + 1; y < y2 - 1; ++y) {
-        invert(x1, y);
-        invert(x2 - 1, y);
-    }
-}
-
-// The websafe mark where the symbol font is missing: the symbol font's bold tick, pixel for pixel, in the
-// same 13-pixel cell at (x, y).
-void DrawTick(QImage& picture, int x, int y, QRgb color)
-{
-    static const char* const kTick[] = {
-        ".....#",
-        "....##",
-        "#..###",
-        "######",
-        "######",
-        "#####.",
-        ".###..",
-    };
-    for (int row = 0; row < 7; ++row) {
-        for (int column = 0; column < 6; ++column) {
-            if (kTick[row][column] == '#')
-                canvas::FillRect(picture, x + 3 + column, y + 2 + row, x + 4 + column, y + 3 + row, color);
-        }
-    }
-}
-
 } // namespace
-
-// The faces of the rows, made once per paint rather than once per text.
-struct TfrmFavorites::RowFonts {
-    struct Face {
-        explicit Face(const QFont& f)
-            : font(f)
-            , ascent(CellAscent(f))
-        {
-        }
-        QFont font;
-        int ascent;
-    };
-    Face regular { TahomaFont(9) };
-    Face bold { TahomaFont(9, true) };
-    Face mark { MarlettFont(13) };
-};
 
 // The delete button takes only rows dragged from the list: dropping one there deletes it.
 class TfrmFavorites::DeleteButtonTarget final : public DropTarget {
@@ -181,7 +108,7 @@ void TfrmFavorites::CreateCommands()
 void TfrmFavorites::CreateControls(int clientHeight)
 {
     const int listHeight = clientHeight - kBottomBand;
-    pbFavs = new PaintBox(QStringLiteral("pbFavs"), this);
+    pbFavs = new FavoritesList(m_model, this);
     pbFavs->setGeometry(0, 0, kListWidth, listHeight);
 
     sbFavs = new QScrollBar(Qt::Vertical, this);
@@ -193,11 +120,11 @@ void TfrmFavorites::CreateControls(int clientHeight)
     sbFavs->setPageStep(listHeight);
     connect(sbFavs, &QAbstractSlider::actionTriggered, this, [this](int action) {
         if (action == QAbstractSlider::SliderPageStepAdd)
-            sbFavs->setSliderPosition(Position() + kLargeStep);
+            sbFavs->setSliderPosition(sbFavs->value() + kLargeStep);
         else if (action == QAbstractSlider::SliderPageStepSub)
-            sbFavs->setSliderPosition(Position() - kLargeStep);
+            sbFavs->setSliderPosition(sbFavs->value() - kLargeStep);
     });
-    connect(sbFavs, &QAbstractSlider::valueChanged, this, &TfrmFavorites::PaintFavorites);
+    connect(sbFavs, &QAbstractSlider::valueChanged, pbFavs, &FavoritesList::SetPosition);
 
     // A one-pixel shape whose outline is all that shows of it.
     auto* shpBottom = new QWidget(this);
@@ -239,8 +166,6 @@ void TfrmFavorites::CreateControls(int clientHeight)
     connect(m_dragTimer, &QTimer::timeout, this, &TfrmFavorites::DragTimerTimer);
 
     connect(pbFavs, &PaintBox::mousePressed, this, &TfrmFavorites::pbFavsMouseDown);
-    connect(pbFavs, &PaintBox::mouseMoved, this, &TfrmFavorites::pbFavsMouseMove);
-    pbFavs->SetHintSource([this](QPoint pos) { return pbFavsHint(pos); });
     connect(pbFavs, &PaintBox::doubleClicked, this, &TfrmFavorites::pbFavsDblClick);
     connect(tbOnTop, &QToolButton::clicked, this, &TfrmFavorites::tbOnTopClick);
     connect(tbCopy, &QToolButton::clicked, this, &TfrmFavorites::tbCopyClick);
@@ -271,18 +196,16 @@ void TfrmFavorites::CreateMenus()
 
 void TfrmFavorites::FormCreate()
 {
-    m_bitmap = canvas::NewPicture(pbFavs->width(), pbFavs->height(), canvas::ButtonFace());
-
+    // The list redraws itself on every change.
     connect(&m_model, &FavoritesModel::changed, this, [this] {
         UpdateFavScrollRange();
         UpdateToolButtons();
-        PaintFavorites();
     });
     connect(&m_model, &FavoritesModel::modified, this, [this] { m_main.MarkSchemeModified(); });
 
     // Drags carry no data: a drag from the list carries its selection.
     m_main.Drag().SetListSource(pbFavs, [this] { return m_model.SelectedFavoriteColor(); });
-    connect(&m_main.Drag(), &ColorDrag::ended, this, &TfrmFavorites::PaintFavorites);
+    connect(&m_main.Drag(), &ColorDrag::ended, pbFavs, &FavoritesList::Redraw);
     DragManager::Instance().RegisterTarget(pbFavs, this);
     m_deleteTarget = std::make_unique<DeleteButtonTarget>(*this);
     DragManager::Instance().RegisterTarget(tbDelete, m_deleteTarget.get());
@@ -302,11 +225,6 @@ void TfrmFavorites::FormCreate()
 
     UpdateFavScrollRange();
     UpdateToolButtons();
-    // Drawn when the list is first shown or read: drawn here, its face held back the main window's first paint.
-    pbFavs->SetSurfaceSource([this] {
-        PaintFavorites();
-        return m_bitmap;
-    });
 }
 
 void TfrmFavorites::LoadFavoritesSession()
@@ -314,11 +232,6 @@ void TfrmFavorites::LoadFavoritesSession()
     // Restored as it was left: no change to the scheme.
     if (std::optional<SchemeData> session = LoadSessionScheme(platform::ShowMessageWithoutParent))
         m_model.Replace(std::move(session->favorites));
-}
-
-int TfrmFavorites::Position() const
-{
-    return sbFavs->value();
 }
 
 bool TfrmFavorites::AutoScrolling() const
@@ -333,16 +246,9 @@ bool TfrmFavorites::StaysOnTop() const
 
 void TfrmFavorites::UpdateFavScrollRange()
 {
-    const qint64 total = qint64(kRowHeight) * m_model.Count();
-    const int page = ListHeight();
-    if (total > page) {
-        // The last position leaves one pixel line below the content, as the list always has.
-        sbFavs->setRange(0, static_cast<int>(std::min<qint64>(total - page + 1, INT_MAX)));
-        sbFavs->setEnabled(true);
-    } else {
-        sbFavs->setRange(0, 0);
-        sbFavs->setEnabled(false);
-    }
+    const int maximum = pbFavs->MaxPosition();
+    sbFavs->setRange(0, maximum);
+    sbFavs->setEnabled(maximum > 0);
 }
 
 void TfrmFavorites::UpdateToolButtons()
@@ -353,81 +259,13 @@ void TfrmFavorites::UpdateToolButtons()
         command->setEnabled(any);
 }
 
-void TfrmFavorites::PaintFavorites()
-{
-    m_bitmap.fill(canvas::ButtonFace());
-    QPainter painter(&m_bitmap);
-    if (m_model.IsEmpty()) {
-        painter.setFont(TahomaFont(10));
-        painter.setPen(QColor::fromRgb(canvas::ButtonShadow()));
-        const int ascent = CellAscent(painter.font());
-        painter.drawText(14, 9 + ascent, QStringLiteral("Drag & drop colors"));
-        painter.drawText(13, 23 + ascent, QStringLiteral("here to add to your"));
-        painter.drawText(23, 37 + ascent, QStringLiteral("Favorite Colors"));
-    } else {
-        // Only the rows in view are drawn, so the cost is the same for ten favourites or sixty thousand.
-        const int position = Position();
-        const int first = FirstVisibleRow(position);
-        const int end = std::min(m_model.Count(), first + kRowsPerPaint);
-        const RowFonts fonts;
-        for (int row = first; row < end; ++row)
-            PaintRow(painter, fonts, row, kRowHeight * row - position);
-    }
-    painter.end();
-    pbFavs->SetSurface(m_bitmap);
-}
-
-void TfrmFavorites::PaintRow(QPainter& painter, const RowFonts& fonts, int row, int top)
-{
-    const TFavColor& fav = m_model.FavColors()[static_cast<std::size_t>(row)];
-    const bool selected = row == m_model.FavSelected();
-    const int width = ListWidth();
-    const QRgb textColor = selected ? canvas::HighlightText() : canvas::WindowText();
-
-    canvas::FillRect(m_bitmap, 0, top, width, top + kRowHeight, selected ? canvas::Highlight() : canvas::ButtonFace());
-
-    const RowFonts::Face& hexFace = selected ? fonts.bold : fonts.regular;
-    painter.setPen(QColor::fromRgb(textColor));
-    painter.setFont(hexFace.font);
-    painter.drawText(43, top + 9 + hexFace.ascent, QLatin1Char('#') + Latin1(fav.Hex));
-    painter.setFont(fonts.regular.font);
-    painter.drawText(43, top + 21 + fonts.regular.ascent, QStringLiteral("%1.%2.%3").arg(fav.R).arg(fav.G).arg(fav.B));
-
-    const QRgb fill = canvas::ToRgb(fav.Color);
-    if (selected) {
-        canvas::Rectangle(m_bitmap, 3, top + 3, 37, top + 37, kBlack, std::nullopt);
-        canvas::Rectangle(m_bitmap, 4, top + 4, 36, top + 36, kWhite, fill);
-    } else {
-        // Sunken: shadow along the top and left, light along the right and bottom.
-        canvas::Rectangle(m_bitmap, 3, top + 3, 37, top + 37, kWhite, std::nullopt);
-        canvas::FillRect(m_bitmap, 3, top + 3, 36, top + 4, canvas::ButtonShadow());
-        canvas::FillRect(m_bitmap, 3, top + 3, 4, top + 36, canvas::ButtonShadow());
-        canvas::Rectangle(m_bitmap, 4, top + 4, 36, top + 36, kBlack, fill);
-    }
-
-    if (IsWebsafe(fav.R, fav.G, fav.B)) {
-        const QRgb markColor = selected ? canvas::HighlightText() : kWebsafeMarkGreen;
-        const QPoint at(width - 15, top + 8);
-        if (HaveMarlett()) {
-            painter.setFont(fonts.mark.font);
-            painter.setPen(QColor::fromRgb(markColor));
-            painter.drawText(at.x(), at.y() + fonts.mark.ascent, QStringLiteral("b"));
-        } else {
-            DrawTick(m_bitmap, at.x(), at.y(), markColor);
-        }
-    }
-
-    const bool last = row == m_model.Count() - 1;
-    canvas::HorizontalLine(m_bitmap, 0, width, top + kRowHeight - 1, last ? canvas::ButtonShadow() : kWhite);
-}
-
 void TfrmFavorites::pbFavsMouseDown(QMouseEvent* event)
 {
     if (m_model.IsEmpty())
         return;
     const QPoint pos = event->position().toPoint();
     m_mouseDownY = pos.y();
-    const int row = FavRowAt(pos.y() + Position(), m_model.Count());
+    const int row = pbFavs->RowAt(pos.y());
     if (row < 0)
         return;
     m_model.Select(row);
@@ -440,34 +278,10 @@ void TfrmFavorites::pbFavsMouseDown(QMouseEvent* event)
     m_main.Drag().Begin(pbFavs, event->globalPosition().toPoint(), kDragThreshold);
 }
 
-void TfrmFavorites::pbFavsMouseMove(QMouseEvent* event)
-{
-    const int row = FavRowAt(event->position().toPoint().y() + Position(), m_model.Count());
-    if (row < 0)
-        pbFavs->unsetCursor();
-    else
-        pbFavs->setCursor(AppCursor(CursorId::Hand));
-}
-
-PaintBox::Hint TfrmFavorites::pbFavsHint(QPoint pos) const
-{
-    const int contentY = pos.y() + Position();
-    const int row = FavRowAt(contentY, m_model.Count());
-    if (row < 0)
-        return {};
-    const TFavColor& fav = m_model.FavColors()[static_cast<std::size_t>(row)];
-    const int width = ListWidth();
-    const int top = kRowHeight * row - Position();
-    const int rowY = contentY - kRowHeight * row;
-    if (width - 16 < pos.x() && pos.x() < width - 4 && 8 < rowY && rowY < 20 && IsWebsafe(fav.R, fav.G, fav.B))
-        return { kWebsafeHint, QRect(width - 15, top + 9, 11, 11) };
-    return { QString::fromStdString(ColorNameText(fav.Color)), QRect(0, top, width, kRowHeight) };
-}
-
 void TfrmFavorites::pbFavsDblClick()
 {
     // The double click belongs to the row of the press that began it.
-    const int row = FavRowAt(m_mouseDownY + Position(), m_model.Count());
+    const int row = pbFavs->RowAt(m_mouseDownY);
     if (row < 0)
         return;
     m_model.Select(row);
@@ -476,14 +290,12 @@ void TfrmFavorites::pbFavsDblClick()
 
 bool TfrmFavorites::DragOver(QWidget* source, QPoint pos)
 {
-    PaintFavorites();
-
-    const int position = Position();
+    const int position = pbFavs->Position();
     if (pos.y() < kAutoScrollBand && position > 0) {
         m_favScrollUp = true;
         if (!m_dragTimer->isActive())
             m_dragTimer->start();
-    } else if (pos.y() > ListHeight() - kAutoScrollBand && position < sbFavs->maximum()) {
+    } else if (pos.y() > pbFavs->height() - kAutoScrollBand && position < pbFavs->MaxPosition()) {
         m_favScrollUp = false;
         if (!m_dragTimer->isActive())
             m_dragTimer->start();
@@ -491,26 +303,17 @@ bool TfrmFavorites::DragOver(QWidget* source, QPoint pos)
         m_dragTimer->stop();
     }
 
+    // A row dropped just above or below itself stays where it is: no insertion line promises a move.
     const int selected = m_model.FavSelected();
-    const int target = FavInsertionIndex(pos.y() + position, m_model.Count());
-    const int line = kRowHeight * target - position;
-    // The marker goes on the shown picture only; the next paint of the list takes it away.
-    QImage marked = m_bitmap;
-    if (selected != -1)
-        InvertDottedOutline(marked, 0, pos.y() - kRowHeight / 2, ListWidth(), pos.y() + kRowHeight / 2);
+    const int target = pbFavs->InsertionIndexAt(pos.y());
     const bool unchangedOrder = source == pbFavs && (target == selected || target == selected + 1);
-    if (!unchangedOrder) {
-        canvas::HorizontalLine(marked, 0, ListWidth(), line, canvas::ButtonFace());
-        canvas::HorizontalLine(marked, 0, ListWidth(), line - 1, kBlack);
-        canvas::HorizontalLine(marked, 0, ListWidth(), line + 1, kBlack);
-    }
-    pbFavs->SetSurface(marked);
+    pbFavs->ShowDropMarker(pos.y(), !unchangedOrder);
     return true;
 }
 
 void TfrmFavorites::DragDrop(QWidget* source, QPoint pos)
 {
-    const int target = FavInsertionIndex(pos.y() + Position(), m_model.Count());
+    const int target = pbFavs->InsertionIndexAt(pos.y());
     if (source == pbFavs) {
         m_model.MoveSelectedFavorite(target);
     } else {
@@ -525,11 +328,11 @@ void TfrmFavorites::DragTimerTimer()
         m_dragTimer->stop();
         return;
     }
-    sbFavs->setValue(Position() + (m_favScrollUp ? -kAutoScrollStep : kAutoScrollStep));
+    sbFavs->setValue(sbFavs->value() + (m_favScrollUp ? -kAutoScrollStep : kAutoScrollStep));
     // Shown at once, not when the event loop next gets round to it.
     pbFavs->repaint();
-    const int position = Position();
-    if (position == 0 || position + ListHeight() >= kRowHeight * m_model.Count())
+    const int position = pbFavs->Position();
+    if (position == 0 || position + pbFavs->height() >= pbFavs->ContentHeight())
         m_dragTimer->stop();
 }
 
@@ -564,7 +367,7 @@ CopyTexts TfrmFavorites::SelectedCopyTexts() const
     if (!m_model.HasSelection())
         return {};
     const TFavColor& fav = m_model.SelectedFavorite();
-    const QString hex = Latin1(fav.Hex);
+    const QString hex = FavoriteHexText(fav);
     return { hex, QLatin1Char('#') + hex, QStringLiteral("%1,%2,%3").arg(fav.R).arg(fav.G).arg(fav.B) };
 }
 
@@ -594,7 +397,7 @@ void TfrmFavorites::wheelEvent(QWheelEvent* event)
     const int notches = m_wheelDelta / QWheelEvent::DefaultDeltasPerStep;
     m_wheelDelta -= notches * QWheelEvent::DefaultDeltasPerStep;
     if (notches != 0 && sbFavs->isEnabled())
-        sbFavs->setValue(Position() - notches * QApplication::wheelScrollLines() * kSmallStep);
+        sbFavs->setValue(sbFavs->value() - notches * QApplication::wheelScrollLines() * kSmallStep);
     event->accept();
 }
 

@@ -3,15 +3,14 @@
 #include "document/FavoritesModel.h"
 #include "main/CopyMenu.h"
 #include "platform/DragManager.h"
-#include "platform/PaintBox.h"
 
-#include <QImage>
 #include <QRect>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 
+class FavoritesList;
 class QAction;
 class QMenu;
 class QMouseEvent;
@@ -20,8 +19,9 @@ class QTimer;
 class QToolButton;
 class TfrmMain;
 
-// The Favorites tool window: the favourites list painted by the program, its tool bar and pop-up menu,
-// drag and drop into, within and out of the list, and docking to the main window's right edge.
+// The Favorites tool window around its list (FavoritesList, which draws itself): the scroll bar, the tool bar and
+// pop-up menu, drag and drop into, within and out of the list, and docking to the main window's right edge.
+// Its controls are its own; tests find them by their object names.
 class TfrmFavorites final : public QWidget, public DropTarget {
     Q_OBJECT
 public:
@@ -32,28 +32,10 @@ public:
     FavoritesModel& Model() { return m_model; }
     const FavoritesModel& Model() const { return m_model; }
 
-    void PaintFavorites();
-    void UpdateFavScrollRange();
-
     // The drag's auto-scroll runs on its own timer, beyond the drag's end.
     bool AutoScrolling() const;
     // The user asked for the window to stay above the others.
     bool StaysOnTop() const;
-
-    // Controls, named as the rest of the program and the tests know them.
-    PaintBox* pbFavs = nullptr;
-    QScrollBar* sbFavs = nullptr;
-    QWidget* tlbFavs = nullptr;
-    QToolButton* tbOnTop = nullptr;
-    QToolButton* tbCopy = nullptr;
-    QToolButton* tbFavWebsafe = nullptr;
-    QToolButton* tbDelete = nullptr;
-    QMenu* mnuFavPop = nullptr;
-    QMenu* mnuFavPopCopy = nullptr;
-    // Make Websafe and Delete are each one command for the pop-up entry and the tool button.
-    QAction* mnuFavPopWebsafe = nullptr;
-    QAction* mnuFavPopSetBase = nullptr;
-    QAction* mnuFavPopDelete = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,7 +44,6 @@ protected:
 
 private:
     class DeleteButtonTarget;
-    struct RowFonts;
 
     void CreateCommands();
     void CreateControls(int clientHeight);
@@ -71,16 +52,10 @@ private:
     // The favourites of the last session, when there is one.
     void LoadFavoritesSession();
 
-    int Position() const;
-    int ListWidth() const { return m_bitmap.width(); }
-    int ListHeight() const { return m_bitmap.height(); }
-    void PaintRow(QPainter& painter, const RowFonts& fonts, int row, int top);
+    void UpdateFavScrollRange();
     void UpdateToolButtons();
 
     void pbFavsMouseDown(QMouseEvent* event);
-    void pbFavsMouseMove(QMouseEvent* event);
-    // The websafe mark's hint over the mark, the colour's name elsewhere on a row.
-    PaintBox::Hint pbFavsHint(QPoint pos) const;
     void pbFavsDblClick();
     bool DragOver(QWidget* source, QPoint pos) override;
     void DragDrop(QWidget* source, QPoint pos) override;
@@ -95,7 +70,22 @@ private:
 
     TfrmMain& m_main;
     FavoritesModel m_model;
-    QImage m_bitmap;
+
+    // Controls, named as the rest of the program and the tests know them.
+    FavoritesList* pbFavs = nullptr;
+    QScrollBar* sbFavs = nullptr;
+    QWidget* tlbFavs = nullptr;
+    QToolButton* tbOnTop = nullptr;
+    QToolButton* tbCopy = nullptr;
+    QToolButton* tbFavWebsafe = nullptr;
+    QToolButton* tbDelete = nullptr;
+    QMenu* mnuFavPop = nullptr;
+    QMenu* mnuFavPopCopy = nullptr;
+    // Make Websafe and Delete are each one command for the pop-up entry and the tool button.
+    QAction* mnuFavPopWebsafe = nullptr;
+    QAction* mnuFavPopSetBase = nullptr;
+    QAction* mnuFavPopDelete = nullptr;
+
     int m_mouseDownY = 0;
     bool m_favScrollUp = false;
     int m_wheelDelta = 0; // part of a wheel notch, from fine-grained wheels and touchpads

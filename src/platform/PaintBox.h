@@ -9,9 +9,9 @@
 
 class QMouseEvent;
 
-// A control the program paints itself: its owner renders a picture off-screen and copies it on in one step.
-// Mouse activity is passed on as signals so one owner can serve many boxes.
-class PaintBox final : public QWidget {
+// A control the program paints itself: its owner (or a box derived from it) renders a picture off-screen and
+// copies it on in one step. Mouse activity is passed on as signals so one owner can serve many boxes.
+class PaintBox : public QWidget {
     Q_OBJECT
 public:
     PaintBox(const QString& name, QWidget* parent);

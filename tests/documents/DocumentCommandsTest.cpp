@@ -139,9 +139,9 @@ protected:
 
     bool ToolButtonsEnabled()
     {
-        const bool copy = favs->tbCopy->isEnabled();
-        EXPECT_EQ(favs->tbDelete->isEnabled(), copy);
-        EXPECT_EQ(favs->tbFavWebsafe->isEnabled(), copy);
+        const bool copy = Named<QToolButton>(*favs, "tbCopy")->isEnabled();
+        EXPECT_EQ(Named<QToolButton>(*favs, "tbDelete")->isEnabled(), copy);
+        EXPECT_EQ(Named<QToolButton>(*favs, "tbFavWebsafe")->isEnabled(), copy);
         return copy;
     }
 

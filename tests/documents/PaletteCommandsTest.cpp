@@ -250,7 +250,7 @@ TEST_P(ImportRoundTrip, ExportedFavoritesComeBackWithTheirColoursAndNames)
     EXPECT_EQ(now[1].Hex, "336699");
     EXPECT_EQ(Model().FavSelected(), 1);
     EXPECT_TRUE(main->SchemeModified());
-    EXPECT_TRUE(favs->tbDelete->isEnabled());
+    EXPECT_TRUE(Named<QToolButton>(*favs, "tbDelete")->isEnabled());
     EXPECT_EQ(desktop.dialogRequests.back().filter, PaletteImportFilter());
 }
 
@@ -265,12 +265,13 @@ TEST_F(PaletteCommandsTest, ImportOfManyColoursWidensTheScrollRange)
     for (int i = 0; i < 200; ++i)
         gpl += QByteArray::number(i) + " 0 0\tred " + QByteArray::number(i) + "\n";
     folder.Write("many.gpl", gpl);
-    const int before = favs->sbFavs->maximum();
+    const QScrollBar* bar = Named<QScrollBar>(*favs, "sbFavs");
+    const int before = bar->maximum();
     Import(folder.file("many.gpl"));
     ASSERT_EQ(Model().Count(), 200);
     EXPECT_EQ(Model().FavColors()[199].Text, "red 199");
-    EXPECT_GT(favs->sbFavs->maximum(), before);
-    EXPECT_TRUE(favs->sbFavs->isEnabled());
+    EXPECT_GT(bar->maximum(), before);
+    EXPECT_TRUE(bar->isEnabled());
 }
 
 struct Refusal {
@@ -406,7 +407,7 @@ INSTANTIATE_TEST_SUITE_P(PaletteCommands, MoreCopyFormats,
         CopyMenuCase { "FavPop",
             [](PaletteCommandsTest&, TfrmMain&, TfrmFavorites& favs, TfrmPreview&) {
                 favs.Model().Replace({ TFavColor::FromColor(Pack(0xB4, 0x82, 0x46)) });
-                return ShowAndClose(favs.mnuFavPopCopy);
+                return ShowAndClose(Named<QMenu>(favs, "mnuFavPopCopy"));
             } },
         CopyMenuCase { "PreviewPop",
             [](PaletteCommandsTest&, TfrmMain& main, TfrmFavorites&, TfrmPreview& preview) {

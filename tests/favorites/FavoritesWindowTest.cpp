@@ -66,7 +66,11 @@ protected:
     void TearDown() override { DragManager::Instance().Cancel(); }
 
     FavoritesModel& Model() { return favs->Model(); }
-    PaintBox* List() { return favs->pbFavs; }
+    // The window's controls, by the names the program knows them by.
+    template <class T>
+    T* Control(const char* name) { return Named<T>(*favs, name); }
+    PaintBox* List() { return Control<PaintBox>("pbFavs"); }
+    QScrollBar* Bar() { return Control<QScrollBar>("sbFavs"); }
     int ListWidth() { return List()->width(); }
     QRgb Pixel(int x, int y) { return List()->PixelAt({ x, y }); }
 
@@ -153,10 +157,10 @@ TEST_F(FavoritesWindowTest, WindowTakesItsHeightAndDockedPlaceFromTheMainWindow)
     EXPECT_EQ(favs->pos(), QPoint(mainFrame.left() + mainFrame.width(), mainFrame.top()));
     const int h = favs->height();
     EXPECT_EQ(List()->geometry(), QRect(0, 0, 114, h - 25));
-    EXPECT_EQ(favs->sbFavs->geometry(), QRect(114, 0, 17, h - 25));
-    EXPECT_EQ(favs->tlbFavs->geometry(), QRect(1, h - 23, 130, 22));
-    EXPECT_EQ(favs->sbFavs->singleStep(), 5);
-    EXPECT_EQ(favs->sbFavs->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(Bar()->geometry(), QRect(114, 0, 17, h - 25));
+    EXPECT_EQ(Control<QWidget>("tlbFavs")->geometry(), QRect(1, h - 23, 130, 22));
+    EXPECT_EQ(Bar()->singleStep(), 5);
+    EXPECT_EQ(Bar()->focusPolicy(), Qt::NoFocus);
     EXPECT_TRUE(Named<QAction>(*main, "mnuToolsFavs")->isEnabled());
 
     // An empty list: three grey lines of text, nothing to scroll, nothing to act on.
@@ -164,11 +168,11 @@ TEST_F(FavoritesWindowTest, WindowTakesItsHeightAndDockedPlaceFromTheMainWindow)
     EXPECT_GT(CountPixels(QRect(0, 9, 114, 45), canvas::ButtonShadow()), 0);
     EXPECT_EQ(CountPixels(QRect(0, 9, 114, 45), canvas::WindowText()), 0);
     EXPECT_EQ(CountPixels(QRect(0, 0, 114, 9), canvas::ButtonFace()), 114 * 9);
-    EXPECT_FALSE(favs->sbFavs->isEnabled());
-    EXPECT_FALSE(favs->tbCopy->isEnabled());
-    EXPECT_FALSE(favs->tbDelete->isEnabled());
-    EXPECT_FALSE(favs->tbFavWebsafe->isEnabled());
-    EXPECT_TRUE(favs->tbOnTop->isEnabled());
+    EXPECT_FALSE(Bar()->isEnabled());
+    EXPECT_FALSE(Control<QToolButton>("tbCopy")->isEnabled());
+    EXPECT_FALSE(Control<QToolButton>("tbDelete")->isEnabled());
+    EXPECT_FALSE(Control<QToolButton>("tbFavWebsafe")->isEnabled());
+    EXPECT_TRUE(Control<QToolButton>("tbOnTop")->isEnabled());
 }
 
 TEST_F(FavoritesWindowTest, StoredPlaceAndAlwaysOnTopAreRestored)
@@ -176,17 +180,17 @@ TEST_F(FavoritesWindowTest, StoredPlaceAndAlwaysOnTopAreRestored)
     folder.Write("tw3.ini", "[Favs]\nTop=60\nLeft=20\n[Prefs]\nFavOnTop=1\n");
     Start();
     EXPECT_EQ(favs->pos(), QPoint(20, 60));
-    EXPECT_TRUE(favs->tbOnTop->isChecked());
+    EXPECT_TRUE(Control<QToolButton>("tbOnTop")->isChecked());
     EXPECT_TRUE(favs->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 
-    favs->tbOnTop->click();
+    Control<QToolButton>("tbOnTop")->click();
     QApplication::processEvents();
     EXPECT_FALSE(favs->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(favs->isVisible());
     EXPECT_EQ(favs->pos(), QPoint(20, 60));
 
     favs->move(40, 70);
-    favs->tbOnTop->click();
+    Control<QToolButton>("tbOnTop")->click();
     KeepToolWindowPlaces(*main, favs.get(), nullptr);
     main->close();
     const QString ini = QString::fromLatin1(folder.Read("tw3.ini"));
@@ -305,7 +309,7 @@ TEST_F(FavoritesWindowTest, RowsNameTheirColoursInTheirHints)
 
     // Scrolled, the rows under the pointer are named.
     FillMany(20);
-    favs->sbFavs->setValue(50);
+    Bar()->setValue(50);
     EXPECT_EQ(List()->HintAt({ 20, 0 }).text, QString::fromStdString(ColorNameText(Model().FavColors()[1].Color)));
 }
 
@@ -330,31 +334,31 @@ TEST_F(FavoritesWindowTest, ScrollRangeFollowsTheContent)
     const int page = List()->height();
     const int fits = page / 42;
     FillMany(fits);
-    EXPECT_FALSE(favs->sbFavs->isEnabled());
-    EXPECT_EQ(favs->sbFavs->value(), 0);
+    EXPECT_FALSE(Bar()->isEnabled());
+    EXPECT_EQ(Bar()->value(), 0);
     FillMany(fits + 1);
-    EXPECT_TRUE(favs->sbFavs->isEnabled());
-    EXPECT_EQ(favs->sbFavs->maximum(), 42 * (fits + 1) - page + 1);
+    EXPECT_TRUE(Bar()->isEnabled());
+    EXPECT_EQ(Bar()->maximum(), 42 * (fits + 1) - page + 1);
 
     // Scrolled by 20 pixels the first row starts at -20 and the second at 22.
     FillMany(20);
-    favs->sbFavs->setValue(20);
+    Bar()->setValue(20);
     EXPECT_EQ(Pixel(60, 21), kWhite);
     EXPECT_EQ(Pixel(20, 22 + 3), canvas::ButtonShadow());
     EXPECT_EQ(Pixel(20, 22 + 20), canvas::ToRgb(Model().FavColors()[1].Color));
 
     // A click beside the thumb moves a fixed 20 pixels, not a page.
-    favs->sbFavs->setValue(0);
-    favs->sbFavs->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    EXPECT_EQ(favs->sbFavs->value(), 20);
+    Bar()->setValue(0);
+    Bar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(Bar()->value(), 20);
 
     // Deleting a row pulls the position back into the shorter content.
     FillMany(fits + 1);
-    favs->sbFavs->setValue(favs->sbFavs->maximum());
+    Bar()->setValue(Bar()->maximum());
     Model().Select(fits);
-    favs->tbDelete->click();
-    EXPECT_FALSE(favs->sbFavs->isEnabled());
-    EXPECT_EQ(favs->sbFavs->value(), 0);
+    Control<QToolButton>("tbDelete")->click();
+    EXPECT_FALSE(Bar()->isEnabled());
+    EXPECT_EQ(Bar()->value(), 0);
     EXPECT_EQ(Pixel(60, 42 * fits - 1), canvas::ButtonShadow());
 }
 
@@ -439,7 +443,7 @@ TEST_F(FavoritesWindowTest, SwatchDroppedBelowTheLastRowIsAppendedAndSelected)
     EXPECT_EQ(Model().FavSelected(), 2);
     EXPECT_TRUE(main->SchemeModified());
     EXPECT_EQ(main->SelectedColor(), main->SchemeColors()[0]);
-    EXPECT_TRUE(favs->tbCopy->isEnabled());
+    EXPECT_TRUE(Control<QToolButton>("tbCopy")->isEnabled());
     EXPECT_EQ(Pixel(20, 84 + 20), canvas::ToRgb(main->SchemeColors()[2]));
 
     // Into the upper half of row 0 on an empty list and a full one alike.
@@ -454,7 +458,7 @@ TEST_F(FavoritesWindowTest, RowDroppedOnTheDeleteButtonIsDeleted)
 {
     Start();
     Fill({ kA, kB, kC });
-    const QPoint button = Over(List(), favs->tbDelete, favs->tbDelete->rect().center());
+    const QPoint button = Over(List(), Control<QToolButton>("tbDelete"), Control<QToolButton>("tbDelete")->rect().center());
     DragRowTo(50, button);
     EXPECT_EQ(Colors(), (std::vector { kA, kC }));
     EXPECT_TRUE(desktop.questions.isEmpty());
@@ -472,11 +476,11 @@ TEST_F(FavoritesWindowTest, RowDroppedOnTheDeleteButtonIsDeleted)
 
     // The warning is read again at every delete.
     folder.Write("tw3.ini", "[Prefs]\nFavDelWarn=0\n");
-    favs->mnuFavPopDelete->trigger();
+    Control<QAction>("mnuFavPopDelete")->trigger();
     EXPECT_TRUE(Model().IsEmpty());
-    EXPECT_FALSE(favs->tbDelete->isEnabled());
-    EXPECT_FALSE(favs->tbCopy->isEnabled());
-    EXPECT_FALSE(favs->tbFavWebsafe->isEnabled());
+    EXPECT_FALSE(Control<QToolButton>("tbDelete")->isEnabled());
+    EXPECT_FALSE(Control<QToolButton>("tbCopy")->isEnabled());
+    EXPECT_FALSE(Control<QToolButton>("tbFavWebsafe")->isEnabled());
     EXPECT_EQ(desktop.questions.size(), 2);
 }
 
@@ -485,7 +489,7 @@ TEST_F(FavoritesWindowTest, DeleteButtonRefusesOtherSources)
     Start();
     Fill({ kA });
     QWidget* swatch = BeginSwatchDrag(2);
-    const QPoint button = Over(swatch, favs->tbDelete, favs->tbDelete->rect().center());
+    const QPoint button = Over(swatch, Control<QToolButton>("tbDelete"), Control<QToolButton>("tbDelete")->rect().center());
     mouse::Move(swatch, button);
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
     mouse::Release(swatch, button);
@@ -515,33 +519,33 @@ TEST_F(FavoritesWindowTest, PopUpMenuCopiesSetsBaseAndMakesWebsafe)
     Fill({ kA, Pack(255, 0, 255), Pack(10, 100, 200) });
     mouse::Press(List(), { 20, 60 }, Qt::RightButton);
     EXPECT_FALSE(DragManager::Instance().IsPending());
-    EXPECT_TRUE(favs->mnuFavPop->isVisible());
+    EXPECT_TRUE(Control<QMenu>("mnuFavPop")->isVisible());
     EXPECT_EQ(Model().FavSelected(), 1);
     EXPECT_EQ(Named<QAction>(*favs, "mnuFavPopCopyHex1")->text(), "FF00FF");
     EXPECT_EQ(Named<QAction>(*favs, "mnuFavPopCopyHEX2")->text(), "#FF00FF");
     EXPECT_EQ(Named<QAction>(*favs, "mnuFavPopCopyRGB")->text(), "255,0,255");
-    favs->mnuFavPop->close();
+    Control<QMenu>("mnuFavPop")->close();
     Named<QAction>(*favs, "mnuFavPopCopyRGB")->trigger();
     EXPECT_EQ(desktop.clipboardText, "255,0,255");
     Named<QAction>(*favs, "mnuFavPopCopyHEX2")->trigger();
     EXPECT_EQ(desktop.clipboardText, "#FF00FF");
-    favs->mnuFavPopSetBase->trigger();
+    Control<QAction>("mnuFavPopSetBase")->trigger();
     EXPECT_EQ(Named<QLineEdit>(*main, "txtHex")->text(), "FF00FF");
 
     // The copy button's face copies the six digits; its submenu is refilled from the selection when it opens.
     Model().Select(2);
-    favs->tbCopy->click();
+    Control<QToolButton>("tbCopy")->click();
     EXPECT_EQ(desktop.clipboardText, "0A64C8");
-    emit favs->mnuFavPopCopy->aboutToShow();
+    emit Control<QMenu>("mnuFavPopCopy")->aboutToShow();
     EXPECT_EQ(Named<QAction>(*favs, "mnuFavPopCopyRGB")->text(), "10,100,200");
 
-    favs->tbFavWebsafe->click();
+    Control<QToolButton>("tbFavWebsafe")->click();
     EXPECT_EQ(Model().FavColors()[2].Hex, "0066CC");
     EXPECT_TRUE(main->SchemeModified());
 
     // A right press below the last row opens nothing.
     mouse::Press(List(), { 20, 140 }, Qt::RightButton);
-    EXPECT_FALSE(favs->mnuFavPop->isVisible());
+    EXPECT_FALSE(Control<QMenu>("mnuFavPop")->isVisible());
 }
 
 TEST_F(FavoritesWindowTest, WebsafeAndDeleteAreOneCommandForButtonAndPopUpEntry)
@@ -553,7 +557,7 @@ TEST_F(FavoritesWindowTest, WebsafeAndDeleteAreOneCommandForButtonAndPopUpEntry)
         auto* button = Named<QToolButton>(*favs, buttonName);
         auto* command = Named<QAction>(*favs, commandName);
         ASSERT_TRUE(button && command);
-        EXPECT_TRUE(favs->mnuFavPop->actions().contains(command)) << commandName;
+        EXPECT_TRUE(Control<QMenu>("mnuFavPop")->actions().contains(command)) << commandName;
         // Nothing to act on: both disabled, and enabled together once there is.
         Fill({});
         EXPECT_FALSE(command->isEnabled() || button->isEnabled()) << commandName;
@@ -577,7 +581,7 @@ TEST_F(FavoritesWindowTest, CopyCaptionsShowAFileTextAsItIs)
     odd.Hex = "A&B\tC";
     Model().Replace({ odd });
     mouse::Press(List(), { 20, 10 }, Qt::RightButton);
-    favs->mnuFavPop->close();
+    Control<QMenu>("mnuFavPop")->close();
     auto* hex = Named<QAction>(*favs, "mnuFavPopCopyHex1");
     ASSERT_TRUE(hex);
     EXPECT_EQ(hex->text(), "A&&B C");
@@ -603,14 +607,14 @@ TEST_F(FavoritesWindowTest, AutoScrollReachesTheTop)
 {
     Start();
     FillMany(20);
-    favs->sbFavs->setValue(101);
+    Bar()->setValue(101);
     const int row = (60 + 101) / 42;
     mouse::Press(List(), { 20, 60 });
     mouse::Move(List(), { 20, 5 });
     EXPECT_TRUE(favs->AutoScrolling());
     // Two pixels a tick until the top, where the timer stops itself.
     EXPECT_TRUE(WaitUntil([this] { return !favs->AutoScrolling(); }));
-    EXPECT_EQ(favs->sbFavs->value(), 0);
+    EXPECT_EQ(Bar()->value(), 0);
     mouse::Release(List(), { 20, 5 });
     EXPECT_EQ(Model().FavSelected(), 0);
     EXPECT_EQ(Model().FavColors()[0].Color, Pack(row, 255 - row, 7 * row));
@@ -621,7 +625,7 @@ TEST_F(FavoritesWindowTest, AutoScrollStopsInTheMiddleAndGoesOnAfterTheDrop)
     Start();
     FillMany(20);
     const int page = List()->height();
-    favs->sbFavs->setValue(favs->sbFavs->maximum() - 40);
+    Bar()->setValue(Bar()->maximum() - 40);
     mouse::Press(List(), { 20, 20 });
     mouse::Move(List(), { 20, page - 5 });
     EXPECT_TRUE(favs->AutoScrolling());
@@ -633,7 +637,7 @@ TEST_F(FavoritesWindowTest, AutoScrollStopsInTheMiddleAndGoesOnAfterTheDrop)
     mouse::Release(List(), { 20, page - 3 });
     EXPECT_FALSE(DragManager::Instance().IsPending());
     EXPECT_TRUE(WaitUntil([this] { return !favs->AutoScrolling(); }));
-    EXPECT_GE(favs->sbFavs->value() + page, 42 * 20);
+    EXPECT_GE(Bar()->value() + page, 42 * 20);
 }
 
 TEST_F(FavoritesWindowTest, MainWindowCarriesADockedFavoritesWindow)
@@ -719,7 +723,7 @@ TEST_F(FavoritesWindowTest, AWindowGoneBeforeTheCloseIsKeptAtItsDefaultPlace)
 {
     Start();
     favs->move(40, 70);
-    favs->tbOnTop->click();
+    Control<QToolButton>("tbOnTop")->click();
     KeepToolWindowPlaces(*main, favs.get(), nullptr);
     favs.reset();
     main->close();
@@ -781,7 +785,7 @@ TEST_F(FavoritesWindowTest, HintsShowOverWindowsThatAreNotActive)
         QString hint;
     };
     const Hover hovers[] = {
-        { favs.get(), favs->tbOnTop, "Always On Top" },
+        { favs.get(), Control<QToolButton>("tbOnTop"), "Always On Top" },
         { &preview, Named<QToolButton>(preview, "tbReset"), "Reset Colors" },
         { main.get(), Named<QToolButton>(*main, "tbPreview"), "QuickPreview" },
     };

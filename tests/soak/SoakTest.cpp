@@ -332,10 +332,14 @@ private:
     }
     static ColorValue Sample(const PaintBox* box, QPoint at = { 5, 5 }) { return canvas::FromRgb(box->PixelAt(at)); }
 
-    PaintBox* List() const { return m_favs->pbFavs; }
+    // The Favorites window's controls, by the names the program knows them by.
+    template <class T>
+    T* Fav(const char* name) const { return Named<T>(*m_favs, name); }
+    PaintBox* List() const { return Fav<PaintBox>("pbFavs"); }
+    QScrollBar* FavBar() const { return Fav<QScrollBar>("sbFavs"); }
+    int Position() const { return FavBar()->value(); }
     PaintBox* Page() const { return Named<PaintBox>(*m_preview, "pbPage"); }
     QMenu* PagePopup() const { return Named<QMenu>(*m_preview, "mnuColorPop"); }
-    int Position() const { return m_favs->sbFavs->value(); }
     QLineEdit* Field(int i) const
     {
         QLineEdit* const fields[] = { m_ui->txtR, m_ui->txtG, m_ui->txtB, m_ui->txtHex };
@@ -514,12 +518,13 @@ private:
             "favourites differ from the expected list of " << m_expected.favorites.size() << " (selection "
                                                            << m_expected.favSelected << "); it holds " << count
                                                            << " (selection " << selected << ")");
-        for (QToolButton* button : { m_favs->tbCopy, m_favs->tbDelete, m_favs->tbFavWebsafe }) {
+        for (const char* name : { "tbCopy", "tbDelete", "tbFavWebsafe" }) {
+            const QToolButton* button = Fav<QToolButton>(name);
             SOAK_CHECK(button->isEnabled() == (count > 0),
                 button->objectName().toStdString() << " enabled with " << count << " favourites");
         }
         const int page = List()->height();
-        SOAK_CHECK(m_favs->sbFavs->isEnabled() == (qint64(kRowHeight) * count > page),
+        SOAK_CHECK(FavBar()->isEnabled() == (qint64(kRowHeight) * count > page),
             "scroll bar enabled wrongly for " << count << " favourites");
         // The selected row, where it is in view, shows the selection and its colour.
         if (selected >= 0) {
@@ -1094,7 +1099,7 @@ private:
             return { List(), at };
         }
         case Target::DeleteButton:
-            return { m_favs->tbDelete, PointIn(m_favs->tbDelete) };
+            return { Fav<QToolButton>("tbDelete"), PointIn(Fav<QToolButton>("tbDelete")) };
         case Target::Page:
             return { Page(), PointIn(Page()) };
         case Target::Nowhere:
@@ -1237,29 +1242,29 @@ private:
         mouse::Press(List(), at, Qt::RightButton);
         mouse::Release(List(), at, Qt::RightButton);
         if (row < 0) {
-            SOAK_CHECK(!m_favs->mnuFavPop->isVisible(), "a right press below the rows opened the menu");
+            SOAK_CHECK(!Fav<QMenu>("mnuFavPop")->isVisible(), "a right press below the rows opened the menu");
             return;
         }
         m_expected.favSelected = row;
-        SOAK_CHECK(m_favs->mnuFavPop->isVisible(), "the favourites menu did not open");
+        SOAK_CHECK(Fav<QMenu>("mnuFavPop")->isVisible(), "the favourites menu did not open");
         const ColorValue colour = m_expected.favorites[static_cast<std::size_t>(row)].Color;
         switch (choice) {
         case 0:
-            ChooseCopyEntry(m_favs->mnuFavPopCopy, colour);
+            ChooseCopyEntry(Fav<QMenu>("mnuFavPopCopy"), colour);
             break;
         case 1:
-            m_favs->mnuFavPopWebsafe->trigger();
+            Fav<QAction>("mnuFavPopWebsafe")->trigger();
             ExpectWebsafe();
             break;
         case 2:
-            m_favs->mnuFavPopSetBase->trigger();
+            Fav<QAction>("mnuFavPopSetBase")->trigger();
             ExpectSetBase(colour);
             break;
         default:
-            DeleteAsked([this] { m_favs->mnuFavPopDelete->trigger(); });
+            DeleteAsked([this] { Fav<QAction>("mnuFavPopDelete")->trigger(); });
             break;
         }
-        m_favs->mnuFavPop->close();
+        Fav<QMenu>("mnuFavPop")->close();
     }
 
     void FavoriteButtons()
@@ -1270,24 +1275,24 @@ private:
         switch (choice) {
         case 0:
             m_desktop.clipboardText = QStringLiteral("-");
-            m_favs->tbCopy->click();
+            Fav<QToolButton>("tbCopy")->click();
             SOAK_CHECK(m_desktop.clipboardText.toStdString()
                     == (any ? m_expected.favorites[static_cast<std::size_t>(m_expected.favSelected)].Hex : "-"),
                 "Copy HEX put " << m_desktop.clipboardText.toStdString() << " on the clipboard");
             break;
         case 1:
-            m_favs->tbFavWebsafe->click();
+            Fav<QToolButton>("tbFavWebsafe")->click();
             if (any)
                 ExpectWebsafe();
             break;
         case 2:
             if (any)
-                DeleteAsked([this] { m_favs->tbDelete->click(); });
+                DeleteAsked([this] { Fav<QToolButton>("tbDelete")->click(); });
             else
-                m_favs->tbDelete->click();
+                Fav<QToolButton>("tbDelete")->click();
             break;
         default:
-            m_favs->tbOnTop->click();
+            Fav<QToolButton>("tbOnTop")->click();
             break;
         }
     }
@@ -1311,7 +1316,7 @@ private:
 
     void ScrollFavorites()
     {
-        QScrollBar* bar = m_favs->sbFavs;
+        QScrollBar* bar = FavBar();
         if (!bar->isEnabled())
             return;
         Log("scroll favourites");
