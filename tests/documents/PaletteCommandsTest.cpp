@@ -1,3 +1,4 @@
+#include "Documents.h"
 #include "color/CssText.h"
 #include "exchange/PaletteFormats.h"
 #include "favorites/TfrmFavorites.h"
@@ -5,9 +6,7 @@
 #include "app/DocumentCommands.h"
 #include "app/PaletteCommands.h"
 #include "persist/SchemeFile.h"
-#include "persist/Session.h"
 #include "persist/Settings.h"
-#include "platform/DragManager.h"
 #include "preview/TfrmPreview.h"
 #include "support/Controls.h"
 #include "support/ScriptedPlatform.h"
@@ -39,34 +38,19 @@ std::vector<PaletteEntry> EntriesOf(const FavColorList& list)
     return entries;
 }
 
-// The program's windows and its palette commands, wired as at start-up, on a scripted desktop.
-class PaletteCommandsTest : public ::testing::Test {
+// The program's windows and its document and palette commands, wired as at start-up, on a scripted desktop.
+class PaletteCommandsTest : public Documents {
 protected:
     void SetUp() override
     {
-        main = std::make_unique<TfrmMain>();
-        main->show();
-        {
-            const SessionStartReading session;
-            favs = std::make_unique<TfrmFavorites>(*main);
-            favs->show();
-            preview = std::make_unique<TfrmPreview>(*main);
-        }
-        documents = std::make_unique<DocumentCommands>(*main, favs->Model(), *preview);
+        Documents::SetUp();
         palettes = std::make_unique<PaletteCommands>(*main, favs->Model(), *preview);
-        QApplication::processEvents();
     }
     void TearDown() override
     {
-        DragManager::Instance().Cancel();
         palettes.reset();
-        documents.reset();
-        preview.reset();
-        favs.reset();
-        main.reset();
+        Documents::TearDown();
     }
-
-    FavoritesModel& Model() { return favs->Model(); }
 
     // Favourites with the texts a scheme file may carry: any text, the colour's own, non-ASCII, markup.
     void AddNamedFavorites()
@@ -113,12 +97,6 @@ protected:
         main->Command(MainCommand::FileImportPalette)->trigger();
     }
 
-    TestFolder folder;
-    ScriptedPlatform desktop;
-    std::unique_ptr<TfrmMain> main;
-    std::unique_ptr<TfrmFavorites> favs;
-    std::unique_ptr<TfrmPreview> preview;
-    std::unique_ptr<DocumentCommands> documents;
     std::unique_ptr<PaletteCommands> palettes;
     bool seenFavoritesEnabled = false;
     QString preselected;
@@ -237,7 +215,7 @@ TEST_P(ImportRoundTrip, ExportedFavoritesComeBackWithTheirColoursAndNames)
 
     // A new scheme with one favourite of its own, then the file appended after it.
     desktop.answers = { platform::Answer::No };
-    documents->mnuFileNewClick();
+    commands->mnuFileNewClick();
     Model().InsertFavorite(0, Pack(9, 9, 9));
     main->ClearSchemeModified();
     Import(path);
