@@ -15,8 +15,9 @@ protected:
     {
         window = Start();
         ratio = window->devicePixelRatioF();
-        if (qEnvironmentVariable("QT_SCALE_FACTOR") == QLatin1String("2"))
+        if (qEnvironmentVariable("QT_SCALE_FACTOR") == QLatin1String("2")) {
             ASSERT_EQ(ratio, 2.0) << "the dense-screen pass did not get a dense screen";
+        }
     }
 
     QPoint Device(QPoint logical) const { return QPoint(qRound(logical.x() * ratio), qRound(logical.y() * ratio)); }

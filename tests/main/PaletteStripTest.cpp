@@ -67,8 +67,9 @@ TEST(PaletteDrawing, SpectrumStepsOverwriteEachOtherInOrder)
     EXPECT_EQ(canvas::FromRgb(websafe.pixel(86, 23)), SnapToWebsafe(HslToRgb(120 / 360.0, 0.9, 0.54)));
     for (int y = 0; y < websafe.height(); ++y) {
         for (int x = 0; x < websafe.width(); ++x) {
-            if (const auto picked = PickPaletteColor(websafe, x, y))
+            if (const auto picked = PickPaletteColor(websafe, x, y)) {
                 ASSERT_TRUE(IsWebsafe(*picked)) << x << "," << y;
+            }
         }
     }
 }
