@@ -1,6 +1,7 @@
 #include "IniFile.h"
 
 #include "AppPaths.h"
+#include "color/Color.h"
 
 #include <QDir>
 
@@ -60,18 +61,6 @@ bool ParseKey(const QByteArray& text, QByteArray& name, qsizetype& equals)
     return !name.isEmpty() && !name.startsWith(';');
 }
 
-int DigitValue(char c, int base)
-{
-    int value = -1;
-    if (c >= '0' && c <= '9')
-        value = c - '0';
-    else if (c >= 'a' && c <= 'f')
-        value = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F')
-        value = c - 'A' + 10;
-    return value < base ? value : -1;
-}
-
 bool ParseInteger(const QByteArray& raw, int& out)
 {
     const QByteArray text = TrimBlanks(raw);
@@ -94,8 +83,8 @@ bool ParseInteger(const QByteArray& raw, int& out)
     const qint64 limit = negative ? -qint64(std::numeric_limits<int>::min()) : std::numeric_limits<int>::max();
     qint64 value = 0;
     for (; i < text.size(); ++i) {
-        const int digit = DigitValue(text[i], base);
-        if (digit < 0)
+        const int digit = HexDigitValue(static_cast<unsigned char>(text[i]));
+        if (digit < 0 || digit >= base)
             return false;
         value = value * base + digit;
         if (value > limit)

@@ -67,7 +67,7 @@ TEST(IniFile, IntegersInDecimalAndHex)
         "Max=2147483647\nMin=-2147483648\nHexMax=$7FFFFFFF\nNegHex=-$10\n"
         "Over=2147483648\nUnder=-2147483649\nHexOver=$80000000\nHuge=99999999999999999999\n"
         "Garbage=12abc\nInner=1 2\nEmpty=\nSignOnly=-\nDollarOnly=$\nXOnly=0x\nHexInDecimal=FF\nFloat=1.5\n"
-        "BadHex=$FG\nDouble=--1\n");
+        "BadHex=$FG\nDouble=--1\nSuperscript=1\xC2\xB2\nArabicDigit=\xD9\xA3\n");
     const IniFile ini;
     EXPECT_EQ(ini.ReadInteger("Main", "Dollar", 0), 16711680);
     EXPECT_EQ(ini.ReadInteger("Main", "LowerX", 0), 255);
@@ -80,7 +80,8 @@ TEST(IniFile, IntegersInDecimalAndHex)
     EXPECT_EQ(ini.ReadInteger("Main", "HexMax", 0), INT_MAX);
     EXPECT_EQ(ini.ReadInteger("Main", "NegHex", 0), -16);
     for (const char* key : { "Over", "Under", "HexOver", "Huge", "Garbage", "Inner", "Empty", "SignOnly",
-             "DollarOnly", "XOnly", "HexInDecimal", "Float", "BadHex", "Double", "Missing" })
+             "DollarOnly", "XOnly", "HexInDecimal", "Float", "BadHex", "Double", "Superscript",
+             "ArabicDigit", "Missing" })
         EXPECT_EQ(ini.ReadInteger("Main", key, 99), 99) << key;
 }
 
