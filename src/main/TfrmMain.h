@@ -63,12 +63,6 @@ public:
 
     // Shows a colour as the new base colour: fields, scheme, swatches, history, status bar.
     void SetBaseColor(ColorValue color);
-    void UpdateStatusBar();
-    void PaintBaseArea();
-    void PaintSwatch(int number); // 1..16
-    // The base colour the user chose: BaseColor, unless that holds the palette strip's preview of the colour
-    // under the pointer. What the program keeps or adjusts is always this one.
-    ColorValue ChosenBaseColor() const;
 
     WheelMode CheckedWheelMode() const;
     Harmony CheckedHarmony() const;
@@ -128,6 +122,13 @@ private:
     void FormCreate();
     void PlaceWindow();
     void FormClose();
+
+    void UpdateStatusBar();
+    void PaintBaseArea();
+    void PaintSwatch(int number); // 1..16
+    // The base colour the user chose: BaseColor, unless that holds the palette strip's preview of the colour
+    // under the pointer. What the program keeps or adjusts is always this one.
+    ColorValue ChosenBaseColor() const;
 
     void txtHexChange();
     void DecimalFieldChange(QLineEdit* field);
@@ -193,7 +194,6 @@ private:
     QLabel* sbPanel1 = nullptr;
     QLabel* sbVision = nullptr;
 
-private:
     // The commands and the tool buttons that run them; other windows reach a command through Command() and
     // tests by its object name.
     QToolButton* tbOpen = nullptr;
