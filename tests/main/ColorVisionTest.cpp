@@ -1,4 +1,5 @@
 #include "MainFixture.h"
+#include "support/Controls.h"
 #include "color/NamedColors.h"
 #include "platform/ShownVision.h"
 #include "support/Mouse.h"
@@ -13,12 +14,6 @@ class ColorVisionTest : public MainFixture {
 protected:
     void TearDown() override { SetShownVision(VisionMode::Normal); }
 
-    template <typename T>
-    static T* Find(TfrmMain* w, const char* name)
-    {
-        return w->findChild<T*>(QString::fromLatin1(name));
-    }
-
     // What the screen shows of a box at a point.
     static ColorValue Shown(PaintBox* box, QPoint at = { 5, 5 })
     {
@@ -32,14 +27,14 @@ TEST_F(ColorVisionTest, EveryModeShowsTheColoursSeenWhileTheTrueOnesAreKeptAndCo
     auto w = Start();
     const MainControls ui(*w);
     w->SetBaseColor(Pack(205, 133, 63));
-    const QRect panel1 = Find<QLabel>(w.get(), "sbPanel1")->geometry();
-    QLabel* sign = Find<QLabel>(w.get(), "sbVision");
+    const QRect panel1 = Named<QLabel>(*w, "sbPanel1")->geometry();
+    QLabel* sign = Named<QLabel>(*w, "sbVision");
     ASSERT_NE(sign, nullptr);
     EXPECT_TRUE(sign->isHidden());
 
     for (const VisionModeInfo& info : VisionModes()) {
         SCOPED_TRACE(info.name);
-        QAction* item = Find<QAction>(w.get(), (std::string("mnuVision") + info.name).c_str());
+        QAction* item = Named<QAction>(*w, (std::string("mnuVision") + info.name).c_str());
         ASSERT_NE(item, nullptr);
         EXPECT_EQ(item->text(), info.name);
         item->trigger();
@@ -53,10 +48,10 @@ TEST_F(ColorVisionTest, EveryModeShowsTheColoursSeenWhileTheTrueOnesAreKeptAndCo
         // A press takes the true colour, and so does what is copied from it.
         mouse::Press(ui.pbColors[5], { 10, 10 }, Qt::RightButton);
         EXPECT_EQ(w->SelectedColor(), w->SchemeColors()[5]);
-        OpenAndClose(Find<QMenu>(w.get(), "mnuPopCopy"));
-        Find<QAction>(w.get(), "mnuPopCopyHex2")->trigger();
+        OpenAndClose(Named<QMenu>(*w, "mnuPopCopy"));
+        Named<QAction>(*w, "mnuPopCopyHex2")->trigger();
         EXPECT_EQ(desktop.clipboardText, QString::fromStdString(HashHexText(w->SchemeColors()[5])));
-        Find<QMenu>(w.get(), "mnuColorPop")->close();
+        Named<QMenu>(*w, "mnuColorPop")->close();
         mouse::Click(ui.pbColors[5], { 10, 10 });
         EXPECT_EQ(w->SchemeColors()[0], w->SelectedColor());
         EXPECT_EQ(ui.txtHex->text(), QString::fromStdString(HexText(w->SelectedColor())));
@@ -82,14 +77,14 @@ TEST_F(ColorVisionTest, ARunStartsWithTrueColours)
 {
     {
         auto w = Start();
-        Find<QAction>(w.get(), "mnuVisionTritanopia")->trigger();
+        Named<QAction>(*w, "mnuVisionTritanopia")->trigger();
         w->close();
     }
     SetShownVision(VisionMode::Normal); // what a new process starts with
     auto w = Start();
-    EXPECT_TRUE(Find<QAction>(w.get(), "mnuVisionNormal")->isChecked());
+    EXPECT_TRUE(Named<QAction>(*w, "mnuVisionNormal")->isChecked());
     EXPECT_EQ(ShownVision(), VisionMode::Normal);
-    EXPECT_TRUE(Find<QLabel>(w.get(), "sbVision")->isHidden());
+    EXPECT_TRUE(Named<QLabel>(*w, "sbVision")->isHidden());
 }
 
 TEST_F(ColorVisionTest, SwatchHintsNameTheNearestCssColour)
