@@ -31,20 +31,17 @@ trap finish EXIT
 
 random_colour() { printf '%02X%02X%02X' $((RANDOM % 256)) $((RANDOM % 256)) $((RANDOM % 256)); }
 visible() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
-wait_for() { # tenths of a second, command
-  local end=$(($(date +%s%N) + $1 * 100000000))
-  shift
-  until "$@"; do [ "$(date +%s%N)" -ge "$end" ] && return 1; sleep 0.02; done
-}
 main_visible() { visible '^Tintwell v3\.1$'; }
 message_visible() { visible '^Tintwell v3$'; }
 picker_visible() { visible '^Screen Color Picker$'; }
+# A helper process that says READY once it is up; until then, its last words.
+ready() { grep -q READY "$1" || { tail -n 3 "$1"; false; }; }
 # Gives a window the keyboard; the compositor may learn of a window just mapped a moment after the X server.
 focused() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ] || { swaymsg "[title=\"^$1\$\"] focus" >/dev/null 2>&1; false; }; }
 # Windows shown again after the picker settle their focus a moment later: the main window must keep it a while.
 focus_main() {
   for _ in 1 2 3 4 5; do
-    wait_for 30 focused "Tintwell v3.1" || fail "the main window did not take the focus"
+    wait_until "the main window to take the focus" focused "Tintwell v3.1"
     sleep 0.15
     focused "Tintwell v3.1" && return 0
   done
@@ -54,7 +51,7 @@ focus_main() {
 desktop_pixel() { # x y
   grim "$WORK/shot.png" && convert "$WORK/shot.png" -format "%[hex:p{$1,$2}]" info: | cut -c1-6
 }
-shows() { [ "$(desktop_pixel "$1" "$2")" = "$3" ]; }
+shows() { local got; got=$(desktop_pixel "$1" "$2"); [ "$got" = "$3" ] || { echo "#$got"; return 1; }; }
 base_colour() { # the hex entry field, through Edit > Copy Base Color, onto a cleared clipboard
   local edit
   focus_main
@@ -84,7 +81,7 @@ quit_tintwell() {
 wl_start "$WORK/desktop" || fail "the Wayland desktop did not come up"
 background=$(random_colour)
 swaymsg "output HEADLESS-1 bg #$background solid_color" >/dev/null
-wait_for 50 shows 20 20 "$background" || fail "the desktop's background is not #$background"
+wait_until "the desktop's background #$background" shows 20 20 "$background"
 
 # No QT_QPA_PLATFORM: the program chooses Xwayland itself, where xdotool sees its windows.
 start_tintwell
@@ -96,7 +93,7 @@ open_picker() {
   t0=$(date +%s%N)
   xdotool key F3
   until picker_visible; do
-    [ $(($(date +%s%N) - t0)) -gt 5000000000 ] && { xdotool search --onlyvisible --name . getwindowname %@ >&2; grim /tmp/wl-fail.png; fail "picker did not open"; }
+    [ $(($(date +%s%N) - t0)) -gt 5000000000 ] && { xdotool search --onlyvisible --name . getwindowname %@ >&2; fail "picker did not open"; }
   done
   OPENED_MS=$((($(date +%s%N) - t0) / 1000000))
 }
@@ -105,16 +102,15 @@ latencies=()
 for case in "1 1280x800" "2 640x400" "1.5 853x533"; do
   read -r scale size <<<"$case"
   swaymsg "output HEADLESS-1 scale $scale" >/dev/null
-  screen_is() { [ "$(xdpyinfo | awk '/dimensions/{print $2}')" = "$size" ]; }
-  wait_for 50 screen_is || fail "scale $scale: the X screen is not $size"
+  screen_is() { local got; got=$(xdpyinfo | awk '/dimensions/{print $2}'); [ "$got" = "$size" ] || { echo "$got"; return 1; }; }
+  wait_until "scale $scale: the X screen at $size" screen_is
   W=${size%x*} H=${size#*x}
   # An X11 window of its own colour over the bottom-right quarter; the rest is the compositor's background.
   colour=$(random_colour)
   QT_QPA_PLATFORM=xcb "$probe_exe" "$colour" $((W / 2)) $((H / 2)) $((W - W / 2)) $((H - H / 2)) >"$WORK/probe.out" 2>&1 &
   PROBE=$!
-  wait_for 50 grep -q READY "$WORK/probe.out" || fail "scale $scale: the probe did not paint"
-  wait_for 50 shows 1000 700 "$colour" || fail "scale $scale: the probe is not on the desktop"
-  sleep 0.3
+  wait_until "scale $scale: the probe to paint" ready "$WORK/probe.out"
+  wait_until "scale $scale: the probe's #$colour on the desktop" shows 1000 700 "$colour"
 
   open_picker
   latencies+=("$scale:${OPENED_MS}ms")
@@ -124,10 +120,9 @@ for case in "1 1280x800" "2 640x400" "1.5 853x533"; do
   xdotool mousemove $((W * 3 / 4)) $((H * 3 / 4))
   # The colour box (the panel's lower part, at the top left) shows what is under the pointer.
   box_x=$(echo "64 * $scale / 1" | bc) box_y=$(echo "99 * $scale / 1" | bc)
-  wait_for 30 shows "$box_x" "$box_y" "$colour" \
-    || fail "scale $scale: colour box shows $(desktop_pixel "$box_x" "$box_y"), expected $colour"
+  wait_until "scale $scale: the colour box to show #$colour" shows "$box_x" "$box_y" "$colour"
   xdotool click 1
-  wait_for 30 main_visible || fail "scale $scale: main window did not come back after the pick"
+  wait_until "scale $scale: the main window back after the pick" main_visible
   picker_visible && fail "scale $scale: picker still shown after the pick"
   got=$(base_colour)
   [ "$got" = "$colour" ] || fail "scale $scale: picked $got from the X11 window, expected $colour"
@@ -136,7 +131,7 @@ for case in "1 1280x800" "2 640x400" "1.5 853x533"; do
     # Where the main window stood when F3 was pressed: the photograph shows the desktop behind it.
     open_picker
     xdotool mousemove 600 380 click 3
-    wait_for 30 main_visible || fail "main window did not come back after the second pick"
+    wait_until "the main window back after the second pick" main_visible
     got=$(base_colour)
     [ "$got" = "$background" ] || fail "picked $got from the background, expected $background"
   fi
@@ -164,30 +159,30 @@ CONF
 dbus-daemon --config-file="$WORK/fakebus.conf" --nofork --nopidfile >"$WORK/log.fakebus" 2>&1 &
 FAKE_BUS=$!
 export DBUS_SESSION_BUS_ADDRESS=$FAKE_BUS_ADDRESS
-wait_for 50 wl_has_owner org.freedesktop.DBus || fail "the stand-in portal's bus did not start"
+wait_until "the stand-in portal's bus" wl_has_owner org.freedesktop.DBus
 convert -size 320x200 xc:'#ABCDEF' "$WORK/small.png"
 echo cancel >"$WORK/mode"
 /usr/bin/python3 "$here/fake_portal.py" "$WORK/mode" "$WORK/small.png" >"$WORK/fake.out" 2>&1 &
 FAKE=$!
-wait_for 50 grep -q READY "$WORK/fake.out" || fail "the stand-in portal did not start: $(cat "$WORK/fake.out")"
+wait_until "the stand-in portal to start" ready "$WORK/fake.out"
 start_tintwell
 before=$(base_colour)
 
 # F3 with the portal in a mode: either a message the user dismisses, or none.
-f3_with() { # mode, "message" or "quiet", tenths of a second to wait for the message
+f3_with() { # mode, "message" or "quiet"
   echo "$1" >"$WORK/mode"
   focus_main
   xdotool key F3
   if [ "$2" = message ]; then
-    wait_for "${3:-30}" message_visible || { grim /tmp/wl-fail.png; fail "$1: no message"; }
-    wait_for 30 focused "Tintwell v3" || fail "$1: the message did not take the focus"
+    wait_until "$1: a message" message_visible
+    wait_until "$1: the message to take the focus" focused "Tintwell v3"
     xdotool key Return
-    wait_for 30 eval '! message_visible' || fail "$1: the message did not close"
+    wait_until "$1: the message to close" not message_visible
   else
     sleep 1 # long enough for a message to show, were one to: none must
     message_visible && fail "$1: a message was shown"
   fi
-  wait_for 30 main_visible || fail "$1: the main window did not come back"
+  wait_until "$1: the main window back" main_visible
   picker_visible && fail "$1: the picker is shown"
   true
 }
@@ -206,9 +201,9 @@ got=$(base_colour)
 
 # A portal that never answers: a message after the time limit, and the request closed.
 t0=$(date +%s)
-f3_with hang message 80
+f3_with hang message
 [ $(($(date +%s) - t0)) -ge 4 ] || fail "the hanging portal was given up too early"
-wait_for 20 grep -q CLOSE "$WORK/fake.out" || fail "the request that got no answer was not closed"
+wait_until "the request that got no answer to be closed" grep -q CLOSE "$WORK/fake.out"
 
 # No portal at all.
 kill "$FAKE"
