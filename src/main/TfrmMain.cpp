@@ -35,6 +35,8 @@
 namespace {
 
 constexpr int kClientWidth = 263;
+// The status bar's hex readout, which shares its room with the colour-vision sign while one shows.
+constexpr QRect kStatusHexPanel(106, 2, kClientWidth - 106, 20);
 constexpr int kClientHeight = 294;
 
 // Swatch n (1..16) sits at this grid cell; the ring runs clockwise from the top-left corner.
@@ -263,7 +265,7 @@ void TfrmMain::CreateControls()
     sbPanel0->setGeometry(0, 2, 104, 20);
     sbPanel1 = new QLabel(sb);
     sbPanel1->setObjectName(QStringLiteral("sbPanel1"));
-    sbPanel1->setGeometry(106, 2, kClientWidth - 106, 20);
+    sbPanel1->setGeometry(kStatusHexPanel);
     // Shown only while the colours are seen as with a colour-vision deficiency.
     sbVision = new QLabel(sb);
     sbVision->setObjectName(QStringLiteral("sbVision"));
@@ -460,17 +462,17 @@ void TfrmMain::FormCreate()
 
     adjustSize();
     setFixedSize(size());
-    PlaceWindow();
+    PlaceWindow(settings);
     // The window manager adds the frame only when the window is shown: a window centred on the screen is centred
-    // again then, by its outer size.
-    WhenFramed(this, [this] { PlaceWindow(); });
+    // again then, by its outer size, from the settings as they were read now.
+    WhenFramed(this, [this, settings] { PlaceWindow(settings); });
 
     ApplyHistoryEnabling();
 }
 
-void TfrmMain::PlaceWindow()
+void TfrmMain::PlaceWindow(const Settings& settings)
 {
-    move(Settings().MainPlace(CentredOnScreen(*this)));
+    move(settings.MainPlace(CentredOnScreen(*this)));
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event)
@@ -660,7 +662,7 @@ void TfrmMain::UpdateVisionSign()
     };
     static constexpr Sign kSigns[] = { { VisionMode::Protanopia, "Protan" }, { VisionMode::Deuteranopia, "Deutan" },
         { VisionMode::Tritanopia, "Tritan" }, { VisionMode::Achromatopsia, "Achromat" } };
-    const QRect full(106, 2, kClientWidth - 106, 20);
+    const QRect full = kStatusHexPanel;
     const VisionMode mode = ShownVision();
     const auto sign = std::find_if(std::begin(kSigns), std::end(kSigns), [mode](const Sign& s) { return s.mode == mode; });
     if (sign == std::end(kSigns)) {

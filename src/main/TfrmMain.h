@@ -120,7 +120,7 @@ private:
     void CreateControls();
     void CreateMenus();
     void FormCreate();
-    void PlaceWindow();
+    void PlaceWindow(const Settings& settings);
     void FormClose();
 
     void UpdateStatusBar();
