@@ -112,6 +112,9 @@ private:
     bool String(QString* out);
     bool Number(double* out);
     bool Value(int depth);
+    // What objects and lists share: item() is called for each member or element between open and close.
+    template <typename F>
+    bool Items(int depth, char open, char close, F&& item);
     // Calls member(key) for each member, with the reader before its value; member reads the value.
     template <typename F>
     bool Object(int depth, F&& member);
@@ -247,40 +250,38 @@ bool JsonReader::Value(int depth)
 }
 
 template <typename F>
-bool JsonReader::Object(int depth, F&& member)
+bool JsonReader::Items(int depth, char open, char close, F&& item)
 {
     if (depth > kDeepest)
         return Fail("it is nested too deeply");
-    if (!Next('{'))
-        return Fail("an object was expected");
-    if (Next('}'))
+    if (!Next(open))
+        return Fail(open == '{' ? "an object was expected" : "a list was expected");
+    if (Next(close))
         return true;
     do {
+        if (!item())
+            return false;
+    } while (Next(','));
+    return Next(close) || Fail(close == '}' ? "a \",\" or \"}\" is missing" : "a \",\" or \"]\" is missing");
+}
+
+template <typename F>
+bool JsonReader::Object(int depth, F&& member)
+{
+    return Items(depth, '{', '}', [&] {
         QString key;
         if (!String(&key))
             return false;
         if (!Next(':'))
             return Fail("a \":\" is missing after a name");
-        if (!member(key))
-            return false;
-    } while (Next(','));
-    return Next('}') || Fail("a \",\" or \"}\" is missing");
+        return member(key);
+    });
 }
 
 template <typename F>
 bool JsonReader::Array(int depth, F&& element)
 {
-    if (depth > kDeepest)
-        return Fail("it is nested too deeply");
-    if (!Next('['))
-        return Fail("a list was expected");
-    if (Next(']'))
-        return true;
-    do {
-        if (!element())
-            return false;
-    } while (Next(','));
-    return Next(']') || Fail("a \",\" or \"]\" is missing");
+    return Items(depth, '[', ']', element);
 }
 
 bool JsonReader::Color(ColorItem& item)
