@@ -112,6 +112,9 @@ private:
     bool String(QString* out);
     bool Number(double* out);
     bool Value(int depth);
+    // A value where a number is wanted: a number is read into out; any other value is checked and passed over,
+    // leaving out as it was.
+    bool NumberOrOther(int depth, std::optional<double>& out);
     // What objects and lists share: item() is called for each member or element between open and close.
     template <typename F>
     bool Items(int depth, char open, char close, F&& item);
@@ -249,6 +252,17 @@ bool JsonReader::Value(int depth)
     return Number(nullptr);
 }
 
+bool JsonReader::NumberOrOther(int depth, std::optional<double>& out)
+{
+    if (At('"') || At('[') || At('{') || At('t') || At('f') || At('n'))
+        return Value(depth);
+    double v = 0;
+    if (!Number(&v))
+        return false;
+    out = v;
+    return true;
+}
+
 template <typename F>
 bool JsonReader::Items(int depth, char open, char close, F&& item)
 {
@@ -310,12 +324,11 @@ bool JsonReader::Color(ColorItem& item)
                 return Value(3);
             std::vector<double> channels;
             const bool read = Array(4, [&] {
-                double v = -1;
-                if (At('"') || At('[') || At('{') || At('t') || At('f') || At('n'))
-                    return Value(4);
-                if (!Number(&v))
+                std::optional<double> v;
+                if (!NumberOrOther(4, v))
                     return false;
-                channels.push_back(v);
+                if (v)
+                    channels.push_back(*v);
                 return true;
             });
             if (!read)
@@ -364,15 +377,8 @@ PaletteImport JsonReader::Read()
                 title = std::move(text);
             return true;
         }
-        if (key == QLatin1StringView("version")) {
-            double v = 0;
-            if (At('"') || At('[') || At('{') || At('t') || At('f') || At('n'))
-                return Value(1);
-            if (!Number(&v))
-                return false;
-            version = v;
-            return true;
-        }
+        if (key == QLatin1StringView("version"))
+            return NumberOrOther(1, version);
         if (key == QLatin1StringView("colors")) {
             colorsSeen = At('[');
             return colorsSeen ? Colors() : Value(1);
