@@ -327,8 +327,7 @@ bool JsonReader::Color(ColorItem& item)
                 std::optional<double> v;
                 if (!NumberOrOther(4, v))
                     return false;
-                if (v)
-                    channels.push_back(*v);
+                channels.push_back(v.value_or(-1)); // an element that is no number is a bad channel, not none
                 return true;
             });
             if (!read)

@@ -69,6 +69,7 @@ const ForeignFile kFiles[] = {
         "!Color 1 of the file: its \"hex\" and \"rgb\" are different" },
     { PaletteFormat::Json, R"({"format":"tintwell-palette","version":1,"colors":[{"rgb":[0,0,1.5]}]})", "!three whole numbers" },
     { PaletteFormat::Json, R"({"format":"tintwell-palette","version":1,"colors":[{"rgb":[0,0,256]}]})", "!three whole numbers" },
+    { PaletteFormat::Json, R"({"format":"tintwell-palette","version":1,"colors":[{"rgb":[1,"x",2,3]}]})", "!three whole numbers" },
     { PaletteFormat::Json, R"({"format":"tintwell-palette","version":1,"colors":[{"name":5,"hex":"#000000"}]})", "!not a text" },
     { PaletteFormat::Json, R"({"format":"tintwell-palette","version":1,"colors":[{"name":"x"}]})", "!neither" },
     { PaletteFormat::Json, R"({"format":"tintwell-palette","version":1,"colors":[7]})", "!not an object" },
