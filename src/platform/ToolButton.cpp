@@ -66,8 +66,9 @@ QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& hi
 QToolButton* MakeCommandButton(
     QWidget* parent, const char* name, const QString& hint, const QString& art, QRect geometry, QAction* command)
 {
-    auto* button = new CommandButton(parent, ArtIcon(art), hint);
-    SetUp(button, name, hint, ArtIcon(art), geometry);
+    const QIcon picture = ArtIcon(art);
+    auto* button = new CommandButton(parent, picture, hint);
+    SetUp(button, name, hint, picture, geometry);
     button->SetCommand(command);
     return button;
 }
