@@ -13,7 +13,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QFrame>
 #include <QMenu>
 #include <QMouseEvent>
@@ -382,13 +381,6 @@ void TfrmFavorites::DeleteSelectedClick()
             != platform::Answer::Yes)
         return;
     m_model.DeleteSelectedFavorite();
-}
-
-void TfrmFavorites::closeEvent(QCloseEvent* event)
-{
-    // Closing only hides the window; the main window's menu offers it back.
-    event->accept();
-    m_main.Command(MainCommand::ToolsFavorites)->setChecked(false);
 }
 
 void TfrmFavorites::wheelEvent(QWheelEvent* event)

@@ -38,7 +38,6 @@ public:
     bool StaysOnTop() const;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -44,6 +44,28 @@ public:
     }
 };
 
+// Unchecks a tool window's toggle when the window is closed (by its close button or the window manager): closing
+// only hides it, and the toggle offers it back.
+class CloseUnchecksToggle final : public QObject {
+public:
+    CloseUnchecksToggle(QWidget* window, QAction* toggle)
+        : QObject(window)
+        , m_toggle(toggle)
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Close)
+            m_toggle->setChecked(false);
+        return false;
+    }
+
+private:
+    QAction* m_toggle;
+};
+
 } // namespace
 
 void AskForToolWindowFrame(QWidget* window)
@@ -69,4 +91,5 @@ void ConnectToolWindowToggle(QWidget* window, QAction* toggle)
         }
         toggle->setChecked(!wasOnScreen);
     });
+    new CloseUnchecksToggle(window, toggle);
 }

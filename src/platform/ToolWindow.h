@@ -12,5 +12,5 @@ void AskForToolWindowFrame(QWidget* window);
 
 // Enables the main window's toggle of a tool window and makes it show or hide the window: one in view goes, one
 // hidden or minimised comes back in its normal state, above the program's other windows. The toggle's checked
-// state follows.
+// state follows, and closing the window unchecks it.
 void ConnectToolWindowToggle(QWidget* window, QAction* toggle);

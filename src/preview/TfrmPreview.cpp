@@ -15,7 +15,6 @@
 #include "platform/Services.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -164,12 +163,6 @@ void TfrmPreview::LoadPreviewSession()
     // Restored as it was left: no change to the scheme.
     if (const std::optional<SchemeData> session = LoadSessionScheme(platform::ShowMessageWithoutParent))
         SetColors(session->preview);
-}
-
-void TfrmPreview::closeEvent(QCloseEvent* event)
-{
-    m_main.Command(MainCommand::ToolsPreview)->setChecked(false);
-    event->accept();
 }
 
 void TfrmPreview::SetColors(const PreviewColors& colors)

@@ -29,9 +29,6 @@ public:
     // Back to the default page; leaves marking the scheme modified to the caller.
     void ResetPreviewColors();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void CreateControls();
     void CreateMenus();
