@@ -280,9 +280,11 @@ WriteOutcome WriteFileAtomically(const QString& path, const QByteArray& data)
     return {};
 }
 
-QString FolderNotWritableSentence(const QString& path)
+QString WithFolderReason(const QString& message, bool folderNotWritable, const QString& path)
 {
-    return QStringLiteral("The folder %1 is not writable.").arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+    if (!folderNotWritable)
+        return message;
+    return message + QStringLiteral(".  The folder %1 is not writable.").arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
 }
 
 ReadResult ReadWholeFile(const QString& path, qint64 maxBytes)

@@ -30,9 +30,9 @@ struct WriteOutcome {
 // where the system allows; another hard link to it keeps the old content, as a replacement must.
 WriteOutcome WriteFileAtomically(const QString& path, const QByteArray& data);
 
-// The sentence a failed write's message adds for FolderNotWritable: "The folder /x is not writable.", naming the
-// folder of path.
-QString FolderNotWritableSentence(const QString& path);
+// A failed write's message: message itself, followed when the folder was not writable by the sentence naming the
+// folder of path ("The folder /x is not writable.").
+QString WithFolderReason(const QString& message, bool folderNotWritable, const QString& path);
 
 // What went wrong in a few words a message can show ("Disk full"); empty for success.
 QString WriteFailureText(const WriteOutcome& outcome);

@@ -80,10 +80,7 @@ SchemeWriteStatus WriteSchemeFile(const QString& path, const SchemeData& scheme)
 
 QString WriteFailedMessage(const char* sentence, SchemeWriteStatus status, const QString& path)
 {
-    QString message = QString::fromLatin1(sentence);
-    if (status == SchemeWriteStatus::FolderNotWritable)
-        message += QStringLiteral(".  ") + FolderNotWritableSentence(path);
-    return message;
+    return WithFolderReason(QString::fromLatin1(sentence), status == SchemeWriteStatus::FolderNotWritable, path);
 }
 
 Version2ImportStatus ImportVersion2Scheme(const QString& path)

@@ -276,10 +276,8 @@ QString Settings::CommitFailureMessage(const WriteOutcome& outcome)
 {
     if (outcome.ok() || outcome.kind == WriteOutcome::Kind::KeptUnusable)
         return {};
-    QString message = QStringLiteral("The settings could not be saved in %1").arg(SettingsPath());
-    if (outcome.kind == WriteOutcome::Kind::FolderNotWritable)
-        message += QStringLiteral(".  ") + FolderNotWritableSentence(SettingsPath());
-    return message;
+    return WithFolderReason(QStringLiteral("The settings could not be saved in %1").arg(SettingsPath()),
+        outcome.kind == WriteOutcome::Kind::FolderNotWritable, SettingsPath());
 }
 
 QString Settings::UnusableMessage() const
