@@ -112,8 +112,9 @@ private:
     bool String(QString* out);
     bool Number(double* out);
     bool Value(int depth);
-    // A value where a number is wanted: a number is read into out; any other value is checked and passed over,
-    // leaving out as it was.
+    // A value where a text or a number is wanted: one is read into out; any other value is checked and passed
+    // over, leaving out as it was.
+    bool TextOrOther(int depth, std::optional<QString>& out);
     bool NumberOrOther(int depth, std::optional<double>& out);
     // What objects and lists share: item() is called for each member or element between open and close.
     template <typename F>
@@ -252,6 +253,17 @@ bool JsonReader::Value(int depth)
     return Number(nullptr);
 }
 
+bool JsonReader::TextOrOther(int depth, std::optional<QString>& out)
+{
+    if (!At('"'))
+        return Value(depth);
+    QString text;
+    if (!String(&text))
+        return false;
+    out = std::move(text);
+    return true;
+}
+
 bool JsonReader::NumberOrOther(int depth, std::optional<double>& out)
 {
     if (At('"') || At('[') || At('{') || At('t') || At('f') || At('n'))
@@ -310,12 +322,11 @@ bool JsonReader::Color(ColorItem& item)
         }
         if (key == QLatin1StringView("hex")) {
             item.hasHex = true;
-            QString hex;
-            if (!At('"'))
-                return Value(3);
-            if (!String(&hex))
+            std::optional<QString> hex;
+            if (!TextOrOther(3, hex))
                 return false;
-            item.hex = HashHexColor(hex);
+            if (hex)
+                item.hex = HashHexColor(*hex);
             return true;
         }
         if (key == QLatin1StringView("rgb")) {
@@ -361,21 +372,13 @@ PaletteImport JsonReader::Read()
     std::optional<QString> format;
     std::optional<double> version;
     bool colorsSeen = false;
-    QString title;
+    std::optional<QString> title;
     // Any JSON is read through, so a damaged file is told apart from one that is simply not a palette.
     const auto member = [&](const QString& key) {
-        if (key == QLatin1StringView("format") || key == QLatin1StringView("name")) {
-            if (!At('"'))
-                return Value(1);
-            QString text;
-            if (!String(&text))
-                return false;
-            if (key == QLatin1StringView("format"))
-                format = std::move(text);
-            else
-                title = std::move(text);
-            return true;
-        }
+        if (key == QLatin1StringView("format"))
+            return TextOrOther(1, format);
+        if (key == QLatin1StringView("name"))
+            return TextOrOther(1, title);
         if (key == QLatin1StringView("version"))
             return NumberOrOther(1, version);
         if (key == QLatin1StringView("colors")) {
@@ -400,7 +403,7 @@ PaletteImport JsonReader::Read()
         return Failure(QStringLiteral("This palette is of a version the program does not know; only version 1 can be read."));
     if (!colorsSeen)
         return Failure(QStringLiteral("This palette has no \"colors\" list."));
-    Palette palette { title, {} };
+    Palette palette { title.value_or(QString()), {} };
     palette.entries.reserve(m_colors.size());
     for (std::size_t i = 0; i < m_colors.size(); ++i) {
         ColorItem& item = m_colors[i];
