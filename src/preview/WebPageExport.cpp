@@ -1,5 +1,6 @@
 #include "WebPageExport.h"
 
+#include "persist/AtomicFile.h"
 #include "platform/Services.h"
 
 #include <string>

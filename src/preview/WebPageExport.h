@@ -1,7 +1,6 @@
 #pragma once
 
 #include "document/PreviewColors.h"
-#include "persist/AtomicFile.h"
 
 #include <QByteArray>
 #include <QString>

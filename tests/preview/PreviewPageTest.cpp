@@ -1,4 +1,5 @@
 #include "document/PreviewPage.h"
+#include "persist/AtomicFile.h"
 #include "preview/WebPageExport.h"
 
 #include <QByteArrayList>
