@@ -4,7 +4,6 @@
 #include "main/TfrmMain.h"
 #include "platform/Services.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 
@@ -38,11 +37,6 @@ QString HelpFilePath()
 
 void ConnectHelpMenu(TfrmMain& main, TfrmAbout& about)
 {
-    const auto connectCommand = [&main, &about](MainCommand command, std::function<void()> handler) {
-        QAction* action = main.Command(command);
-        action->setEnabled(true);
-        QObject::connect(action, &QAction::triggered, &about, std::move(handler));
-    };
     const std::pair<MainCommand, QString (*)()> pages[] = {
         { MainCommand::HelpHelp, &HelpFilePath },
         { MainCommand::HelpWebsite, &HomePageAddress },
@@ -50,6 +44,6 @@ void ConnectHelpMenu(TfrmMain& main, TfrmAbout& about)
         { MainCommand::HelpTutorial, &TutorialAddress },
     };
     for (const auto& [command, target] : pages)
-        connectCommand(command, [target] { platform::ShellService().Open(target()); });
-    connectCommand(MainCommand::HelpAbout, [&about] { about.ShowModal(); });
+        main.CarryOut(command, &about, [target] { platform::ShellService().Open(target()); });
+    main.CarryOut(MainCommand::HelpAbout, &about, [&about] { about.ShowModal(); });
 }

@@ -8,7 +8,6 @@
 #include "platform/Services.h"
 #include "preview/TfrmPreview.h"
 
-#include <QAction>
 
 #include <functional>
 
@@ -35,11 +34,8 @@ DocumentCommands::DocumentCommands(TfrmMain& main, FavoritesModel& favorites, Tf
         { MainCommand::FileOpen, [this] { mnuFileOpenClick(); } },
         { MainCommand::FileSave, [this] { mnuFileSaveClick(); } },
     };
-    for (const auto& [command, handler] : commands) {
-        QAction* action = main.Command(command);
-        action->setEnabled(true);
-        connect(action, &QAction::triggered, this, handler);
-    }
+    for (const auto& [command, handler] : commands)
+        main.CarryOut(command, this, handler);
     main.SetCloseQuery([this] { return FormCloseQuery(); });
     connect(&main, &TfrmMain::closing, this, &DocumentCommands::SaveSession);
 }

@@ -8,7 +8,6 @@
 #include "platform/Services.h"
 #include "preview/TfrmPreview.h"
 
-#include <QAction>
 
 #include <algorithm>
 
@@ -32,11 +31,8 @@ PaletteCommands::PaletteCommands(TfrmMain& main, FavoritesModel& favorites, Tfrm
         { MainCommand::FileExportPalette, &PaletteCommands::mnuFileExportPaletteClick },
         { MainCommand::FileImportPalette, &PaletteCommands::mnuFileImportPaletteClick },
     };
-    for (const auto& [command, handler] : commands) {
-        QAction* action = main.Command(command);
-        action->setEnabled(true);
-        connect(action, &QAction::triggered, this, handler);
-    }
+    for (const auto& [command, handler] : commands)
+        main.CarryOut(command, this, [this, handler] { (this->*handler)(); });
 }
 
 void PaletteCommands::mnuFileExportPaletteClick()

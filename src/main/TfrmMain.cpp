@@ -395,6 +395,13 @@ QAction* TfrmMain::Command(MainCommand command) const
     Q_UNREACHABLE();
 }
 
+void TfrmMain::CarryOut(MainCommand command, const QObject* context, std::function<void()> handler) const
+{
+    QAction* action = Command(command);
+    action->setEnabled(true);
+    connect(action, &QAction::triggered, context, std::move(handler));
+}
+
 void TfrmMain::CreateMenus()
 {
     auto menu = [this](QMenu* parent, const char* name, const QString& title) {

@@ -98,6 +98,9 @@ public:
     void SetToolWindowPlaces(std::function<ToolWindowPlaces()> places) { m_toolWindowPlaces = std::move(places); }
 
     QAction* Command(MainCommand command) const;
+    // Enables a command that another part of the program carries out, which runs `handler` for as long as
+    // `context` lives.
+    void CarryOut(MainCommand command, const QObject* context, std::function<void()> handler) const;
 
     // The history of base colours, which the drop-down list shows.
     void ClearHistory();

@@ -166,9 +166,7 @@ TfrmPreferences::TfrmPreferences(TfrmMain& main)
     // Esc and the title bar's close button reject the dialog the same way.
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    QAction* command = m_main.Command(MainCommand::EditPreferences);
-    command->setEnabled(true);
-    connect(command, &QAction::triggered, this, &TfrmPreferences::Preferences);
+    m_main.CarryOut(MainCommand::EditPreferences, this, [this] { Preferences(); });
 
     LoadPreferences();
 }
