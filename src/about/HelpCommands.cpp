@@ -2,6 +2,7 @@
 
 #include "TfrmAbout.h"
 #include "main/TfrmMain.h"
+#include "persist/AppPaths.h"
 #include "platform/Services.h"
 
 #include <QCoreApplication>
@@ -31,8 +32,8 @@ QString TutorialAddress()
 
 QString HelpFilePath()
 {
-    // Not the working folder: the help travels with the executable, like the settings.
-    return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("help/index.html"));
+    // Not the working folder: the help is found from the executable, wherever it was started from.
+    return ProgramDataPath(QCoreApplication::applicationDirPath(), QStringLiteral("help/index.html"));
 }
 
 void ConnectHelpMenu(TfrmMain& main, TfrmAbout& about)

@@ -11,7 +11,8 @@ QString HomePageAddress();
 QString ForumsAddress();
 QString TutorialAddress();
 
-// help/index.html in the executable's own folder, as an absolute path, wherever the program was started from.
+// help/index.html beside the executable (a build or a portable copy) or in the installation's data folder, as an
+// absolute path, wherever the program was started from.
 QString HelpFilePath();
 
 // Wires the main window's Help menu: the local help file, the three web pages and the About box.

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 QString& FolderOverride()
@@ -9,20 +11,48 @@ QString& FolderOverride()
     static QString folder;
     return folder;
 }
+
+const QString kOwnFolder = QStringLiteral("tintwell");
 }
 
-QString AppFolder()
+AppFolders ChooseAppFolders(const QString& programFolder, const QString& configHome, const QString& dataHome)
 {
-    const QString& folder = FolderOverride();
-    return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
+    const QFileInfo besideProgram(QDir(programFolder).filePath(QString::fromLatin1(kSettingsFileName)));
+    // A link counts even when it leads nowhere: the portable copy's owner put it there.
+    if (besideProgram.exists() || besideProgram.isSymLink())
+        return { programFolder, programFolder };
+    return { QDir(configHome).filePath(kOwnFolder), QDir(dataHome).filePath(kOwnFolder) };
 }
 
-QString AppFile(const QString& name)
+AppFolders CurrentAppFolders()
 {
-    return QDir(AppFolder()).filePath(name);
+    if (const QString& folder = FolderOverride(); !folder.isEmpty())
+        return { folder, folder };
+    return ChooseAppFolders(QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+}
+
+bool MakeFolderFor(const QString& file)
+{
+    return QDir().mkpath(QFileInfo(file).absolutePath());
+}
+
+QString ProgramDataPath(const QString& programFolder, const QString& relativePath)
+{
+    const QDir program(programFolder);
+    const QString beside = program.absoluteFilePath(relativePath);
+    if (QFileInfo::exists(beside))
+        return beside;
+    return QDir::cleanPath(program.absoluteFilePath(QStringLiteral(TW_DATA_FROM_PROGRAM "/") + relativePath));
 }
 
 void SetAppFolderForTesting(const QString& folder)
 {
     FolderOverride() = folder;
+}
+
+QString AppFolderForTesting()
+{
+    return FolderOverride();
 }

@@ -98,7 +98,7 @@ bool ParseInteger(const QByteArray& raw, int& out)
 
 QString SettingsPath()
 {
-    return AppFile(QStringLiteral("tw3.ini"));
+    return QDir(CurrentAppFolders().settings).filePath(QString::fromLatin1(kSettingsFileName));
 }
 
 IniText::IniText(const QByteArray& data)
@@ -278,6 +278,7 @@ WriteOutcome IniFile::Commit()
         return {};
     if (m_problem != IniProblem::None)
         return { WriteOutcome::Kind::KeptUnusable, m_readError };
+    MakeFolderFor(m_path);
     const WriteOutcome outcome = WriteFileAtomically(m_path, m_pending->Bytes());
     if (outcome.ok()) {
         m_text = std::move(*m_pending);

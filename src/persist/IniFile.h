@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-// The settings file "tw3.ini" in the program's folder.
+// The settings file "tw3.ini" in its folder (AppPaths.h says which).
 QString SettingsPath();
 
 // The lines of an INI text and the keys in them. Sections and keys are found case-insensitively; lines this

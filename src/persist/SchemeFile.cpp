@@ -3,6 +3,7 @@
 #include "persist/AppPaths.h"
 #include "persist/AtomicFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -129,7 +130,7 @@ QString Version2ImportMessage(Version2ImportStatus status)
 
 QString SessionPath()
 {
-    return AppFile(QStringLiteral("session.tmp"));
+    return QDir(CurrentAppFolders().session).filePath(QStringLiteral("session.tmp"));
 }
 
 SessionRead ReadSession()
@@ -156,7 +157,7 @@ std::optional<QString> KeepDamagedSession()
         return std::nullopt;
     for (int n = 1; n <= 99; ++n) {
         const QString name = n == 1 ? QStringLiteral("session-damaged.tmp") : QStringLiteral("session-damaged-%1.tmp").arg(n);
-        const QString kept = AppFile(name);
+        const QString kept = QFileInfo(SessionPath()).dir().filePath(name);
         const QByteArray to = QFile::encodeName(kept);
         // Never over an earlier damaged session: each may hold what the user still wants.
         if (::renameat2(AT_FDCWD, session.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
@@ -175,5 +176,7 @@ std::optional<QString> KeepDamagedSession()
 
 SchemeWriteStatus WriteSession(const SchemeData& scheme)
 {
-    return WriteSchemeFile(SessionPath(), scheme);
+    const QString path = SessionPath();
+    MakeFolderFor(path);
+    return WriteSchemeFile(path, scheme);
 }

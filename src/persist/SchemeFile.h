@@ -64,7 +64,7 @@ Version2ImportStatus ImportVersion2Scheme(const QString& path);
 // The message scheme Open shows for a conversion outcome; empty for NotVersion2, which shows nothing.
 QString Version2ImportMessage(Version2ImportStatus status);
 
-// "session.tmp" in the program's folder: the scheme carried from one run to the next.
+// "session.tmp" in its folder (AppPaths.h says which): the scheme carried from one run to the next.
 QString SessionPath();
 
 enum class SessionReadStatus {

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Install into a fresh prefix, check the layout and the desktop files, then start the installed program through
-# its bin/ entry from an unrelated working folder: it finds its help and keeps its settings beside itself.
+# its bin/ entry from an unrelated working folder: it finds its help and keeps its settings in the per-user folders.
 source "$(dirname "$0")/lib.sh"
 build="$(dirname "$E2E_EXE")"
 prefix="$E2E_DIR/prefix"
@@ -21,7 +21,7 @@ appstreamcli validate --no-net "$prefix/share/metainfo/example.tintwell.Tintwell
 start_x
 elsewhere="$E2E_DIR/elsewhere"
 mkdir -p "$elsewhere"
-(cd "$elsewhere" && PATH="$prefix/bin:$PATH" exec tintwell) &
+(cd "$elsewhere" && PATH="$prefix/bin:$PATH" XDG_CONFIG_HOME="$E2E_DIR/config" XDG_DATA_HOME="$E2E_DIR/data" exec tintwell) &
 E2E_APP=$!
 wait_main_window
 window_geometry "$MAIN_WIN"
@@ -29,6 +29,7 @@ window_geometry "$MAIN_WIN"
 
 exit_from_menu
 wait_exit
-[ -f "$prefix/tw3.ini" ] || fail "settings were not written beside the installed program"
-[ ! -e "$elsewhere/tw3.ini" ] && [ ! -e "$prefix/bin/tw3.ini" ] || fail "settings went to the working folder or bin/"
+[ -f "$E2E_DIR/config/tintwell/tw3.ini" ] || fail "settings were not written to the per-user folder"
+[ -f "$E2E_DIR/data/tintwell/session.tmp" ] || fail "the session was not written to the per-user folder"
+[ -z "$(find "$elsewhere" "$prefix" -name tw3.ini -o -name session.tmp)" ] || fail "files went to the working or the program's folder"
 echo "PASS: install"

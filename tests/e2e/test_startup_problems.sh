@@ -4,7 +4,7 @@
 # kept beside itself under a name that says so before anything can replace it, and the exit replaces neither.
 source "$(dirname "$0")/lib.sh"
 
-mkdir "$E2E_DIR/tw3.ini"
+rm "$E2E_DIR/tw3.ini" && mkdir "$E2E_DIR/tw3.ini"
 # A session that counts three favourites and holds only the start of one.
 printf '\003\000\003\000\377\000\000\000\063\146\231' > "$E2E_DIR/session.tmp"
 cp "$E2E_DIR/session.tmp" "$E2E_DIR/damaged.expected"

@@ -168,7 +168,9 @@ TEST_F(MainWindowTest, ClosingWritesTheWindowKeys)
 TEST_F(MainWindowTest, UnwritableSettingsAreReportedWithoutBlockingTheClose)
 {
     auto w = Start();
-    SetAppFolderForTesting(folder.file("missing/folder"));
+    // Under a file, where no folder can be made.
+    folder.Write("file", "x");
+    SetAppFolderForTesting(folder.file("file/folder"));
     w->close();
     EXPECT_FALSE(w->isVisible());
     ASSERT_EQ(desktop.messages.size(), 1);

@@ -212,7 +212,9 @@ TEST(IniFile, ALastLineWithoutALineEndGetsOneBeforeAnythingFollows)
 TEST(IniFile, AFailedWriteReportsAndChangesNothing)
 {
     TestFolder folder;
-    const QString path = folder.file("gone/tw3.ini");
+    // Under a file, where no folder can be made for it.
+    folder.Write("file", "x");
+    const QString path = folder.file("file/tw3.ini");
     IniFile ini(path);
     ini.SetInteger("Main", "Top", 1);
     const WriteOutcome outcome = ini.Commit();

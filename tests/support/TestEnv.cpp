@@ -15,7 +15,7 @@
 #include <unistd.h>
 
 TestFolder::TestFolder()
-    : m_previousAppFolder(AppFolder())
+    : m_previousAppFolder(AppFolderForTesting())
 {
     SetAppFolderForTesting(m_dir.path());
 }

@@ -3,8 +3,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A fresh folder standing in for the executable's folder, so tests never touch real settings: while it
-// lives, AppFolder() points at it.
+// A fresh folder that holds the settings and the session while it lives, so tests never touch real ones.
 class TestFolder {
 public:
     TestFolder();
