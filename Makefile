@@ -4,7 +4,7 @@ BUILD_ASAN ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all bootstrap build run test test-fast test-asan bench clean
+.PHONY: all bootstrap build run test test-fast test-asan bench package clean
 
 all: build
 
@@ -33,6 +33,10 @@ test-asan: bootstrap
 
 bench: build
 	@scripts/bench $(BUILD)
+
+# The Debian package, $(BUILD)/tintwell_<version>_<arch>.deb.
+package: build
+	cd $(BUILD) && cpack
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN)

@@ -1,31 +1,68 @@
 #!/usr/bin/env bash
 # Install into a fresh prefix, check the layout and the desktop files, then start the installed program through
-# its bin/ entry from an unrelated working folder: it finds its help and keeps its settings in the per-user folders.
+# bin/ from an unrelated working folder: it finds its help under share/ and keeps its files in the per-user folders.
 source "$(dirname "$0")/lib.sh"
 build="$(dirname "$E2E_EXE")"
 prefix="$E2E_DIR/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
 
-for f in tintwell help/index.html share/applications/tintwell.desktop \
-         share/icons/hicolor/scalable/apps/tintwell.svg share/metainfo/example.tintwell.Tintwell.metainfo.xml; do
+for f in bin/tintwell share/tintwell/help/index.html share/applications/tintwell.desktop \
+         share/icons/hicolor/scalable/apps/tintwell.svg share/metainfo/example.tintwell.Tintwell.metainfo.xml \
+         share/mime/packages/tintwell.xml share/man/man1/tintwell.1.gz share/doc/tintwell/copyright; do
   [ -e "$prefix/$f" ] || fail "$f is not installed"
 done
-[ -x "$prefix/tintwell" ] || fail "the installed program is not executable"
-[ "$(readlink -f "$prefix/bin/tintwell")" = "$(readlink -f "$prefix/tintwell")" ] || fail "bin/tintwell does not lead to the program"
-grep -qx 'Exec=tintwell' "$prefix/share/applications/tintwell.desktop" || fail "launcher does not run tintwell"
-grep -qx 'Icon=tintwell' "$prefix/share/applications/tintwell.desktop" || fail "launcher does not name the icon"
-desktop-file-validate "$prefix/share/applications/tintwell.desktop" || fail "launcher does not validate"
+for size in 16 22 24 32 48 64 128 256; do
+  [ "$(identify -format %wx%h "$prefix/share/icons/hicolor/${size}x$size/apps/tintwell.png")" = "${size}x$size" ] \
+    || fail "no ${size}x$size icon"
+done
+[ -x "$prefix/bin/tintwell" ] && [ ! -L "$prefix/bin/tintwell" ] || fail "bin/tintwell is not the program"
+[ "$(ls "$prefix")" = "$(printf 'bin\nshare')" ] || fail "directly under the prefix: $(ls "$prefix" | paste -sd' ')"
+desktop="$prefix/share/applications/tintwell.desktop"
+grep -qx 'Exec=tintwell %f' "$desktop" || fail "the launcher does not pass the file to tintwell"
+grep -qx 'MimeType=application/x-tintwell-scheme;' "$desktop" || fail "the launcher does not offer to open schemes"
+desktop-file-validate "$desktop" || fail "launcher does not validate"
 appstreamcli validate --no-net "$prefix/share/metainfo/example.tintwell.Tintwell.metainfo.xml" >/dev/null \
   || fail "software-centre description does not validate"
+man --warnings -l "$prefix/share/man/man1/tintwell.1.gz" 2>&1 >/dev/null | grep . && fail "the manual page has faults"
+
+# The file type, as a file manager sees it through shared-mime-info: by name, and by content without a name.
+mime="$E2E_DIR/mime"
+mkdir -p "$mime/mime/packages"
+cp "$prefix/share/mime/packages/tintwell.xml" "$mime/mime/packages/"
+problems=$(XDG_DATA_DIRS="$mime" update-mime-database "$mime/mime" 2>&1) && [ -z "$problems" ] \
+  || fail "update-mime-database: $problems"
+printf '\003\000\000\000\377\000\000\000' >"$E2E_DIR/scheme-no-name"
+head -c 36 /dev/zero >>"$E2E_DIR/scheme-no-name"
+printf 'TWver2\r\n255\r\n' >"$E2E_DIR/old-scheme-no-name"
+cp "$E2E_DIR/scheme-no-name" "$E2E_DIR/named.tw"
+printf '\003\000\000\000\377\000\000\001' >"$E2E_DIR/not-a-scheme"
+content_type() { XDG_DATA_HOME="$mime" XDG_DATA_DIRS="$mime:/usr/share" gio info -a standard::content-type "$1" | awk '/content-type/{print $2}'; }
+for f in named.tw scheme-no-name old-scheme-no-name; do
+  [ "$(content_type "$E2E_DIR/$f")" = application/x-tintwell-scheme ] || fail "$f is $(content_type "$E2E_DIR/$f")"
+done
+[ "$(content_type "$E2E_DIR/not-a-scheme")" != application/x-tintwell-scheme ] || fail "a file with a colour's top byte set is taken for a scheme"
+
+fakebin="$E2E_DIR/fakebin"
+opened="$E2E_DIR/opened.txt"
+mkdir -p "$fakebin"
+printf '#!/bin/sh\nprintf "%%s\\n" "$*" >>"%s"\n' "$opened" >"$fakebin/xdg-open"
+chmod +x "$fakebin/xdg-open"
 
 start_x
 elsewhere="$E2E_DIR/elsewhere"
 mkdir -p "$elsewhere"
-(cd "$elsewhere" && PATH="$prefix/bin:$PATH" XDG_CONFIG_HOME="$E2E_DIR/config" XDG_DATA_HOME="$E2E_DIR/data" exec tintwell) &
+(cd "$elsewhere" && PATH="$prefix/bin:$fakebin:$PATH" XDG_CONFIG_HOME="$E2E_DIR/config" XDG_DATA_HOME="$E2E_DIR/data" exec tintwell) &
 E2E_APP=$!
 wait_main_window
 window_geometry "$MAIN_WIN"
 [ "$WW" -eq 263 ] || fail "client width $WW, expected 263"
+xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
+xdotool key --window "$MAIN_WIN" F1
+wait_file "$opened"
+case "$(cat "$opened")" in
+  "$prefix/share/tintwell/help/index.html" | "file://$prefix/share/tintwell/help/index.html") ;;
+  *) fail "F1 opened '$(cat "$opened")', expected the installed help" ;;
+esac
 
 exit_from_menu
 wait_exit
