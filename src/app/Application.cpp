@@ -28,6 +28,8 @@ Application::Application()
     // face first, and loading that second face and its fallbacks cost a tenth of the start-up.
     QApplication::setFont(TahomaFont(11));
     QApplication::setApplicationName(QStringLiteral("Tintwell v3"));
+    // Ties the windows to the menu entry, for desktops that group windows and show icons by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tintwell"));
     QApplication::setWindowIcon(ArtIcon(QStringLiteral("tintwell.svg")));
     DragManager::Instance().SetDragCursor(AppCursor(CursorId::DragHand));
 
@@ -59,24 +61,32 @@ void Application::CreateToolWindows()
 
 Application::~Application() = default;
 
-void Application::Show()
+void Application::Show(const QString& schemeFile)
 {
     m_main->show();
     if (m_favorites) {
         m_favorites->show();
         TellUnusableSettings();
+        OpenAtStart(schemeFile);
         return;
     }
     // The other windows follow the main window's first paint: the main window is on screen as early as it can
     // be, and the Favorites window docks against a main window whose frame is known.
-    WhenFramed(m_main.get(), [this] {
+    WhenFramed(m_main.get(), [this, schemeFile] {
         // After the paint that called, not inside it.
-        QMetaObject::invokeMethod(m_main.get(), [this] {
+        QMetaObject::invokeMethod(m_main.get(), [this, schemeFile] {
             TellUnusableSettings();
             CreateToolWindows();
             m_favorites->show();
+            OpenAtStart(schemeFile);
         }, Qt::QueuedConnection);
     });
+}
+
+void Application::OpenAtStart(const QString& schemeFile)
+{
+    if (!schemeFile.isEmpty())
+        m_documents->OpenSchemeFile(schemeFile);
 }
 
 void Application::TellUnusableSettings()

@@ -21,13 +21,14 @@ public:
 
     TfrmMain& Main() { return *m_main; }
     // The windows after the main one, in their fixed order. Show() creates them after the main window's first
-    // paint when they do not exist yet.
+    // paint when they do not exist yet, then opens schemeFile, when given, as Open Scheme would.
     void CreateToolWindows();
-    void Show();
+    void Show(const QString& schemeFile = {});
 
 private:
     // A settings file that cannot be used is read as the defaults and kept; this says so, with the reason.
     void TellUnusableSettings();
+    void OpenAtStart(const QString& schemeFile);
 
     std::unique_ptr<TfrmMain> m_main;
     std::unique_ptr<ScreenPicker> m_picker;

@@ -63,15 +63,26 @@ void DocumentCommands::mnuFileOpenClick()
     if (!path)
         return;
     m_lastOpened = *path;
+    ReadAndShow(*path);
+}
 
-    const Version2ImportStatus imported = ImportVersion2Scheme(*path);
+void DocumentCommands::OpenSchemeFile(const QString& path)
+{
+    if (m_main.SchemeModified() && !SaveBeforeReplacing(kBeforeOpen))
+        return;
+    ReadAndShow(path);
+}
+
+void DocumentCommands::ReadAndShow(const QString& path)
+{
+    const Version2ImportStatus imported = ImportVersion2Scheme(path);
     if (const QString message = Version2ImportMessage(imported); !message.isEmpty())
         Tell(message);
     // An old file that could not be converted is as it was: its message is all the user needs to see.
     if (imported != Version2ImportStatus::NotVersion2 && imported != Version2ImportStatus::Converted)
         return;
 
-    const SchemeRead read = ReadSchemeFile(*path, VersionCheck::Required);
+    const SchemeRead read = ReadSchemeFile(path, VersionCheck::Required);
     switch (read.status) {
     case SchemeReadStatus::Ok:
         ShowScheme(read.scheme);

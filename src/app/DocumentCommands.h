@@ -22,6 +22,8 @@ public:
 
     void mnuFileNewClick();
     void mnuFileOpenClick();
+    // Open without the dialog: a file named on the command line.
+    void OpenSchemeFile(const QString& path);
     SaveOutcome mnuFileSaveClick();
     // Whether the main window may close now.
     bool FormCloseQuery();
@@ -31,6 +33,7 @@ public:
 private:
     // Asks whether to save the changed scheme first; false when the command is to be abandoned.
     bool SaveBeforeReplacing(const QString& question);
+    void ReadAndShow(const QString& path);
     SchemeData CurrentScheme() const;
     void ShowScheme(const SchemeData& scheme);
     void Tell(const QString& message) const;

@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "CommandLine.h"
 #include "main/TfrmMain.h"
 #include "platform/CaretBlink.h"
 #include "platform/FirstPaintReport.h"
@@ -13,10 +14,22 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY")
         && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+    // Help and the version need no display: a terminal without one can ask.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (const CommandLine early = ReadCommandLine(arguments); early.action != CommandLine::Action::Run
+        && early.action != CommandLine::Action::Refuse)
+        return AnswerOnTerminal(early);
+
     QApplication qtApp(argc, argv);
+    // Read again without the toolkit's own options, which it has taken out.
+    const CommandLine line = ReadCommandLine(QApplication::arguments());
+    if (line.action != CommandLine::Action::Run)
+        return AnswerOnTerminal(line);
     CaretBlink caretBlink;
     Application app;
     ReportFirstPaintIfAsked(&app.Main());
-    app.Show();
+    app.Show(line.schemeFile);
     return qtApp.exec();
 }

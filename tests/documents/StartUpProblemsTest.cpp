@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 #include <memory>
 #include <sys/stat.h>
 
@@ -27,10 +28,10 @@ protected:
     void TearDown() override { app.reset(); }
 
     // Starts the program as main() does and waits for its last windows.
-    void Start()
+    void Start(const QString& schemeFile = {})
     {
         app = std::make_unique<Application>();
-        app->Show();
+        app->Show(schemeFile);
         ASSERT_TRUE(QTest::qWaitFor([] {
             for (QWidget* w : QApplication::topLevelWidgets())
                 if (qobject_cast<TfrmFavorites*>(w) && w->isVisible())
@@ -48,6 +49,14 @@ protected:
     TestFolder folder;
     ScriptedPlatform desktop;
     std::unique_ptr<Application> app;
+
+    TfrmFavorites& Favorites() const
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* favorites = qobject_cast<TfrmFavorites*>(w))
+                return *favorites;
+        throw std::logic_error("no Favorites window");
+    }
 };
 
 TEST_F(StartUp, ASettingsFileThatCannotBeUsedIsToldOnceWithTheReasonAndKept)
@@ -114,6 +123,42 @@ TEST_F(StartUp, ADamagedSessionIsToldOnceAndKeptWhereTheMessageSays)
     Exit();
     EXPECT_EQ(ReadSession().status, SessionReadStatus::Ok);
     EXPECT_EQ(folder.Read("session-damaged.tmp"), damaged);
+}
+
+TEST_F(StartUp, ASchemeNamedOnTheCommandLineIsOpenedOnceTheWindowsAreUpAsOpenSchemeWould)
+{
+    SchemeData scheme;
+    scheme.baseColor = 0x336699;
+    scheme.favorites = { TFavColor::FromColor(0x112233), TFavColor::FromColor(0x445566) };
+    ASSERT_EQ(WriteSchemeFile(folder.file("named.tw"), scheme), SchemeWriteStatus::Ok);
+    Start(folder.file("named.tw"));
+    EXPECT_TRUE(desktop.messages.isEmpty());
+    EXPECT_EQ(app->Main().BaseColor(), 0x336699u);
+    EXPECT_EQ(Favorites().Model().FavColors(), scheme.favorites);
+    EXPECT_FALSE(app->Main().SchemeModified());
+    Exit();
+}
+
+TEST_F(StartUp, ASchemeOnTheCommandLineThatCannotBeOpenedIsToldAsOpenSchemeTellsItAndChangesNothing)
+{
+    Put(folder.file("not-a-scheme.tw"), "\x04\x00 not a scheme");
+    const struct {
+        QString file;
+        const char* message;
+    } cases[] = {
+        { folder.file("missing.tw"), SchemeMessages::kOpenFailed },
+        { folder.file("not-a-scheme.tw"), SchemeMessages::kNotValid },
+        { folder.path(), SchemeMessages::kOpenFailed },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        desktop.messages.clear();
+        Start(c.file);
+        EXPECT_EQ(desktop.messages, QStringList { QString::fromLatin1(c.message) });
+        EXPECT_EQ(app->Main().BaseColor(), 255u);
+        EXPECT_EQ(Favorites().Model().Count(), 0);
+        app.reset();
+    }
 }
 
 } // namespace
