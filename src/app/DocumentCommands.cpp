@@ -110,6 +110,9 @@ DocumentCommands::SaveOutcome DocumentCommands::mnuFileSaveClick()
     case SchemeWriteStatus::TooManyFavorites:
         Tell(QString::fromLatin1(SchemeMessages::kTooManyFavorites));
         break;
+    case SchemeWriteStatus::TooLarge:
+        Tell(QString::fromLatin1(SchemeMessages::kTooLarge));
+        break;
     case SchemeWriteStatus::WriteFailed:
     case SchemeWriteStatus::FolderNotWritable:
         Tell(WriteFailedMessage(SchemeMessages::kSaveFailed, written, *path));

@@ -8,12 +8,22 @@
 #include "platform/Services.h"
 #include "preview/TfrmPreview.h"
 
+#include <QProgressDialog>
+#include <QThread>
 
 #include <algorithm>
+#include <atomic>
+#include <memory>
 
 namespace {
 
-const QString kReadFailed = QStringLiteral("The palette file could not be read.");
+QString ReadFailed(const ReadResult& file)
+{
+    return QStringLiteral("The palette file could not be read: %1.").arg(ReadFailureReason(file));
+}
+
+// Most palettes are read in a few milliseconds; only a reading that takes longer than this shows its progress.
+constexpr unsigned long kQuietReadMs = 300;
 
 QString SaveFailed(const WriteOutcome& outcome)
 {
@@ -35,6 +45,46 @@ PaletteCommands::PaletteCommands(TfrmMain& main, FavoritesModel& favorites, Tfrm
         main.CarryOut(command, this, [this, handler] { (this->*handler)(); });
 }
 
+PaletteCommands::~PaletteCommands()
+{
+    for (const QPointer<QThread>& reader : m_readers)
+        if (reader)
+            reader->wait();
+}
+
+std::optional<PaletteImport> PaletteCommands::ReadAway(const QByteArray& bytes, PaletteFormat format)
+{
+    // Shared with the thread, which may outlive this call when the user cancels.
+    struct Reading {
+        QByteArray bytes;
+        PaletteFormat format;
+        PaletteImport result;
+        std::atomic<bool> done = false;
+    };
+    auto reading = std::make_shared<Reading>(bytes, format);
+    QThread* reader = QThread::create([reading] {
+        reading->result = ReadPalette(reading->bytes, reading->format);
+        reading->done = true;
+    });
+    connect(reader, &QThread::finished, reader, &QObject::deleteLater);
+    std::erase_if(m_readers, [](const QPointer<QThread>& r) { return r.isNull(); });
+    m_readers.emplace_back(reader);
+    // Connected before the thread starts, so its end reaches the dialog however soon it comes.
+    QProgressDialog progress(QStringLiteral("Reading the palette file..."), QStringLiteral("Cancel"), 0, 0, &m_main);
+    progress.setObjectName(QStringLiteral("dlgImportProgress"));
+    progress.setWindowTitle(QStringLiteral("Import Palette"));
+    progress.setWindowModality(Qt::ApplicationModal);
+    connect(reader, &QThread::finished, &progress, &QProgressDialog::reset);
+    reader->start();
+    // The dialog closes when the thread has ended (and the result is there) or when the user cancels.
+    if (!reader->wait(kQuietReadMs)) {
+        progress.exec();
+        if (progress.wasCanceled() || !reading->done) // Esc closes the dialog as Cancel does
+            return std::nullopt;
+    }
+    return std::move(reading->result);
+}
+
 void PaletteCommands::mnuFileExportPaletteClick()
 {
     const std::optional<PaletteSet> set = PaletteSetDialog::Choose(&m_main, m_favorites.Count(), m_lastSet);
@@ -52,10 +102,11 @@ void PaletteCommands::mnuFileExportPaletteClick()
     if (!target)
         return;
     m_lastExported = target->path;
-    // The filter names the format; a dialog that reports none leaves it to the name the user typed.
-    std::optional<PaletteFormat> format = FormatForFilter(target->filter);
+    // An extension the user typed names the format; else the filter does, which also gave a name typed without one
+    // its extension.
+    std::optional<PaletteFormat> format = DetectPaletteFormat(target->path, {});
     if (!format)
-        format = DetectPaletteFormat(target->path, {});
+        format = FormatForFilter(target->filter);
     m_lastFormat = format.value_or(m_lastFormat);
 
     const PaletteExport exported = WritePalette(BuildPalette(*set, CurrentSources()), m_lastFormat);
@@ -85,7 +136,7 @@ void PaletteCommands::mnuFileImportPaletteClick()
         break;
     case ReadResult::Kind::Missing:
     case ReadResult::Kind::Unreadable:
-        Tell(kReadFailed);
+        Tell(ReadFailed(file));
         return;
     case ReadResult::Kind::TooLarge:
         Tell(QString::fromLatin1(PaletteMessages::kTooLarge));
@@ -96,7 +147,10 @@ void PaletteCommands::mnuFileImportPaletteClick()
         Tell(QString::fromLatin1(PaletteMessages::kUnknownFormat));
         return;
     }
-    const PaletteImport imported = ReadPalette(file.data, *format);
+    const std::optional<PaletteImport> read = ReadAway(file.data, *format);
+    if (!read)
+        return;
+    const PaletteImport& imported = *read;
     if (!imported.ok()) {
         Tell(imported.message);
         return;
@@ -113,6 +167,12 @@ void PaletteCommands::mnuFileImportPaletteClick()
         TFavColor fav = TFavColor::FromColor(entry.color);
         fav.Text = FavoriteText(entry);
         favorites.push_back(std::move(fav));
+    }
+    // Imported names are bounded so that this never refuses a palette on its own, but favourites opened from a
+    // scheme file may carry texts of any length.
+    if (EncodedSchemeSize(m_favorites.FavColors()) + EncodedSchemeSize(favorites) - EncodedSchemeSize({}) > kMaxSchemeBytes) {
+        Tell(QString::fromLatin1(SchemeMessages::kTooLarge));
+        return;
     }
     m_favorites.AppendFavorites(favorites);
 }

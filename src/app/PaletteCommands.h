@@ -4,7 +4,13 @@
 #include "exchange/PaletteFormats.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
+
+#include <optional>
+#include <vector>
+
+class QThread;
 
 class FavoritesModel;
 class TfrmMain;
@@ -17,12 +23,16 @@ class PaletteCommands final : public QObject {
 public:
     // Built once all three windows exist; enables and wires the main window's palette entries.
     PaletteCommands(TfrmMain& main, FavoritesModel& favorites, TfrmPreview& preview);
+    // Waits for readings the user cancelled: they end on their own within seconds.
+    ~PaletteCommands() override;
 
     void mnuFileExportPaletteClick();
     void mnuFileImportPaletteClick();
 
 private:
     PaletteSources CurrentSources() const;
+    // Reads on a thread of its own, so the windows keep answering; nothing when the user cancelled.
+    std::optional<PaletteImport> ReadAway(const QByteArray& bytes, PaletteFormat format);
     void Tell(const QString& message) const;
 
     TfrmMain& m_main;
@@ -33,4 +43,5 @@ private:
     PaletteFormat m_lastFormat = PaletteFormat::Gpl;
     QString m_lastExported;
     QString m_lastImported;
+    std::vector<QPointer<QThread>> m_readers; // each deletes itself when it ends
 };

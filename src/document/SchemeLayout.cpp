@@ -180,14 +180,21 @@ Slot ParseSlot(std::string_view line)
 
 } // namespace
 
+std::size_t EncodedSchemeSize(const FavColorList& favorites)
+{
+    std::size_t size = kHeaderSize + kPreviewBlockSize;
+    for (const TFavColor& fav : favorites)
+        size += kRecordFixedSize + fav.Text.size();
+    return size;
+}
+
 EncodedScheme EncodeScheme(const SchemeData& scheme)
 {
     if (scheme.favorites.size() > kMaxSchemeFavorites)
         return { EncodeStatus::TooManyFavorites, {} };
-
-    std::size_t size = kHeaderSize + kPreviewBlockSize;
-    for (const TFavColor& fav : scheme.favorites)
-        size += kRecordFixedSize + fav.Text.size();
+    const std::size_t size = EncodedSchemeSize(scheme.favorites);
+    if (size > kMaxSchemeBytes)
+        return { EncodeStatus::TooLarge, {} };
 
     std::string out;
     out.reserve(size);
@@ -217,7 +224,7 @@ EncodedScheme EncodeScheme(const SchemeData& scheme)
 
 DecodedScheme DecodeScheme(std::string_view bytes, VersionCheck check)
 {
-    if (bytes.size() < 2)
+    if (bytes.size() < 2 || bytes.size() > kMaxSchemeBytes)
         return {};
     ByteCursor in(bytes);
     const std::uint16_t version = in.u16();

@@ -25,7 +25,18 @@ constexpr std::uint16_t kSchemeVersion = 3;
 // The favourite count is stored in 16 bits.
 constexpr std::size_t kMaxSchemeFavorites = 0xFFFF;
 
-enum class EncodeStatus { Ok, TooManyFavorites };
+// Nearly forty times what 65535 favourites with the program's own texts take; a larger file is refused
+// unread, so nothing larger is written either.
+constexpr std::size_t kMaxSchemeBytes = 64 * 1024 * 1024;
+
+// The bytes a scheme with these favourites takes.
+std::size_t EncodedSchemeSize(const FavColorList& favorites);
+
+enum class EncodeStatus {
+    Ok,
+    TooManyFavorites,
+    TooLarge, // more than kMaxSchemeBytes
+};
 
 struct EncodedScheme {
     EncodeStatus status = EncodeStatus::Ok;

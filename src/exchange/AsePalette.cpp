@@ -144,9 +144,12 @@ PaletteImport ReadAse(const QByteArray& bytes)
         QByteArrayView model;
         if (!colorIn.U16(units) || units == 0 || !colorIn.Bytes(2 * qsizetype(units), nameBytes) || !colorIn.Bytes(4, model))
             return BlockFailure(block, QStringLiteral("holds a damaged color name."));
-        QString name(units - 1, Qt::Uninitialized);
-        for (qsizetype i = 0; i + 1 < units; ++i)
+        QString name(units, Qt::Uninitialized);
+        for (qsizetype i = 0; i < units; ++i)
             name[i] = QChar(qFromBigEndian<std::uint16_t>(nameBytes.data() + 2 * i));
+        if (name.endsWith(QChar(0)))
+            name.chop(1); // the terminator, which some writers leave out
+
         const ModelInfo* info = std::find_if(std::begin(kModels), std::end(kModels),
             [&](const ModelInfo& m) { return model == QByteArrayView(m.name, 4); });
         if (info == std::end(kModels))

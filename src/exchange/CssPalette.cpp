@@ -6,7 +6,6 @@
 #include "PaletteCodecs.h"
 
 #include <QRegularExpression>
-#include <QStringList>
 
 #include <algorithm>
 #include <utility>
@@ -193,24 +192,32 @@ bool FunctionArgument(QStringView token, bool channel, int& value)
     return true;
 }
 
+// A call with a variable or another expression among its arguments is computed by the style sheet's compiler,
+// not a colour of its own.
 ValueKind RgbFunction(QStringView arguments, ColorValue& color)
 {
     static const QRegularExpression separators(QStringLiteral("[\\s,/]+"));
     const QList<QStringView> tokens = arguments.trimmed().split(separators, Qt::SkipEmptyParts);
-    if (tokens.size() != 3 && tokens.size() != 4)
-        return ValueKind::Broken;
     int channels[4];
     for (qsizetype i = 0; i < tokens.size(); ++i)
-        if (!FunctionArgument(tokens[i], i < 3, channels[i]))
-            return ValueKind::Broken;
+        if (!FunctionArgument(tokens[i], i < 3, i < 4 ? channels[i] : channels[3]))
+            return ValueKind::Other;
+    if (tokens.size() != 3 && tokens.size() != 4)
+        return ValueKind::Broken;
     color = Pack(channels[0], channels[1], channels[2]);
     return ValueKind::Color;
 }
 
+// A value is a colour only when it is one colour and nothing more: "border: #ccc 1px solid" and "rgba($a, 0.5)"
+// are other things. What can only be a colour written wrongly ("#12345", "rgb(1, 2)") is Broken.
 ValueKind ParseColorValue(QStringView value, ColorValue& color)
 {
-    if (value.startsWith(u'#'))
-        return value.startsWith(QStringView(u"#{")) ? ValueKind::Other : HashColor(value.sliced(1), color);
+    if (value.startsWith(u'#')) {
+        const QStringView digits = value.sliced(1);
+        const bool hex = !digits.isEmpty()
+            && std::all_of(digits.begin(), digits.end(), [](QChar c) { return HexDigitValue(c.unicode()) >= 0; });
+        return hex ? HashColor(digits, color) : ValueKind::Other;
+    }
     const qsizetype open = value.indexOf(u'(');
     if (open < 0)
         return ValueKind::Other;
@@ -241,6 +248,12 @@ private:
         qint64 line;
     };
 
+    // Far deeper than any style sheet nests its rules; deeper ones are refused before they cost memory.
+    static constexpr std::size_t kDeepestBlock = 256;
+
+    bool IsLineBreak(qsizetype i) const;
+    // "url(" with an unquoted address, in which "//" and ";" are part of the address.
+    bool IsBareUrl(qsizetype i) const;
     // False when the reading must stop; m_failure then says why.
     bool Comment(qsizetype& i);
     bool EndOfSegment(qint64 line);
@@ -272,23 +285,28 @@ PaletteImport StyleSheetReader::Read()
                 return m_failure;
             continue;
         }
-        if (c == u'\n')
+        if (IsLineBreak(i))
             ++m_line;
-        if (c == u'"' || c == u'\'') {
-            // Copied whole, so a ";" or "{" inside does not end anything.
+        if (c == u'"' || c == u'\'' || IsBareUrl(i)) {
+            // Copied whole, so a ";", "{" or "//" inside does not end or begin anything.
+            const QChar close = c == u'u' || c == u'U' ? u')' : c;
+            if (m_segment.isEmpty())
+                m_segmentLine = m_line;
             m_segment += c;
-            for (++i; i < m_text.size() && m_text[i] != c && m_text[i] != u'\n'; ++i) {
+            for (++i; i < m_text.size() && m_text[i] != close && m_text[i] != u'\n' && m_text[i] != u'\r'; ++i) {
                 m_segment += m_text[i];
-                if (m_text[i] == u'\\' && i + 1 < m_text.size() && m_text[i + 1] != u'\n')
+                if (m_text[i] == u'\\' && i + 1 < m_text.size() && m_text[i + 1] != u'\n' && m_text[i + 1] != u'\r')
                     m_segment += m_text[++i];
             }
-            if (i < m_text.size() && m_text[i] == c)
-                m_segment += c;
+            if (i < m_text.size() && m_text[i] == close)
+                m_segment += close;
             else
                 --i;
             continue;
         }
         if (c == u'{') {
+            if (m_blocks.size() == kDeepestBlock)
+                return LineFailure(m_line, QStringLiteral("blocks are nested more than %1 deep.").arg(kDeepestBlock));
             m_blocks.push_back({ m_segment.simplified(), m_line });
             m_segment.clear();
             m_named.reset();
@@ -314,19 +332,45 @@ PaletteImport StyleSheetReader::Read()
     return Finished(std::move(m_collected.palette));
 }
 
+bool StyleSheetReader::IsLineBreak(qsizetype i) const
+{
+    return m_text[i] == u'\n' || (m_text[i] == u'\r' && (i + 1 == m_text.size() || m_text[i + 1] != u'\n'));
+}
+
+bool StyleSheetReader::IsBareUrl(qsizetype i) const
+{
+    constexpr QStringView kUrl(u"url(");
+    if ((m_text[i] != u'u' && m_text[i] != u'U') || !QStringView(m_text).sliced(i).startsWith(kUrl, Qt::CaseInsensitive))
+        return false;
+    if (i > 0 && (m_text[i - 1].isLetterOrNumber() || m_text[i - 1] == u'-' || m_text[i - 1] == u'_'))
+        return false;
+    qsizetype at = i + kUrl.size();
+    while (at < m_text.size() && (m_text[at] == u' ' || m_text[at] == u'\t'))
+        ++at;
+    return at == m_text.size() || (m_text[at] != u'"' && m_text[at] != u'\'');
+}
+
 bool StyleSheetReader::Comment(qsizetype& i)
 {
     const qint64 startLine = m_line;
     const bool block = m_text[i + 1] == u'*';
     const qsizetype start = i + 2;
-    const qsizetype end = block ? m_text.indexOf(QStringView(u"*/"), start) : m_text.indexOf(u'\n', start);
+    qsizetype end = -1;
+    if (block) {
+        end = m_text.indexOf(QStringView(u"*/"), start);
+    } else {
+        for (qsizetype at = start; at < m_text.size() && end < 0; ++at)
+            if (m_text[at] == u'\n' || m_text[at] == u'\r')
+                end = at;
+    }
     if (block && end < 0) {
         m_failure = Failure(QStringLiteral("The file ends inside the comment that begins on line %1.").arg(startLine));
         return false;
     }
     const qsizetype stop = end < 0 ? m_text.size() : end;
     const QStringView content = QStringView(m_text).sliced(start, stop - start);
-    m_line += content.count(u'\n');
+    for (qsizetype at = start; at < stop; ++at)
+        m_line += IsLineBreak(at) ? 1 : 0;
     AttachComment(content.trimmed(), startLine);
     // A line comment leaves its line break to the main loop, which counts it.
     i = block ? stop + 1 : stop - 1;
@@ -365,16 +409,27 @@ bool StyleSheetReader::EndOfSegment(qint64 line)
 
 QString StyleSheetReader::RuleName(QStringView property) const
 {
+    constexpr qsizetype kLongest = kMaxNameBytes + 1; // enough for BoundedName to show the cut
     if (property.startsWith(QStringView(u"--")))
-        return property.sliced(2).toString();
+        return property.sliced(2).left(kLongest).toString();
     if (property.startsWith(u'$'))
-        return property.sliced(1).toString();
-    QStringList parts;
-    for (const Block& block : m_blocks)
-        if (!block.selector.isEmpty())
-            parts += block.selector;
-    parts += property.toString();
-    return parts.join(u' ');
+        return property.sliced(1).left(kLongest).toString();
+    // Every declaration of a rule repeats its selectors, so they are cut short: a long selector or deep nesting
+    // must not make the names many times larger than the file.
+    constexpr qsizetype kLongestSelectors = 80; // bytes of UTF-8
+    QString selectors;
+    for (const Block& block : m_blocks) {
+        if (selectors.size() > kLongestSelectors)
+            break;
+        if (!block.selector.isEmpty()) {
+            selectors += QStringView(block.selector).left(kLongestSelectors + 1);
+            selectors += u' ';
+        }
+    }
+    selectors = BoundedName(std::move(selectors), kLongestSelectors);
+    if (!selectors.isEmpty() && !selectors.endsWith(u' '))
+        selectors += u' '; // after the ellipsis of a cut
+    return selectors += property.left(kLongest);
 }
 
 bool StyleSheetReader::Declaration(QStringView segment)

@@ -11,8 +11,8 @@ namespace {
 
 constexpr QLatin1StringView kHeader("GIMP Palette");
 // Older GIMP and Inkscape read a line into a 1 KiB buffer, so a longer name would be cut into a bogus
-// second line there.
-constexpr qsizetype kLongestNameBytes = 1000;
+// second line there: the bound on every name read keeps one within it.
+static_assert(kMaxNameBytes <= 1000);
 
 // What a name can be in a GIMP palette: one line with no tab or other control character (those become
 // spaces), of a length older readers take whole. Reading gives the same, so a palette read from a file
@@ -23,16 +23,7 @@ QString GplName(QStringView text)
     for (QChar& c : name)
         if (c.category() == QChar::Other_Control)
             c = QLatin1Char(' ');
-    if (name.size() * 3 <= kLongestNameBytes)
-        return name;
-    QByteArray bytes = name.toUtf8();
-    if (bytes.size() <= kLongestNameBytes)
-        return name;
-    qsizetype cut = kLongestNameBytes;
-    while (cut > 0 && (static_cast<unsigned char>(bytes[cut]) & 0xC0) == 0x80)
-        --cut; // never split a character
-    bytes.truncate(cut);
-    return QString::fromUtf8(bytes);
+    return BoundedName(std::move(name));
 }
 
 void PutChannel(QByteArray& out, int value)
@@ -113,10 +104,10 @@ PaletteImport ReadGpl(const QByteArray& bytes)
     const QString text = DecodeText(bytes);
     EntryCollector collected;
     qint64 number = 0;
-    for (QStringView line : QStringTokenizer(text, u'\n')) {
+    qsizetype at = 0;
+    while (const std::optional<QStringView> next = NextLine(text, at)) {
+        const QStringView line = *next;
         ++number;
-        if (line.endsWith(u'\r'))
-            line.chop(1);
         if (number == 1) {
             if (line.trimmed() != kHeader)
                 return Failure(QStringLiteral("This is not a GIMP palette: its first line is not \"GIMP Palette\"."));
@@ -126,7 +117,7 @@ PaletteImport ReadGpl(const QByteArray& bytes)
             continue;
         if (line.startsWith(QLatin1StringView("Name:"))) {
             if (collected.palette.title.isEmpty())
-                collected.palette.title = GplName(line.sliced(5)).trimmed();
+                collected.palette.title = GplName(line.sliced(5).trimmed());
             continue;
         }
         PaletteEntry entry;

@@ -6,6 +6,8 @@
 
 #include "PaletteCodecs.h"
 
+#include <QStringDecoder>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -141,9 +143,10 @@ bool JsonReader::String(QString* out)
         return Fail("a text was expected");
     QString text;
     const char* run = m_at;
+    // Each piece between escapes is decoded on its own, so a U+FEFF at its start is a character, not a mark.
     const auto flush = [&] {
         if (out && m_at > run)
-            text += QString::fromUtf8(run, m_at - run);
+            text += QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)(QByteArrayView(run, m_at - run));
     };
     while (true) {
         if (m_at == m_end)

@@ -73,9 +73,31 @@ Palette BuildPalette(PaletteSet set, const PaletteSources& sources)
     return all;
 }
 
+QString BoundedName(QString name, qsizetype maxBytes)
+{
+    if (name.size() * 3 <= maxBytes)
+        return name;
+    constexpr qsizetype kEllipsisBytes = 3;
+    qsizetype bytes = 0;
+    qsizetype fits = 0; // the units that leave room for the ellipsis
+    for (qsizetype i = 0; i < name.size();) {
+        const char16_t u = name[i].unicode();
+        const bool pair = name[i].isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate();
+        bytes += pair ? 4 : u < 0x80 ? 1 : u < 0x800 ? 2 : 3; // a lone half is written as U+FFFD
+        i += pair ? 2 : 1;
+        if (bytes <= maxBytes - kEllipsisBytes)
+            fits = i;
+        if (bytes > maxBytes) {
+            name.truncate(fits);
+            return name + QChar(0x2026);
+        }
+    }
+    return name;
+}
+
 QString DecodeFavoriteText(std::string_view text)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString decoded = utf8(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
     if (!utf8.hasError())
         return decoded;

@@ -33,6 +33,12 @@ inline constexpr std::size_t kMaxPaletteColors = 65535;
 // before it is read.
 inline constexpr qint64 kMaxPaletteFileBytes = 32 * 1024 * 1024;
 
+// The most a name or a title read from a file keeps, in bytes of UTF-8: 65535 favourites with names this long
+// still make a scheme file the program opens. A longer name is cut at a character and ends in an ellipsis, so
+// the cut shows.
+inline constexpr qsizetype kMaxNameBytes = 1000;
+QString BoundedName(QString name, qsizetype maxBytes = kMaxNameBytes);
+
 // The sets of colours the user can export.
 enum class PaletteSet { Scheme, Favorites, Page, All };
 
@@ -55,7 +61,7 @@ Palette BuildPalette(PaletteSet set, const PaletteSources& sources);
 QString DecodeFavoriteText(std::string_view text);
 PaletteEntry FavoriteEntry(std::string_view text, ColorValue color);
 // The text an imported entry gets as a favourite: its name in UTF-8, or the colour's "#RRGGBB" when
-// the file gave it no name. Names are kept whole: a favourite's text has no length limit.
+// the file gave it no name.
 std::string FavoriteText(const PaletteEntry& entry);
 
 // The sentences the import and export commands show, each in a plain message box.
@@ -64,6 +70,8 @@ inline constexpr char kTooManyColors[]
     = "A palette file holds at most 65535 colors.  Choose fewer colors before exporting.";
 inline constexpr char kTooManyInFile[] = "This palette holds more than 65535 colors, more than the favorites can keep.";
 inline constexpr char kTooLarge[] = "This file is too large to be a palette (more than 32 MB).";
+inline constexpr char kTooLargeToWrite[]
+    = "This palette would take more than 32 MB, more than the program reads back.  Choose fewer colors before exporting.";
 inline constexpr char kNoColors[] = "This file holds no colors.";
 inline constexpr char kUnknownFormat[] = "This file is not a palette in any of the formats the program reads.";
 } // namespace PaletteMessages

@@ -9,7 +9,7 @@ QString DecodeText(const QByteArray& bytes)
     QByteArrayView view(bytes);
     if (view.startsWith("\xEF\xBB\xBF"))
         view = view.sliced(3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8(view);
     if (!utf8.hasError())
         return text;
@@ -63,7 +63,22 @@ PaletteImport Finished(Palette palette)
         return Failure(QString::fromLatin1(PaletteMessages::kNoColors));
     if (palette.entries.size() > kMaxPaletteColors)
         return Failure(TooManyMessage());
+    palette.title = BoundedName(std::move(palette.title));
+    for (PaletteEntry& entry : palette.entries)
+        entry.name = BoundedName(std::move(entry.name));
     return { std::move(palette), {} };
+}
+
+std::optional<QStringView> NextLine(QStringView text, qsizetype& at)
+{
+    if (at > text.size())
+        return std::nullopt;
+    qsizetype end = at;
+    while (end < text.size() && text[end] != u'\n' && text[end] != u'\r')
+        ++end;
+    const QStringView line = text.sliced(at, end - at);
+    at = end + (end + 1 < text.size() && text[end] == u'\r' && text[end + 1] == u'\n' ? 2 : 1);
+    return line;
 }
 
 bool EntryCollector::Add(PaletteEntry entry)

@@ -37,7 +37,12 @@ PaletteImport Failure(const QString& message);
 // "Line 7: <what>"
 PaletteImport LineFailure(qint64 line, const QString& what);
 
-// The readers' end: refuses a palette with no colours, or more than the favourites can keep.
+// The line that starts at at, which then moves past its end (LF, CR LF or a lone CR); nothing once the text is
+// used up. A text ending in a line break ends with an empty line.
+std::optional<QStringView> NextLine(QStringView text, qsizetype& at);
+
+// The readers' end: refuses a palette with no colours, or more than the favourites can keep; cuts names and the
+// title to BoundedName.
 PaletteImport Finished(Palette palette);
 
 // Collects entries and notices as soon as there are more than a palette may hold, so a huge file is not read on.

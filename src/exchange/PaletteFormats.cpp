@@ -102,7 +102,11 @@ PaletteExport WritePalette(const Palette& palette, PaletteFormat format)
 {
     if (palette.entries.size() > kMaxPaletteColors)
         return { {}, QString::fromLatin1(PaletteMessages::kTooManyColors) };
-    return { CodecFor(format).write(palette), {} };
+    QByteArray bytes = CodecFor(format).write(palette);
+    // Nothing is written that the import would refuse.
+    if (bytes.size() > kMaxPaletteFileBytes)
+        return { {}, QString::fromLatin1(PaletteMessages::kTooLargeToWrite) };
+    return { std::move(bytes), {} };
 }
 
 PaletteImport ReadPalette(const QByteArray& bytes, PaletteFormat format)

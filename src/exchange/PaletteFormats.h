@@ -37,8 +37,8 @@ struct PaletteExport {
     bool ok() const { return message.isEmpty(); }
 };
 
-// Refuses only a palette of more than kMaxPaletteColors; names a format cannot carry as they are are
-// adapted (see docs/palette-formats.md).
+// Refuses a palette of more than kMaxPaletteColors or a file larger than kMaxPaletteFileBytes, as reading
+// does; names a format cannot carry as they are are adapted (see docs/palette-formats.md).
 PaletteExport WritePalette(const Palette& palette, PaletteFormat format);
 
 struct PaletteImport {

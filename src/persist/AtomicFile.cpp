@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <optional>
@@ -367,4 +368,29 @@ QString WriteFailureText(const WriteOutcome& outcome)
         return QStringLiteral("I/O error %1").arg(outcome.systemError);
     }
     return {};
+}
+
+QString ReadFailureReason(const ReadResult& result)
+{
+    switch (result.kind) {
+    case ReadResult::Kind::Ok:
+        return {};
+    case ReadResult::Kind::Missing:
+        return QStringLiteral("it does not exist");
+    case ReadResult::Kind::TooLarge:
+        return QStringLiteral("it is too large");
+    case ReadResult::Kind::Unreadable:
+        break;
+    }
+    switch (result.systemError) {
+    case EISDIR:
+        return QStringLiteral("it is a folder");
+    case EINVAL: // what ReadWholeFile reports for anything else that is no regular file
+        return QStringLiteral("it is no plain file but a pipe (FIFO), a device or a socket");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("you are not allowed to read it");
+    default:
+        return QStringLiteral("it cannot be read (%1)").arg(QString::fromLocal8Bit(std::strerror(result.systemError)));
+    }
 }

@@ -47,3 +47,6 @@ struct ReadResult {
 
 // The whole content of a regular file of at most maxBytes. Folders, devices and pipes are Unreadable.
 ReadResult ReadWholeFile(const QString& path, qint64 maxBytes);
+
+// Why a read failed, as the end of a sentence ("it is a folder"); empty for success.
+QString ReadFailureReason(const ReadResult& result);

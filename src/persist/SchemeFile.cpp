@@ -15,9 +15,8 @@
 
 namespace {
 
-// Nearly forty times what 65535 favourites with the program's own texts take; refusing anything
-// larger up front keeps a stray huge file from being read into memory.
-constexpr qint64 kMaxSchemeFileBytes = 64 * 1024 * 1024;
+// Refusing anything larger than a scheme can be up front keeps a stray huge file from being read into memory.
+constexpr qint64 kMaxSchemeFileBytes = static_cast<qint64>(kMaxSchemeBytes);
 
 std::string_view View(const QByteArray& bytes)
 {
@@ -71,8 +70,14 @@ SchemeRead ReadSchemeFile(const QString& path, VersionCheck check)
 SchemeWriteStatus WriteSchemeFile(const QString& path, const SchemeData& scheme)
 {
     const EncodedScheme encoded = EncodeScheme(scheme);
-    if (encoded.status == EncodeStatus::TooManyFavorites)
+    switch (encoded.status) {
+    case EncodeStatus::Ok:
+        break;
+    case EncodeStatus::TooManyFavorites:
         return SchemeWriteStatus::TooManyFavorites;
+    case EncodeStatus::TooLarge:
+        return SchemeWriteStatus::TooLarge;
+    }
     const WriteOutcome outcome = WriteFileAtomically(path, QByteArray::fromStdString(encoded.bytes));
     if (outcome.kind == WriteOutcome::Kind::FolderNotWritable)
         return SchemeWriteStatus::FolderNotWritable;
@@ -81,7 +86,14 @@ SchemeWriteStatus WriteSchemeFile(const QString& path, const SchemeData& scheme)
 
 QString WriteFailedMessage(const char* sentence, SchemeWriteStatus status, const QString& path)
 {
-    return WithFolderReason(QString::fromLatin1(sentence), status == SchemeWriteStatus::FolderNotWritable, path);
+    switch (status) {
+    case SchemeWriteStatus::TooManyFavorites:
+        return QString::fromLatin1(sentence) + QStringLiteral(".  ") + QString::fromLatin1(SchemeMessages::kTooManyFavorites);
+    case SchemeWriteStatus::TooLarge:
+        return QString::fromLatin1(sentence) + QStringLiteral(".  ") + QString::fromLatin1(SchemeMessages::kTooLarge);
+    default:
+        return WithFolderReason(QString::fromLatin1(sentence), status == SchemeWriteStatus::FolderNotWritable, path);
+    }
 }
 
 Version2ImportStatus ImportVersion2Scheme(const QString& path)

@@ -17,6 +17,8 @@ inline constexpr char kNotValid[] = "Not a valid Color Scheme File!";
 inline constexpr char kSaveFailed[] = "An error has occured while saving the scheme file";
 inline constexpr char kTooManyFavorites[]
     = "A scheme file holds at most 65535 favorite colors.  Delete some of them before saving.";
+inline constexpr char kTooLarge[]
+    = "A scheme file holds at most 64 MB, and the favorites' texts take more.  Delete some favorites before saving.";
 inline constexpr char kNotVersion2[] = "ERROR: Not a valid .tw version 2 file!";
 inline constexpr char kImportFailed[] = "An error has occured while importing the scheme";
 inline constexpr char kImportSucceeded[] = "Successfully converted old file type to new v3 format!";
@@ -40,6 +42,7 @@ SchemeRead ReadSchemeFile(const QString& path, VersionCheck check);
 enum class SchemeWriteStatus {
     Ok,
     TooManyFavorites, // nothing written: the count field cannot hold them
+    TooLarge,         // nothing written: the file would be larger than Open reads
     WriteFailed,      // the previous file, if any, is as it was
     FolderNotWritable, // as WriteFailed; the file itself might have been writable, its folder is not
 };
@@ -47,7 +50,7 @@ enum class SchemeWriteStatus {
 SchemeWriteStatus WriteSchemeFile(const QString& path, const SchemeData& scheme);
 
 // The message for a failed write to path: the sentence given, followed by the reason where the user can act on
-// it.
+// it (the scheme's size, the folder).
 QString WriteFailedMessage(const char* sentence, SchemeWriteStatus status, const QString& path);
 
 enum class Version2ImportStatus {

@@ -444,6 +444,34 @@ TEST_F(Documents, ExitWarningOffNeverAsksAtExitButOpenAndNewStillDo)
     EXPECT_TRUE(FileExists("session.tmp"));
 }
 
+TEST_F(Documents, ASchemeLargerThanOpenReadsIsNeitherSavedNorKeptAsTheSession)
+{
+    folder.Write("big.tw", kOneFavorite);
+    AddFavorites({ Pack(1, 2, 3) });
+    desktop.answers = { Answer::No };
+    ASSERT_TRUE(Exit());
+    const QByteArray session = folder.Read("session.tmp");
+    Restart();
+
+    // Texts from a scheme file may be of any length; one byte more than Open reads.
+    TFavColor huge = TFavColor::FromColor(Pack(4, 5, 6));
+    huge.Text.assign(kMaxSchemeBytes - EncodedSchemeSize({}) - 19 + 1, 'x');
+    Model().Replace({ huge });
+    main->MarkSchemeModified();
+    desktop.saveChoices = { folder.file("big.tw") };
+    Named<QToolButton>(*main, "tbSave")->click();
+    EXPECT_EQ(desktop.messages, QStringList { SchemeMessages::kTooLarge });
+    EXPECT_EQ(folder.Read("big.tw"), kOneFavorite);
+    EXPECT_TRUE(main->SchemeModified());
+
+    // The exit says why the session is not written, and the last one is kept.
+    desktop.answers = { Answer::No };
+    ASSERT_TRUE(Exit());
+    EXPECT_EQ(desktop.messages.last(),
+        QString("An error has occured while saving the session.  ") + SchemeMessages::kTooLarge);
+    EXPECT_EQ(folder.Read("session.tmp"), session);
+}
+
 TEST_F(Documents, SessionCarriesFavoritesAndPageToTheNextRun)
 {
     AddFavorites({ Pack(1, 2, 3), Pack(4, 5, 6), Pack(7, 8, 9) });

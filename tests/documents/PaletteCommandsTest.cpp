@@ -18,6 +18,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QMenu>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -27,6 +28,8 @@
 
 #include <algorithm>
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -121,7 +124,7 @@ TEST_P(ExportEachSet, WritesTheChosenSetInTheFormatOfTheChosenFilter)
     page[kHeaderText] = Pack(1, 2, 3);
     preview->SetColors(page);
 
-    // The name's extension says nothing: the filter alone decides the format.
+    // The name's extension names no format: the filter decides.
     desktop.saveChoices = { folder.file("palette.txt") };
     desktop.saveFilters = { QString::fromLatin1(FormatInfo(c.format).filter) };
     Export(c.choice);
@@ -281,7 +284,11 @@ TEST_P(ImportRefusal, SaysWhyAndChangesNothing)
 
 INSTANTIATE_TEST_SUITE_P(PaletteCommands, ImportRefusal,
     ::testing::Values(
-        Refusal { "missing", nullptr, {}, 0, "The palette file could not be read." },
+        Refusal { "missing", nullptr, {}, 0, "The palette file could not be read: it does not exist." },
+        Refusal { "entity bomb", "bomb.soc",
+            "<!DOCTYPE t [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">]>\n"
+            "<ooo:color-table xmlns:ooo=\"http://openoffice.org/2004/office\"/>",
+            0, "Line 1: this file declares a document type" },
         Refusal { "unknown", "notes.txt", "hello", 0, PaletteMessages::kUnknownFormat },
         // A damaged file names its fault; the colours before it are not taken.
         Refusal { "damaged", "broken.gpl", "GIMP Palette\n1 2 3\tok\n1 2\tbad\n", 0, "Line 3: " },
@@ -294,6 +301,96 @@ INSTANTIATE_TEST_SUITE_P(PaletteCommands, ImportRefusal,
         std::replace(name.begin(), name.end(), ' ', '_');
         return name;
     });
+
+TEST_F(PaletteCommandsTest, AFileThatCannotBeReadIsNamedForWhatItIs)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkdir("folder.gpl"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.file("pipe.gpl")).constData(), 0600), 0);
+    Import(folder.file("folder.gpl"));
+    Import(folder.file("pipe.gpl"));
+    EXPECT_EQ(desktop.messages,
+        QStringList({ "The palette file could not be read: it is a folder.",
+            "The palette file could not be read: it is no plain file but a pipe (FIFO), a device or a socket." }));
+    EXPECT_TRUE(Model().IsEmpty());
+}
+
+TEST_F(PaletteCommandsTest, AnExtensionTheUserTypesNamesTheFormat)
+{
+    AddNamedFavorites();
+    desktop.saveChoices = { folder.file("mine.css"), folder.file("mine.txt") };
+    desktop.saveFilters = { FormatInfo(PaletteFormat::Gpl).filter, FormatInfo(PaletteFormat::Json).filter };
+    Export("radFavorites");
+    Export("radFavorites");
+    EXPECT_TRUE(ReadPalette(Contents(folder.file("mine.css")), PaletteFormat::Css).ok());
+    EXPECT_TRUE(ReadPalette(Contents(folder.file("mine.txt")), PaletteFormat::Json).ok());
+    EXPECT_EQ(desktop.dialogRequests[1].selectedFilter, FormatInfo(PaletteFormat::Css).filter);
+
+    Import(folder.file("mine.css"));
+    EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('\n').toStdString();
+    EXPECT_EQ(Model().Count(), 6);
+}
+
+TEST_F(PaletteCommandsTest, AnImportThatWouldMakeTheSchemeTooLargeToOpenIsRefused)
+{
+    // Favourites opened from a scheme file may carry texts of any length.
+    TFavColor huge = TFavColor::FromColor(Pack(1, 2, 3));
+    huge.Text.assign(kMaxSchemeBytes - EncodedSchemeSize({}) - 19 - 30, 'x');
+    Model().Replace({ huge });
+    main->ClearSchemeModified();
+    folder.Write("two.gpl", "GIMP Palette\n1 2 3\tone\n4 5 6\ttwo\n");
+    Import(folder.file("two.gpl"));
+    EXPECT_EQ(desktop.messages, QStringList(SchemeMessages::kTooLarge));
+    EXPECT_EQ(Model().Count(), 1);
+    EXPECT_FALSE(main->SchemeModified());
+    folder.Write("one.gpl", "GIMP Palette\n1 2 3\n");
+    Import(folder.file("one.gpl")); // "#010203" fits exactly
+    EXPECT_EQ(Model().Count(), 2);
+    EXPECT_EQ(EncodedSchemeSize(Model().FavColors()), kMaxSchemeBytes - 4);
+}
+
+// A colour table of millions of elements the XML reader takes a while for, with one colour at its end.
+QByteArray SlowColorTable()
+{
+    return "<ooo:color-table xmlns:ooo=\"http://openoffice.org/2004/office\" "
+           "xmlns:draw=\"urn:oasis:names:tc:opendocument:xmlns:drawing:1.0\">"
+        + QByteArray(2500000, 'x').replace("x", "<a/>")
+        + "<draw:color draw:name=\"last\" draw:color=\"#102030\"/></ooo:color-table>";
+}
+
+TEST_F(PaletteCommandsTest, ASlowImportShowsItsProgressAndCanBeCancelled)
+{
+    folder.Write("slow.soc", SlowColorTable());
+    bool seen = false;
+    const auto cancelWhenShown = [&](bool cancel) {
+        auto* poll = new QTimer(main.get());
+        QObject::connect(poll, &QTimer::timeout, [poll, cancel, &seen] {
+            auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+            if (!progress || progress->objectName() != "dlgImportProgress")
+                return;
+            seen = true;
+            if (cancel)
+                progress->findChild<QPushButton*>()->click();
+            poll->deleteLater();
+        });
+        poll->start(10);
+    };
+
+    cancelWhenShown(true);
+    Import(folder.file("slow.soc"));
+    EXPECT_TRUE(seen);
+    EXPECT_TRUE(desktop.messages.isEmpty());
+    EXPECT_TRUE(Model().IsEmpty());
+    EXPECT_FALSE(main->SchemeModified());
+
+    // Left alone, the dialog goes when the file has been read.
+    seen = false;
+    cancelWhenShown(false);
+    Import(folder.file("slow.soc"));
+    EXPECT_TRUE(seen);
+    ASSERT_EQ(Model().Count(), 1);
+    EXPECT_EQ(Model().FavColors()[0].Text, "last");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
 
 TEST_F(PaletteCommandsTest, AFileLargerThanAnyPaletteIsNotRead)
 {

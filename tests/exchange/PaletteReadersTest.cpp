@@ -35,6 +35,8 @@ const ForeignFile kFiles[] = {
     { PaletteFormat::Gpl, "GIMP Palette\n-1 2 3\tminus\n", "!Line 2:" },
     { PaletteFormat::Gpl, "GIMP Palett\n1 2 3\n", "!not a GIMP palette" },
     { PaletteFormat::Gpl, "GIMP Palette\nName: nothing\n", "!holds no colors" },
+    // Old Mac line ends.
+    { PaletteFormat::Gpl, "GIMP Palette\rName: mac\r# comment\r1 2 3\tone\r4 5 6\ttwo\r", "one=010203|two=040506" },
     // Style sheets: variables, custom properties and plain rules.
     { PaletteFormat::Css,
         "/* theme */\n:root {\n  --primary: #336699;\n  --accent: #F0a; /* no quotes, no name */\n}\n"
@@ -45,10 +47,23 @@ const ForeignFile kFiles[] = {
     { PaletteFormat::Css, ":root { --a: rgb(300, -5, 12.5); --b: #11223344; }", "a=FF000D|b=112233" },
     { PaletteFormat::Css, ":root {\n  --a: #fff;\n  --b: #12345;\n}", "!Line 3: \"#12345\"" },
     { PaletteFormat::Css, ":root {\n  --a: rgb(1, 2);\n}", "!Line 2: \"rgb(1, 2)\"" },
-    { PaletteFormat::Css, ":root {\n  --a: rgb(1, 2, x);\n}", "!Line 2:" },
+    // A value that only begins with a colour, or computes one, is something else and passed over.
+    { PaletteFormat::Css,
+        ".box { border: #ccc 1px solid; border-color: #fcc7a5 #7d3302 #000 #fff; color: #123456;\n"
+        "  background: rgb(1, 2, var(--x)); outline: #FFF\\9; fill: rgb(1 2 3) }",
+        ".box color=123456|.box fill=010203" },
+    { PaletteFormat::Scss, "$a: #102030;\n$b: rgba($a, 0.5);\n$c: darken(#fff, 10%);\n$d: rgb(1, 2, $x);", "a=102030" },
+    // Lone CRs end lines and comments; an unquoted url() holds no comment.
+    { PaletteFormat::Scss, "$a: #111111; // first\r$b: #222222;\r// c\r$c: #333333;\r", "a=111111|b=222222|c=333333" },
+    { PaletteFormat::Scss, "$bg: url(http://example.com/x.png);\n.x { background: URL( //cdn.example/y.png ); }\n"
+        "$after: #444444;\n$q: url(\"//quoted\");\n$last: #555555;",
+        "after=444444|last=555555" },
+    { PaletteFormat::Css, "a { background: url(/*x*/); color: #666666 }", "a color=666666" },
+    { PaletteFormat::Scss, "$a: #111;\r\r$b: #12345;", "!Line 3: \"#12345\"" },
     { PaletteFormat::Css, ":root {\n  --a: #fff; /* \"open", "!ends inside the comment that begins on line 2" },
     { PaletteFormat::Css, "a {\n  color: #fff;\n", "!ends inside the block that begins on line 1" },
     { PaletteFormat::Css, "a { color: #fff; }\n}", "!Line 2: this \"}\" closes no block" },
+    { PaletteFormat::Css, "a { b { c { color: #fff } } }", "a b c color=FFFFFF" },
     { PaletteFormat::Css, "body { margin: 0; color: red; }", "!holds no colors" },
     { PaletteFormat::Css, "a { background: linear-gradient(rgb(1,2,3), #fff); b: url(//x/#y) }", "!holds no colors" },
     { PaletteFormat::Scss, "$brand: #fa0 !default; // \"Brand \\2a  orange\"\n$map: (a: #fff);\n.x { color: $brand; }\n"
@@ -78,6 +93,8 @@ const ForeignFile kFiles[] = {
         R"({"name":"caf\u00e9 \ud83d\ude00 \/\"","hex":"#000000"}]})",
         "caf\xC3\xA9 \xF0\x9F\x98\x80 /\"=000000" },
     { PaletteFormat::Json, R"({"format":"tintwell-palette","version":1,"colors":[{"name":"a\qb","hex":"#000000"}]})", "!unknown escape" },
+    { PaletteFormat::Json, "{\"format\":\"tintwell-palette\",\"version\":1,\"colors\":[{\"name\":\"\xEF\xBB\xBF" "a\\n\xEF\xBB\xBF" "b\",\"hex\":\"#000000\"}]}",
+        "\xEF\xBB\xBF" "a\n\xEF\xBB\xBF" "b=000000" },
     { PaletteFormat::Json, "{\"format\":\"tintwell-palette\",\"version\":1,\"colors\":[{\"name\":\"a\tb\"}]}", "!control character" },
     { PaletteFormat::Json, R"({"format":"tintwell-palette","version":1,"colors":[{"hex":"#000000"}]} x)", "!more follows" },
     { PaletteFormat::Json, R"({"version":01})", "!Line 1: this is not valid JSON" },
@@ -99,7 +116,9 @@ const ForeignFile kFiles[] = {
     { PaletteFormat::Soc, "<color-table><draw:color/></color-table>", "!not a LibreOffice color table" },
     { PaletteFormat::Soc,
         "<ooo:color-table xmlns:ooo=\"http://openoffice.org/2004/office\">\n<a>\n</ooo:color-table>", "!Line 3: this is not well-formed XML" },
-    { PaletteFormat::Soc, "<!DOCTYPE x [<!ENTITY a \"&#x26;b;\">]><x/>", "!not a LibreOffice color table" },
+    // What costs an XML reader far more than the file's size is refused before it reads.
+    { PaletteFormat::Soc, "<?xml version=\"1.0\"?>\n<!-- <!DOCTYPE in a comment> -->\n<!DOCTYPE x [<!ENTITY a \"&#x26;b;\">]><x/>",
+        "!Line 3: this file declares a document type" },
     // Adobe swatch exchange: groups, grey and CMYK entries, damage.
     { PaletteFormat::Ase,
         "ASEF\0\1\0\0\0\0\0\4"
@@ -109,6 +128,8 @@ const ForeignFile kFiles[] = {
         "\xC0\2\0\0\0\0",
         "G=808080|=FF00FF", 12 + 14 + 22 + 32 + 6 },
     { PaletteFormat::Ase, "ASEF\0\1\0\0\0\0\0\1\0\1\0\0\0\xFF\0\0", "!Block 1 of the swatch file runs past the end", 20 },
+    // A name without its terminating zero keeps its last character.
+    { PaletteFormat::Ase, "ASEF\0\1\0\0\0\0\0\1\0\1\0\0\0\x18\0\2\0a\0bRGB \x3F\x80\0\0\0\0\0\0\0\0\0\0\0\2", "ab=FF0000", 42 },
     { PaletteFormat::Ase, "ASEF\0\2\0\0\0\0\0\0", "!version 2", 12 },
     { PaletteFormat::Ase, "ASEF\0\1\0\0\0\0\0\1\0\1\0\0\0\x0E\0\1\0\0HSV \0\0\0\0\0\2", "!unknown model", 32 },
     { PaletteFormat::Ase, "ASEF\0\1\0\0\0\0\0\1\0\1\0\0\0\x16\0\1\0\0LAB \0\0\0\0\0\0\0\0\0\0\0\0\0\2", "!Lab color", 40 },

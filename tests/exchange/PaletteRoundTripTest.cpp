@@ -17,7 +17,10 @@ struct AwkwardName {
 
 const AwkwardName kNames[] = {
     { "Base" },
-    { "" },
+    // LibreOffice keeps one colour per name: an empty one becomes the colour's, a repeated one is numbered.
+    { "", nullptr, "#25F465" },
+    { "Base", nullptr, "Base (2)" },
+    { "\xEF\xBB\xBF" "BOM first" },
     { "Say \"hi\" & <b>bold</b> 'too'" },
     { "*/ closes /* a comment */" },
     { "back\\slash \\2a \\\" not escapes" },
@@ -81,6 +84,26 @@ TEST_P(EveryFormat, GivesBackTheColoursAndNamesItWrote)
     EXPECT_EQ(imported.palette.title, KeepsTitle(format) ? written.title : QString());
     // What was read writes back to the same bytes: nothing drifts on a second trip.
     EXPECT_EQ(WritePalette(imported.palette, format).bytes, exported.bytes);
+}
+
+TEST_P(EveryFormat, CutsAnOverlongNameOrTitleVisiblyAndOnlyOnce)
+{
+    const PaletteFormat format = GetParam().format;
+    const QString longName = QString(3000, QChar(0xE9)) + QStringLiteral("end");
+    const Palette written { QString(2000, u'T'), { { longName, Pack(1, 2, 3) }, { QStringLiteral("short"), 0 } } };
+    const PaletteImport imported = ReadPalette(WritePalette(written, format).bytes, format);
+    ASSERT_TRUE(imported.ok()) << imported.message.toStdString();
+    const QString name = imported.palette.entries[0].name;
+    EXPECT_TRUE(name.endsWith(QChar(0x2026))) << "a cut shows";
+    EXPECT_LE(name.toUtf8().size(), kMaxNameBytes);
+    EXPECT_GT(name.toUtf8().size(), kMaxNameBytes - 4);
+    EXPECT_TRUE(longName.startsWith(name.chopped(1)));
+    EXPECT_EQ(imported.palette.entries[1].name, QStringLiteral("short"));
+    if (KeepsTitle(format)) {
+        EXPECT_EQ(imported.palette.title, QString(kMaxNameBytes - 3, u'T') + QChar(0x2026));
+    }
+    const PaletteImport again = ReadPalette(WritePalette(imported.palette, format).bytes, format);
+    EXPECT_EQ(again.palette, imported.palette);
 }
 
 TEST_P(EveryFormat, ReadsAsManyColoursAsFavoritesHoldAndNoMore)

@@ -232,6 +232,24 @@ TEST(SchemeLayout, TheSixteenBitCountBoundsTheFavorites)
     EXPECT_TRUE(tooMany.bytes.empty());
 }
 
+TEST(SchemeLayout, NothingLargerThanTheReaderTakesIsWritten)
+{
+    SchemeData scheme;
+    scheme.favorites.assign(2, TFavColor::FromColor(Pack(1, 2, 3)));
+    scheme.favorites[1].Text.clear();
+    scheme.favorites[1].Text.assign(kMaxSchemeBytes - EncodedSchemeSize(scheme.favorites), 'x');
+    const EncodedScheme most = EncodeScheme(scheme);
+    ASSERT_EQ(most.status, EncodeStatus::Ok);
+    EXPECT_EQ(most.bytes.size(), kMaxSchemeBytes);
+    EXPECT_EQ(DecodeScheme(most.bytes, VersionCheck::Required).status, DecodeStatus::Ok);
+
+    scheme.favorites[1].Text += 'x';
+    const EncodedScheme tooLarge = EncodeScheme(scheme);
+    EXPECT_EQ(tooLarge.status, EncodeStatus::TooLarge);
+    EXPECT_TRUE(tooLarge.bytes.empty());
+    EXPECT_EQ(DecodeScheme(most.bytes + "x", VersionCheck::Ignored).status, DecodeStatus::Malformed);
+}
+
 // --- the second version's text format ---
 
 namespace {

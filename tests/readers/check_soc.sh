@@ -15,6 +15,12 @@ for soc in "$dir"/*.soc; do
   if [ "$colours" != "$(cat "$dir/$name.expected")" ]; then
     echo "$name.soc: the colours xmllint reads differ from those written"; failures=$((failures + 1)); continue
   fi
-  echo "$name.soc: valid, $(wc -l < "$dir/$name.expected") colours read by xmllint"
+  # LibreOffice keeps one colour per name.
+  names=$(xmllint --xpath '//*[local-name()="color"]/@*[local-name()="name"]' "$soc" | sed 's/^ *//')
+  if [ "$(printf '%s\n' "$names" | grep -c .)" != "$(wc -l < "$dir/$name.expected")" ] \
+    || printf '%s\n' "$names" | grep -qx 'name=""' || [ -n "$(printf '%s\n' "$names" | sort | uniq -d)" ]; then
+    echo "$name.soc: a colour has no name of its own"; failures=$((failures + 1)); continue
+  fi
+  echo "$name.soc: valid, $(wc -l < "$dir/$name.expected") colours read by xmllint under names of their own"
 done
 exit $((failures > 0))
