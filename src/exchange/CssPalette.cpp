@@ -251,6 +251,17 @@ private:
     // Far deeper than any style sheet nests its rules; deeper ones are refused before they cost memory.
     static constexpr std::size_t kDeepestBlock = 256;
 
+    // A declaration or selector longer than this is no colour and names nothing beyond its start, so no more of it
+    // is kept: one huge selector costs no more than its text.
+    static constexpr qsizetype kLongestSegment = 64 * 1024;
+
+    void Keep(QChar c)
+    {
+        if (m_segment.size() < kLongestSegment)
+            m_segment += c;
+        else
+            m_overlong = true;
+    }
     bool IsLineBreak(qsizetype i) const;
     // "url(" with an unquoted address, in which "//" and ";" are part of the address.
     bool IsBareUrl(qsizetype i) const;
@@ -266,6 +277,7 @@ private:
     EntryCollector m_collected;
     std::vector<Block> m_blocks;
     QString m_segment;
+    bool m_overlong = false; // the segment went on past kLongestSegment
     qint64 m_line = 1;
     qint64 m_segmentLine = 0;
     // The entry the last declaration gave and the line its ";" is on: a comment starting on that line names it.
@@ -292,14 +304,14 @@ PaletteImport StyleSheetReader::Read()
             const QChar close = c == u'u' || c == u'U' ? u')' : c;
             if (m_segment.isEmpty())
                 m_segmentLine = m_line;
-            m_segment += c;
+            Keep(c);
             for (++i; i < m_text.size() && m_text[i] != close && m_text[i] != u'\n' && m_text[i] != u'\r'; ++i) {
-                m_segment += m_text[i];
+                Keep(m_text[i]);
                 if (m_text[i] == u'\\' && i + 1 < m_text.size() && m_text[i + 1] != u'\n' && m_text[i + 1] != u'\r')
-                    m_segment += m_text[++i];
+                    Keep(m_text[++i]);
             }
             if (i < m_text.size() && m_text[i] == close)
-                m_segment += close;
+                Keep(close);
             else
                 --i;
             continue;
@@ -309,6 +321,7 @@ PaletteImport StyleSheetReader::Read()
                 return LineFailure(m_line, QStringLiteral("blocks are nested more than %1 deep.").arg(kDeepestBlock));
             m_blocks.push_back({ m_segment.simplified(), m_line });
             m_segment.clear();
+            m_overlong = false;
             m_named.reset();
         } else if (c == u';' || c == u'}') {
             if (!EndOfSegment(m_line))
@@ -322,7 +335,7 @@ PaletteImport StyleSheetReader::Read()
             if (m_segment.isEmpty() && !c.isSpace())
                 m_segmentLine = m_line;
             if (!m_segment.isEmpty() || !c.isSpace())
-                m_segment += c;
+                Keep(c);
         }
     }
     if (!m_blocks.empty())
@@ -397,6 +410,8 @@ void StyleSheetReader::AttachComment(QStringView content, qint64 line)
 bool StyleSheetReader::EndOfSegment(qint64 line)
 {
     const QString segment = std::exchange(m_segment, QString());
+    if (std::exchange(m_overlong, false))
+        return true; // no colour is that long
     m_named.reset();
     if (segment.trimmed().isEmpty())
         return true;

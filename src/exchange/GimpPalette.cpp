@@ -14,16 +14,21 @@ constexpr QLatin1StringView kHeader("GIMP Palette");
 // second line there: the bound on every name read keeps one within it.
 static_assert(kMaxNameBytes <= 1000);
 
-// What a name can be in a GIMP palette: one line with no tab or other control character (those become
-// spaces), of a length older readers take whole. Reading gives the same, so a palette read from a file
-// writes back unchanged.
-QString GplName(QStringView text)
+// A line holds no tab or other control character: those become spaces.
+QString OneLine(QStringView text)
 {
-    QString name = text.toString();
-    for (QChar& c : name)
+    QString line = text.toString();
+    for (QChar& c : line)
         if (c.category() == QChar::Other_Control)
             c = QLatin1Char(' ');
-    return BoundedName(std::move(name));
+    return line;
+}
+
+// What a name can be in a GIMP palette: one line, of a length older readers take whole. Reading gives the same,
+// so a palette read from a file writes back unchanged.
+QString GplName(QStringView text)
+{
+    return BoundedName(OneLine(text));
 }
 
 void PutChannel(QByteArray& out, int value)
@@ -117,7 +122,7 @@ PaletteImport ReadGpl(const QByteArray& bytes)
             continue;
         if (line.startsWith(QLatin1StringView("Name:"))) {
             if (collected.palette.title.isEmpty())
-                collected.palette.title = GplName(line.sliced(5).trimmed());
+                collected.palette.title = BoundedName(OneLine(line.sliced(5)).trimmed());
             continue;
         }
         PaletteEntry entry;
