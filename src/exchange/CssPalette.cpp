@@ -307,8 +307,14 @@ PaletteImport StyleSheetReader::Read()
             Keep(c);
             for (++i; i < m_text.size() && m_text[i] != close && m_text[i] != u'\n' && m_text[i] != u'\r'; ++i) {
                 Keep(m_text[i]);
-                if (m_text[i] == u'\\' && i + 1 < m_text.size() && m_text[i + 1] != u'\n' && m_text[i + 1] != u'\r')
-                    Keep(m_text[++i]);
+                if (m_text[i] != u'\\' || i + 1 == m_text.size())
+                    continue;
+                // An escaped character, or an escaped line break that continues the text on the next line.
+                if (m_text[++i] == u'\r' && i + 1 < m_text.size() && m_text[i + 1] == u'\n')
+                    Keep(m_text[i++]);
+                if (IsLineBreak(i))
+                    ++m_line;
+                Keep(m_text[i]);
             }
             if (i < m_text.size() && m_text[i] == close)
                 Keep(close);

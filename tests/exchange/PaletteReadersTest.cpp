@@ -59,6 +59,9 @@ const ForeignFile kFiles[] = {
         "$after: #444444;\n$q: url(\"//quoted\");\n$last: #555555;",
         "after=444444|last=555555" },
     { PaletteFormat::Css, "a { background: url(/*x*/); color: #666666 }", "a color=666666" },
+    // A text continued on the next line by an escaped line break, as in data: addresses.
+    { PaletteFormat::Css, "a { b: url('data:<svg \\\n x=\"1\"> \\\r\n</svg>'); c: #777777;\n d: #12345 }",
+        "!Line 4: \"#12345\"" },
     { PaletteFormat::Scss, "$a: #111;\r\r$b: #12345;", "!Line 3: \"#12345\"" },
     { PaletteFormat::Css, ":root {\n  --a: #fff; /* \"open", "!ends inside the comment that begins on line 2" },
     { PaletteFormat::Css, "a {\n  color: #fff;\n", "!ends inside the block that begins on line 1" },
