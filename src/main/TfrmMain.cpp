@@ -471,8 +471,11 @@ void TfrmMain::FormCreate()
     setFixedSize(size());
     PlaceWindow(settings);
     // The window manager adds the frame only when the window is shown: a window centred on the screen is centred
-    // again then, by its outer size, from the settings as they were read now.
-    WhenFramed(this, [this, settings] { PlaceWindow(settings); });
+    // again then, by its outer size, from the settings as they were read now. A window put back where it was left
+    // is not asked there again: the window manager may have moved it (onto the screen, from a monitor that is
+    // gone), and where it put the window is where the window is.
+    if (!settings.MainPlaceStored())
+        WhenFramed(this, [this, settings] { PlaceWindow(settings); });
 
     ApplyHistoryEnabling();
 }
@@ -499,15 +502,15 @@ void TfrmMain::FormClose()
     Settings settings;
     const QRect main = frameGeometry();
     const ToolWindowPlaces tools = m_toolWindowPlaces ? m_toolWindowPlaces() : ToolWindowPlaces {};
-    // Windows that do not exist yet are written at their default places.
-    settings.SetFavoritesPlace(tools.favorites.value_or(Settings::DefaultFavoritesPlace(main)));
-    settings.SetPreviewPlace(tools.preview.value_or(Settings::DefaultPreviewPlace(main, 333)));
+    // Windows that do not exist yet (a close right after start-up) keep the places they were to take.
+    settings.SetFavoritesPlace(tools.favorites.value_or(settings.FavoritesPlace(main)));
+    settings.SetPreviewPlace(tools.preview.value_or(settings.PreviewPlace(main, 333)));
     settings.SetMainPlace(main.topLeft());
     settings.SetBaseColor(ChosenBaseColor());
     settings.SetHighlight(CheckedHarmony());
     settings.SetWheel(CheckedWheelMode());
     settings.SetFavoritesOnTop(tools.favoritesOnTop);
-    if (const QString message = Settings::CommitFailureMessage(settings.Commit()); !message.isEmpty())
+    if (const QString message = settings.CommitFailureMessage(settings.Commit()); !message.isEmpty())
         platform::Messages().ShowMessage(this, message);
 }
 

@@ -287,25 +287,28 @@ WriteOutcome IniFile::Commit()
     return outcome;
 }
 
-QString UnusableSettingsMessage(const IniFile& ini)
+QString UnusableSettingsReason(const IniFile& ini)
 {
-    QString reason;
     switch (ini.Problem()) {
     case IniProblem::None:
-        return {};
+        break;
     case IniProblem::Folder:
-        reason = QStringLiteral("it is a folder");
-        break;
+        return QStringLiteral("it is a folder");
     case IniProblem::TooLarge:
-        reason = QStringLiteral("it is larger than %1 MB, far more than settings ever take").arg(kMaxIniBytes >> 20);
-        break;
+        return QStringLiteral("it is larger than %1 MB, far more than settings ever take").arg(kMaxIniBytes >> 20);
     case IniProblem::Unreadable:
-        reason = QStringLiteral("it cannot be read (%1)").arg(QString::fromLocal8Bit(std::strerror(ini.ReadError())));
-        break;
+        return QStringLiteral("it cannot be read (%1)").arg(QString::fromLocal8Bit(std::strerror(ini.ReadError())));
     case IniProblem::NotText:
-        reason = QStringLiteral("it is not a text file");
-        break;
+        return QStringLiteral("it is not a text file");
     }
+    return {};
+}
+
+QString UnusableSettingsMessage(const IniFile& ini)
+{
+    const QString reason = UnusableSettingsReason(ini);
+    if (reason.isEmpty())
+        return {};
     return QStringLiteral("The settings in %1 cannot be used: %2.  Tintwell starts with its default settings and "
                           "leaves that file as it is, so settings changed in this run are not kept.")
         .arg(QDir::toNativeSeparators(ini.Path()), reason);

@@ -91,3 +91,5 @@ private:
 // What start-up tells the user about a settings file it cannot use, naming the file and the reason; empty when
 // the file is usable or missing.
 QString UnusableSettingsMessage(const IniFile& ini);
+// Why a file with a problem cannot be used, in a few words ("it is a folder"); empty when it can.
+QString UnusableSettingsReason(const IniFile& ini);

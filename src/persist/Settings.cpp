@@ -1,5 +1,7 @@
 #include "Settings.h"
 
+#include <limits>
+
 namespace {
 
 template <typename T>
@@ -55,21 +57,21 @@ QPoint Read(const IniFile& ini, const PlaceKey& key, const QPoint& fallback)
         ini.ReadInteger(section, QStringLiteral("Top"), fallback.y()) };
 }
 
-// A whole percent 0..kMaxStepPercent in plain decimal, blanks around it allowed; anything else is the default.
+// A whole percent in plain decimal that fits an int, blanks around it allowed; anything else is the default.
 int ReadStep(const IniFile& ini, const Key<int>& key)
 {
     const QString text = ini.ReadString(Latin1(key.section), Latin1(key.name), QString()).trimmed();
     if (text.isEmpty())
         return key.fallback;
-    int value = 0;
+    qint64 value = 0;
     for (QChar c : text) {
         if (c < u'0' || c > u'9')
             return key.fallback;
         value = value * 10 + (c.unicode() - u'0');
-        if (value > kMaxStepPercent)
+        if (value > std::numeric_limits<int>::max())
             return key.fallback;
     }
-    return value;
+    return static_cast<int>(value);
 }
 
 void Write(IniFile& ini, const Key<int>& key, int value)
@@ -111,6 +113,12 @@ ColorValue Settings::BaseColor() const
 QPoint Settings::MainPlace(const QPoint& centred) const
 {
     return Read(m_ini, kMainPlace, centred);
+}
+
+bool Settings::MainPlaceStored() const
+{
+    // A coordinate that is missing or unreadable reads as whatever default it is given.
+    return MainPlace({ 0, 0 }) == MainPlace({ 1, 1 });
 }
 
 QPoint Settings::FavoritesPlace(const QRect& mainFrame) const
@@ -272,12 +280,16 @@ WriteOutcome Settings::Commit()
     return m_ini.Commit();
 }
 
-QString Settings::CommitFailureMessage(const WriteOutcome& outcome)
+QString Settings::CommitFailureMessage(const WriteOutcome& outcome, Kept kept) const
 {
-    if (outcome.ok() || outcome.kind == WriteOutcome::Kind::KeptUnusable)
+    if (outcome.ok())
         return {};
-    return WithFolderReason(QStringLiteral("The settings could not be saved in %1").arg(SettingsPath()),
-        outcome.kind == WriteOutcome::Kind::FolderNotWritable, SettingsPath());
+    const QString failed = (kept == Kept::Preferences ? QStringLiteral("The preferences could not be saved in %1")
+                                                      : QStringLiteral("The settings could not be saved in %1"))
+                               .arg(m_ini.Path());
+    if (outcome.kind == WriteOutcome::Kind::KeptUnusable)
+        return QStringLiteral("%1: %2.").arg(failed, UnusableSettingsReason(m_ini));
+    return WithFolderReason(failed, outcome.kind == WriteOutcome::Kind::FolderNotWritable, m_ini.Path());
 }
 
 QString Settings::UnusableMessage() const

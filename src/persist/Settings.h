@@ -32,6 +32,8 @@ public:
     // where the main window's frame goes (by default where the caller centres it).
     ColorValue BaseColor() const;
     QPoint MainPlace(const QPoint& centred) const;
+    // Whether the file holds both coordinates of the main window's place.
+    bool MainPlaceStored() const;
 
     // Tool windows: where their frames go. The Favorites window docks by default against the main window's right
     // edge, QuickPreview just left of it, both at its top.
@@ -48,8 +50,9 @@ public:
     WheelMode Wheel() const;
     // A stored number that names no harmony reads as None.
     Harmony Highlight() const;
-    // Each 0..kMaxStepPercent; anything else stored (not a plain decimal number, or out of range) reads as the
-    // default, so a bad file can never make a step that jumps past the whole range or goes backwards.
+    // Whole percents in plain decimal, as stored: a step past the whole range only takes the colour to its end.
+    // Anything else stored (a sign, another notation, a number past 32 bits) reads as the default, so a bad file
+    // can never make a step that goes backwards.
     int LightnessStep() const;
     int SaturationStep() const;
     bool FavoritesOnTop() const;
@@ -78,9 +81,12 @@ public:
 
     // Writes everything set, at once (see IniFile::Commit).
     WriteOutcome Commit();
-    // What to tell the user after a Commit: nothing when it was written, or when the file could not be used and
-    // was kept as it is (start-up said so already); otherwise the failure, with its reason where one is known.
-    static QString CommitFailureMessage(const WriteOutcome& outcome);
+    // What a failed Commit was keeping, as its message names it.
+    enum class Kept { Settings, Preferences };
+    // What to tell the user after a Commit: nothing when it was written; otherwise the failure, with its reason
+    // where one is known (a folder that takes no new file, a file there that cannot be used). A file start-up
+    // found unusable is reported again: it may have been mended since, or gone bad only meanwhile.
+    QString CommitFailureMessage(const WriteOutcome& outcome, Kept kept = Kept::Settings) const;
 
     // What to tell the user about a file that cannot be used; empty when it can.
     QString UnusableMessage() const;

@@ -48,6 +48,8 @@ void SetUp(QToolButton* button, const char* name, const QString& hint, const QIc
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoRaise(true);
     button->setToolTip(hint);
+    // Spoken as its hint reads: a button running a menu command would otherwise be named by the menu's caption.
+    button->setAccessibleName(hint);
     button->setIcon(picture);
     button->setIconSize(QSize(16, 16));
     button->setFocusPolicy(Qt::NoFocus);

@@ -7,7 +7,8 @@ class QAction;
 class QToolButton;
 class QWidget;
 
-// A flat tool-bar button with its hint and 16 x 16 artwork, left out of the keyboard focus chain.
+// A flat tool-bar button with its hint (also its accessible name) and 16 x 16 artwork, left out of the keyboard
+// focus chain.
 QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& hint, const QString& art, QRect geometry);
 
 // The same button running `command`: enabled, checked and triggered with the action, so a menu entry and the

@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -308,9 +309,10 @@ void TfrmPreferences::LoadPreferences()
     if (const std::optional<PaletteKind> kind = settings.Palette())
         palettes[static_cast<int>(*kind)]->setChecked(true);
 
-    // The step the main window actually uses: a hand-edited value it rejects shows as the default it took.
-    txtSIncrement->setText(QString::number(settings.SaturationStep()));
-    txtLIncrement->setText(QString::number(settings.LightnessStep()));
+    // The step the main window actually uses: a hand-edited value it rejects shows as the default it took, and one
+    // larger than the fields hold as the largest they do.
+    txtSIncrement->setText(QString::number(std::min(settings.SaturationStep(), kMaxStepPercent)));
+    txtLIncrement->setText(QString::number(std::min(settings.LightnessStep(), kMaxStepPercent)));
 
     QTreeWidgetItem* general = tvwMain->topLevelItem(0);
     if (tvwMain->currentItem() == general)
@@ -391,9 +393,9 @@ void TfrmPreferences::cmdOKClick()
     m_main.SetSteps(lightness, saturation);
 
     // The choices still hold for this run; only keeping them failed.
-    if (!settings.Commit().ok())
-        platform::Messages().ShowMessage(
-            this, QStringLiteral("The preferences could not be saved in %1").arg(SettingsPath()));
+    if (const QString message = settings.CommitFailureMessage(settings.Commit(), Settings::Kept::Preferences);
+        !message.isEmpty())
+        platform::Messages().ShowMessage(this, message);
     accept();
 }
 

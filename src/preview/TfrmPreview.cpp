@@ -248,7 +248,7 @@ void TfrmPreview::mnuPopShowContrastClick(bool on)
     // Kept at once, as the Preferences keep theirs; the badges still show or hide for this run if that fails.
     Settings settings;
     settings.SetShowContrast(on);
-    if (const QString message = Settings::CommitFailureMessage(settings.Commit()); !message.isEmpty())
+    if (const QString message = settings.CommitFailureMessage(settings.Commit()); !message.isEmpty())
         platform::Messages().ShowMessage(this, message);
 }
 

@@ -87,9 +87,11 @@ TEST_F(StartUp, ASettingsFileThatCannotBeUsedIsToldOnceWithTheReasonAndKept)
                   "this run are not kept." });
         EXPECT_EQ(app->Main().BaseColor(), 255u) << "the defaults, not what the file may hold";
 
-        // The exit keeps the file and does not tell again.
+        // The exit keeps the file and says the settings were not kept: it may have been mended meanwhile, and
+        // was not.
         Exit();
-        EXPECT_EQ(desktop.messages.size(), 1);
+        EXPECT_EQ(desktop.messages.value(1), "The settings could not be saved in " + path + ": " + c.reason + ".");
+        EXPECT_EQ(desktop.messages.size(), 2);
         const QFileInfo after(path);
         EXPECT_EQ(after.isDir(), before.isDir());
         EXPECT_EQ(after.size(), before.size());

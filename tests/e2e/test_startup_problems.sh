@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Files that start-up cannot use, through the real program: a settings file that is a folder and a damaged session.
-# Each is told once, in its own message box (the settings first, as soon as the main window is up), the session is
-# kept beside itself under a name that says so before anything can replace it, and the exit replaces neither.
+# Each is told once at start-up, in its own message box (the settings first, as soon as the main window is up), the
+# session is kept beside itself under a name that says so before anything can replace it, and the exit replaces
+# neither, saying so for the settings it could not keep.
 source "$(dirname "$0")/lib.sh"
 
 rm "$E2E_DIR/tw3.ini" && mkdir "$E2E_DIR/tw3.ini"
@@ -47,8 +48,11 @@ for _ in $(seq 20); do
   sleep 0.05
 done
 
-# The exit says nothing more, writes a fresh session and keeps both files it could not use.
+# The exit says that the settings were not kept (told at start-up, but the file might have been mended since),
+# writes a fresh session and keeps both files it could not use.
+check_exit() { [ -d "$E2E_DIR/tw3.ini" ] || fail "the settings folder was replaced before the exit said so"; }
 exit_from_menu
+dismiss_message exit
 wait_exit
 [ -d "$E2E_DIR/tw3.ini" ] || fail "the settings folder was replaced"
 [ "$(od -An -tx1 -N4 "$E2E_DIR/session.tmp" | tr -d ' ')" = "03000000" ] || fail "no fresh session was written"

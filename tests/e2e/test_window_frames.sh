@@ -75,6 +75,31 @@ ini="$E2E_DIR/tw3.ini"
 [ "$(ini_value "$ini" Main Left),$(ini_value "$ini" Main Top)" = "$MFX,$MFY" ] \
   || fail "Main place written as $(ini_value "$ini" Main Left),$(ini_value "$ini" Main Top), the frame was at $MFX,$MFY"
 
+# A place on a monitor that is gone: the window manager brings the window onto the screen, and that place is kept.
+cat >"$ini" <<'EOF'
+[Main]
+Left=3000
+Top=2000
+EOF
+start_app
+# Brought on and settled: two looks in a row (each check runs apart, so the last look is kept in a file) find the
+# frame at the same place on the screen.
+on_screen() {
+  local before
+  before=$(cat "$E2E_DIR/last-frame" 2>/dev/null || true)
+  main_frame || return 1
+  echo "$MFX,$MFY" >"$E2E_DIR/last-frame"
+  [ "$MFX" -lt 1280 ] && [ "$MFY" -lt 800 ] && [ "$before" = "$MFX,$MFY" ] || { echo "frame at $MFX,$MFY"; return 1; }
+}
+wait_until "the main window brought onto the screen" on_screen
+main_frame
+exit_from_menu
+wait_exit
+[ "$(ini_value "$ini" Main Left),$(ini_value "$ini" Main Top)" = "$MFX,$MFY" ] \
+  || fail "Main place written as $(ini_value "$ini" Main Left),$(ini_value "$ini" Main Top), the frame was at $MFX,$MFY"
+[ "$(ini_value "$ini" Preview Top)" = "$MFY" ] && [ "$(ini_value "$ini" Preview Left)" -lt "$MFX" ] \
+  || fail "QuickPreview's place $(ini_value "$ini" Preview Left),$(ini_value "$ini" Preview Top) is not beside the main frame at $MFX,$MFY"
+
 # Favorites always on top, over the middle of the main window, where the program's questions appear.
 cat >"$ini" <<'EOF'
 [Main]

@@ -15,6 +15,7 @@
 #include "support/ScriptedPlatform.h"
 #include "support/TestEnv.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -173,6 +174,29 @@ TEST_F(FavoritesWindowTest, WindowTakesItsHeightAndDockedPlaceFromTheMainWindow)
     EXPECT_FALSE(Control<QToolButton>("tbDelete")->isEnabled());
     EXPECT_FALSE(Control<QToolButton>("tbFavWebsafe")->isEnabled());
     EXPECT_TRUE(Control<QToolButton>("tbOnTop")->isEnabled());
+}
+
+// A tool button running a menu command is spoken by its own hint, as it is shown, not by the menu's caption.
+TEST_F(FavoritesWindowTest, EveryToolButtonIsNamedByItsHint)
+{
+    Start();
+    int commands = 0;
+    for (QWidget* window : { static_cast<QWidget*>(main.get()), static_cast<QWidget*>(favs.get()) }) {
+        for (QToolButton* button : window->findChildren<QToolButton*>()) {
+            if (button->objectName().startsWith("qt_"))
+                continue; // the toolkit's own (the menu bar's overflow button)
+            SCOPED_TRACE(button->objectName().toStdString());
+            commands += button->defaultAction() != nullptr;
+            QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(button);
+            ASSERT_NE(spoken, nullptr);
+            EXPECT_FALSE(button->toolTip().isEmpty());
+            EXPECT_EQ(spoken->text(QAccessible::Name), button->toolTip());
+        }
+    }
+    EXPECT_GE(commands, 4) << "Back, Forward, QuickPreview and Delete run menu commands";
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Named<QToolButton>(*main, "tbBack"))->text(QAccessible::Name), "Back");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Control<QToolButton>("tbDelete"))->text(QAccessible::Name),
+        "Delete Color");
 }
 
 TEST_F(FavoritesWindowTest, StoredPlaceAndAlwaysOnTopAreRestored)

@@ -104,6 +104,23 @@ TEST_F(AdjustCommandsTest, StepsComeFromTheSettingsAndThePreferences)
     EXPECT_EQ(w->SchemeColors()[0], Hex(0xBA8340));
 }
 
+// A hand-edited step larger than the Preferences offer is used as it is: each step stops at the end of the range.
+TEST_F(AdjustCommandsTest, StoredStepsLargerThanThePreferencesOfferAreUsedAsStored)
+{
+    folder.Write("tw3.ini", "[Prefs]\nLInc=40\nSInc=40\n");
+    auto w = Start();
+    EXPECT_EQ(w->LightnessStep(), 40);
+    EXPECT_EQ(w->SaturationStep(), 40);
+    w->SetBaseColor(Hex(0x333333));
+    Named<QAction>(*w, "mnuAdjustLighten")->trigger(); // lightness 20 % + 40 %
+    EXPECT_EQ(w->SchemeColors()[0], Hex(0x999999));
+    Named<QAction>(*w, "mnuAdjustLighten")->trigger();
+    EXPECT_EQ(w->SchemeColors()[0], Hex(0xFFFFFF));
+    w->SetBaseColor(Hex(0x996666)); // saturation 20 %
+    Named<QAction>(*w, "mnuAdjustSaturate")->trigger();
+    EXPECT_EQ(w->SchemeColors()[0], Hex(0xCC3333));
+}
+
 TEST_F(AdjustCommandsTest, MakeWebsafeFromTheMenuTheButtonAndTheWarning)
 {
     auto w = Start();

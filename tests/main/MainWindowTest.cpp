@@ -6,9 +6,11 @@
 #include "support/ScriptedPlatform.h"
 #include "support/TestEnv.h"
 #include "persist/AppPaths.h"
+#include "persist/IniFile.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
@@ -175,6 +177,29 @@ TEST_F(MainWindowTest, UnwritableSettingsAreReportedWithoutBlockingTheClose)
     EXPECT_FALSE(w->isVisible());
     ASSERT_EQ(desktop.messages.size(), 1);
     EXPECT_TRUE(desktop.messages[0].contains("tw3.ini"));
+}
+
+// Closed before the tool windows were made (right after start-up): their stored places stay.
+TEST_F(MainWindowTest, ClosingBeforeTheToolWindowsExistKeepsTheirStoredPlaces)
+{
+    folder.Write("tw3.ini", "[Favs]\nLeft=700\nTop=60\n[Preview]\nLeft=12\nTop=34\n");
+    auto w = Start();
+    w->close();
+    const IniFile ini(folder.file("tw3.ini"));
+    EXPECT_EQ(ini.ReadInteger("Favs", "Left", 0), 700);
+    EXPECT_EQ(ini.ReadInteger("Favs", "Top", 0), 60);
+    EXPECT_EQ(ini.ReadInteger("Preview", "Left", 0), 12);
+    EXPECT_EQ(ini.ReadInteger("Preview", "Top", 0), 34);
+}
+
+// A settings file that turned into something else while the program ran: the close says it kept nothing.
+TEST_F(MainWindowTest, ASettingsFileThatCannotBeReplacedAtTheCloseIsReported)
+{
+    auto w = Start();
+    ASSERT_TRUE(QDir(folder.path()).mkdir("tw3.ini"));
+    w->close();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(desktop.messages, QStringList { "The settings could not be saved in " + folder.file("tw3.ini") + ": it is a folder." });
 }
 
 TEST_F(MainWindowTest, SettingTheShownColourAgainAddsNoHistoryEntry)

@@ -134,8 +134,8 @@ TEST(AppPaths, FoldersThatCannotBeMadeFailTheWriteWithTheRealPathInItsMessage)
     settings.SetBaseColor(0x123456);
     const WriteOutcome outcome = settings.Commit();
     EXPECT_FALSE(outcome.ok());
-    EXPECT_TRUE(Settings::CommitFailureMessage(outcome).contains(scratch.filePath("file/config/tintwell/tw3.ini")))
-        << Settings::CommitFailureMessage(outcome).toStdString();
+    EXPECT_TRUE(settings.CommitFailureMessage(outcome).contains(scratch.filePath("file/config/tintwell/tw3.ini")))
+        << settings.CommitFailureMessage(outcome).toStdString();
     EXPECT_EQ(SessionPath(), scratch.filePath("file/data/tintwell/session.tmp"));
     EXPECT_NE(WriteSession(SchemeData {}), SchemeWriteStatus::Ok);
 }

@@ -2,13 +2,17 @@
 #include "support/FileReplacements.h"
 #include "support/TestEnv.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <utility>
 #include <vector>
+
+#include <cerrno>
 
 #include <sys/stat.h>
 
@@ -73,11 +77,11 @@ std::vector<KeyCase> KeyCases()
             "0", { { "6", "6" }, { "$3", "3" }, { "7", "0" }, { "9", "0" }, { "-1", "0" }, { "x", "0" } },
             [](Settings& s) { s.SetHighlight(Harmony::Tetrads); }, "4", "4" },
         { "Prefs", "LInc", [](const Settings& s) { return QString::number(s.LightnessStep()); }, "5",
-            { { "0", "0" }, { "25", "25" }, { " 12 ", "12" }, { "007", "7" }, { "26", "5" }, { "-1", "5" },
-                { "$A", "5" } },
+            { { "0", "0" }, { "25", "25" }, { " 12 ", "12" }, { "007", "7" }, { "26", "26" }, { "40", "40" },
+                { "2147483647", "2147483647" }, { "2147483648", "5" }, { "-1", "5" }, { "$A", "5" } },
             [](Settings& s) { s.SetLightnessStep(17); }, "17", "17" },
         { "Prefs", "SInc", [](const Settings& s) { return QString::number(s.SaturationStep()); }, "5",
-            { { "9", "9" }, { "99", "5" } }, [](Settings& s) { s.SetSaturationStep(0); }, "0", "0" },
+            { { "9", "9" }, { "99", "99" }, { "+3", "5" } }, [](Settings& s) { s.SetSaturationStep(0); }, "0", "0" },
         { "Prefs", "FavOnTop", [](const Settings& s) { return Text(s.FavoritesOnTop()); }, "false",
             { { "1", "true" }, { "$10", "true" }, { "yes", "false" } },
             [](Settings& s) { s.SetFavoritesOnTop(true); }, "1", "true" },
@@ -242,6 +246,46 @@ TEST(Settings, AFileThatCannotBeUsedIsToldAndNeverWritten)
 
     QFile::remove(SettingsPath());
     EXPECT_TRUE(Settings().UnusableMessage().isEmpty());
+}
+
+TEST(Settings, AFailedCommitIsExplainedWithItsReason)
+{
+    TestFolder folder;
+    const QString path = SettingsPath();
+    const QString folderSentence = ".  The folder " + QFileInfo(path).absolutePath() + " is not writable.";
+    const struct {
+        const char* name;
+        WriteOutcome outcome;
+        Settings::Kept kept;
+        QString message;
+    } cases[] = {
+        { "written", {}, Settings::Kept::Settings, "" },
+        { "disk full", { WriteOutcome::Kind::DiskFull, ENOSPC }, Settings::Kept::Settings,
+            "The settings could not be saved in " + path },
+        { "folder", { WriteOutcome::Kind::FolderNotWritable, EACCES }, Settings::Kept::Settings,
+            "The settings could not be saved in " + path + folderSentence },
+        { "preferences, folder", { WriteOutcome::Kind::FolderNotWritable, EACCES }, Settings::Kept::Preferences,
+            "The preferences could not be saved in " + path + folderSentence },
+        { "preferences, access", { WriteOutcome::Kind::AccessDenied, EACCES }, Settings::Kept::Preferences,
+            "The preferences could not be saved in " + path },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Settings().CommitFailureMessage(c.outcome, c.kept), c.message);
+    }
+}
+
+TEST(Settings, AFileThatCannotBeUsedIsReportedAgainWhenWrittenTo)
+{
+    TestFolder folder;
+    ASSERT_TRUE(QDir().mkdir(SettingsPath()));
+    Settings settings;
+    settings.SetBaseColor(0x123456);
+    const WriteOutcome outcome = settings.Commit();
+    EXPECT_EQ(outcome.kind, WriteOutcome::Kind::KeptUnusable);
+    EXPECT_EQ(settings.CommitFailureMessage(outcome),
+        "The settings could not be saved in " + SettingsPath() + ": it is a folder.");
+    EXPECT_TRUE(QFileInfo(SettingsPath()).isDir());
 }
 
 } // namespace

@@ -346,12 +346,17 @@ TEST_F(PreferencesTest, EveryOpeningReadsTheSettingsFileAnew)
     prefs->reject();
 
     // A palette value outside 0..2 leaves the radio buttons as they were; a step the main window would
-    // refuse shows as the default it uses instead.
+    // refuse shows as the default it uses instead, and one larger than the fields hold as the largest they do.
     folder.Write(QStringLiteral("tw3.ini"), "[Prefs]\nPalette=7\nLInc=abc\nSInc=40\n");
     Open();
     EXPECT_TRUE(Radio("radSpectrumSafePal")->isChecked());
     EXPECT_EQ(LightnessStep()->text(), "5");
-    EXPECT_EQ(SaturationStep()->text(), "5");
+    EXPECT_EQ(SaturationStep()->text(), "25");
+    prefs->reject();
+    folder.Write(QStringLiteral("tw3.ini"), "[Prefs]\nLInc=100\nSInc=7\n");
+    Open();
+    EXPECT_EQ(LightnessStep()->text(), "25");
+    EXPECT_EQ(SaturationStep()->text(), "7");
 }
 
 TEST_F(PreferencesTest, TheMenuCommandReloadsAndShowsTheDialogModally)
@@ -382,6 +387,17 @@ TEST_F(PreferencesTest, ASettingsFileThatCannotBeWrittenIsReportedAndTheChoicesS
     EXPECT_TRUE(desktop.messages.value(0).startsWith("The preferences could not be saved")) << desktop.messages.value(0).toStdString();
     EXPECT_EQ(main->LightnessStep(), 11);
     EXPECT_FALSE(prefs->isVisible());
+}
+
+TEST_F(PreferencesTest, AFolderThatTakesNoNewFileIsNamedWhenApplyFails)
+{
+    const UnwritableFolder frozen(folder.path());
+    if (!frozen.made())
+        GTEST_SKIP() << "cannot make a folder unwritable here";
+    Open();
+    mouse::Click(Button("cmdOK"), { 10, 10 });
+    EXPECT_EQ(desktop.messages, QStringList { "The preferences could not be saved in " + folder.file("tw3.ini")
+                                    + ".  The folder " + folder.path() + " is not writable." });
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "support/TestEnv.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -605,6 +606,15 @@ TEST_F(ContrastBadgeTest, OffByDefaultAndTheSwitchIsRemembered)
     EXPECT_EQ(Page(), plain);
     EXPECT_FALSE(IniFile(SettingsPath()).ReadBool("Preview", "ShowContrast", true));
     EXPECT_TRUE(desktop.messages.empty());
+}
+
+TEST_F(ContrastBadgeTest, TheSwitchSaysWhenItCannotBeKept)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkdir("tw3.ini"));
+    const QImage plain = Page();
+    Toggle()->trigger();
+    EXPECT_NE(Page(), plain) << "the badges still show for this run";
+    EXPECT_EQ(desktop.messages, QStringList { "The settings could not be saved in " + folder.file("tw3.ini") + ": it is a folder." });
 }
 
 TEST_F(ContrastBadgeTest, BadgesStayOnTheirCellsOffTheTextsAndFollowEveryChange)
