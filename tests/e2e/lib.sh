@@ -118,6 +118,16 @@ wait_menu() { # [known ids]
 wait_no_menus() { wait_until "the menus to close" not menus_open; }
 menus_open() { menus | grep .; }
 
+# Where the windows are: sets MX MY (the main window's client area below the menu bar) and FX FY (the Favorites list).
+locate() {
+  window_geometry "$MAIN_WIN"
+  MX=$WX
+  MY=$((WY + WH - 294))
+  window_geometry "$(wait_window Favorites)"
+  FX=$WX
+  FY=$WY
+}
+
 # File, Exit from the keyboard, as a user closes the program.
 exit_from_menu() {
   xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true

@@ -38,12 +38,7 @@ start_installed() { # [arguments...]
   (cd "$work" && exec env -i HOME="$home" DISPLAY="$DISPLAY" PATH="$root/usr/bin:/usr/bin:/bin" "${as_user[@]}" "$@") &
   E2E_APP=$!
   wait_main_window
-  window_geometry "$MAIN_WIN"
-  MX=$WX
-  MY=$((WY + WH - 294))
-  window_geometry "$(wait_window Favorites)"
-  FX=$WX
-  FY=$WY
+  locate
 }
 # Exit from the menu; a question about the changed scheme is answered No. Any other box fails the test.
 exit_without_message() {

@@ -7,15 +7,6 @@ source "$(dirname "$0")/lib.sh"
 start_x
 start_app
 
-# Where the windows are: sets MX MY (main window's client below the menu bar), FX FY (Favorites list).
-locate() {
-  window_geometry "$MAIN_WIN"
-  MX=$WX
-  MY=$((WY + WH - 294))
-  window_geometry "$(wait_window Favorites)"
-  FX=$WX
-  FY=$WY
-}
 swatch_x() { echo $((MX + $1 + 18)); }
 swatch_y() { echo $((MY + $1 + 18)); }
 
