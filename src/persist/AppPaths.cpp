@@ -13,6 +13,13 @@ QString& FolderOverride()
 }
 
 const QString kOwnFolder = QStringLiteral("tintwell");
+
+// The desktop's rule calls a relative folder in its variables invalid, to be ignored; the toolkit passes it on.
+QString PerUserFolder(QStandardPaths::StandardLocation location, const QString& defaultUnderHome)
+{
+    const QString folder = QStandardPaths::writableLocation(location);
+    return QDir::isAbsolutePath(folder) ? folder : QDir::home().filePath(defaultUnderHome);
+}
 }
 
 AppFolders ChooseAppFolders(const QString& programFolder, const QString& configHome, const QString& dataHome)
@@ -29,8 +36,8 @@ AppFolders CurrentAppFolders()
     if (const QString& folder = FolderOverride(); !folder.isEmpty())
         return { folder, folder };
     return ChooseAppFolders(QCoreApplication::applicationDirPath(),
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+        PerUserFolder(QStandardPaths::GenericConfigLocation, QStringLiteral(".config")),
+        PerUserFolder(QStandardPaths::GenericDataLocation, QStringLiteral(".local/share")));
 }
 
 bool MakeFolderFor(const QString& file)

@@ -12,6 +12,8 @@
 
 #include <optional>
 
+#include <sys/stat.h>
+
 namespace {
 
 // Sets an environment variable (or removes it, for nullopt) while it lives.
@@ -94,10 +96,13 @@ TEST(AppPaths, TheRunningProgramUsesTheDesktopsPerUserFoldersOrTheirDefaultsUnde
         EXPECT_EQ(SettingsPath(), "/elsewhere/cfg/tintwell/tw3.ini");
         EXPECT_EQ(SessionPath(), "/elsewhere/data/tintwell/session.tmp");
     }
-    {
+    // Unset, empty or relative: the defaults under the home folder.
+    for (const std::optional<QString>& unusable : { std::optional<QString>(), std::optional<QString>(""),
+             std::optional<QString>("relative/folder") }) {
+        SCOPED_TRACE(unusable ? unusable->toStdString() : "unset");
         ScopedEnv home("HOME", "/home/someone");
-        ScopedEnv config("XDG_CONFIG_HOME", std::nullopt);
-        ScopedEnv data("XDG_DATA_HOME", std::nullopt);
+        ScopedEnv config("XDG_CONFIG_HOME", unusable);
+        ScopedEnv data("XDG_DATA_HOME", unusable);
         EXPECT_EQ(SettingsPath(), "/home/someone/.config/tintwell/tw3.ini");
         EXPECT_EQ(SessionPath(), "/home/someone/.local/share/tintwell/session.tmp");
     }
@@ -111,11 +116,20 @@ TEST(AppPaths, TheRunningProgramUsesTheDesktopsPerUserFoldersOrTheirDefaultsUnde
 TEST(AppPaths, TheFirstWritesMakeTheMissingFoldersAndPutNothingBesideTheProgram)
 {
     ScratchHome home;
+    // The user's own default for new folders, whatever it is.
+    const mode_t previousMask = ::umask(027);
     Settings settings;
     settings.SetBaseColor(0x123456);
-    ASSERT_TRUE(settings.Commit().ok());
+    const bool written = settings.Commit().ok();
+    const bool sessionWritten = WriteSession(SchemeData {}) == SchemeWriteStatus::Ok;
+    ::umask(previousMask);
+    ASSERT_TRUE(written && sessionWritten);
+    for (const QString& folder : { home.Config(), home.Data(), home.dir.filePath("config"), home.dir.filePath("data") }) {
+        struct stat info {};
+        ASSERT_EQ(::stat(QFile::encodeName(folder).constData(), &info), 0) << folder.toStdString();
+        EXPECT_EQ(info.st_mode & 0777, 0750u) << folder.toStdString();
+    }
     EXPECT_EQ(Settings(home.Config() + "/tw3.ini").BaseColor(), 0x123456u);
-    EXPECT_EQ(WriteSession(SchemeData {}), SchemeWriteStatus::Ok);
     EXPECT_TRUE(QFile::exists(home.Data() + "/session.tmp"));
     EXPECT_FALSE(QFile::exists(home.Config() + "/session.tmp"));
     const QDir program(QCoreApplication::applicationDirPath());
