@@ -41,7 +41,8 @@ void BM_MainWindowPaint(benchmark::State& state)
 // Every window of the program repainted with every picture in it new (a new base colour, favourites and page
 // colours, a freshly drawn palette strip), shown for a colour vision as the program itself shows it: each paint
 // box turns its picture as it hands it over. Against Normal this is the cost of the simulation on a full repaint.
-template <VisionMode Mode>
+// At a ratio of 2 the pictures are drawn for a dense screen, twice the pixels each way.
+template <VisionMode Mode, int Ratio = 1>
 void BM_AllWindowsPaint(benchmark::State& state)
 {
     QTemporaryDir folder;
@@ -60,8 +61,10 @@ void BM_AllWindowsPaint(benchmark::State& state)
         SetShownVision(Mode);
         QWidget* const windows[] = { &main, &favorites, &preview };
         std::vector<QImage> pictures;
-        for (QWidget* window : windows)
-            pictures.emplace_back(window->size(), QImage::Format_ARGB32_Premultiplied);
+        for (QWidget* window : windows) {
+            pictures.emplace_back(window->size() * Ratio, QImage::Format_ARGB32_Premultiplied);
+            pictures.back().setDevicePixelRatio(Ratio);
+        }
         ColorValue color = Pack(180, 130, 70);
         int palette = 0;
         for (auto _ : state) {
@@ -124,6 +127,7 @@ BENCHMARK(BM_MainWindowPaint<VisionMode::Tritanopia, true>)
     ->Name("MainWindowPaint+Tritanopia")
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AllWindowsPaint<VisionMode::Normal>)->Name("AllWindowsPaint")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AllWindowsPaint<VisionMode::Normal, 2>)->Name("AllWindowsPaint at ratio 2")->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AllWindowsPaint<VisionMode::Protanopia>)->Name("AllWindowsPaint+Protanopia")->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AllWindowsPaint<VisionMode::Deuteranopia>)
     ->Name("AllWindowsPaint+Deuteranopia")

@@ -40,10 +40,12 @@ private:
 static void BM_DrawPalette(benchmark::State& state)
 {
     const auto kind = static_cast<PaletteKind>(state.range(0));
+    const qreal ratio = state.range(1) / 100.0;
     for (auto _ : state)
-        benchmark::DoNotOptimize(DrawPalette(kind));
+        benchmark::DoNotOptimize(DrawPalette(kind, ratio));
 }
-BENCHMARK(BM_DrawPalette)->DenseRange(0, 2)->ArgName("kind")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawPalette)->ArgsProduct({ { 0, 1, 2 }, { 100, 200 } })->ArgNames({ "kind", "ratio%" })
+    ->Unit(benchmark::kMicrosecond);
 
 // One pointer movement over the palette strip: pick, status bar, and the base area painted again.
 static void BM_PaletteHoverReadOut(benchmark::State& state)

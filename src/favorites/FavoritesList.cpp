@@ -26,8 +26,8 @@ const QString kWebsafeHint = QStringLiteral("Websafe color");
 void InvertDottedOutline(QImage& picture, int x1, int y1, int x2, int y2)
 {
     const auto invert = [&picture](int x, int y) {
-        if (picture.valid(x, y) && (x + y) % 2 == 0)
-            picture.setPixel(x, y, picture.pixel(x, y) ^ 0x00FFFFFF);
+        if ((x + y) % 2 == 0)
+            canvas::InvertRect(picture, x, y, x + 1, y + 1);
     };
     for (int x = x1; x < x2; ++x) {
         invert(x, y1);
@@ -94,7 +94,7 @@ FavoritesList::FavoritesList(const FavoritesModel& model, QWidget* parent)
 
 void FavoritesList::Redraw()
 {
-    SetSurfaceSource([this] { return Picture(); });
+    SetSurfaceSource([this](qreal ratio) { return Picture(ratio); });
 }
 
 void FavoritesList::SetPosition(int position)
@@ -127,9 +127,9 @@ int FavoritesList::InsertionIndexAt(int y) const
     return FavInsertionIndex(y + m_position, m_model.Count());
 }
 
-QImage FavoritesList::Picture() const
+QImage FavoritesList::Picture(qreal ratio) const
 {
-    QImage picture = canvas::NewPicture(width(), height(), canvas::ButtonFace());
+    QImage picture = canvas::NewPicture(width(), height(), canvas::ButtonFace(), ratio);
     QPainter painter(&picture);
     if (m_model.IsEmpty()) {
         painter.setFont(TahomaFont(10));
@@ -196,7 +196,7 @@ void FavoritesList::PaintRow(QImage& picture, QPainter& painter, const RowFonts&
 
 void FavoritesList::ShowDropMarker(int y, bool insertionLine)
 {
-    QImage marked = Picture();
+    QImage marked = Picture(devicePixelRatioF());
     const int w = width();
     if (m_model.HasSelection())
         InvertDottedOutline(marked, 0, y - kRowHeight / 2, w, y + kRowHeight / 2);

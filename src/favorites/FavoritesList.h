@@ -43,8 +43,8 @@ protected:
 private:
     struct RowFonts;
 
-    // The rows as they are now, without a marker.
-    QImage Picture() const;
+    // The rows as they are now, without a marker, for a screen of the given device pixel ratio.
+    QImage Picture(qreal ratio) const;
     void PaintRow(QImage& picture, QPainter& painter, const RowFonts& fonts, int row, int top) const;
     // The websafe mark's hint over the mark, the colour's name elsewhere on a row.
     Hint RowHint(QPoint pos) const;

@@ -451,7 +451,6 @@ void TfrmMain::CreateMenus()
 
 void TfrmMain::FormCreate()
 {
-    m_swatchBitmap = canvas::NewPicture(37, 37, canvas::ButtonFace());
     const Settings settings;
     RebuildPalette(settings.Palette());
 
@@ -574,28 +573,30 @@ void TfrmMain::UpdateStatusBar()
 
 void TfrmMain::PaintBaseArea()
 {
-    const int w = pbBase->width();
-    const int h = pbBase->height();
-    m_swatchBitmap = canvas::NewPicture(w, h, canvas::ButtonShadow());
-    canvas::Rectangle(m_swatchBitmap, -1, -1, w, h, qRgb(255, 255, 255), canvas::ButtonShadow());
-    canvas::Rectangle(m_swatchBitmap, 1, 1, w - 1, h - 1, qRgb(0, 0, 0), canvas::ToRgb(m_baseColor));
-    pbBase->SetSurface(m_swatchBitmap);
+    const QRgb fill = canvas::ToRgb(m_baseColor);
+    pbBase->SetSurfaceSource([w = pbBase->width(), h = pbBase->height(), fill](qreal ratio) {
+        QImage picture = canvas::NewPicture(w, h, canvas::ButtonShadow(), ratio);
+        canvas::Rectangle(picture, -1, -1, w, h, qRgb(255, 255, 255), canvas::ButtonShadow());
+        canvas::Rectangle(picture, 1, 1, w - 1, h - 1, qRgb(0, 0, 0), fill);
+        return picture;
+    });
 }
 
 void TfrmMain::PaintSwatch(int number)
 {
     PaintBox* box = pbColors[number - 1];
     const QRgb fill = canvas::ToRgb(m_schemeColors[number - 1]);
-    const int w = box->width();
-    const int h = box->height();
-    m_swatchBitmap = canvas::NewPicture(w, h, qRgb(255, 255, 255));
-    canvas::Rectangle(m_swatchBitmap, 0, 0, w + 1, h + 1, canvas::ButtonShadow(), qRgb(255, 255, 255));
-    canvas::Rectangle(m_swatchBitmap, 1, 1, w - 1, h - 1, qRgb(0, 0, 0), fill);
-    if (IsHarmonyMember(number - 1, CheckedHarmony())) {
-        canvas::Rectangle(m_swatchBitmap, 2, 2, w - 2, h - 2, qRgb(255, 255, 255), fill);
-        canvas::Rectangle(m_swatchBitmap, 3, 3, w - 3, h - 3, qRgb(0, 0, 0), fill);
-    }
-    box->SetSurface(m_swatchBitmap);
+    const bool ringed = IsHarmonyMember(number - 1, CheckedHarmony());
+    box->SetSurfaceSource([w = box->width(), h = box->height(), fill, ringed](qreal ratio) {
+        QImage picture = canvas::NewPicture(w, h, qRgb(255, 255, 255), ratio);
+        canvas::Rectangle(picture, 0, 0, w + 1, h + 1, canvas::ButtonShadow(), qRgb(255, 255, 255));
+        canvas::Rectangle(picture, 1, 1, w - 1, h - 1, qRgb(0, 0, 0), fill);
+        if (ringed) {
+            canvas::Rectangle(picture, 2, 2, w - 2, h - 2, qRgb(255, 255, 255), fill);
+            canvas::Rectangle(picture, 3, 3, w - 3, h - 3, qRgb(0, 0, 0), fill);
+        }
+        return picture;
+    });
 }
 
 int TfrmMain::FieldNumber(const QLineEdit* field) const

@@ -177,8 +177,6 @@ private:
     int m_lightnessStep = kDefaultStepPercent;
     int m_saturationStep = kDefaultStepPercent;
 
-    QImage m_swatchBitmap;
-    QImage m_paletteBitmap;
 
     // Controls; tests find them by their object names.
     QLineEdit* txtR = nullptr;

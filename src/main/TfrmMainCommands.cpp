@@ -130,8 +130,8 @@ void TfrmMain::SetSteps(int lightness, int saturation)
 
 void TfrmMain::RebuildPalette(std::optional<PaletteKind> kind)
 {
-    m_paletteBitmap = kind ? DrawPalette(*kind) : DrawPaletteFrame();
-    pbPalette->SetSurface(m_paletteBitmap);
+    pbPalette->SetSurfaceSource(
+        [kind](qreal ratio) { return kind ? DrawPalette(*kind, ratio) : DrawPaletteFrame(ratio); });
 }
 
 void TfrmMain::txtKeyUp(QLineEdit* field)
@@ -167,7 +167,7 @@ void TfrmMain::ShowStatusColor(ColorValue color)
 void TfrmMain::pbPaletteMouseMove(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
-    const auto color = PickPaletteColor(m_paletteBitmap, at.x(), at.y());
+    const auto color = PickPaletteColor(pbPalette->Surface(), at.x(), at.y());
     if (!color)
         return;
     ShowStatusColor(*color);
@@ -180,6 +180,6 @@ void TfrmMain::pbPaletteMouseMove(QMouseEvent* event)
 void TfrmMain::pbPaletteMouseDown(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
-    if (const auto color = PickPaletteColor(m_paletteBitmap, at.x(), at.y()))
+    if (const auto color = PickPaletteColor(pbPalette->Surface(), at.x(), at.y()))
         SetBaseColor(*color);
 }

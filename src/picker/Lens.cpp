@@ -27,11 +27,12 @@ constexpr int Step(int from, int to) { return (to > from) - (to < from); }
 void InvertArm(QImage& picture, const Arm& arm)
 {
     const QPoint step(Step(arm.from.x(), arm.towards.x()), Step(arm.from.y(), arm.towards.y()));
-    for (QPoint p = arm.from; p != arm.towards; p += step) {
-        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(p.y()));
-        line[p.x()] ^= 0x00FFFFFF;
-    }
+    for (QPoint p = arm.from; p != arm.towards; p += step)
+        canvas::InvertRect(picture, p.x(), p.y(), p.x() + 1, p.y() + 1);
 }
+
+// The first lens pixel (x or y) that shows photograph pixel `index` of the `count` magnified across `length`.
+constexpr int BlockStart(int index, int count, int length) { return (index * length + count - 1) / count; }
 
 } // namespace
 
@@ -48,32 +49,28 @@ QRgb PhotoPixel(const QImage& photo, QPoint at)
     return photo.valid(at) ? photo.pixel(at) : qRgb(0, 0, 0);
 }
 
-QImage RenderLens(const QImage& photo, QPoint pointer)
+QImage RenderLens(const QImage& photo, QPoint pointer, qreal ratio)
 {
     const QPoint origin = pointer - QPoint(kSourceWidth / 2, kSourceHeight / 2);
-    QRgb source[kSourceHeight][kSourceWidth];
+    QImage picture = canvas::NewPicture(kLensWidth, kLensHeight, qRgb(0, 0, 0), ratio);
     for (int y = 0; y < kSourceHeight; ++y) {
-        for (int x = 0; x < kSourceWidth; ++x)
-            source[y][x] = PhotoPixel(photo, origin + QPoint(x, y));
-    }
-
-    QImage picture(kLensWidth, kLensHeight, QImage::Format_RGB32);
-    for (int y = 0; y < kLensHeight; ++y) {
-        const QRgb* sourceRow = source[y * kSourceHeight / kLensHeight];
-        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < kLensWidth; ++x)
-            line[x] = sourceRow[x * kSourceWidth / kLensWidth];
+        const int top = BlockStart(y, kSourceHeight, kLensHeight);
+        const int bottom = BlockStart(y + 1, kSourceHeight, kLensHeight);
+        for (int x = 0; x < kSourceWidth; ++x) {
+            canvas::FillRect(picture, BlockStart(x, kSourceWidth, kLensWidth), top,
+                BlockStart(x + 1, kSourceWidth, kLensWidth), bottom, PhotoPixel(photo, origin + QPoint(x, y)));
+        }
     }
     for (const Arm& arm : kCrossHair)
         InvertArm(picture, arm);
     return picture;
 }
 
-QImage PanelPicture()
+QImage PanelPicture(qreal ratio)
 {
     const QRgb white = qRgb(255, 255, 255);
     const QRgb shadow = canvas::ButtonShadow();
-    QImage picture = canvas::NewPicture(kPanelSize, kPanelSize, canvas::ButtonFace());
+    QImage picture = canvas::NewPicture(kPanelSize, kPanelSize, canvas::ButtonFace(), ratio);
     canvas::Rectangle(picture, 1, 1, kPanelSize - 1, kPanelSize - 1, white, std::nullopt);
     canvas::Rectangle(picture, 0, 69, kPanelSize, 72, white, shadow);
     canvas::Rectangle(picture, 0, 0, kPanelSize, kPanelSize, shadow, std::nullopt);

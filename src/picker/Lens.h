@@ -31,11 +31,12 @@ QRgb PhotoPixel(const QImage& photo, QPoint at);
 
 // The lens for the pointer at a point: the 9 × 5 block around it magnified by pixel replication (the pointer's
 // pixel is the middle block, the block is not shifted to stay on the desktop), crossed by four inverted arms
-// that leave the middle pixel and its four neighbours untouched.
-QImage RenderLens(const QImage& photo, QPoint pointer);
+// that leave the middle pixel and its four neighbours untouched. The lens itself (its arms and the edges between its
+// blocks) is drawn for a screen of the given device pixel ratio.
+QImage RenderLens(const QImage& photo, QPoint pointer, qreal ratio = 1);
 
 // The panel behind the lens and the colour box: its outlines and the bar between the two.
-QImage PanelPicture();
+QImage PanelPicture(qreal ratio = 1);
 
 // The panel keeps out of the pointer's way: once the pointer is on it, it jumps to the other top corner.
 // Nothing while the pointer is elsewhere.

@@ -39,7 +39,7 @@ ScreenPicker::ScreenPicker(TfrmMain& main)
     // A panel above the photograph: presses on it are taken by it and pick nothing.
     pnlColor = new PaintBox(QStringLiteral("pnlColor"), this);
     pnlColor->setGeometry(lens::kPanelMargin, lens::kPanelMargin, lens::kPanelSize, lens::kPanelSize);
-    pnlColor->SetSurface(lens::PanelPicture());
+    pnlColor->SetSurfaceSource([](qreal ratio) { return lens::PanelPicture(ratio); });
     imgZoom = new PaintBox(QStringLiteral("imgZoom"), pnlColor);
     imgZoom->setGeometry(lens::kLensRect);
     imgColor = new PaintBox(QStringLiteral("imgColor"), pnlColor);
@@ -67,8 +67,7 @@ void ScreenPicker::FormCreate()
     const QRect desktop = screen ? screen->virtualGeometry() : QRect();
     setGeometry(desktop);
     imgDesktop->setGeometry(QRect(QPoint(0, 0), desktop.size()));
-    imgZoom->SetSurface(canvas::NewPicture(lens::kLensWidth, lens::kLensHeight, qRgb(0, 0, 0)));
-    imgColor->SetSurface(canvas::NewPicture(lens::kColorBoxRect.width(), lens::kColorBoxRect.height(), qRgb(0, 0, 0)));
+    ShowLens(std::nullopt);
 }
 
 void ScreenPicker::SetToolWindows(QWidget* favorites, QWidget* preview)
@@ -117,13 +116,20 @@ void ScreenPicker::ShowPhotograph(const platform::DesktopPhoto& photo)
         return;
     }
     m_photo = photo.image.convertToFormat(QImage::Format_RGB32);
+    m_photo.setDevicePixelRatio(1);
     // The photograph decides the window's place and size, so a desktop changed since start-up is still covered.
-    // On a scaled desktop the window shows it at its logical size; the lens and the pick read the device pixels.
+    // On a scaled desktop the window shows its device pixels one to one, as the screen had them; the lens and the
+    // pick read the same pixels.
     const QSize window = photo.geometry.size();
     setGeometry(photo.geometry);
     imgDesktop->setGeometry(QRect(QPoint(0, 0), window));
-    imgDesktop->SetSurface(
-        m_photo.size() == window ? m_photo : m_photo.scaled(window, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    const qreal ratio = imgDesktop->devicePixelRatioF();
+    const QSize device(canvas::DeviceEdge(window.width(), ratio), canvas::DeviceEdge(window.height(), ratio));
+    QImage shown = m_photo.size() == device
+        ? m_photo
+        : m_photo.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    shown.setDevicePixelRatio(ratio);
+    imgDesktop->SetSurface(shown);
     if (pnlColor->x() != lens::kPanelMargin)
         pnlColor->move(width() - lens::kPanelSize - lens::kPanelMargin, lens::kPanelMargin);
 
@@ -154,9 +160,20 @@ void ScreenPicker::RefreshLens()
     if (pixel == m_lensPixel)
         return;
     m_lensPixel = pixel;
-    imgZoom->SetSurface(lens::RenderLens(m_photo, pixel));
-    imgColor->SetSurface(canvas::NewPicture(
-        lens::kColorBoxRect.width(), lens::kColorBoxRect.height(), lens::PhotoPixel(m_photo, pixel)));
+    ShowLens(pixel);
+}
+
+void ScreenPicker::ShowLens(std::optional<QPoint> pixel)
+{
+    // Black until the pointer is first seen.
+    imgZoom->SetSurfaceSource([this, pixel](qreal ratio) {
+        return pixel ? lens::RenderLens(m_photo, *pixel, ratio)
+                     : canvas::NewPicture(lens::kLensWidth, lens::kLensHeight, qRgb(0, 0, 0), ratio);
+    });
+    const QRgb color = pixel ? lens::PhotoPixel(m_photo, *pixel) : qRgb(0, 0, 0);
+    imgColor->SetSurfaceSource([color](qreal ratio) {
+        return canvas::NewPicture(lens::kColorBoxRect.width(), lens::kColorBoxRect.height(), color, ratio);
+    });
 }
 
 QPointF ScreenPicker::PointerAt(QPoint rounded) const

@@ -40,6 +40,8 @@ private:
     void Capture();
     void TakeCapture(platform::CaptureResult result);
     void ShowPhotograph(const platform::DesktopPhoto& photo);
+    // The lens and the colour box around a pixel of the photograph, or black.
+    void ShowLens(std::optional<QPoint> pixel);
     // The pointer over the window in logical pixels, as exact as the toolkit knows it.
     QPointF PointerAt(QPoint rounded) const;
     void imgDesktopMouseDown(QMouseEvent* event);

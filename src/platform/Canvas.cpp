@@ -9,22 +9,63 @@
 
 namespace canvas {
 
-QImage NewPicture(int width, int height, QRgb fill)
+QImage NewPicture(int width, int height, QRgb fill, qreal ratio)
 {
-    QImage picture(width, height, QImage::Format_RGB32);
+    QImage picture(DeviceEdge(width, ratio), DeviceEdge(height, ratio), QImage::Format_RGB32);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(fill);
     return picture;
 }
 
+int DeviceEdge(int logical, qreal ratio)
+{
+    return ratio == 1 ? logical : qRound(logical * ratio);
+}
+
+QSize LogicalSize(const QImage& picture)
+{
+    const qreal ratio = picture.devicePixelRatio();
+    return ratio == 1 ? picture.size() : QSize(qRound(picture.width() / ratio), qRound(picture.height() / ratio));
+}
+
+QRgb PixelAt(const QImage& picture, QPoint logical)
+{
+    const qreal ratio = picture.devicePixelRatio();
+    const QPoint device(DeviceEdge(logical.x(), ratio), DeviceEdge(logical.y(), ratio));
+    return picture.valid(device) ? picture.pixel(device) : qRgb(0, 0, 0);
+}
+
+namespace {
+
+// The device pixels of a logical rectangle, clipped to the picture.
+QRect DeviceRect(const QImage& picture, int x1, int y1, int x2, int y2)
+{
+    const qreal ratio = picture.devicePixelRatio();
+    x1 = std::max(DeviceEdge(x1, ratio), 0);
+    y1 = std::max(DeviceEdge(y1, ratio), 0);
+    x2 = std::min(DeviceEdge(x2, ratio), picture.width());
+    y2 = std::min(DeviceEdge(y2, ratio), picture.height());
+    return QRect(QPoint(x1, y1), QPoint(std::max(x1, x2) - 1, y2 - 1));
+}
+
+} // namespace
+
 void FillRect(QImage& picture, int x1, int y1, int x2, int y2, QRgb color)
 {
-    x1 = std::max(x1, 0);
-    y1 = std::max(y1, 0);
-    x2 = std::min(x2, picture.width());
-    y2 = std::min(y2, picture.height());
-    for (int y = y1; y < y2; ++y) {
+    const QRect area = DeviceRect(picture, x1, y1, x2, y2);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        std::fill(line + x1, line + std::max(x1, x2), color);
+        std::fill(line + area.left(), line + area.left() + area.width(), color);
+    }
+}
+
+void InvertRect(QImage& picture, int x1, int y1, int x2, int y2)
+{
+    const QRect area = DeviceRect(picture, x1, y1, x2, y2);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x)
+            line[x] ^= 0x00FFFFFF;
     }
 }
 

@@ -1,9 +1,11 @@
 #include "PaintBox.h"
 
+#include "platform/Canvas.h"
 #include "platform/ShownVision.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QToolTip>
 
@@ -19,30 +21,37 @@ PaintBox::PaintBox(const QString& name, QWidget* parent)
 
 void PaintBox::SetSurface(const QImage& picture)
 {
-    m_pendingDraw = nullptr;
+    m_draw = nullptr;
+    m_drawPending = false;
     m_surface = picture;
     update();
 }
 
-void PaintBox::SetSurfaceSource(std::function<QImage()> draw)
+void PaintBox::SetSurfaceSource(std::function<QImage(qreal ratio)> draw)
 {
-    m_pendingDraw = std::move(draw);
+    m_draw = std::move(draw);
+    m_drawPending = true;
     update();
 }
 
 const QImage& PaintBox::Surface() const
 {
-    if (m_pendingDraw)
-        m_surface = std::exchange(m_pendingDraw, nullptr)();
+    return SurfaceFor(devicePixelRatioF());
+}
+
+const QImage& PaintBox::SurfaceFor(qreal ratio) const
+{
+    if (m_draw && (m_drawPending || m_drawnRatio != ratio)) {
+        m_surface = m_draw(ratio);
+        m_drawnRatio = ratio;
+        m_drawPending = false;
+    }
     return m_surface;
 }
 
 QRgb PaintBox::PixelAt(QPoint pos) const
 {
-    const QImage& surface = Surface();
-    if (!surface.valid(pos))
-        return qRgb(0, 0, 0);
-    return surface.pixel(pos);
+    return canvas::PixelAt(Surface(), pos);
 }
 
 PaintBox::Hint PaintBox::HintAt(QPoint pos) const
@@ -68,7 +77,8 @@ bool PaintBox::event(QEvent* event)
 void PaintBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QImage& surface = Surface();
+    // The ratio of what is painted on: the window's screen, or a picture the box is rendered into.
+    const QImage& surface = SurfaceFor(painter.paintEngine()->paintDevice()->devicePixelRatioF());
     const VisionMode mode = m_showsTrueColors ? VisionMode::Normal : ShownVision();
     const QImage* shown = &surface;
     if (mode == VisionMode::Normal) {
@@ -82,8 +92,8 @@ void PaintBox::paintEvent(QPaintEvent*)
         }
         shown = &m_shown;
     }
-    // The picture is drawn in logical pixels; on a dense screen each pixel becomes a sharp block.
-    painter.drawImage(QRect(QPoint(0, 0), shown->size()), *shown);
+    // A picture of the painted device's ratio lands one to one on its pixels.
+    painter.drawImage(QRect(QPoint(0, 0), canvas::LogicalSize(*shown)), *shown);
 }
 
 void PaintBox::mousePressEvent(QMouseEvent* event) { emit mousePressed(event); }

@@ -11,17 +11,22 @@ class QMouseEvent;
 
 // A control the program paints itself: its owner (or a box derived from it) renders a picture off-screen and
 // copies it on in one step. Mouse activity is passed on as signals so one owner can serve many boxes.
+// Pictures are in device pixels at the screen's ratio (canvas::NewPicture), so that on a dense screen lines and
+// texts are as sharp as the toolkit's own.
 class PaintBox : public QWidget {
     Q_OBJECT
 public:
     PaintBox(const QString& name, QWidget* parent);
 
+    // A picture that is shown as it is, whatever ratio the screen has.
     void SetSurface(const QImage& picture);
-    // The same, drawn by `draw` only when the box is next painted or its surface read: a window that is built at
-    // start-up but shown later, if ever, pays for its picture (and the faces its texts load) only then.
-    void SetSurfaceSource(std::function<QImage()> draw);
+    // The picture drawn by `draw` for a device pixel ratio, only when the box is next painted or its surface read:
+    // a window that is built at start-up but shown later, if ever, pays for its picture (and the faces its texts
+    // load) only then. Drawn again when the box is shown at another ratio (a window moved to another screen).
+    void SetSurfaceSource(std::function<QImage(qreal ratio)> draw);
+    // The picture at the box's own ratio.
     const QImage& Surface() const;
-    // The colour of the painted surface at a point in the box's own coordinates.
+    // The colour of the painted surface at a point in the box's own (logical) coordinates.
     QRgb PixelAt(QPoint pos) const;
 
     // A box that shows something other than the program's colours (the picker's photograph of the desktop) shows
@@ -57,8 +62,12 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    const QImage& SurfaceFor(qreal ratio) const;
+
     mutable QImage m_surface;
-    mutable std::function<QImage()> m_pendingDraw;
+    std::function<QImage(qreal)> m_draw;
+    mutable bool m_drawPending = false;
+    mutable qreal m_drawnRatio = 0;
     bool m_showsTrueColors = false;
     // The surface as last shown under a colour-vision simulation, and what it was made from.
     QImage m_shown;

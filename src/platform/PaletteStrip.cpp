@@ -4,19 +4,19 @@
 
 #include <array>
 
-QImage DrawPaletteFrame()
+QImage DrawPaletteFrame(qreal ratio)
 {
     constexpr int W = kPaletteWidth;
     constexpr int H = kPaletteHeight;
-    QImage strip = canvas::NewPicture(W, H, canvas::ButtonFace());
+    QImage strip = canvas::NewPicture(W, H, canvas::ButtonFace(), ratio);
     canvas::Rectangle(strip, 0, 0, W - 1, H - 1, canvas::ButtonShadow(), std::nullopt);
     canvas::Rectangle(strip, 1, 1, W - 1, H - 1, qRgb(255, 255, 255), std::nullopt);
     return strip;
 }
 
-QImage DrawWebsafePalette()
+QImage DrawWebsafePalette(qreal ratio)
 {
-    QImage strip = DrawPaletteFrame();
+    QImage strip = DrawPaletteFrame(ratio);
     for (int r = 0; r < 6; ++r) {
         for (int g = 0; g < 6; ++g) {
             for (int b = 0; b < 6; ++b) {
@@ -30,9 +30,9 @@ QImage DrawWebsafePalette()
     return strip;
 }
 
-QImage DrawSpectrumPalette(bool websafe)
+QImage DrawSpectrumPalette(bool websafe, qreal ratio)
 {
-    QImage strip = DrawPaletteFrame();
+    QImage strip = DrawPaletteFrame(ratio);
     // The 360 hue steps fall on 253 columns and the 91 lightness steps on 43 rows, each step drawn over the one
     // before: the last hue and the last lightness that land on a pixel are the ones seen, so each pixel is
     // worked out once from those two rather than overwritten again and again.
@@ -47,38 +47,42 @@ QImage DrawSpectrumPalette(bool websafe)
     for (int y = 0; y < kPaletteHeight; ++y) {
         if (lightnessOfRow[y] < 0)
             continue;
-        auto* line = reinterpret_cast<QRgb*>(strip.scanLine(y));
+        auto* line = ratio == 1 ? reinterpret_cast<QRgb*>(strip.scanLine(y)) : nullptr;
         for (int x = 0; x < kPaletteWidth; ++x) {
             if (hueOfColumn[x] < 0)
                 continue;
             ColorValue c = HslToRgb(hueOfColumn[x] / 360.0, 0.9, lightnessOfRow[y] / 100.0);
             if (websafe)
                 c = SnapToWebsafe(c);
-            line[x] = canvas::ToRgb(c);
+            if (ratio == 1)
+                line[x] = canvas::ToRgb(c);
+            else
+                canvas::FillRect(strip, x, y, x + 1, y + 1, canvas::ToRgb(c));
         }
     }
     canvas::Rectangle(strip, 2, 2, kPaletteWidth - 2, kPaletteHeight - 2, qRgb(0, 0, 0), std::nullopt);
     return strip;
 }
 
-QImage DrawPalette(PaletteKind kind)
+QImage DrawPalette(PaletteKind kind, qreal ratio)
 {
     switch (kind) {
     case PaletteKind::Websafe:
-        return DrawWebsafePalette();
+        return DrawWebsafePalette(ratio);
     case PaletteKind::Spectrum:
-        return DrawSpectrumPalette(false);
+        return DrawSpectrumPalette(false, ratio);
     case PaletteKind::WebsafeSpectrum:
-        return DrawSpectrumPalette(true);
+        return DrawSpectrumPalette(true, ratio);
     }
-    return DrawPaletteFrame();
+    return DrawPaletteFrame(ratio);
 }
 
 std::optional<ColorValue> PickPaletteColor(const QImage& strip, int x, int y)
 {
-    if (x <= 2 || x >= strip.width() - 3 || y <= 2 || y >= strip.height() - 3)
+    const QSize size = canvas::LogicalSize(strip);
+    if (x <= 2 || x >= size.width() - 3 || y <= 2 || y >= size.height() - 3)
         return std::nullopt;
-    const ColorValue c = canvas::FromRgb(strip.pixel(x, y));
+    const ColorValue c = canvas::FromRgb(canvas::PixelAt(strip, { x, y }));
     // Black is the grid and the outline, except for the black cell in the top-left corner.
     if (c == 0 && !(x < 9 && y < 9))
         return std::nullopt;

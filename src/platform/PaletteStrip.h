@@ -11,10 +11,12 @@
 constexpr int kPaletteWidth = 257;
 constexpr int kPaletteHeight = 47;
 
-QImage DrawPaletteFrame();
-QImage DrawWebsafePalette();
-QImage DrawSpectrumPalette(bool websafe);
-QImage DrawPalette(PaletteKind kind);
+// Each drawn for a screen of the given device pixel ratio.
+QImage DrawPaletteFrame(qreal ratio = 1);
+QImage DrawWebsafePalette(qreal ratio = 1);
+QImage DrawSpectrumPalette(bool websafe, qreal ratio = 1);
+QImage DrawPalette(PaletteKind kind, qreal ratio = 1);
 
-// The colour a pointer at (x, y) picks from the strip's picture, or nothing over the frame and the grid lines.
+// The colour a pointer at logical (x, y) picks from the strip's picture, or nothing over the frame and the grid
+// lines.
 std::optional<ColorValue> PickPaletteColor(const QImage& strip, int x, int y);

@@ -59,9 +59,11 @@ PaintBox* MakeSwatch(QWidget* parent, const char* name, int x, QRgb fill)
 {
     auto* swatch = new PaintBox(QString::fromLatin1(name), parent);
     swatch->setGeometry(x, 0, 18, 18);
-    QImage picture = canvas::NewPicture(18, 18, fill);
-    canvas::Rectangle(picture, 0, 0, 18, 18, qRgb(0, 0, 0), fill);
-    swatch->SetSurface(picture);
+    swatch->SetSurfaceSource([fill](qreal ratio) {
+        QImage picture = canvas::NewPicture(18, 18, fill, ratio);
+        canvas::Rectangle(picture, 0, 0, 18, 18, qRgb(0, 0, 0), fill);
+        return picture;
+    });
     return swatch;
 }
 
@@ -180,13 +182,14 @@ void TfrmPreview::ResetPreviewColors()
 void TfrmPreview::PaintPage()
 {
     // Drawn when the page is first shown or read: its faces cost more to load than the whole main window.
-    pbPage->SetSurfaceSource([this] { return DrawPage(); });
+    pbPage->SetSurfaceSource([this](qreal ratio) { return DrawPage(ratio); });
 }
 
-QImage TfrmPreview::DrawPage() const
+QImage TfrmPreview::DrawPage(qreal ratio) const
 {
     const QSize size = PreviewPage::kSize;
-    QImage picture = canvas::NewPicture(size.width(), size.height(), canvas::ToRgb(m_page.ElementColor(PageElement::Background)));
+    QImage picture = canvas::NewPicture(
+        size.width(), size.height(), canvas::ToRgb(m_page.ElementColor(PageElement::Background)), ratio);
     QPainter painter(&picture);
     for (int i = 1; i < kPageElementCount; ++i) {
         const auto element = static_cast<PageElement>(i);

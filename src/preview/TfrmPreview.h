@@ -36,7 +36,7 @@ private:
     // The page colours of the last session, when there is one.
     void LoadPreviewSession();
     void PaintPage();
-    QImage DrawPage() const;
+    QImage DrawPage(qreal ratio) const;
 
     bool DragOver(QWidget* source, QPoint pos) override;
     void DragDrop(QWidget* source, QPoint pos) override;

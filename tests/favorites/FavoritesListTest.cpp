@@ -1,5 +1,6 @@
 #include "favorites/FavoritesList.h"
 #include "platform/Canvas.h"
+#include "support/Density.h"
 
 #include <gtest/gtest.h>
 
@@ -89,3 +90,33 @@ TEST(FavoritesList, EveryChangeIsShownWithoutBeingAskedFor)
 }
 
 } // namespace
+
+TEST(FavoritesList, RowsAreDrawnAtTheScreensDetailNotEnlarged)
+{
+    ListOnItsOwn scene;
+    scene.model.Replace(Favorites({ Pack(200, 40, 10), Pack(51, 102, 153), Pack(12, 34, 56) }));
+    scene.model.Select(1);
+    const QImage plain = density::RenderedAt(&scene.list, 1);
+    // The texts of the first row (its "#RRGGBB" and "R.G.B") on the face colour.
+    const QRect texts(43, 9, 60, 24);
+    for (const qreal ratio : density::kRatios) {
+        SCOPED_TRACE(ratio);
+        const QImage dense = density::RenderedAt(&scene.list, ratio);
+        const QImage stretched = density::Enlarged(plain, ratio);
+        const QRect area = density::DeviceRect(texts, ratio);
+        EXPECT_GT(density::DifferingPixels(dense, stretched, area), area.width() * area.height() / 10)
+            << "the texts are drawn anew at the ratio, not blown up";
+        if (ratio == 2) {
+            EXPECT_EQ(density::FlatBlockShare(stretched, area, canvas::ButtonFace()), 1.0);
+            EXPECT_LT(density::FlatBlockShare(dense, area, canvas::ButtonFace()), 0.5);
+        }
+        // Each row's colour square is its colour at every device pixel, inside its frame; the selected row's
+        // highlight is flat around it.
+        EXPECT_FALSE(density::FirstOffColour(dense, density::DeviceRect({ 5, 5, 30, 30 }, ratio), qRgb(200, 40, 10)));
+        EXPECT_FALSE(density::FirstOffColour(dense, density::DeviceRect({ 5, 42 + 5, 30, 30 }, ratio), qRgb(51, 102, 153)));
+        EXPECT_FALSE(density::FirstOffColour(dense, density::DeviceRect({ 0, 42, 3, 40 }, ratio), canvas::Highlight()));
+        // The line under each row is whole device pixels: white under the first, the shadow under the last.
+        EXPECT_FALSE(density::FirstOffColour(dense, density::DeviceRect({ 0, 41, 114, 1 }, ratio), qRgb(255, 255, 255)));
+        EXPECT_FALSE(density::FirstOffColour(dense, density::DeviceRect({ 0, 125, 114, 1 }, ratio), canvas::ButtonShadow()));
+    }
+}

@@ -1,9 +1,12 @@
 // The main window on a dense screen. These run in every test pass at the screen's own ratio, and once more with
-// QT_SCALE_FACTOR=2 (ctest's main_dpr2), where the ratio must really be 2.
+// QT_SCALE_FACTOR=2 and 1.5 (ctest's main_dpr2 and main_dpr15), where the ratio must really be that.
 #include "MainFixture.h"
 #include "platform/Artwork.h"
+#include "platform/PaletteStrip.h"
 #include "support/Controls.h"
+#include "support/Density.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QToolButton>
 
@@ -15,8 +18,8 @@ protected:
     {
         window = Start();
         ratio = window->devicePixelRatioF();
-        if (qEnvironmentVariable("QT_SCALE_FACTOR") == QLatin1String("2")) {
-            ASSERT_EQ(ratio, 2.0) << "the dense-screen pass did not get a dense screen";
+        if (const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR"); !scale.isEmpty()) {
+            ASSERT_EQ(ratio, scale.toDouble()) << "the dense-screen pass did not get a dense screen";
         }
     }
 
@@ -49,7 +52,7 @@ TEST_F(HighDensity, LayoutStaysInLogicalPixelsAndFillsTheDeviceOnes)
     const MainControls ui(*window);
     EXPECT_EQ(window->centralWidget()->size(), QSize(263, 294));
     EXPECT_EQ(ui.pbColors[0]->geometry(), QRect(78, 34, 37, 37));
-    EXPECT_EQ(ui.pbPalette->Surface().size(), ui.pbPalette->size());
+    EXPECT_EQ(canvas::LogicalSize(ui.pbPalette->Surface()), ui.pbPalette->size());
     const QImage client = window->centralWidget()->grab().toImage();
     EXPECT_EQ(client.size(), QSize(263, 294) * ratio);
     EXPECT_EQ(client.devicePixelRatio(), ratio);
@@ -112,20 +115,65 @@ TEST_F(HighDensity, ColourReadsAreInLogicalPixels)
     EXPECT_EQ(Pixel(ui.pbBase), window->BaseColor());
 }
 
-TEST_F(HighDensity, PaintBoxesShowEachPixelAsASharpBlock)
+TEST_F(HighDensity, PaintBoxesAreDrawnForTheScreenAndShownOneToOne)
 {
     const MainControls ui(*window);
-    // The palette's one-pixel grid lines are the first thing a smoothing scale would blur.
-    for (PaintBox* box : { ui.pbPalette, ui.pbColors[0], ui.pbBase }) {
-        const QImage surface = box->Surface();
+    for (PaintBox* box : { ui.pbPalette, ui.pbColors[0], ui.pbColors[9], ui.pbBase }) {
+        SCOPED_TRACE(qPrintable(box->objectName()));
+        const QImage surface = box->Surface().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(surface.devicePixelRatio(), ratio);
+        ASSERT_EQ(surface.size(), box->size() * ratio);
         const QImage shown = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        ASSERT_EQ(shown.size(), surface.size() * ratio) << qPrintable(box->objectName());
-        const int block = qRound(ratio);
+        ASSERT_EQ(shown.size(), surface.size());
         for (int y = 0; y < surface.height(); ++y)
             for (int x = 0; x < surface.width(); ++x)
-                for (int dy = 0; dy < block; ++dy)
-                    for (int dx = 0; dx < block; ++dx)
-                        ASSERT_EQ(shown.pixel(x * block + dx, y * block + dy), surface.pixel(x, y))
-                            << qPrintable(box->objectName()) << " at " << x << "," << y;
+                ASSERT_EQ(shown.pixel(x, y), surface.pixel(x, y)) << "device pixel " << x << "," << y;
     }
+}
+
+TEST_F(HighDensity, SwatchesAndRingsAreFlatAndWholeAtEveryDevicePixel)
+{
+    const MainControls ui(*window);
+    Named<QAction>(*window, "mnuTriads")->trigger();
+    int ringed = 0;
+    for (int n = 1; n <= 16; ++n) {
+        SCOPED_TRACE(n);
+        const QImage surface = ui.pbColors[n - 1]->Surface();
+        const QRgb fill = canvas::ToRgb(window->SchemeColors()[n - 1]);
+        const bool ring = canvas::PixelAt(surface, { 3, 18 }) == qRgb(0, 0, 0);
+        ringed += ring;
+        // The fill inside the rings, then the outline and each ring as whole device pixels of one colour.
+        const int inside = ring ? 4 : 2;
+        EXPECT_FALSE(density::FirstOffColour(surface, density::DeviceRect({ inside, inside, 37 - 2 * inside,
+            37 - 2 * inside }, ratio), fill));
+        for (int edge = 1; edge <= (ring ? 3 : 1); ++edge) {
+            const QRgb pen = edge == 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+            const int length = 37 - 2 * edge;
+            for (const QRect side : { QRect(edge, edge, length, 1), QRect(edge, 36 - edge, length, 1),
+                     QRect(edge, edge, 1, length), QRect(36 - edge, edge, 1, length) })
+                EXPECT_FALSE(density::FirstOffColour(surface, density::DeviceRect(side, ratio), pen)) << "edge " << edge;
+        }
+    }
+    EXPECT_EQ(ringed, 3) << "a triad rings three swatches";
+    const QImage base = ui.pbBase->Surface();
+    EXPECT_FALSE(density::FirstOffColour(base, density::DeviceRect({ 2, 2, 61 - 4, 54 - 4 }, ratio),
+        canvas::ToRgb(window->BaseColor())));
+}
+
+TEST_F(HighDensity, PaletteStripsAreWholeDevicePixelsAtEveryRatio)
+{
+    // The strips are rectangles and single colour cells: at any ratio each cell and each grid line is a flat block
+    // of whole device pixels, which is the ordinary strip with each pixel made a block.
+    for (const PaletteKind kind : { PaletteKind::Websafe, PaletteKind::Spectrum, PaletteKind::WebsafeSpectrum }) {
+        for (const qreal r : density::kRatios) {
+            const QImage dense = DrawPalette(kind, r);
+            EXPECT_EQ(dense.devicePixelRatio(), r);
+            EXPECT_EQ(dense, density::Enlarged(DrawPalette(kind), r)) << int(kind) << " at " << r;
+        }
+    }
+    // What the pointer picks is the colour under it, at any ratio.
+    const QImage dense = DrawPalette(PaletteKind::Websafe, 1.5);
+    const QImage plain = DrawPalette(PaletteKind::Websafe);
+    for (const QPoint at : { QPoint(5, 5), QPoint(100, 20), QPoint(250, 40), QPoint(9, 3), QPoint(2, 2) })
+        EXPECT_EQ(PickPaletteColor(dense, at.x(), at.y()), PickPaletteColor(plain, at.x(), at.y())) << at.x() << "," << at.y();
 }

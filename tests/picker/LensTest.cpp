@@ -1,5 +1,6 @@
 #include "picker/Lens.h"
 #include "platform/Canvas.h"
+#include "support/Density.h"
 
 #include <gtest/gtest.h>
 
@@ -123,3 +124,17 @@ TEST(LensTest, PanelHasItsOutlinesAndTheBarBetweenLensAndColourBox)
 }
 
 } // namespace
+
+TEST(LensTest, OnADenseScreenTheLensAndPanelKeepTheirLayoutInWholeDevicePixels)
+{
+    // A lens of a ratio is the ordinary one with each of its pixels a block of device pixels: the photograph's
+    // pixels, the arms and the panel's lines all land on whole device pixels, none half covered.
+    const QImage photo = TestPhoto(300, 200);
+    for (const qreal ratio : density::kRatios) {
+        SCOPED_TRACE(ratio);
+        const QImage dense = lens::RenderLens(photo, { 120, 80 }, ratio);
+        EXPECT_EQ(dense.devicePixelRatio(), ratio);
+        EXPECT_EQ(dense, density::Enlarged(lens::RenderLens(photo, { 120, 80 }), ratio));
+        EXPECT_EQ(lens::PanelPicture(ratio), density::Enlarged(lens::PanelPicture(), ratio));
+    }
+}

@@ -468,3 +468,33 @@ TEST_F(PickerTest, WaitsAsLongAsTheCaptureSaysWindowsTakeToVanish)
 }
 
 } // namespace
+
+// Run again on a screen of ratio 2 (ctest's picker_dpr2): the photograph of a dense screen has its device pixels.
+TEST_F(PickerTest, PhotographIsShownInTheScreensOwnDevicePixels)
+{
+    const qreal ratio = picker->devicePixelRatioF();
+    const QSize device = QSize(400, 300) * ratio;
+    desktop.photo = { TestPhoto(device), QRect(0, 0, 400, 300) };
+    Open();
+    const QImage shown = Photograph()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), device);
+    for (int y = 0; y < device.height(); ++y)
+        for (int x = 0; x < device.width(); ++x)
+            ASSERT_EQ(shown.pixel(x, y), Sample(x, y)) << "device pixel " << x << "," << y;
+
+    // The lens, drawn at the screen's detail too, shows the same device pixel that a press picks.
+    QMouseEvent move(QEvent::MouseMove, QPointF(200.5, 160.5), QPointF(200.5, 160.5), QPointF(200.5, 160.5),
+        Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCursor::setPos(201, 161);
+    QApplication::sendEvent(Photograph(), &move);
+    picker->RefreshLens();
+    const QPoint pixel(int(200.5 * ratio), int(160.5 * ratio));
+    EXPECT_EQ(Lens()->Surface().devicePixelRatio(), ratio);
+    for (const QPoint at : { QPoint(49, 27), QPoint(54, 33), QPoint(60, 40) })
+        EXPECT_EQ(LensPixel(at), Sample(pixel.x(), pixel.y()));
+    EXPECT_EQ(ColorBoxPixel(), Sample(pixel.x(), pixel.y()));
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(200.5, 160.5), QPointF(200.5, 160.5), QPointF(200.5, 160.5),
+        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Photograph(), &press);
+    EXPECT_EQ(main->BaseColor(), ValueOf(Sample(pixel.x(), pixel.y())));
+}

@@ -8,6 +8,7 @@
 #include "preview/TfrmPreview.h"
 #include "app/WindowWiring.h"
 #include "support/Controls.h"
+#include "support/Density.h"
 #include "support/Mouse.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestEnv.h"
@@ -701,3 +702,31 @@ TEST_F(PreviewWindowTest, ThePageIsShownAsSeenInTheColourVisionWhileItsColoursSt
 }
 
 } // namespace
+
+TEST_F(PreviewWindowTest, OnADenseScreenThePageTextIsDrawnAtItsDetailAndTheCellsStayFlat)
+{
+    const QImage plain = density::RenderedAt(PageBox(), 1);
+    const QRgb background = canvas::ToRgb(preview->Colors()[kBackground]);
+    const QRect header = PreviewPage::Info(PageElement::Header).box;
+    for (const qreal ratio : density::kRatios) {
+        SCOPED_TRACE(ratio);
+        const QImage dense = density::RenderedAt(PageBox(), ratio);
+        const QImage stretched = density::Enlarged(plain, ratio);
+        const QRect area = density::DeviceRect(header, ratio);
+        EXPECT_GT(density::DifferingPixels(dense, stretched, area), area.width() * area.height() / 10)
+            << "the page's title is set anew at the ratio, not blown up";
+        if (ratio == 2) {
+            EXPECT_EQ(density::FlatBlockShare(stretched, area, background), 1.0);
+            EXPECT_LT(density::FlatBlockShare(dense, area, background), 0.5);
+        }
+        // The cells below their texts, and the two swatches, are their colours at every device pixel.
+        EXPECT_FALSE(density::FirstOffColour(dense, density::DeviceRect({ 31, 152, 88, 53 }, ratio),
+            canvas::ToRgb(preview->Colors()[kNavBG])));
+        EXPECT_FALSE(density::FirstOffColour(dense, density::DeviceRect({ 120, 134, 176, 71 }, ratio),
+            canvas::ToRgb(preview->Colors()[kMainBG])));
+        EXPECT_FALSE(density::FirstOffColour(density::RenderedAt(WhiteSwatch(), ratio),
+            density::DeviceRect({ 1, 1, 16, 16 }, ratio), qRgb(255, 255, 255)));
+        EXPECT_FALSE(density::FirstOffColour(density::RenderedAt(BlackSwatch(), ratio),
+            density::DeviceRect({ 0, 0, 18, 18 }, ratio), qRgb(0, 0, 0)));
+    }
+}
