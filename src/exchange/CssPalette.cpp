@@ -11,6 +11,7 @@
 #include <utility>
 
 #include <cmath>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace PaletteCodecs {
@@ -49,10 +50,11 @@ std::vector<std::string> UniqueIdentifiers(const Palette& palette)
     ids.reserve(palette.entries.size());
     std::unordered_set<std::string> used;
     used.reserve(palette.entries.size());
+    std::unordered_map<std::string, int> nextSuffix; // so that many equal names are numbered in one pass
     for (std::size_t i = 0; i < palette.entries.size(); ++i) {
         const std::string base = Identifier(palette.entries[i].name, i + 1);
         std::string id = base;
-        for (int suffix = 2; !used.insert(id).second; ++suffix)
+        for (int& suffix = nextSuffix.try_emplace(base, 2).first->second; !used.insert(id).second; ++suffix)
             id = base + '-' + std::to_string(suffix);
         ids.push_back(std::move(id));
     }

@@ -6,6 +6,7 @@
 
 #include <QXmlStreamReader>
 
+#include <unordered_map>
 #include <unordered_set>
 
 namespace PaletteCodecs {
@@ -96,10 +97,11 @@ std::vector<QString> UniqueNames(const Palette& palette)
     names.reserve(palette.entries.size());
     std::unordered_set<QString> used;
     used.reserve(palette.entries.size());
+    std::unordered_map<QString, int> nextSuffix; // so that many equal names are numbered in one pass
     for (const PaletteEntry& entry : palette.entries) {
         const QString base = entry.name.isEmpty() ? QString::fromStdString(HashHexText(entry.color)) : AsWritten(entry.name);
         QString name = base;
-        for (int suffix = 2; !used.insert(name).second; ++suffix)
+        for (int& suffix = nextSuffix.try_emplace(base, 2).first->second; !used.insert(name).second; ++suffix)
             name = QStringLiteral("%1 (%2)").arg(base).arg(suffix);
         names.push_back(std::move(name));
     }

@@ -134,10 +134,16 @@ TEST_P(EveryFormat, RefusesAnEmptyFileAndOneWithoutColours)
     EXPECT_EQ(none.message, QString::fromLatin1(PaletteMessages::kNoColors));
 }
 
-TEST_P(EveryFormat, RefusesAFileLargerThanAnyPalette)
+TEST_P(EveryFormat, NeitherReadsNorWritesAFileLargerThanAnyPalette)
 {
     const QByteArray huge(kMaxPaletteFileBytes + 1, ' ');
     EXPECT_EQ(ReadPalette(huge, GetParam().format).message, QString::fromLatin1(PaletteMessages::kTooLarge));
+    // Favourites opened from a scheme file may carry texts of any length.
+    Palette longNames;
+    longNames.entries.assign(kMaxPaletteColors, { QString(kMaxPaletteFileBytes / kMaxPaletteColors + 1, u'x'), 0 });
+    const PaletteExport exported = WritePalette(longNames, GetParam().format);
+    EXPECT_EQ(exported.message, QString::fromLatin1(PaletteMessages::kTooLargeToWrite));
+    EXPECT_TRUE(exported.bytes.isEmpty());
 }
 
 TEST_P(EveryFormat, IsFoundByItsExtensionAndItsFilter)
