@@ -176,20 +176,29 @@ void ScreenPicker::ShowLens(std::optional<QPoint> pixel)
     });
 }
 
-QPointF ScreenPicker::PointerAt(QPoint rounded) const
+QPointF ScreenPicker::PointerAt(QPointF toolkit) const
 {
     // The toolkit rounds the pointer's position to logical pixels, which on a scaled desktop leaves device pixels
-    // out; the last move over the photograph has it exactly, for as long as it still agrees with the rounded one.
-    if (m_lastMove && std::abs(m_lastMove->x() - rounded.x()) < 1 && std::abs(m_lastMove->y() - rounded.y()) < 1)
+    // out. The desktop may tell the device pixel itself; else the last move over the photograph has it exactly in
+    // tests and on desktops that pass fractions on, for as long as it still agrees with the toolkit.
+    const auto agrees = [toolkit](QPointF at) {
+        return std::abs(at.x() - toolkit.x()) < 1 && std::abs(at.y() - toolkit.y()) < 1;
+    };
+    if (const auto device = platform::PointerInDevicePixels()) {
+        const QPointF at = (QPointF(*device) + QPointF(0.5, 0.5)) / devicePixelRatioF() - QPointF(pos());
+        if (agrees(at))
+            return at;
+    }
+    if (m_lastMove && agrees(*m_lastMove))
         return *m_lastMove;
-    return rounded;
+    return toolkit;
 }
 
 void ScreenPicker::imgDesktopMouseDown(QMouseEvent* event)
 {
     // Every button picks alike.
     LeavePicker();
-    const QPoint pixel = lens::PhotoPoint(event->position(), imgDesktop->size(), m_photo.size());
+    const QPoint pixel = lens::PhotoPoint(PointerAt(event->position()), imgDesktop->size(), m_photo.size());
     m_main.SetBaseColor(canvas::FromRgb(lens::PhotoPixel(m_photo, pixel)));
 }
 

@@ -42,8 +42,8 @@ private:
     void ShowPhotograph(const platform::DesktopPhoto& photo);
     // The lens and the colour box around a pixel of the photograph, or black.
     void ShowLens(std::optional<QPoint> pixel);
-    // The pointer over the window in logical pixels, as exact as the toolkit knows it.
-    QPointF PointerAt(QPoint rounded) const;
+    // The pointer over the window in logical pixels, as exact as it can be known, from where the toolkit has it.
+    QPointF PointerAt(QPointF toolkit) const;
     void imgDesktopMouseDown(QMouseEvent* event);
     // Brings back the windows the opening hid and hides the picker.
     void LeavePicker();

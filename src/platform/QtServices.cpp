@@ -206,6 +206,28 @@ public:
     }
 };
 
+} // namespace
+
+std::optional<QPoint> PointerInDevicePixels()
+{
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!primary || primary->devicePixelRatio() == 1 || !connection)
+        return std::nullopt;
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    if (!screen)
+        return std::nullopt;
+    xcb_query_pointer_reply_t* pointer = xcb_query_pointer_reply(connection, xcb_query_pointer(connection, screen->root), nullptr);
+    if (!pointer)
+        return std::nullopt;
+    const QPoint at(pointer->root_x, pointer->root_y);
+    std::free(pointer);
+    return at;
+}
+
+namespace {
+
 class QtMouseButtons final : public MouseButtons {
 public:
     bool PrimaryButtonDown() override { return QGuiApplication::mouseButtons() & Qt::LeftButton; }

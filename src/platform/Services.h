@@ -123,6 +123,10 @@ Shell& ShellService();
 ScreenCapture& Screen();
 MouseButtons& Mouse();
 
+// Where the pointer is on the desktop in device pixels, when the desktop tells it more exactly than the toolkit's
+// logical position does (an X desktop at a scale other than 1); else nothing.
+std::optional<QPoint> PointerInDevicePixels();
+
 // A message that belongs to no window in particular.
 inline void ShowMessageWithoutParent(const QString& text) { Messages().ShowMessage(nullptr, text); }
 
