@@ -52,7 +52,7 @@ TfrmAbout::TfrmAbout(QWidget* parent)
 
 void TfrmAbout::ShowModal()
 {
-    move(CentredOnScreen(*this));
+    MoveFrameTo(this, DeviceCentredOnScreen(*this));
     KeepAboveOwnWindows(this);
     exec();
 }

@@ -2,6 +2,7 @@
 
 #include "favorites/TfrmFavorites.h"
 #include "main/TfrmMain.h"
+#include "platform/WindowPlacement.h"
 #include "preview/TfrmPreview.h"
 
 #include <QPointer>
@@ -12,11 +13,11 @@ void KeepToolWindowPlaces(TfrmMain& main, const TfrmFavorites* favorites, const 
                                  preview = QPointer<const TfrmPreview>(preview)] {
         ToolWindowPlaces places;
         if (favorites) {
-            places.favorites = favorites->pos();
+            places.favorites = LogicalPlace(DeviceFrame(*favorites).topLeft(), favorites->devicePixelRatioF());
             places.favoritesOnTop = favorites->StaysOnTop();
         }
         if (preview)
-            places.preview = preview->pos();
+            places.preview = LogicalPlace(DeviceFrame(*preview).topLeft(), preview->devicePixelRatioF());
         return places;
     });
 }

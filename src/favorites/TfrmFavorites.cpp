@@ -10,6 +10,7 @@
 #include "platform/Fonts.h"
 #include "platform/ToolWindow.h"
 #include "platform/Services.h"
+#include "platform/WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -214,7 +215,11 @@ void TfrmFavorites::FormCreate()
     m_main.installEventFilter(this);
 
     const Settings settings;
-    move(settings.FavoritesPlace(m_mainFrame));
+    const QPoint place = settings.FavoritesPlace(m_mainFrame);
+    move(place);
+    // Docked in logical pixels, the frame is docked to the device pixel once the window manager has framed it.
+    if (IsDockedPlace(place, Settings::DefaultFavoritesPlace(m_mainFrame), devicePixelRatioF()))
+        WhenFramed(this, [this] { DockToMainWindow(); });
     if (settings.FavoritesOnTop()) {
         tbOnTop->setChecked(true);
         tbOnTopClick();
@@ -415,5 +420,11 @@ void TfrmFavorites::MainWindowMoved()
     const int d1 = x() - (before.left() + before.width());
     const int d2 = y() - before.top();
     if (std::abs(d1) < kDockDistance && std::abs(d2) < kDockDistance)
-        move(now.left() + now.width(), now.top());
+        DockToMainWindow();
+}
+
+void TfrmFavorites::DockToMainWindow()
+{
+    const QRect main = DeviceFrame(m_main);
+    MoveFrameTo(this, { main.left() + main.width(), main.top() });
 }

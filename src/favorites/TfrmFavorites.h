@@ -66,6 +66,8 @@ private:
     std::optional<ColorValue> SelectedCopyColor() const;
     void DeleteSelectedClick();
     void MainWindowMoved();
+    // Puts the frame against the main window's right edge, to the device pixel.
+    void DockToMainWindow();
 
     TfrmMain& m_main;
     FavoritesModel m_model;

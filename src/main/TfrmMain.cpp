@@ -30,6 +30,8 @@
 #include <QStyledItemDelegate>
 #include <QToolButton>
 
+#include <QtMath>
+
 #include <algorithm>
 
 namespace {
@@ -473,15 +475,33 @@ void TfrmMain::FormCreate()
     // again then, by its outer size, from the settings as they were read now. A window put back where it was left
     // is not asked there again: the window manager may have moved it (onto the screen, from a monitor that is
     // gone), and where it put the window is where the window is.
-    if (!settings.MainPlaceStored())
+    if (!settings.MainPlaceStored()) {
         WhenFramed(this, [this, settings] { PlaceWindow(settings); });
+    } else if (devicePixelRatioF() != 1) {
+        // On a scaled desktop the toolkit put the frame only near its device pixel; unless the window manager took
+        // it elsewhere, it goes right there now.
+        WhenFramed(this, [this, asked = DevicePlace(settings.MainPlace({}), devicePixelRatioF())] {
+            if ((DeviceFrame(*this).topLeft() - asked).manhattanLength() <= 2 * qCeil(devicePixelRatioF()))
+                MoveFrameTo(this, asked);
+        });
+    }
 
     ApplyHistoryEnabling();
 }
 
 void TfrmMain::PlaceWindow(const Settings& settings)
 {
-    move(settings.MainPlace(CentredOnScreen(*this)));
+    const qreal ratio = devicePixelRatioF();
+    const QPoint centred = DeviceCentredOnScreen(*this);
+    const QPoint centredLogical = LogicalPlace(centred, ratio);
+    const QPoint logical = settings.MainPlace(centredLogical);
+    // A coordinate the file does not hold stays centred to the device pixel.
+    QPoint device = DevicePlace(logical, ratio);
+    if (logical.x() == centredLogical.x())
+        device.setX(centred.x());
+    if (logical.y() == centredLogical.y())
+        device.setY(centred.y());
+    MoveFrameTo(this, device);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event)
@@ -504,7 +524,7 @@ void TfrmMain::FormClose()
     // Windows that do not exist yet (a close right after start-up) keep the places they were to take.
     settings.SetFavoritesPlace(tools.favorites.value_or(settings.FavoritesPlace(main)));
     settings.SetPreviewPlace(tools.preview.value_or(settings.PreviewPlace(main, 333)));
-    settings.SetMainPlace(main.topLeft());
+    settings.SetMainPlace(LogicalPlace(DeviceFrame(*this).topLeft(), devicePixelRatioF()));
     settings.SetBaseColor(ChosenBaseColor());
     settings.SetHighlight(CheckedHarmony());
     settings.SetWheel(CheckedWheelMode());

@@ -325,9 +325,9 @@ void TfrmPreferences::Preferences()
 {
     LoadPreferences();
     KeepAboveOwnWindows(this);
-    move(CentredOnScreen(*this));
+    MoveFrameTo(this, DeviceCentredOnScreen(*this));
     // The frame is known only once the dialog is shown the first time: centred again then, by its outer size.
-    WhenFramed(this, [this] { move(CentredOnScreen(*this)); });
+    WhenFramed(this, [this] { MoveFrameTo(this, DeviceCentredOnScreen(*this)); });
     exec();
 }
 

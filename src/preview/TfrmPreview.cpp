@@ -153,7 +153,16 @@ void TfrmPreview::FormCreate()
     ResetPreviewColors();
 
     const Settings settings;
-    move(settings.PreviewPlace(m_main.frameGeometry(), OuterSize(*this, m_main).width()));
+    const int outerWidth = OuterSize(*this, m_main).width();
+    const QPoint place = settings.PreviewPlace(m_main.frameGeometry(), outerWidth);
+    move(place);
+    // Docked in logical pixels, the frame is docked to the device pixel once the window manager has framed it.
+    if (IsDockedPlace(place, Settings::DefaultPreviewPlace(m_main.frameGeometry(), outerWidth), devicePixelRatioF())) {
+        WhenFramed(this, [this] {
+            const QRect main = DeviceFrame(m_main);
+            MoveFrameTo(this, { main.left() - DeviceFrame(*this).width(), main.top() });
+        });
+    }
     m_showContrast = settings.ShowContrast();
     mnuPopShowContrast->setChecked(m_showContrast);
     if (settings.RememberScheme())

@@ -45,4 +45,25 @@ lens_on_pointer() {
 wait_until "the lens to magnify the tiles under the pointer" lens_on_pointer
 xdotool key Escape
 wait_window 'Tintwell v3\.1' >/dev/null
+exit_from_menu
+answer_confirm n
+wait_exit
+
+# The windows again on dense screens, each from a first start at its scale: QuickPreview beside the main window,
+# Favorites with its hint. Positions inside the windows are logical, the screen's device pixels are `scale` times more.
+for scale in 1.5 2; do
+  : >"$E2E_DIR/tw3.ini"
+  rm -f "$E2E_DIR/session.tmp"
+  QT_SCALE_FACTOR=$scale start_app
+  window_geometry "$MAIN_WIN"
+  menubar=$(awk -v h="$WH" -v s="$scale" 'BEGIN { print int(h - 294 * s + 0.5) }')
+  at() { awk -v o="$1" -v l="$2" -v s="$scale" 'BEGIN { print int(o + l * s) }'; }
+  xdotool mousemove "$(at "$WX" 103)" "$(at $((WY + menubar)) 14)" click 1
+  wait_window QuickPreview >/dev/null
+  xdotool mousemove 640 790
+  wait_pixels "$E2E_SHOTS/readme-windows-${scale}x.png" "the main window at scale $scale" \
+    "$(at "$WX" 30)" "$(at $((WY + menubar)) 60)" FF0000  "$(at "$WX" 96)" "$(at $((WY + menubar)) 52)" FF0000
+  exit_from_menu
+  wait_exit
+done
 echo "PASS: screenshots in $E2E_SHOTS"
