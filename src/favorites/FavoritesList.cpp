@@ -2,6 +2,7 @@
 
 #include "favorites/FavoritesLayout.h"
 #include "color/NamedColors.h"
+#include "main/CopyMenu.h"
 #include "platform/Artwork.h"
 #include "platform/Canvas.h"
 #include "platform/Fonts.h"
@@ -89,6 +90,9 @@ FavoritesList::FavoritesList(const FavoritesModel& model, QWidget* parent)
 {
     connect(&m_model, &FavoritesModel::changed, this, &FavoritesList::Redraw);
     SetHintSource([this](QPoint pos) { return RowHint(pos); });
+    SetSpeech(QAccessible::List, [] { return Spoken { QStringLiteral("Favorite colors"), {}, {} }; });
+    SetItemSpeech(QAccessible::ListItem, [this] { return m_model.Count(); }, [this](int row) { return RowSpeech(row); },
+        [this] { return m_model.FavSelected(); });
     Redraw();
 }
 
@@ -216,6 +220,14 @@ void FavoritesList::mouseMoveEvent(QMouseEvent* event)
     else
         setCursor(AppCursor(CursorId::Hand));
     PaintBox::mouseMoveEvent(event);
+}
+
+PaintBox::Spoken FavoritesList::RowSpeech(int row) const
+{
+    const TFavColor& fav = m_model.FavColors()[static_cast<std::size_t>(row)];
+    return { SpokenColor(QStringLiteral("Favorite %1").arg(row + 1), QLatin1Char('#') + FavoriteHexText(fav), fav.Color),
+        IsWebsafe(fav.R, fav.G, fav.B) ? kWebsafeHint : QString(),
+        QRect(0, kRowHeight * row - m_position, width(), kRowHeight) };
 }
 
 PaintBox::Hint FavoritesList::RowHint(QPoint pos) const

@@ -48,6 +48,8 @@ private:
     void PaintRow(QImage& picture, QPainter& painter, const RowFonts& fonts, int row, int top) const;
     // The websafe mark's hint over the mark, the colour's name elsewhere on a row.
     Hint RowHint(QPoint pos) const;
+    // What a screen reader hears of a row: the colour as the tips name it, with the text its copy menu copies.
+    Spoken RowSpeech(int row) const;
 
     const FavoritesModel& m_model;
     int m_position = 0;

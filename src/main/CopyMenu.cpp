@@ -1,6 +1,7 @@
 #include "CopyMenu.h"
 
 #include "color/CssText.h"
+#include "color/NamedColors.h"
 #include "persist/Settings.h"
 #include "platform/Services.h"
 
@@ -52,6 +53,16 @@ CopyTexts CopyTextsOf(ColorValue color)
 {
     return { QString::fromStdString(HexText(color)), QString::fromStdString(HashHexText(color)),
         QString::fromStdString(CommaText(color)) };
+}
+
+QString SpokenColor(const QString& what, ColorValue color)
+{
+    return SpokenColor(what, CopyTextsOf(color)[1], color);
+}
+
+QString SpokenColor(const QString& what, const QString& hashHex, ColorValue color)
+{
+    return QStringLiteral("%1, %2, %3").arg(what, hashHex, QString::fromStdString(ColorNameText(color)));
 }
 
 std::function<void()> AddCopyEntries(QMenu* menu, const std::array<const char*, 3>& names,

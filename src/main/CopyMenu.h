@@ -14,6 +14,12 @@ class QMenu;
 using CopyTexts = std::array<QString, 3>;
 CopyTexts CopyTextsOf(ColorValue color);
 
+// How a screen reader hears a colour: what shows it, the "#RRGGBB" the copy menus copy and the name the tool tips
+// give ("Swatch 5, #CD853F, peru"; "≈ peru" for the nearest name).
+QString SpokenColor(const QString& what, ColorValue color);
+// The same for a colour whose "#RRGGBB" text is its own (a favourite keeps the text its file gave it).
+QString SpokenColor(const QString& what, const QString& hashHex, ColorValue color);
+
 // Gives `menu` three entries, with the object names given, that are filled from `texts` each time the menu
 // opens: each entry's caption shows its text exactly, and choosing it puts that text on the clipboard.
 // While the "More copy formats" preference is on, the menu also offers `color` (when there is one) as rgb(),

@@ -186,12 +186,14 @@ void TfrmMain::CreateControls()
     cboHistory->setItemDelegate(new HistoryRowDelegate(cboHistory));
     cboHistory->setMaxVisibleItems(8);
     cboHistory->setFocusPolicy(Qt::NoFocus);
+    cboHistory->setAccessibleName(QStringLiteral("History"));
     connect(cboHistory, &QComboBox::activated, this, &TfrmMain::HistoryListChoice);
 
     pbBase = new PaintBox(QStringLiteral("pbBase"), client);
     pbBase->setGeometry(5, 34, 61, 54);
 
     const char* labels[] = { "R:", "G:", "B:" };
+    const char* spokenNames[] = { "Red", "Green", "Blue" };
     QLineEdit** fields[] = { &txtR, &txtG, &txtB };
     const char* fieldNames[] = { "txtR", "txtG", "txtB" };
     for (int i = 0; i < 3; ++i) {
@@ -200,12 +202,16 @@ void TfrmMain::CreateControls()
         auto* field = new ColorField(ColorField::Kind::Decimal, QString::fromLatin1(fieldNames[i]), client);
         field->setText(QStringLiteral("255"));
         field->setGeometry(39, 92 + 20 * i, 26, 17);
+        field->setAccessibleName(QString::fromLatin1(spokenNames[i]));
+        label->setBuddy(field);
         *fields[i] = field;
     }
     auto* hashLabel = new QLabel(QStringLiteral("#"), client);
     hashLabel->setGeometry(7, 153, 10, 14);
     txtHex = new ColorField(ColorField::Kind::Hex, QStringLiteral("txtHex"), client);
     txtHex->setGeometry(17, 152, 48, 17);
+    txtHex->setAccessibleName(QStringLiteral("Hexadecimal"));
+    hashLabel->setBuddy(txtHex);
     setTabOrder(txtR, txtG);
     setTabOrder(txtG, txtB);
     setTabOrder(txtB, txtHex);
@@ -218,6 +224,10 @@ void TfrmMain::CreateControls()
     imgnotwebsafe = MakePicture(client, "imgnotwebsafe", QStringLiteral("ws_warning.svg"), { 5, 175 });
     imgsafe = MakePicture(client, "imgsafe", QStringLiteral("ws_word_safe.svg"), { 28, 177 });
     imgnotsafe = MakePicture(client, "imgnotsafe", QStringLiteral("ws_word_notsafe.svg"), { 20, 177 });
+    imgwebsafe->setAccessibleName(QStringLiteral("Websafe"));
+    imgsafe->setAccessibleName(QStringLiteral("Websafe"));
+    imgnotwebsafe->setAccessibleName(QStringLiteral("Not websafe: make websafe"));
+    imgnotsafe->setAccessibleName(QStringLiteral("Not websafe: make websafe"));
     imgnotwebsafe->setCursor(AppCursor(CursorId::Hand));
     imgnotsafe->setCursor(AppCursor(CursorId::Hand));
 

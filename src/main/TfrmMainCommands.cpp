@@ -92,6 +92,25 @@ void TfrmMain::ConnectCommands()
             return PaintBox::Hint { QString::fromStdString(ColorNameText(SampledColor(area))), area->rect() };
         });
     }
+    // Spoken as the tips name them, with the text the copy menus copy; the harmony ring and the websafe mark are
+    // described.
+    for (int n = 1; n <= 16; ++n) {
+        PaintBox* swatch = pbColors[n - 1];
+        swatch->SetSpeech(QAccessible::Button, [this, swatch, n] {
+            const Harmony harmony = CheckedHarmony();
+            return PaintBox::Spoken { SpokenColor(QStringLiteral("Swatch %1").arg(n), SampledColor(swatch)),
+                IsHarmonyMember(n - 1, harmony)
+                    ? QStringLiteral("Highlighted in the harmony %1").arg(mnuHarmony[static_cast<int>(harmony)]->text())
+                    : QString(),
+                {} };
+        });
+    }
+    pbBase->SetSpeech(QAccessible::Graphic, [this] {
+        return PaintBox::Spoken { SpokenColor(QStringLiteral("Base color"), SampledColor(pbBase)),
+            imgwebsafe->isHidden() ? QStringLiteral("Not websafe") : QStringLiteral("Websafe"), {} };
+    });
+    pbPalette->SetSpeech(QAccessible::List, [] { return PaintBox::Spoken { QStringLiteral("Palette"), {}, {} }; });
+
     // Only the swatches read out their colour; the base area already is the base colour.
     for (PaintBox* swatch : pbColors) {
         connect(swatch, &PaintBox::entered, this, [this, swatch] { ShowStatusColor(SampledColor(swatch)); });

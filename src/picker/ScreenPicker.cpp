@@ -2,6 +2,7 @@
 
 #include "Lens.h"
 #include "main/TfrmMain.h"
+#include "main/CopyMenu.h"
 #include "platform/Canvas.h"
 #include "platform/PaintBox.h"
 #include "platform/Services.h"
@@ -44,6 +45,12 @@ ScreenPicker::ScreenPicker(TfrmMain& main)
     imgZoom->setGeometry(lens::kLensRect);
     imgColor = new PaintBox(QStringLiteral("imgColor"), pnlColor);
     imgColor->setGeometry(lens::kColorBoxRect);
+    imgColor->SetSpeech(QAccessible::Graphic, [this] {
+        return PaintBox::Spoken { SpokenColor(QStringLiteral("Color under the pointer"), canvas::FromRgb(imgColor->PixelAt({ 0, 0 }))),
+            {}, {} };
+    });
+    imgDesktop->setAccessibleName(QStringLiteral("Desktop"));
+    imgZoom->setAccessibleName(QStringLiteral("Magnified view"));
     // The desktop is shown as it is, so the lens and the pick agree with what is on the screen.
     for (PaintBox* box : { imgDesktop, pnlColor, imgZoom, imgColor })
         box->SetShowsTrueColors(true);

@@ -1,6 +1,7 @@
 #include "PaintBox.h"
 
 #include "platform/Canvas.h"
+#include "platform/PaintBoxAccessible.h"
 #include "platform/ShownVision.h"
 
 #include <QHelpEvent>
@@ -25,6 +26,7 @@ void PaintBox::SetSurface(const QImage& picture)
     m_drawPending = false;
     m_surface = picture;
     update();
+    SpeechChanged();
 }
 
 void PaintBox::SetSurfaceSource(std::function<QImage(qreal ratio)> draw)
@@ -32,6 +34,7 @@ void PaintBox::SetSurfaceSource(std::function<QImage(qreal ratio)> draw)
     m_draw = std::move(draw);
     m_drawPending = true;
     update();
+    SpeechChanged();
 }
 
 const QImage& PaintBox::Surface() const
@@ -57,6 +60,44 @@ QRgb PaintBox::PixelAt(QPoint pos) const
 PaintBox::Hint PaintBox::HintAt(QPoint pos) const
 {
     return m_hintSource ? m_hintSource(pos) : Hint {};
+}
+
+void PaintBox::SetSpeech(QAccessible::Role role, std::function<Spoken()> self)
+{
+    m_speech.role = role;
+    m_speech.self = std::move(self);
+    InstallPaintBoxAccessibility();
+}
+
+void PaintBox::SetItemSpeech(QAccessible::Role role, std::function<int()> count, std::function<Spoken(int)> item,
+    std::function<int()> current)
+{
+    m_speech.itemRole = role;
+    m_speech.itemCount = std::move(count);
+    m_speech.item = std::move(item);
+    m_speech.currentItem = std::move(current);
+}
+
+void PaintBox::SpeechChanged() const
+{
+    // Without a listener there is nothing to tell, and asking would make the accessible objects.
+    if (!QAccessible::isActive() || !m_speech.self)
+        return;
+    QAccessibleEvent named(const_cast<PaintBox*>(this), QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    if (m_speech.itemCount) {
+        QAccessibleEvent reordered(const_cast<PaintBox*>(this), QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&reordered);
+    }
+}
+
+void PaintBox::SpokenItemFocused(int item) const
+{
+    if (!QAccessible::isActive() || !m_speech.self || !hasFocus())
+        return;
+    QAccessibleEvent focused(const_cast<PaintBox*>(this), QAccessible::Focus);
+    focused.setChild(item);
+    QAccessible::updateAccessibility(&focused);
 }
 
 bool PaintBox::event(QEvent* event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QImage>
 #include <QWidget>
 
@@ -42,6 +43,32 @@ public:
     void SetHintSource(std::function<Hint(QPoint)> source) { m_hintSource = std::move(source); }
     Hint HintAt(QPoint pos) const;
 
+    // What a screen reader hears of the box, asked only while an assistive client asks: the box's own name and
+    // description and, for a box that shows many colours, each of them as an object of its own (in the box's
+    // coordinates), with the one the keyboard is on (-1 for none).
+    struct Spoken {
+        QString name;
+        QString description;
+        QRect area;
+    };
+    struct Speech {
+        QAccessible::Role role = QAccessible::Graphic;
+        std::function<Spoken()> self;
+        QAccessible::Role itemRole = QAccessible::ListItem;
+        std::function<int()> itemCount;
+        std::function<Spoken(int)> item;
+        std::function<int()> currentItem;
+    };
+    void SetSpeech(QAccessible::Role role, std::function<Spoken()> self);
+    void SetItemSpeech(QAccessible::Role role, std::function<int()> count, std::function<Spoken(int)> item,
+        std::function<int()> current = [] { return -1; });
+    const Speech& GetSpeech() const { return m_speech; }
+    // Tells a listening assistive client that what the box says changed: its name, or its items. A new picture
+    // tells it by itself.
+    void SpeechChanged() const;
+    // Tells it that the keyboard moved to an item.
+    void SpokenItemFocused(int item) const;
+
 signals:
     void mousePressed(QMouseEvent* event);
     void mouseMoved(QMouseEvent* event);
@@ -74,4 +101,5 @@ private:
     qint64 m_shownFrom = 0;
     int m_shownMode = 0;
     std::function<Hint(QPoint)> m_hintSource;
+    Speech m_speech;
 };

@@ -211,10 +211,12 @@ void TfrmPreferences::CreateGeneralPage()
         label->setFont(TahomaFont(10));
         label->move(step.x + 22, 43);
         label->adjustSize();
+        label->setBuddy(field);
         *step.field = field;
     }
-    // With a buddy the label reads its caption as a control's caption: the doubled "&" shows as one.
-    lblStepAmount->setBuddy(txtLIncrement);
+    // With a buddy the label reads its caption as a control's caption: the doubled "&" shows as one. Its buddy is
+    // the group: each field is named by its own label.
+    lblStepAmount->setBuddy(baseColor);
 
     GroupFrame* history = MakeGroup(pnlGeneral, " History ", QRect(4, 174, 310, 87));
     MakeWrappedLabel(

@@ -55,6 +55,11 @@ void DrawBadge(QImage& picture, QPainter& painter, const ContrastReading& readin
     painter.drawText(QRect(left, at.y(), w, h), Qt::AlignCenter, text);
 }
 
+// The page's parts as a screen reader names them, in the page's stacking order.
+const char* const kSpokenParts[kPageElementCount] = { "Page background", "Table header background", "Header",
+    "Table header text", "Navigation background", "Main background", "Link 1", "Link 2", "Link 3", "Link 4",
+    "Body header", "Body text" };
+
 PaintBox* MakeSwatch(QWidget* parent, const char* name, int x, QRgb fill)
 {
     auto* swatch = new PaintBox(QString::fromLatin1(name), parent);
@@ -105,6 +110,10 @@ void TfrmPreview::CreateControls()
     Shape1 = MakeSwatch(pnlSwatches, "Shape1", 22, qRgb(255, 255, 255));
     for (PaintBox* swatch : { shpBlack, Shape1 })
         connect(swatch, &PaintBox::mousePressed, this, [this, swatch](QMouseEvent* e) { shpBlackMouseDown(swatch, e); });
+    shpBlack->SetSpeech(QAccessible::Button,
+        [] { return PaintBox::Spoken { SpokenColor(QStringLiteral("Black"), Pack(0, 0, 0)), {}, {} }; });
+    Shape1->SetSpeech(QAccessible::Button,
+        [] { return PaintBox::Spoken { SpokenColor(QStringLiteral("White"), Pack(255, 255, 255)), {}, {} }; });
 
     pnlBG = new QFrame(this);
     pnlBG->setObjectName(QStringLiteral("pnlBG"));
@@ -113,6 +122,13 @@ void TfrmPreview::CreateControls()
     pbPage = new PaintBox(QStringLiteral("pbPage"), pnlBG);
     pbPage->setGeometry(QRect(QPoint(2, 2), PreviewPage::kSize));
     DragManager::Instance().RegisterTarget(pbPage, this);
+    pbPage->SetSpeech(QAccessible::List, [] { return PaintBox::Spoken { QStringLiteral("Sample page"), {}, {} }; });
+    pbPage->SetItemSpeech(QAccessible::ListItem, [] { return kPageElementCount; },
+        [this](int part) {
+            const auto element = static_cast<PageElement>(part);
+            return PaintBox::Spoken { SpokenColor(QString::fromLatin1(kSpokenParts[part]), m_page.ElementColor(element)),
+                {}, PreviewPage::Info(element).box };
+        });
 
     auto* statusBar = new QWidget(this);
     statusBar->setObjectName(QStringLiteral("StatusBar"));

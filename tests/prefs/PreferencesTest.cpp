@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QComboBox>
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -357,6 +358,13 @@ TEST_F(PreferencesTest, EveryOpeningReadsTheSettingsFileAnew)
     Open();
     EXPECT_EQ(LightnessStep()->text(), "25");
     EXPECT_EQ(SaturationStep()->text(), "7");
+}
+
+// Each step field is spoken by its own label, not by the instruction above them or the group's title.
+TEST_F(PreferencesTest, StepFieldsAreNamedByTheirOwnLabels)
+{
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(LightnessStep())->text(QAccessible::Name), "%  Lightness (1-25%)");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(SaturationStep())->text(QAccessible::Name), "%  Saturation (1-25%)");
 }
 
 TEST_F(PreferencesTest, TheMenuCommandReloadsAndShowsTheDialogModally)

@@ -1,0 +1,66 @@
+"""Reads Tintwell's windows through AT-SPI, as a screen reader does, and checks what they expose.
+
+Usage: atspi_check.py APP_NAME FAVOURITES PAGE_PARTS
+Fails (exit 1, one line per fault) on a focusable object without a name, and on a colour object whose name does not
+carry its value as #RRGGBB; checks that the 16 swatches, the base area, the given number of favourites and page
+parts are exposed. Prints what it found.
+"""
+import re
+import sys
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi  # noqa: E402
+
+HEX = re.compile(r"#[0-9A-F]{6}\b")
+COLOUR_NAMES = re.compile(r"^(Swatch \d+|Base color|Favorite \d+|Black|White|Color under the pointer|"
+                          r"Page background|Table header background|Header|Table header text|Navigation background|"
+                          r"Main background|Link \d|Body header|Body text), ")
+
+
+def walk(node, depth=0):
+    if node is None or depth > 40:
+        return
+    yield node
+    for i in range(node.get_child_count()):
+        yield from walk(node.get_child_at_index(i), depth + 1)
+
+
+def main():
+    app_name, favourites, parts = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
+    desktop = Atspi.get_desktop(0)
+    apps = [desktop.get_child_at_index(i) for i in range(desktop.get_child_count())]
+    app = next((a for a in apps if a is not None and a.get_name() == app_name), None)
+    if app is None:
+        print("no application %r among %s" % (app_name, [a.get_name() for a in apps if a is not None]))
+        return 1
+    faults, colours = [], {}
+    for node in walk(app):
+        role = node.get_role_name()
+        name = node.get_name() or ""
+        states = node.get_state_set()
+        if states.contains(Atspi.StateType.FOCUSABLE) and states.contains(Atspi.StateType.SHOWING) \
+                and not name.strip():
+            faults.append("unnamed focusable %s (%s)" % (role, node.get_description()))
+        match = COLOUR_NAMES.match(name)
+        if match:
+            kind = re.sub(r"\d+$", "#", match.group(1))
+            colours.setdefault(kind, []).append(name)
+            if not HEX.search(name):
+                faults.append("colour object without its value: %r" % name)
+    expected = {"Swatch #": 16, "Base color": 1, "Favorite #": favourites, "Black": 1, "White": 1}
+    if parts:
+        expected.update({"Page background": 1, "Link #": 4, "Body text": 1})
+    for kind, count in expected.items():
+        if len(colours.get(kind, [])) != count:
+            faults.append("%d %s objects, expected %d" % (len(colours.get(kind, [])), kind, count))
+    for kind in sorted(colours):
+        print("%s: %s" % (kind, "; ".join(colours[kind][:3])))
+    for fault in faults:
+        print("FAULT: " + fault)
+    return 1 if faults else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

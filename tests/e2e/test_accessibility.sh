@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# The windows as a screen reader meets them, through AT-SPI on a private session bus: every focusable control has a
+# name, every colour the windows show is an object that says its value as #RRGGBB, and a new base colour is heard.
+source "$(dirname "$0")/lib.sh"
+
+# A session bus of the test's own, whose accessibility bus the toolkit and the reader find through it. The bus
+# starts the accessibility bus's launcher by itself, which leaves with it.
+E2E_BUS=""
+end_bus() {
+  if [ -n "$E2E_BUS" ] && [ "$E2E_BUS" -gt 0 ]; then kill "$E2E_BUS" 2>/dev/null || true; fi
+  cleanup
+}
+trap end_bus EXIT
+dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$E2E_DIR/bus-address" 4>"$E2E_DIR/bus-pid"
+E2E_BUS=$(head -n1 "$E2E_DIR/bus-pid")
+[[ $E2E_BUS =~ ^[0-9]+$ ]] && [ "$E2E_BUS" -gt 0 ] || fail "no session bus: $E2E_BUS"
+export DBUS_SESSION_BUS_ADDRESS
+DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$E2E_DIR/bus-address")
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
+
+start_x
+start_app
+window_geometry "$MAIN_WIN"
+MX=$WX; MY=$((WY + WH - 294))
+FAV_WIN=$(wait_window Favorites)
+window_geometry "$FAV_WIN"
+FX=$WX; FY=$WY
+
+# Three favourites, dragged in as a user adds them; QuickPreview shown.
+for swatch_x in 78 126 174; do
+  drag $((MX + swatch_x + 18)) $((MY + 34 + 18)) $((FX + 50)) $((FY + 150))
+done
+xdotool mousemove $((MX + 103)) $((MY + 14)) click 1
+wait_window QuickPreview >/dev/null
+
+check() { /usr/bin/python3 "$(dirname "$0")/atspi_check.py" "Tintwell v3" "$@"; }
+wait_until "three favourites, the page's twelve parts and every colour named with its value" check 3 12
+echo "$WAITED"
+grep -q "^Base color: Base color, #FF0000, red$" <<<"$WAITED" || fail "the base area is not heard as pure red: $WAITED"
+
+# A new base colour typed into the hexadecimal field is what the base area says next.
+xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
+xdotool mousemove $((MX + 17 + 20)) $((MY + 152 + 8)) click --repeat 3 1
+xdotool type --delay 20 CD853F
+xdotool key Return
+base_is_peru() { check 3 12 | grep -x "Base color: Base color, #CD853F, peru"; }
+wait_until "the base area heard as #CD853F, peru" base_is_peru
+
+exit_from_menu
+answer_confirm n
+wait_exit
+echo "PASS: accessibility"
