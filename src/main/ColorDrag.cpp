@@ -1,10 +1,13 @@
 #include "ColorDrag.h"
 
+#include "CopyMenu.h"
 #include "TfrmMain.h"
 #include "platform/DragManager.h"
+#include "platform/KeyboardFocus.h"
 #include "platform/PaintBox.h"
 #include "platform/Services.h"
 
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -14,12 +17,42 @@ ColorDrag::ColorDrag(TfrmMain& main)
 {
 }
 
-void ColorDrag::AddSource(PaintBox* source, int threshold, std::function<ColorValue(QPoint)> colorAt, QMenu* menu)
+void ColorDrag::AddSource(PaintBox* source, int threshold, std::function<ColorValue(QPoint)> colorAt, QMenu* menu,
+    std::function<QPoint()> focusPoint)
 {
     connect(source, &PaintBox::mousePressed, this,
-        [this, source, colorAt = std::move(colorAt), menu](QMouseEvent* e) { Press(source, colorAt, menu, e); });
+        [this, source, colorAt, menu](QMouseEvent* e) { Press(source, colorAt, menu, e); });
     connect(source, &PaintBox::mouseMoved, this, [this, source, threshold](QMouseEvent* e) { Move(source, threshold, e); });
     connect(source, &PaintBox::mouseReleased, this, &ColorDrag::Release);
+    HandleKeys(source, [this, source, colorAt, menu, focusPoint = std::move(focusPoint)](QKeyEvent* e) {
+        return Key(source, colorAt, menu, focusPoint ? focusPoint() : source->rect().center(), e);
+    });
+}
+
+bool ColorDrag::Key(
+    PaintBox* source, const std::function<ColorValue(QPoint)>& colorAt, QMenu* menu, QPoint at, QKeyEvent* event)
+{
+    const bool menuKey = event->key() == Qt::Key_Menu
+        || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    const bool choose = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)
+        && event->modifiers() == Qt::NoModifier;
+    const bool copy = event->matches(QKeySequence::Copy);
+    if (!menuKey && !choose && !copy)
+        return false;
+    m_main.SetSelectedColor(colorAt(at));
+    if (menuKey)
+        menu->popup(source->mapToGlobal(at));
+    else if (copy)
+        platform::ClipboardService().SetText(CopyTextsOf(m_main.SelectedColor())[0]);
+    else
+        Choose(m_main.SelectedColor());
+    return true;
+}
+
+void ColorDrag::Choose(ColorValue color)
+{
+    if (color != m_main.SchemeColors()[0])
+        m_main.SetBaseColor(color);
 }
 
 void ColorDrag::Press(PaintBox* source, const std::function<ColorValue(QPoint)>& colorAt, QMenu* menu, QMouseEvent* event)
@@ -43,9 +76,8 @@ void ColorDrag::Move(PaintBox* source, int threshold, QMouseEvent* event)
 void ColorDrag::Release(QMouseEvent* event)
 {
     // A release while the primary button is still held belongs to a drag, not to a click.
-    if (event->button() == Qt::LeftButton && !platform::Mouse().PrimaryButtonDown()
-        && m_main.SelectedColor() != m_main.SchemeColors()[0])
-        m_main.SetBaseColor(m_main.SelectedColor());
+    if (event->button() == Qt::LeftButton && !platform::Mouse().PrimaryButtonDown())
+        Choose(m_main.SelectedColor());
     m_armed = false;
 }
 

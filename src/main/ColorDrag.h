@@ -9,6 +9,7 @@
 
 class PaintBox;
 class QMenu;
+class QKeyEvent;
 class QMouseEvent;
 class QWidget;
 class TfrmMain;
@@ -24,7 +25,11 @@ public:
     // Makes a painted box a colour source. A press selects the colour under the pointer for a click, the menu and a
     // drag; a right press opens the menu instead; the first move after a left press begins a drag, which becomes
     // real past the threshold; a click makes the colour the base colour.
-    void AddSource(PaintBox* source, int threshold, std::function<ColorValue(QPoint)> colorAt, QMenu* menu);
+    // With the keyboard focus on the source, Enter or Space is a click on the colour at `focusPoint` (the middle of the
+    // source by default), the menu key and Shift+F10 open the menu there and Ctrl+C copies the colour as the menu's
+    // first copy entry does.
+    void AddSource(PaintBox* source, int threshold, std::function<ColorValue(QPoint)> colorAt, QMenu* menu,
+        std::function<QPoint()> focusPoint = {});
     // A drag from a source that handles its own presses; onStart runs when it becomes real.
     void Begin(QWidget* source, QPoint globalStart, int threshold, std::function<void()> onStart = {});
 
@@ -43,6 +48,9 @@ private:
     void Press(PaintBox* source, const std::function<ColorValue(QPoint)>& colorAt, QMenu* menu, QMouseEvent* event);
     void Move(PaintBox* source, int threshold, QMouseEvent* event);
     void Release(QMouseEvent* event);
+    bool Key(PaintBox* source, const std::function<ColorValue(QPoint)>& colorAt, QMenu* menu, QPoint at, QKeyEvent* event);
+    // A click's choice: the colour becomes the base colour unless it is the scheme's colour already.
+    void Choose(ColorValue color);
     void End();
 
     TfrmMain& m_main;

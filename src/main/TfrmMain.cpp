@@ -9,6 +9,7 @@
 #include "platform/Canvas.h"
 #include "platform/ColorSquareIcon.h"
 #include "platform/Fonts.h"
+#include "platform/KeyboardFocus.h"
 #include "platform/PaintBox.h"
 #include "platform/Services.h"
 #include "platform/ShownVision.h"
@@ -21,6 +22,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -185,7 +187,8 @@ void TfrmMain::CreateControls()
     cboHistory->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     cboHistory->setItemDelegate(new HistoryRowDelegate(cboHistory));
     cboHistory->setMaxVisibleItems(8);
-    cboHistory->setFocusPolicy(Qt::NoFocus);
+    // Reached by the Tab key alone: a click leaves the focus where it was, and the list's look with it.
+    cboHistory->setFocusPolicy(Qt::TabFocus);
     cboHistory->setAccessibleName(QStringLiteral("History"));
     connect(cboHistory, &QComboBox::activated, this, &TfrmMain::HistoryListChoice);
 
@@ -265,6 +268,8 @@ void TfrmMain::CreateControls()
         pbColors[n - 1] = box;
     }
 
+    SetUpSwatchKeys();
+
     pbPalette = new PaintBox(QStringLiteral("pbPalette"), client);
     pbPalette->setGeometry(3, 223, kPaletteWidth, kPaletteHeight);
     pbPalette->setCursor(AppCursor(CursorId::Dropper));
@@ -286,6 +291,50 @@ void TfrmMain::CreateControls()
     sbVision->hide();
     for (QLabel* panel : { sbPanel0, sbPanel1, sbVision })
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+}
+
+void TfrmMain::SetUpSwatchKeys()
+{
+    // The colour areas take the focus from the Tab key only, so a click shows nothing new; the ring a focused area
+    // shows lies outside its own pixels. The fields come first, as they always have.
+    pbBase->setFocusPolicy(Qt::TabFocus);
+    ShowFocusRing(pbBase);
+    setTabOrder(txtHex, pbBase);
+    // The grid is one stop of the Tab key, at the swatch that had the focus last; the arrow keys move among the
+    // swatches as they stand on the screen.
+    QWidget* previous = pbBase;
+    for (int n = 1; n <= 16; ++n) {
+        PaintBox* swatch = pbColors[n - 1];
+        swatch->setFocusPolicy(n == 1 ? Qt::TabFocus : Qt::NoFocus);
+        ShowFocusRing(swatch);
+        setTabOrder(previous, swatch);
+        previous = swatch;
+        HandleKeys(swatch, [this, n](QKeyEvent* event) {
+            if (event->modifiers() & ~Qt::KeypadModifier)
+                return false;
+            constexpr int kPitch = 48;
+            QPoint step;
+            switch (event->key()) {
+            case Qt::Key_Left: step = { -kPitch, 0 }; break;
+            case Qt::Key_Right: step = { kPitch, 0 }; break;
+            case Qt::Key_Up: step = { 0, -kPitch }; break;
+            case Qt::Key_Down: step = { 0, kPitch }; break;
+            default: return false;
+            }
+            const QPoint to = kSwatchPositions[n - 1] + step;
+            const auto next = std::find(std::begin(kSwatchPositions), std::end(kSwatchPositions), to);
+            if (next != std::end(kSwatchPositions)) {
+                PaintBox* target = pbColors[static_cast<std::size_t>(next - std::begin(kSwatchPositions))];
+                target->setFocusPolicy(Qt::TabFocus);
+                target->setFocus(Qt::TabFocusReason);
+                pbColors[n - 1]->setFocusPolicy(Qt::NoFocus);
+            }
+            return true;
+        });
+    }
+    setTabOrder(previous, cboHistory);
+    // The first field takes the focus when the window opens, as it did before the other stops were added.
+    txtR->setFocus();
 }
 
 void TfrmMain::CreateCommands()

@@ -121,6 +121,7 @@ protected:
 private:
     void CreateCommands();
     void CreateControls();
+    void SetUpSwatchKeys();
     void CreateMenus();
     void FormCreate();
     void PlaceWindow(const Settings& settings);
