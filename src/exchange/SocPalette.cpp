@@ -102,7 +102,7 @@ std::vector<QString> UniqueNames(const Palette& palette)
         const QString base = entry.name.isEmpty() ? QString::fromStdString(HashHexText(entry.color)) : AsWritten(entry.name);
         QString name = base;
         for (int& suffix = nextSuffix.try_emplace(base, 2).first->second; !used.insert(name).second; ++suffix)
-            name = QStringLiteral("%1 (%2)").arg(base).arg(suffix);
+            name = QStringLiteral("%1 (%2)").arg(base, QString::number(suffix)); // in one pass: the name may hold "%2"
         names.push_back(std::move(name));
     }
     return names;

@@ -20,6 +20,8 @@ const AwkwardName kNames[] = {
     // LibreOffice keeps one colour per name: an empty one becomes the colour's, a repeated one is numbered.
     { "", nullptr, "#25F465" },
     { "Base", nullptr, "Base (2)" },
+    { "%1 and %2" },
+    { "%1 and %2", nullptr, "%1 and %2 (2)" },
     { "\xEF\xBB\xBF" "BOM first" },
     { "Say \"hi\" & <b>bold</b> 'too'" },
     { "*/ closes /* a comment */" },
