@@ -7,8 +7,22 @@
 #include <QWindow>
 
 #include <map>
+#include <optional>
 
 namespace {
+
+// What a reader hears of a colour: its name and its description; other texts are the toolkit's.
+std::optional<QString> Said(const PaintBox::Spoken& spoken, QAccessible::Text t)
+{
+    switch (t) {
+    case QAccessible::Name:
+        return spoken.name;
+    case QAccessible::Description:
+        return spoken.description;
+    default:
+        return std::nullopt;
+    }
+}
 
 // One colour of a box that shows many: no widget of its own, so it is registered with the toolkit by its parent,
 // which removes it again.
@@ -42,15 +56,7 @@ public:
     {
         if (!isValid())
             return {};
-        const PaintBox::Spoken item = Speech()->item(m_index);
-        switch (t) {
-        case QAccessible::Name:
-            return item.name;
-        case QAccessible::Description:
-            return item.description;
-        default:
-            return {};
-        }
+        return Said(Speech()->item(m_index), t).value_or(QString());
     }
     void setText(QAccessible::Text, const QString&) override { }
 
@@ -113,15 +119,9 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        const PaintBox::Spoken self = Speech().self();
-        switch (t) {
-        case QAccessible::Name:
-            return self.name;
-        case QAccessible::Description:
-            return self.description;
-        default:
-            return QAccessibleWidget::text(t);
-        }
+        if (std::optional<QString> said = Said(Speech().self(), t))
+            return *said;
+        return QAccessibleWidget::text(t);
     }
 
     int childCount() const override { return Speech().itemCount ? Speech().itemCount() : 0; }
