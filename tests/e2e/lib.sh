@@ -176,6 +176,18 @@ window_geometry() {
   WH=$(awk '/^ *Height:/{print $NF}' <<<"$info")
 }
 
+# Outer frame of a window in root coordinates, from its client area and the frame the window manager drew:
+# sets OX OY OW OH. Fails (returns 1) while the window manager has not framed the window yet.
+frame_geometry() {
+  [ -n "$1" ] || fail "no window to measure"
+  local extents l r t b
+  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ' ')
+  [ -n "$extents" ] || return 1
+  IFS=, read -r l r t b <<<"$extents"
+  window_geometry "$1"
+  OX=$((WX - l)) OY=$((WY - t)) OW=$((WW + l + r)) OH=$((WH + t + b))
+}
+
 screenshot() { import -window root "$1"; }
 
 # Colours at points of a screenshot as RRGGBB, one a line.
@@ -217,6 +229,18 @@ wait_file() { wait_until "the file $1" test -e "$1"; }
 # The X clipboard exactly, trailing newlines included.
 clipboard() { local text; text=$(xclip -o -selection clipboard 2>/dev/null; echo x); printf '%s' "${text%x}"; }
 clipboard_is() { local got; got=$(clipboard); printf '%s' "$got"; [ "$got" = "$1" ]; }
+
+# Edit > Copy Base Color copies the entry fields as they stand.
+copy_base_entry() { # number of Down presses in the submenu
+  xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
+  xdotool key alt+e
+  local edit
+  edit=$(wait_menu)
+  xdotool key c
+  wait_menu "$edit" >/dev/null
+  for _ in $(seq "$1"); do xdotool key Down; done
+  xdotool key Return
+}
 
 wait_clipboard() { # text [description]
   wait_until "the clipboard to hold '$1'${2:+ ($2)}" clipboard_is "$1"

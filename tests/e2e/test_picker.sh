@@ -42,17 +42,6 @@ wait_window 'Tintwell v3\.1' >/dev/null
 picker_visible && fail "picker still shown after the pick"
 wait_window Favorites >/dev/null
 
-# The entry fields hold the picked colour: Edit > Copy Base Color copies them as they stand.
-copy_base_entry() { # number of Down presses in the submenu
-  xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
-  xdotool key alt+e
-  local edit
-  edit=$(wait_menu)
-  xdotool key c
-  wait_menu "$edit" >/dev/null
-  for _ in $(seq "$1"); do xdotool key Down; done
-  xdotool key Return
-}
 copy_base_entry 0
 wait_clipboard "4A7B2C" "the hex field after the pick"
 copy_base_entry 2

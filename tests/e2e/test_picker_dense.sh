@@ -14,16 +14,6 @@ XBM
 xsetroot -bitmap "$E2E_DIR/checker.xbm" -fg black -bg white
 start_app
 
-copy_base_hex() {
-  xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
-  xdotool key alt+e
-  local edit
-  edit=$(wait_menu)
-  xdotool key c
-  wait_menu "$edit" >/dev/null
-  xdotool key Return
-}
-
 pick_at() { # device x, device y, expected RRGGBB
   xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
   xdotool key F3
@@ -37,7 +27,7 @@ pick_at() { # device x, device y, expected RRGGBB
     $(((8 + 2 + 59) * 2 + 1)) $(((8 + 2 + 39) * 2 + 1)) "$3"
   xdotool click 1
   wait_window 'Tintwell v3\.1' >/dev/null
-  copy_base_hex
+  copy_base_entry 0
   wait_clipboard "$3" "the colour of device pixel $1,$2"
 }
 

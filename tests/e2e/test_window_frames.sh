@@ -4,18 +4,6 @@
 # close button; and while Favorites stays on top, no question or dialog of the program is left under it.
 source "$(dirname "$0")/lib.sh"
 
-# Outer frame of a window in root coordinates, from its client area and the frame the window manager drew:
-# sets OX OY OW OH. Fails (returns 1) while the window manager has not framed the window yet.
-frame_geometry() {
-  [ -n "$1" ] || fail "no window to measure"
-  local extents l r t b
-  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ' ')
-  [ -n "$extents" ] || return 1
-  IFS=, read -r l r t b <<<"$extents"
-  window_geometry "$1"
-  OX=$((WX - l)) OY=$((WY - t)) OW=$((WW + l + r)) OH=$((WH + t + b))
-}
-
 main_frame() { frame_geometry "$MAIN_WIN" && MFX=$OX MFY=$OY MFW=$OW MFH=$OH; }
 
 # Checks for wait_until print what they saw when they do not hold.

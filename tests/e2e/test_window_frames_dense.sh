@@ -6,15 +6,6 @@
 # start, nothing moves.
 source "$(dirname "$0")/lib.sh"
 
-# Outer frame of a window in root coordinates: sets OX OY OW OH; fails while the window manager has not framed it.
-frame_geometry() {
-  local extents l r t b
-  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ' ')
-  [ -n "$extents" ] || return 1
-  IFS=, read -r l r t b <<<"$extents"
-  window_geometry "$1"
-  OX=$((WX - l)) OY=$((WY - t)) OW=$((WW + l + r)) OH=$((WH + t + b))
-}
 centred() {
   frame_geometry "$MAIN_WIN" || return 1
   [ "$OX" -eq $(((1280 - OW) / 2)) ] && [ "$OY" -eq $(((800 - OH) / 2)) ] || { echo "frame at $OX,$OY (${OW}x$OH)"; return 1; }
