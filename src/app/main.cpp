@@ -1,5 +1,6 @@
 #include "Application.h"
 #include "CommandLine.h"
+#include "Translations.h"
 #include "main/TfrmMain.h"
 #include "platform/CaretBlink.h"
 #include "platform/FirstPaintReport.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv)
     const CommandLine line = ReadCommandLine(QApplication::arguments());
     if (line.action != CommandLine::Action::Run)
         return AnswerOnTerminal(line);
+    InstallSystemTranslations();
     CaretBlink caretBlink;
     Application app;
     ReportFirstPaintIfAsked(&app.Main());

@@ -6,7 +6,9 @@ E2E_DIR="$(mktemp -d)"
 E2E_SHOTS="${E2E_SHOTS:-$(dirname "$E2E_EXE")/e2e-shots}"
 mkdir -p "$E2E_SHOTS"
 cp "$E2E_EXE" "$E2E_DIR/tintwell"
-if [ -d "$(dirname "$E2E_EXE")/help" ]; then cp -r "$(dirname "$E2E_EXE")/help" "$E2E_DIR/"; fi
+for folder in help translations; do
+  if [ -d "$(dirname "$E2E_EXE")/$folder" ]; then cp -r "$(dirname "$E2E_EXE")/$folder" "$E2E_DIR/"; fi
+done
 # A portable copy: a settings file beside the program keeps the settings and the session in this folder, where the
 # tests read them, and out of the home of whoever runs the tests.
 : >"$E2E_DIR/tw3.ini"
