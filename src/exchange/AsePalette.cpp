@@ -85,7 +85,7 @@ constexpr ModelInfo kModels[] = { { "RGB ", 3 }, { "Gray", 1 }, { "CMYK", 4 }, {
 
 PaletteImport BlockFailure(std::uint32_t block, const QString& what)
 {
-    return Failure(QStringLiteral("Block %1 of the swatch file %2").arg(block + 1).arg(what));
+    return Failure(PaletteFiles::tr("Block %1 of the swatch file %2").arg(block + 1).arg(what));
 }
 
 } // namespace
@@ -124,26 +124,26 @@ PaletteImport ReadAse(const QByteArray& bytes)
     std::uint16_t minor = 0;
     std::uint32_t blocks = 0;
     if (!in.Bytes(4, signature) || signature != "ASEF" || !in.U16(major) || !in.U16(minor) || !in.U32(blocks))
-        return Failure(QStringLiteral("This is not an Adobe swatch exchange file: it does not begin with \"ASEF\"."));
+        return Failure(PaletteFiles::tr("This is not an Adobe swatch exchange file: it does not begin with \"ASEF\"."));
     if (major != 1)
-        return Failure(QStringLiteral("This swatch file is of version %1, which the program cannot read.").arg(major));
+        return Failure(PaletteFiles::tr("This swatch file is of version %1, which the program cannot read.").arg(major));
     EntryCollector collected;
     for (std::uint32_t block = 0; block < blocks; ++block) {
         std::uint16_t type = 0;
         std::uint32_t length = 0;
         QByteArrayView body;
         if (!in.U16(type) || !in.U32(length) || !in.Bytes(static_cast<qsizetype>(length), body))
-            return BlockFailure(block, QStringLiteral("runs past the end of the file."));
+            return BlockFailure(block, PaletteFiles::tr("runs past the end of the file."));
         if (type == kGroupStart || type == kGroupEnd)
             continue;
         if (type != kColorBlock)
-            return BlockFailure(block, QStringLiteral("is of an unknown kind."));
+            return BlockFailure(block, PaletteFiles::tr("is of an unknown kind."));
         Input colorIn(body);
         std::uint16_t units = 0;
         QByteArrayView nameBytes;
         QByteArrayView model;
         if (!colorIn.U16(units) || units == 0 || !colorIn.Bytes(2 * qsizetype(units), nameBytes) || !colorIn.Bytes(4, model))
-            return BlockFailure(block, QStringLiteral("holds a damaged color name."));
+            return BlockFailure(block, PaletteFiles::tr("holds a damaged color name."));
         QString name(units, Qt::Uninitialized);
         for (qsizetype i = 0; i < units; ++i)
             name[i] = QChar(qFromBigEndian<std::uint16_t>(nameBytes.data() + 2 * i));
@@ -153,14 +153,14 @@ PaletteImport ReadAse(const QByteArray& bytes)
         const ModelInfo* info = std::find_if(std::begin(kModels), std::end(kModels),
             [&](const ModelInfo& m) { return model == QByteArrayView(m.name, 4); });
         if (info == std::end(kModels))
-            return BlockFailure(block, QStringLiteral("holds a color of an unknown model."));
+            return BlockFailure(block, PaletteFiles::tr("holds a color of an unknown model."));
         float v[4] = {};
         for (int i = 0; i < info->floats; ++i)
             if (!colorIn.Float(v[i]) || !std::isfinite(v[i]))
-                return BlockFailure(block, QStringLiteral("holds a damaged color value."));
+                return BlockFailure(block, PaletteFiles::tr("holds a damaged color value."));
         std::uint16_t colorType = 0;
         if (!colorIn.U16(colorType) || colorType > kNormalColor)
-            return BlockFailure(block, QStringLiteral("holds a damaged color type."));
+            return BlockFailure(block, PaletteFiles::tr("holds a damaged color type."));
         ColorValue color = 0;
         if (info->floats == 1) {
             color = Pack(Channel(v[0]), Channel(v[0]), Channel(v[0]));
@@ -171,7 +171,7 @@ PaletteImport ReadAse(const QByteArray& bytes)
         } else if (model == "RGB ") {
             color = Pack(Channel(v[0]), Channel(v[1]), Channel(v[2]));
         } else {
-            return BlockFailure(block, QStringLiteral("holds a Lab color, which the program cannot convert."));
+            return BlockFailure(block, PaletteFiles::tr("holds a Lab color, which the program cannot convert."));
         }
         if (!collected.Add({ name, color }))
             return Failure(TooManyMessage());

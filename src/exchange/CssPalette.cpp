@@ -326,7 +326,7 @@ PaletteImport StyleSheetReader::Read()
         }
         if (c == u'{') {
             if (m_blocks.size() == kDeepestBlock)
-                return LineFailure(m_line, QStringLiteral("blocks are nested more than %1 deep.").arg(kDeepestBlock));
+                return LineFailure(m_line, PaletteFiles::tr("blocks are nested more than %1 deep.").arg(kDeepestBlock));
             m_blocks.push_back({ m_segment.simplified(), m_line });
             m_segment.clear();
             m_overlong = false;
@@ -336,7 +336,7 @@ PaletteImport StyleSheetReader::Read()
                 return m_failure;
             if (c == u'}') {
                 if (m_blocks.empty())
-                    return LineFailure(m_line, QStringLiteral("this \"}\" closes no block."));
+                    return LineFailure(m_line, PaletteFiles::tr("this \"}\" closes no block."));
                 m_blocks.pop_back();
             }
         } else {
@@ -347,7 +347,7 @@ PaletteImport StyleSheetReader::Read()
         }
     }
     if (!m_blocks.empty())
-        return Failure(QStringLiteral("The file ends inside the block that begins on line %1.").arg(m_blocks.back().line));
+        return Failure(PaletteFiles::tr("The file ends inside the block that begins on line %1.").arg(m_blocks.back().line));
     if (!EndOfSegment(m_line))
         return m_failure;
     return Finished(std::move(m_collected.palette));
@@ -385,7 +385,7 @@ bool StyleSheetReader::Comment(qsizetype& i)
                 end = at;
     }
     if (block && end < 0) {
-        m_failure = Failure(QStringLiteral("The file ends inside the comment that begins on line %1.").arg(startLine));
+        m_failure = Failure(PaletteFiles::tr("The file ends inside the comment that begins on line %1.").arg(startLine));
         return false;
     }
     const qsizetype stop = end < 0 ? m_text.size() : end;
@@ -470,7 +470,7 @@ bool StyleSheetReader::Declaration(QStringView segment)
         return true;
     case ValueKind::Broken:
         m_failure = LineFailure(m_segmentLine,
-            QStringLiteral("\"%1\" is not a color in a form the program reads (#RGB, #RRGGBB or rgb()).").arg(Excerpt(value)));
+            PaletteFiles::tr("\"%1\" is not a color in a form the program reads (#RGB, #RRGGBB or rgb()).").arg(Excerpt(value)));
         return false;
     case ValueKind::Color:
         break;

@@ -115,7 +115,7 @@ PaletteImport ReadGpl(const QByteArray& bytes)
         ++number;
         if (number == 1) {
             if (line.trimmed() != kHeader)
-                return Failure(QStringLiteral("This is not a GIMP palette: its first line is not \"GIMP Palette\"."));
+                return Failure(PaletteFiles::tr("This is not a GIMP palette: its first line is not \"GIMP Palette\"."));
             continue;
         }
         if (line.trimmed().isEmpty() || line.trimmed().startsWith(u'#'))
@@ -130,7 +130,7 @@ PaletteImport ReadGpl(const QByteArray& bytes)
             if (IsHeaderField(line))
                 continue; // "Columns:" and fields newer programs may add
             return LineFailure(number,
-                QStringLiteral("\"%1\" is not a color: a color line holds red, green and blue, each 0 to 255, "
+                PaletteFiles::tr("\"%1\" is not a color: a color line holds red, green and blue, each 0 to 255, "
                                "then the color's name.")
                     .arg(Excerpt(line)));
         }

@@ -57,7 +57,7 @@ void PutString(QByteArray& out, const QString& text)
 
 PaletteImport ColorFailure(qsizetype index, const QString& what)
 {
-    return Failure(QStringLiteral("Color %1 of the file: %2").arg(index + 1).arg(what));
+    return Failure(PaletteFiles::tr("Color %1 of the file: %2").arg(index + 1).arg(what));
 }
 
 // What one member of "colors" held; each part is checked once the object has been read.
@@ -86,6 +86,7 @@ public:
 private:
     static constexpr int kDeepest = 512;
 
+    // what is a QT_TRANSLATE_NOOP text, told to the user in the user's language.
     bool Fail(const char* what)
     {
         if (!m_syntaxError)
@@ -140,7 +141,7 @@ private:
 bool JsonReader::String(QString* out)
 {
     if (!Next('"'))
-        return Fail("a text was expected");
+        return Fail(QT_TRANSLATE_NOOP("PaletteFiles", "a text was expected"));
     QString text;
     const char* run = m_at;
     // Each piece between escapes is decoded on its own, so a U+FEFF at its start is a character, not a mark.
@@ -150,19 +151,19 @@ bool JsonReader::String(QString* out)
     };
     while (true) {
         if (m_at == m_end)
-            return Fail("a text is not closed");
+            return Fail(QT_TRANSLATE_NOOP("PaletteFiles", "a text is not closed"));
         const auto c = static_cast<unsigned char>(*m_at);
         if (c == '"')
             break;
         if (c < 0x20)
-            return Fail("a text holds a control character");
+            return Fail(QT_TRANSLATE_NOOP("PaletteFiles", "a text holds a control character"));
         if (c != '\\') {
             ++m_at;
             continue;
         }
         flush();
         if (++m_at == m_end)
-            return Fail("a text is not closed");
+            return Fail(QT_TRANSLATE_NOOP("PaletteFiles", "a text is not closed"));
         char16_t unit = 0;
         switch (*m_at++) {
         case '"': unit = u'"'; break;
@@ -175,17 +176,17 @@ bool JsonReader::String(QString* out)
         case 't': unit = u'\t'; break;
         case 'u': {
             if (m_end - m_at < 4)
-                return Fail("a text is not closed");
+                return Fail(QT_TRANSLATE_NOOP("PaletteFiles", "a text is not closed"));
             for (int i = 0; i < 4; ++i) {
                 const int digit = HexDigitValue(static_cast<unsigned char>(*m_at++));
                 if (digit < 0)
-                    return Fail("a \\u escape is not four hexadecimal digits");
+                    return Fail(QT_TRANSLATE_NOOP("PaletteFiles", "a \\u escape is not four hexadecimal digits"));
                 unit = static_cast<char16_t>(unit * 16 + digit);
             }
             break;
         }
         default:
-            return Fail("a text holds an unknown escape");
+            return Fail(QT_TRANSLATE_NOOP("PaletteFiles", "a text holds an unknown escape"));
         }
         if (out)
             text += QChar(unit); // halves of a pair join up in UTF-16 as they come
@@ -213,15 +214,15 @@ bool JsonReader::Number(double* out)
     if (m_at < m_end && *m_at == '0')
         ++m_at;
     else if (!digits())
-        return Fail("a value is malformed");
+        return Fail(QT_TRANSLATE_NOOP("PaletteFiles", "a value is malformed"));
     if (m_at < m_end && *m_at == '.' && (++m_at, !digits()))
-        return Fail("a number is malformed");
+        return Fail(QT_TRANSLATE_NOOP("PaletteFiles", "a number is malformed"));
     if (m_at < m_end && (*m_at == 'e' || *m_at == 'E')) {
         ++m_at;
         if (m_at < m_end && (*m_at == '+' || *m_at == '-'))
             ++m_at;
         if (!digits())
-            return Fail("a number is malformed");
+            return Fail(QT_TRANSLATE_NOOP("PaletteFiles", "a number is malformed"));
     }
     double value = 0;
     const auto [end, error] = std::from_chars(start, m_at, value);
@@ -233,10 +234,10 @@ bool JsonReader::Number(double* out)
 bool JsonReader::Value(int depth)
 {
     if (depth > kDeepest)
-        return Fail("it is nested too deeply");
+        return Fail(QT_TRANSLATE_NOOP("PaletteFiles", "it is nested too deeply"));
     Blanks();
     if (m_at == m_end)
-        return Fail("the file ends too early");
+        return Fail(QT_TRANSLATE_NOOP("PaletteFiles", "the file ends too early"));
     switch (*m_at) {
     case '{':
         return Object(depth + 1, [&](const QString&) { return Value(depth + 1); });
@@ -282,16 +283,19 @@ template <typename F>
 bool JsonReader::Items(int depth, char open, char close, F&& item)
 {
     if (depth > kDeepest)
-        return Fail("it is nested too deeply");
+        return Fail(QT_TRANSLATE_NOOP("PaletteFiles", "it is nested too deeply"));
     if (!Next(open))
-        return Fail(open == '{' ? "an object was expected" : "a list was expected");
+        return Fail(open == '{' ? QT_TRANSLATE_NOOP("PaletteFiles", "an object was expected")
+                                : QT_TRANSLATE_NOOP("PaletteFiles", "a list was expected"));
     if (Next(close))
         return true;
     do {
         if (!item())
             return false;
     } while (Next(','));
-    return Next(close) || Fail(close == '}' ? "a \",\" or \"}\" is missing" : "a \",\" or \"]\" is missing");
+    return Next(close)
+        || Fail(close == '}' ? QT_TRANSLATE_NOOP("PaletteFiles", "a \",\" or \"}\" is missing")
+                             : QT_TRANSLATE_NOOP("PaletteFiles", "a \",\" or \"]\" is missing"));
 }
 
 template <typename F>
@@ -302,7 +306,7 @@ bool JsonReader::Object(int depth, F&& member)
         if (!String(&key))
             return false;
         if (!Next(':'))
-            return Fail("a \":\" is missing after a name");
+            return Fail(QT_TRANSLATE_NOOP("PaletteFiles", "a \":\" is missing after a name"));
         return member(key);
     });
 }
@@ -395,34 +399,34 @@ PaletteImport JsonReader::Read()
         return Failure(TooManyMessage());
     Blanks();
     if (read && m_at != m_end)
-        Fail("more follows the end of the palette");
+        Fail(QT_TRANSLATE_NOOP("PaletteFiles", "more follows the end of the palette"));
     if (m_syntaxError) {
         const qint64 line = std::count(m_begin, m_at, '\n') + 1;
-        return LineFailure(line, QStringLiteral("this is not valid JSON: %1.").arg(QLatin1StringView(m_syntaxError)));
+        return LineFailure(line, PaletteFiles::tr("this is not valid JSON: %1.").arg(PaletteFiles::tr(m_syntaxError)));
     }
     if (format != kFormatName)
-        return Failure(QStringLiteral("This JSON file is not a Tintwell palette: it has no \"format\": \"tintwell-palette\"."));
+        return Failure(PaletteFiles::tr("This JSON file is not a Tintwell palette: it has no \"format\": \"tintwell-palette\"."));
     if (version != kVersion)
-        return Failure(QStringLiteral("This palette is of a version the program does not know; only version 1 can be read."));
+        return Failure(PaletteFiles::tr("This palette is of a version the program does not know; only version 1 can be read."));
     if (!colorsSeen)
-        return Failure(QStringLiteral("This palette has no \"colors\" list."));
+        return Failure(PaletteFiles::tr("This palette has no \"colors\" list."));
     Palette palette { title.value_or(QString()), {} };
     palette.entries.reserve(m_colors.size());
     for (std::size_t i = 0; i < m_colors.size(); ++i) {
         ColorItem& item = m_colors[i];
         const auto index = static_cast<qsizetype>(i);
         if (!item.isObject)
-            return ColorFailure(index, QStringLiteral("it is not an object with \"name\" and \"hex\"."));
+            return ColorFailure(index, PaletteFiles::tr("it is not an object with \"name\" and \"hex\"."));
         if (!item.nameIsText)
-            return ColorFailure(index, QStringLiteral("its \"name\" is not a text."));
+            return ColorFailure(index, PaletteFiles::tr("its \"name\" is not a text."));
         if (item.hasHex && !item.hex)
-            return ColorFailure(index, QStringLiteral("its \"hex\" is not a color in the form \"#RRGGBB\"."));
+            return ColorFailure(index, PaletteFiles::tr("its \"hex\" is not a color in the form \"#RRGGBB\"."));
         if (item.hasRgb && !item.rgb)
-            return ColorFailure(index, QStringLiteral("its \"rgb\" is not three whole numbers from 0 to 255."));
+            return ColorFailure(index, PaletteFiles::tr("its \"rgb\" is not three whole numbers from 0 to 255."));
         if (!item.hex && !item.rgb)
-            return ColorFailure(index, QStringLiteral("it has neither \"hex\" nor \"rgb\"."));
+            return ColorFailure(index, PaletteFiles::tr("it has neither \"hex\" nor \"rgb\"."));
         if (item.hex && item.rgb && *item.hex != *item.rgb)
-            return ColorFailure(index, QStringLiteral("its \"hex\" and \"rgb\" are different colors."));
+            return ColorFailure(index, PaletteFiles::tr("its \"hex\" and \"rgb\" are different colors."));
         palette.entries.push_back({ std::move(item.name), item.hex ? *item.hex : *item.rgb });
     }
     return Finished(std::move(palette));

@@ -1,5 +1,6 @@
 #include "Palette.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <span>
@@ -114,4 +115,9 @@ std::string FavoriteText(const PaletteEntry& entry)
     if (entry.name.isEmpty())
         return HashHexText(entry.color);
     return entry.name.toStdString();
+}
+
+QString PaletteMessage(const char* sentence)
+{
+    return QCoreApplication::translate("PaletteFiles", sentence);
 }

@@ -66,12 +66,17 @@ std::string FavoriteText(const PaletteEntry& entry);
 
 // The sentences the import and export commands show, each in a plain message box.
 namespace PaletteMessages {
-inline constexpr char kTooManyColors[]
-    = "A palette file holds at most 65535 colors.  Choose fewer colors before exporting.";
-inline constexpr char kTooManyInFile[] = "This palette holds more than 65535 colors, more than the favorites can keep.";
-inline constexpr char kTooLarge[] = "This file is too large to be a palette (more than 32 MB).";
-inline constexpr char kTooLargeToWrite[]
-    = "This palette would take more than 32 MB, more than the program reads back.  Choose fewer colors before exporting.";
-inline constexpr char kNoColors[] = "This file holds no colors.";
-inline constexpr char kUnknownFormat[] = "This file is not a palette in any of the formats the program reads.";
+inline constexpr const char* kTooManyColors = QT_TRANSLATE_NOOP("PaletteFiles",
+    "A palette file holds at most 65535 colors.  Choose fewer colors before exporting.");
+inline constexpr const char* kTooManyInFile = QT_TRANSLATE_NOOP("PaletteFiles",
+    "This palette holds more than 65535 colors, more than the favorites can keep.");
+inline constexpr const char* kTooLarge = QT_TRANSLATE_NOOP("PaletteFiles",
+    "This file is too large to be a palette (more than 32 MB).");
+inline constexpr const char* kTooLargeToWrite = QT_TRANSLATE_NOOP("PaletteFiles",
+    "This palette would take more than 32 MB, more than the program reads back.  Choose fewer colors before exporting.");
+inline constexpr const char* kNoColors = QT_TRANSLATE_NOOP("PaletteFiles", "This file holds no colors.");
+inline constexpr const char* kUnknownFormat = QT_TRANSLATE_NOOP("PaletteFiles",
+    "This file is not a palette in any of the formats the program reads.");
 } // namespace PaletteMessages
+// One of the sentences above in the user's language.
+QString PaletteMessage(const char* sentence);

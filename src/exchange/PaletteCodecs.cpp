@@ -49,18 +49,18 @@ PaletteImport Failure(const QString& message)
 
 PaletteImport LineFailure(qint64 line, const QString& what)
 {
-    return Failure(QStringLiteral("Line %1: %2").arg(line).arg(what));
+    return Failure(PaletteFiles::tr("Line %1: %2").arg(line).arg(what));
 }
 
 QString TooManyMessage()
 {
-    return QString::fromLatin1(PaletteMessages::kTooManyInFile);
+    return PaletteMessage(PaletteMessages::kTooManyInFile);
 }
 
 PaletteImport Finished(Palette palette)
 {
     if (palette.entries.empty())
-        return Failure(QString::fromLatin1(PaletteMessages::kNoColors));
+        return Failure(PaletteMessage(PaletteMessages::kNoColors));
     if (palette.entries.size() > kMaxPaletteColors)
         return Failure(TooManyMessage());
     palette.title = BoundedName(std::move(palette.title));

@@ -4,6 +4,7 @@
 
 #include "exchange/PaletteFormats.h"
 
+#include <QCoreApplication>
 #include <QStringView>
 
 #include <optional>
@@ -32,6 +33,11 @@ std::optional<ColorValue> HashHexColor(QStringView text);
 
 // A piece of the file for a message: at most a few dozen characters, control characters shown as spaces.
 QString Excerpt(QStringView text);
+
+// The readers' messages are shown to the user, in the user's language: PaletteFiles::tr("...").
+class PaletteFiles {
+    Q_DECLARE_TR_FUNCTIONS(PaletteFiles)
+};
 
 PaletteImport Failure(const QString& message);
 // "Line 7: <what>"

@@ -19,12 +19,12 @@ struct Codec {
 using namespace PaletteCodecs;
 
 constexpr Codec kCodecs[] = {
-    { { PaletteFormat::Gpl, "GIMP Palette (*.gpl)", "gpl" }, WriteGpl, ReadGpl },
-    { { PaletteFormat::Css, "CSS Custom Properties (*.css)", "css" }, WriteCss, ReadCss },
-    { { PaletteFormat::Scss, "SCSS Variables (*.scss)", "scss" }, WriteScss, ReadScss },
-    { { PaletteFormat::Json, "JSON Palette (*.json)", "json" }, WriteJson, ReadJson },
-    { { PaletteFormat::Soc, "LibreOffice Color Table (*.soc)", "soc" }, WriteSoc, ReadSoc },
-    { { PaletteFormat::Ase, "Adobe Swatch Exchange (*.ase)", "ase" }, WriteAse, ReadAse },
+    { { PaletteFormat::Gpl, QT_TRANSLATE_NOOP("PaletteFiles", "GIMP Palette (*.gpl)"), "gpl" }, WriteGpl, ReadGpl },
+    { { PaletteFormat::Css, QT_TRANSLATE_NOOP("PaletteFiles", "CSS Custom Properties (*.css)"), "css" }, WriteCss, ReadCss },
+    { { PaletteFormat::Scss, QT_TRANSLATE_NOOP("PaletteFiles", "SCSS Variables (*.scss)"), "scss" }, WriteScss, ReadScss },
+    { { PaletteFormat::Json, QT_TRANSLATE_NOOP("PaletteFiles", "JSON Palette (*.json)"), "json" }, WriteJson, ReadJson },
+    { { PaletteFormat::Soc, QT_TRANSLATE_NOOP("PaletteFiles", "LibreOffice Color Table (*.soc)"), "soc" }, WriteSoc, ReadSoc },
+    { { PaletteFormat::Ase, QT_TRANSLATE_NOOP("PaletteFiles", "Adobe Swatch Exchange (*.ase)"), "ase" }, WriteAse, ReadAse },
 };
 
 const PaletteFormatInfo kInfos[] = { kCodecs[0].info, kCodecs[1].info, kCodecs[2].info, kCodecs[3].info,
@@ -40,11 +40,16 @@ QString FormatFilters()
 {
     QStringList filters;
     for (const PaletteFormatInfo& info : kInfos)
-        filters += QLatin1StringView(info.filter);
+        filters += FilterText(info);
     return filters.join(QLatin1StringView(";;"));
 }
 
 } // namespace
+
+QString FilterText(const PaletteFormatInfo& format)
+{
+    return PaletteFiles::tr(format.filter);
+}
 
 std::span<const PaletteFormatInfo> PaletteFormats()
 {
@@ -66,13 +71,13 @@ QString PaletteImportFilter()
     QStringList patterns;
     for (const PaletteFormatInfo& info : kInfos)
         patterns += QStringLiteral("*.") + QLatin1StringView(info.extension);
-    return QStringLiteral("All Palette Files (%1);;").arg(patterns.join(u' ')) + FormatFilters();
+    return PaletteFiles::tr("All Palette Files (%1)").arg(patterns.join(u' ')) + QStringLiteral(";;") + FormatFilters();
 }
 
 std::optional<PaletteFormat> FormatForFilter(const QString& filter)
 {
     for (const PaletteFormatInfo& info : kInfos)
-        if (filter == QLatin1StringView(info.filter))
+        if (filter == FilterText(info))
             return info.format;
     return std::nullopt;
 }
@@ -101,17 +106,17 @@ std::optional<PaletteFormat> DetectPaletteFormat(const QString& fileName, const 
 PaletteExport WritePalette(const Palette& palette, PaletteFormat format)
 {
     if (palette.entries.size() > kMaxPaletteColors)
-        return { {}, QString::fromLatin1(PaletteMessages::kTooManyColors) };
+        return { {}, PaletteMessage(PaletteMessages::kTooManyColors) };
     QByteArray bytes = CodecFor(format).write(palette);
     // Nothing is written that the import would refuse.
     if (bytes.size() > kMaxPaletteFileBytes)
-        return { {}, QString::fromLatin1(PaletteMessages::kTooLargeToWrite) };
+        return { {}, PaletteMessage(PaletteMessages::kTooLargeToWrite) };
     return { std::move(bytes), {} };
 }
 
 PaletteImport ReadPalette(const QByteArray& bytes, PaletteFormat format)
 {
     if (bytes.size() > kMaxPaletteFileBytes)
-        return Failure(QString::fromLatin1(PaletteMessages::kTooLarge));
+        return Failure(PaletteMessage(PaletteMessages::kTooLarge));
     return CodecFor(format).read(bytes);
 }

@@ -28,6 +28,8 @@ QString PaletteExportFilter();
 QString PaletteImportFilter();
 // The format a dialog's chosen filter entry stands for; nothing for the "all palette files" entry.
 std::optional<PaletteFormat> FormatForFilter(const QString& filter);
+// A format's filter entry as the dialog shows it, in the user's language.
+QString FilterText(const PaletteFormatInfo& format);
 // The format a file is in: by its extension, else by its first bytes.
 std::optional<PaletteFormat> DetectPaletteFormat(const QString& fileName, const QByteArray& bytes);
 

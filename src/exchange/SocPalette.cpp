@@ -52,7 +52,7 @@ std::optional<PaletteImport> RefuseUnboundedXml(QByteArrayView bytes)
             continue;
         }
         if (rest.startsWith("<!"))
-            return LineFailure(line, QStringLiteral("this file declares a document type, which no color table has."));
+            return LineFailure(line, PaletteFiles::tr("this file declares a document type, which no color table has."));
         const bool closing = rest.startsWith("</");
         int attributes = 0;
         char quote = 0;
@@ -65,12 +65,12 @@ std::optional<PaletteImport> RefuseUnboundedXml(QByteArrayView bytes)
             else if (c == '"' || c == '\'')
                 quote = c;
             else if (c == '=' && ++attributes > kMostAttributes)
-                return LineFailure(line, QStringLiteral("an element has more than %1 attributes, which no color table has.").arg(kMostAttributes));
+                return LineFailure(line, PaletteFiles::tr("an element has more than %1 attributes, which no color table has.").arg(kMostAttributes));
         }
         if (closing)
             --depth;
         else if (bytes[i - 1] != '/' && ++depth > kDeepest)
-            return LineFailure(line, QStringLiteral("elements are nested more than %1 deep, which no color table is.").arg(kDeepest));
+            return LineFailure(line, PaletteFiles::tr("elements are nested more than %1 deep, which no color table is.").arg(kDeepest));
     }
     return std::nullopt;
 }
@@ -168,7 +168,7 @@ PaletteImport ReadSoc(const QByteArray& bytes)
             const bool colorTable = xml.name() == QLatin1StringView("color-table")
                 && (xml.namespaceUri() == kOooNs || xml.namespaceUri() == kOfficeNs || xml.namespaceUri() == kOldOfficeNs);
             if (!colorTable)
-                return Failure(QStringLiteral("This XML file is not a LibreOffice color table."));
+                return Failure(PaletteFiles::tr("This XML file is not a LibreOffice color table."));
             continue;
         }
         const QStringView drawNs = xml.namespaceUri();
@@ -180,14 +180,14 @@ PaletteImport ReadSoc(const QByteArray& bytes)
         const std::optional<ColorValue> color = HashHexColor(value);
         if (!color)
             return LineFailure(line,
-                QStringLiteral("the color \"%1\" is not in the form \"#rrggbb\".").arg(Excerpt(value)));
+                PaletteFiles::tr("the color \"%1\" is not in the form \"#rrggbb\".").arg(Excerpt(value)));
         if (!collected.Add({ attributes.value(drawNs.toString(), QLatin1StringView("name")).toString(), *color }))
             return Failure(TooManyMessage());
     }
     if (xml.hasError())
-        return LineFailure(xml.lineNumber(), QStringLiteral("this is not well-formed XML (%1).").arg(xml.errorString()));
+        return LineFailure(xml.lineNumber(), PaletteFiles::tr("this is not well-formed XML (%1).").arg(xml.errorString()));
     if (!rootSeen)
-        return Failure(QStringLiteral("This file holds no XML."));
+        return Failure(PaletteFiles::tr("This file holds no XML."));
     return Finished(std::move(collected.palette));
 }
 

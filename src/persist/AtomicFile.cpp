@@ -1,5 +1,6 @@
 #include "AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -285,7 +286,9 @@ QString WithFolderReason(const QString& message, bool folderNotWritable, const Q
 {
     if (!folderNotWritable)
         return message;
-    return message + QStringLiteral(".  The folder %1 is not writable.").arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+    return message + QStringLiteral(".  ")
+        + QCoreApplication::translate("FileMessages", "The folder %1 is not writable.")
+              .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
 }
 
 ReadResult ReadWholeFile(const QString& path, qint64 maxBytes)
@@ -357,15 +360,15 @@ QString WriteFailureText(const WriteOutcome& outcome)
         break;
     case WriteOutcome::Kind::AccessDenied:
     case WriteOutcome::Kind::KeptUnusable:
-        return QStringLiteral("File access denied");
+        return QCoreApplication::translate("FileMessages", "File access denied");
     case WriteOutcome::Kind::FolderNotWritable:
-        return QStringLiteral("File access denied: the folder is not writable");
+        return QCoreApplication::translate("FileMessages", "File access denied: the folder is not writable");
     case WriteOutcome::Kind::DiskFull:
-        return QStringLiteral("Disk full");
+        return QCoreApplication::translate("FileMessages", "Disk full");
     case WriteOutcome::Kind::InvalidName:
-        return QStringLiteral("Invalid filename");
+        return QCoreApplication::translate("FileMessages", "Invalid filename");
     case WriteOutcome::Kind::IoError:
-        return QStringLiteral("I/O error %1").arg(outcome.systemError);
+        return QCoreApplication::translate("FileMessages", "I/O error %1").arg(outcome.systemError);
     }
     return {};
 }
@@ -376,21 +379,22 @@ QString ReadFailureReason(const ReadResult& result)
     case ReadResult::Kind::Ok:
         return {};
     case ReadResult::Kind::Missing:
-        return QStringLiteral("it does not exist");
+        return QCoreApplication::translate("FileMessages", "it does not exist");
     case ReadResult::Kind::TooLarge:
-        return QStringLiteral("it is too large");
+        return QCoreApplication::translate("FileMessages", "it is too large");
     case ReadResult::Kind::Unreadable:
         break;
     }
     switch (result.systemError) {
     case EISDIR:
-        return QStringLiteral("it is a folder");
+        return QCoreApplication::translate("FileMessages", "it is a folder");
     case EINVAL: // what ReadWholeFile reports for anything else that is no regular file
-        return QStringLiteral("it is no plain file but a pipe (FIFO), a device or a socket");
+        return QCoreApplication::translate("FileMessages", "it is no plain file but a pipe (FIFO), a device or a socket");
     case EACCES:
     case EPERM:
-        return QStringLiteral("you are not allowed to read it");
+        return QCoreApplication::translate("FileMessages", "you are not allowed to read it");
     default:
-        return QStringLiteral("it cannot be read (%1)").arg(QString::fromLocal8Bit(std::strerror(result.systemError)));
+        return QCoreApplication::translate("FileMessages", "it cannot be read (%1)")
+            .arg(QString::fromLocal8Bit(std::strerror(result.systemError)));
     }
 }

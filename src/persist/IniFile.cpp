@@ -3,6 +3,7 @@
 #include "AppPaths.h"
 #include "color/Color.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cerrno>
@@ -293,13 +294,15 @@ QString UnusableSettingsReason(const IniFile& ini)
     case IniProblem::None:
         break;
     case IniProblem::Folder:
-        return QStringLiteral("it is a folder");
+        return QCoreApplication::translate("FileMessages", "it is a folder");
     case IniProblem::TooLarge:
-        return QStringLiteral("it is larger than %1 MB, far more than settings ever take").arg(kMaxIniBytes >> 20);
+        return QCoreApplication::translate("FileMessages", "it is larger than %1 MB, far more than settings ever take")
+            .arg(kMaxIniBytes >> 20);
     case IniProblem::Unreadable:
-        return QStringLiteral("it cannot be read (%1)").arg(QString::fromLocal8Bit(std::strerror(ini.ReadError())));
+        return QCoreApplication::translate("FileMessages", "it cannot be read (%1)")
+            .arg(QString::fromLocal8Bit(std::strerror(ini.ReadError())));
     case IniProblem::NotText:
-        return QStringLiteral("it is not a text file");
+        return QCoreApplication::translate("FileMessages", "it is not a text file");
     }
     return {};
 }
@@ -309,7 +312,8 @@ QString UnusableSettingsMessage(const IniFile& ini)
     const QString reason = UnusableSettingsReason(ini);
     if (reason.isEmpty())
         return {};
-    return QStringLiteral("The settings in %1 cannot be used: %2.  Tintwell starts with its default settings and "
-                          "leaves that file as it is, so settings changed in this run are not kept.")
+    return QCoreApplication::translate("FileMessages",
+        "The settings in %1 cannot be used: %2.  Tintwell starts with its default settings and leaves that file as it "
+        "is, so settings changed in this run are not kept.")
         .arg(QDir::toNativeSeparators(ini.Path()), reason);
 }

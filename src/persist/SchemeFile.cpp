@@ -3,6 +3,7 @@
 #include "persist/AppPaths.h"
 #include "persist/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -84,15 +85,20 @@ SchemeWriteStatus WriteSchemeFile(const QString& path, const SchemeData& scheme)
     return outcome.ok() ? SchemeWriteStatus::Ok : SchemeWriteStatus::WriteFailed;
 }
 
+QString SchemeMessage(const char* sentence)
+{
+    return QCoreApplication::translate("SchemeMessages", sentence);
+}
+
 QString WriteFailedMessage(const char* sentence, SchemeWriteStatus status, const QString& path)
 {
     switch (status) {
     case SchemeWriteStatus::TooManyFavorites:
-        return QString::fromLatin1(sentence) + QStringLiteral(".  ") + QString::fromLatin1(SchemeMessages::kTooManyFavorites);
+        return SchemeMessage(sentence) + QStringLiteral(".  ") + SchemeMessage(SchemeMessages::kTooManyFavorites);
     case SchemeWriteStatus::TooLarge:
-        return QString::fromLatin1(sentence) + QStringLiteral(".  ") + QString::fromLatin1(SchemeMessages::kTooLarge);
+        return SchemeMessage(sentence) + QStringLiteral(".  ") + SchemeMessage(SchemeMessages::kTooLarge);
     default:
-        return WithFolderReason(QString::fromLatin1(sentence), status == SchemeWriteStatus::FolderNotWritable, path);
+        return WithFolderReason(SchemeMessage(sentence), status == SchemeWriteStatus::FolderNotWritable, path);
     }
 }
 
@@ -129,13 +135,13 @@ QString Version2ImportMessage(Version2ImportStatus status)
     case Version2ImportStatus::NotVersion2:
         return {};
     case Version2ImportStatus::Converted:
-        return QString::fromLatin1(SchemeMessages::kImportSucceeded);
+        return SchemeMessage(SchemeMessages::kImportSucceeded);
     case Version2ImportStatus::Invalid:
-        return QString::fromLatin1(SchemeMessages::kNotVersion2);
+        return SchemeMessage(SchemeMessages::kNotVersion2);
     case Version2ImportStatus::CannotOpen:
-        return QString::fromLatin1(SchemeMessages::kOpenFailed);
+        return SchemeMessage(SchemeMessages::kOpenFailed);
     case Version2ImportStatus::WriteFailed:
-        return QString::fromLatin1(SchemeMessages::kImportFailed);
+        return SchemeMessage(SchemeMessages::kImportFailed);
     }
     return {};
 }

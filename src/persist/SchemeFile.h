@@ -12,19 +12,28 @@
 
 // The sentences the document commands show, each in a plain message box.
 namespace SchemeMessages {
-inline constexpr char kOpenFailed[] = "An error has occured while opening the scheme file";
-inline constexpr char kNotValid[] = "Not a valid Color Scheme File!";
-inline constexpr char kSaveFailed[] = "An error has occured while saving the scheme file";
-inline constexpr char kTooManyFavorites[]
-    = "A scheme file holds at most 65535 favorite colors.  Delete some of them before saving.";
-inline constexpr char kTooLarge[]
-    = "A scheme file holds at most 64 MB, and the favorites' texts take more.  Delete some favorites before saving.";
-inline constexpr char kNotVersion2[] = "ERROR: Not a valid .tw version 2 file!";
-inline constexpr char kImportFailed[] = "An error has occured while importing the scheme";
-inline constexpr char kImportSucceeded[] = "Successfully converted old file type to new v3 format!";
-inline constexpr char kSessionSaveFailed[] = "An error has occured while saving the session";
-inline constexpr char kSessionOpenFailed[] = "An error has occured while opening the session";
+inline constexpr const char* kOpenFailed = QT_TRANSLATE_NOOP("SchemeMessages",
+    "An error has occured while opening the scheme file");
+inline constexpr const char* kNotValid = QT_TRANSLATE_NOOP("SchemeMessages", "Not a valid Color Scheme File!");
+inline constexpr const char* kSaveFailed = QT_TRANSLATE_NOOP("SchemeMessages",
+    "An error has occured while saving the scheme file");
+inline constexpr const char* kTooManyFavorites = QT_TRANSLATE_NOOP("SchemeMessages",
+    "A scheme file holds at most 65535 favorite colors.  Delete some of them before saving.");
+inline constexpr const char* kTooLarge = QT_TRANSLATE_NOOP("SchemeMessages",
+    "A scheme file holds at most 64 MB, and the favorites' texts take more.  Delete some favorites before saving.");
+inline constexpr const char* kNotVersion2 = QT_TRANSLATE_NOOP("SchemeMessages",
+    "ERROR: Not a valid .tw version 2 file!");
+inline constexpr const char* kImportFailed = QT_TRANSLATE_NOOP("SchemeMessages",
+    "An error has occured while importing the scheme");
+inline constexpr const char* kImportSucceeded = QT_TRANSLATE_NOOP("SchemeMessages",
+    "Successfully converted old file type to new v3 format!");
+inline constexpr const char* kSessionSaveFailed = QT_TRANSLATE_NOOP("SchemeMessages",
+    "An error has occured while saving the session");
+inline constexpr const char* kSessionOpenFailed = QT_TRANSLATE_NOOP("SchemeMessages",
+    "An error has occured while opening the session");
 } // namespace SchemeMessages
+// One of the sentences above in the user's language.
+QString SchemeMessage(const char* sentence);
 
 enum class SchemeReadStatus {
     Ok,

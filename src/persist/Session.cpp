@@ -2,6 +2,7 @@
 
 #include "persist/SchemeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cassert>
@@ -22,9 +23,11 @@ std::optional<SchemeData> ReadAndReport(const TellUser& tell)
     case SessionReadStatus::NotValid:
         break;
     }
-    QString message = QString::fromLatin1(SchemeMessages::kSessionOpenFailed);
+    QString message = SchemeMessage(SchemeMessages::kSessionOpenFailed);
     if (const std::optional<QString> kept = KeepDamagedSession())
-        message += QStringLiteral(".  The file was kept as %1.").arg(QDir::toNativeSeparators(*kept));
+        message += QStringLiteral(".  ")
+            + QCoreApplication::translate("FileMessages", "The file was kept as %1.")
+                  .arg(QDir::toNativeSeparators(*kept));
     tell(message);
     return std::nullopt;
 }

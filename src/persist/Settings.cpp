@@ -1,5 +1,7 @@
 #include "Settings.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace {
@@ -284,8 +286,9 @@ QString Settings::CommitFailureMessage(const WriteOutcome& outcome, Kept kept) c
 {
     if (outcome.ok())
         return {};
-    const QString failed = (kept == Kept::Preferences ? QStringLiteral("The preferences could not be saved in %1")
-                                                      : QStringLiteral("The settings could not be saved in %1"))
+    const QString failed
+        = (kept == Kept::Preferences ? QCoreApplication::translate("FileMessages", "The preferences could not be saved in %1")
+                                     : QCoreApplication::translate("FileMessages", "The settings could not be saved in %1"))
                                .arg(m_ini.Path());
     if (outcome.kind == WriteOutcome::Kind::KeptUnusable)
         return QStringLiteral("%1: %2.").arg(failed, UnusableSettingsReason(m_ini));
