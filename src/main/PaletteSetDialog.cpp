@@ -11,7 +11,12 @@ namespace {
 constexpr int kSchemeColors = 16;
 constexpr int kPageColors = 9;
 
-QString Colors(int count) { return count == 1 ? QStringLiteral("1 color") : QStringLiteral("%1 colors").arg(count); }
+// English has no translation loaded to choose its plural form, so the singular is a text of its own; a translation's
+// "%n" text carries every form its language needs.
+QString Colors(int count)
+{
+    return count == 1 ? PaletteSetDialog::tr("1 color") : PaletteSetDialog::tr("%n colors", nullptr, count);
+}
 
 } // namespace
 
@@ -19,10 +24,10 @@ PaletteSetDialog::PaletteSetDialog(QWidget* parent, int favoriteCount, PaletteSe
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("dlgPaletteSet"));
-    setWindowTitle(QStringLiteral("Export Palette"));
+    setWindowTitle(tr("Export Palette"));
 
     auto* layout = new QVBoxLayout(this);
-    auto* question = new QLabel(QStringLiteral("Colors to export:"), this);
+    auto* question = new QLabel(tr("Colors to export:"), this);
     layout->addWidget(question);
 
     struct Choice {
@@ -30,10 +35,14 @@ PaletteSetDialog::PaletteSetDialog(QWidget* parent, int favoriteCount, PaletteSe
         QString caption;
     };
     const std::array<Choice, 4> choices { {
-        { "radScheme", QStringLiteral("Current &scheme (%1)").arg(Colors(kSchemeColors)) },
-        { "radFavorites", QStringLiteral("&Favorites (%1)").arg(Colors(favoriteCount)) },
-        { "radPage", QStringLiteral("&Page colors (%1)").arg(Colors(kPageColors)) },
-        { "radAll", QStringLiteral("&All of them (%1)").arg(Colors(kSchemeColors + favoriteCount + kPageColors)) },
+        //: %1 is a number of colors, such as "16 colors".
+        { "radScheme", tr("Current &scheme (%1)").arg(Colors(kSchemeColors)) },
+        //: %1 is a number of colors, such as "16 colors".
+        { "radFavorites", tr("&Favorites (%1)").arg(Colors(favoriteCount)) },
+        //: %1 is a number of colors, such as "16 colors".
+        { "radPage", tr("&Page colors (%1)").arg(Colors(kPageColors)) },
+        //: %1 is a number of colors, such as "16 colors".
+        { "radAll", tr("&All of them (%1)").arg(Colors(kSchemeColors + favoriteCount + kPageColors)) },
     } };
     for (std::size_t i = 0; i < choices.size(); ++i) {
         m_choices[i] = new QRadioButton(choices[i].caption, this);
@@ -49,7 +58,7 @@ PaletteSetDialog::PaletteSetDialog(QWidget* parent, int favoriteCount, PaletteSe
     first->setFocus();
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Export..."));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("&Export..."));
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -51,8 +51,19 @@ constexpr QPoint kSwatchPositions[16] = {
 
 const char* const kHarmonyNames[kHarmonyCount] = { "mnuNone", "mnuComplements", "mnuSplitComplements", "mnuTriads",
     "mnuTetrads", "mnuAnalogous", "mnuMonochromatic" };
-const char* const kHarmonyCaptions[kHarmonyCount] = { "None", "Complements", "Split Complements", "Triads", "Tetrads",
-    "Analogous", "Monochromatic" };
+const char* const kHarmonyCaptions[kHarmonyCount] = {
+    //: No harmony is highlighted.
+    QT_TRANSLATE_NOOP("TfrmMain", "None"),
+    QT_TRANSLATE_NOOP("TfrmMain", "Complements"), QT_TRANSLATE_NOOP("TfrmMain", "Split Complements"),
+    QT_TRANSLATE_NOOP("TfrmMain", "Triads"), QT_TRANSLATE_NOOP("TfrmMain", "Tetrads"),
+    QT_TRANSLATE_NOOP("TfrmMain", "Analogous"), QT_TRANSLATE_NOOP("TfrmMain", "Monochromatic") };
+
+// The colour-vision modes' menu entries; the colour layer names them in English for files and object names.
+const char* const kVisionCaptions[] = {
+    //: Normal color vision.
+    QT_TRANSLATE_NOOP("TfrmMain", "Normal"),
+    QT_TRANSLATE_NOOP("TfrmMain", "Protanopia"), QT_TRANSLATE_NOOP("TfrmMain", "Deuteranopia"),
+    QT_TRANSLATE_NOOP("TfrmMain", "Tritanopia"), QT_TRANSLATE_NOOP("TfrmMain", "Achromatopsia") };
 
 QLabel* MakePicture(QWidget* parent, const char* name, const QString& art, QPoint pos)
 {
@@ -121,7 +132,8 @@ protected:
 
 QString ToolWindowToggleCaption(const QString& window, bool meantVisible)
 {
-    return (meantVisible ? QStringLiteral("Hide ") : QStringLiteral("Show ")) + window;
+    //: %1 is a tool window's name, such as "Favorites".
+    return (meantVisible ? TfrmMain::tr("Hide %1") : TfrmMain::tr("Show %1")).arg(window);
 }
 
 TfrmMain::TfrmMain(QWidget* parent)
@@ -162,20 +174,20 @@ void TfrmMain::CreateControls()
         return r;
     };
     tbOpen = MakeCommandButton(
-        tlbMain, "tbOpen", QStringLiteral("Open Scheme"), QStringLiteral("tb_open.svg"), nextButton(), mnuFileOpen);
+        tlbMain, "tbOpen", tr("Open Scheme"), QStringLiteral("tb_open.svg"), nextButton(), mnuFileOpen);
     tbSave = MakeCommandButton(
-        tlbMain, "tbSave", QStringLiteral("Save Scheme"), QStringLiteral("tb_save.svg"), nextButton(), mnuFileSave);
-    tbPicker = MakeCommandButton(tlbMain, "tbPicker", QStringLiteral("Screen Color Picker"),
+        tlbMain, "tbSave", tr("Save Scheme"), QStringLiteral("tb_save.svg"), nextButton(), mnuFileSave);
+    tbPicker = MakeCommandButton(tlbMain, "tbPicker", tr("Screen Color Picker"),
         QStringLiteral("tb_picker.svg"), nextButton(), mnuToolsPicker);
-    tbWebsafe = MakeCommandButton(tlbMain, "tbWebsafe", QStringLiteral("Make Websafe"),
+    tbWebsafe = MakeCommandButton(tlbMain, "tbWebsafe", tr("Make Websafe"),
         QStringLiteral("tb_websafe.svg"), nextButton(), mnuEditWebsafe);
-    tbPreview = MakeCommandButton(tlbMain, "tbPreview", QStringLiteral("QuickPreview"),
+    tbPreview = MakeCommandButton(tlbMain, "tbPreview", tr("QuickPreview"),
         QStringLiteral("tb_preview.svg"), nextButton(), mnuToolsPreview);
     x += 6;
     tbBack = MakeCommandButton(
-        tlbMain, "tbBack", QStringLiteral("Back"), QStringLiteral("tb_back.svg"), nextButton(), mnuEditUndo);
+        tlbMain, "tbBack", tr("Back", "to the previous base color"), QStringLiteral("tb_back.svg"), nextButton(), mnuEditUndo);
     tbForward = MakeCommandButton(
-        tlbMain, "tbForward", QStringLiteral("Forward"), QStringLiteral("tb_forward.svg"), nextButton(), mnuEditRedo);
+        tlbMain, "tbForward", tr("Forward", "to the next base color"), QStringLiteral("tb_forward.svg"), nextButton(), mnuEditRedo);
 
     cboHistory = new QComboBox(client);
     cboHistory->setObjectName(QStringLiteral("cboHistory"));
@@ -189,23 +201,24 @@ void TfrmMain::CreateControls()
     cboHistory->setMaxVisibleItems(8);
     // Reached by the Tab key alone: a click leaves the focus where it was, and the list's look with it.
     cboHistory->setFocusPolicy(Qt::TabFocus);
-    cboHistory->setAccessibleName(QStringLiteral("History"));
+    cboHistory->setAccessibleName(tr("History", "the list of base colors"));
     connect(cboHistory, &QComboBox::activated, this, &TfrmMain::HistoryListChoice);
 
     pbBase = new PaintBox(QStringLiteral("pbBase"), client);
     pbBase->setGeometry(5, 34, 61, 54);
 
-    const char* labels[] = { "R:", "G:", "B:" };
-    const char* spokenNames[] = { "Red", "Green", "Blue" };
+    //: The red, green and blue fields' short labels.
+    const QString labels[] = { tr("R:"), tr("G:"), tr("B:") };
+    const QString spokenNames[] = { tr("Red"), tr("Green"), tr("Blue") };
     QLineEdit** fields[] = { &txtR, &txtG, &txtB };
     const char* fieldNames[] = { "txtR", "txtG", "txtB" };
     for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(QString::fromLatin1(labels[i]), client);
+        auto* label = new QLabel(labels[i], client);
         label->setGeometry(7, 92 + 20 * i, 30, 14);
         auto* field = new ColorField(ColorField::Kind::Decimal, QString::fromLatin1(fieldNames[i]), client);
         field->setText(QStringLiteral("255"));
         field->setGeometry(39, 92 + 20 * i, 26, 17);
-        field->setAccessibleName(QString::fromLatin1(spokenNames[i]));
+        field->setAccessibleName(spokenNames[i]);
         label->setBuddy(field);
         *fields[i] = field;
     }
@@ -213,7 +226,7 @@ void TfrmMain::CreateControls()
     hashLabel->setGeometry(7, 153, 10, 14);
     txtHex = new ColorField(ColorField::Kind::Hex, QStringLiteral("txtHex"), client);
     txtHex->setGeometry(17, 152, 48, 17);
-    txtHex->setAccessibleName(QStringLiteral("Hexadecimal"));
+    txtHex->setAccessibleName(tr("Hexadecimal"));
     hashLabel->setBuddy(txtHex);
     setTabOrder(txtR, txtG);
     setTabOrder(txtG, txtB);
@@ -227,29 +240,29 @@ void TfrmMain::CreateControls()
     imgnotwebsafe = MakePicture(client, "imgnotwebsafe", QStringLiteral("ws_warning.svg"), { 5, 175 });
     imgsafe = MakePicture(client, "imgsafe", QStringLiteral("ws_word_safe.svg"), { 28, 177 });
     imgnotsafe = MakePicture(client, "imgnotsafe", QStringLiteral("ws_word_notsafe.svg"), { 20, 177 });
-    imgwebsafe->setAccessibleName(QStringLiteral("Websafe"));
-    imgsafe->setAccessibleName(QStringLiteral("Websafe"));
-    imgnotwebsafe->setAccessibleName(QStringLiteral("Not websafe: make websafe"));
-    imgnotsafe->setAccessibleName(QStringLiteral("Not websafe: make websafe"));
+    imgwebsafe->setAccessibleName(tr("Websafe"));
+    imgsafe->setAccessibleName(tr("Websafe"));
+    imgnotwebsafe->setAccessibleName(tr("Not websafe: make websafe"));
+    imgnotsafe->setAccessibleName(tr("Not websafe: make websafe"));
     imgnotwebsafe->setCursor(AppCursor(CursorId::Hand));
     imgnotsafe->setCursor(AppCursor(CursorId::Hand));
 
     struct Adjust {
         QToolButton** button;
         const char* name;
-        const char* hint;
+        QString hint;
         const char* art;
         int x;
         QAction* command;
     };
     const Adjust adjusts[] = {
-        { &tbLighten, "tbLighten", "Lighten", "adj_lighten.svg", 1, mnuAdjustLighten },
-        { &tbDarken, "tbDarken", "Darken", "adj_darken.svg", 18, mnuAdjustDarken },
-        { &tbSaturate, "tbSaturate", "Saturate", "adj_saturate.svg", 35, mnuAdjustSaturate },
-        { &tbDesaturate, "tbDesaturate", "Desaturate", "adj_desaturate.svg", 52, mnuAdjustDesaturate },
+        { &tbLighten, "tbLighten", tr("Lighten"), "adj_lighten.svg", 1, mnuAdjustLighten },
+        { &tbDarken, "tbDarken", tr("Darken"), "adj_darken.svg", 18, mnuAdjustDarken },
+        { &tbSaturate, "tbSaturate", tr("Saturate"), "adj_saturate.svg", 35, mnuAdjustSaturate },
+        { &tbDesaturate, "tbDesaturate", tr("Desaturate"), "adj_desaturate.svg", 52, mnuAdjustDesaturate },
     };
     for (const Adjust& a : adjusts) {
-        *a.button = MakeCommandButton(client, a.name, QString::fromLatin1(a.hint), QString::fromLatin1(a.art),
+        *a.button = MakeCommandButton(client, a.name, a.hint, QString::fromLatin1(a.art),
             QRect(a.x, 197, 17, 23), a.command);
         (*a.button)->setIconSize(QSize(13, 19));
     }
@@ -345,32 +358,32 @@ void TfrmMain::CreateCommands()
         action->setShortcut(shortcut);
         return action;
     };
-    mnuFileNew = command("mnuFileNew", QStringLiteral("&New Scheme"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuFileOpen = command("mnuFileOpen", QStringLiteral("&Open Scheme..."), QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuFileSave = command("mnuFileSave", QStringLiteral("&Save Scheme..."), QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuFileExportPalette = command("mnuFileExportPalette", QStringLiteral("&Export Palette..."));
-    mnuFileImportPalette = command("mnuFileImportPalette", QStringLiteral("&Import Palette..."));
-    mnuFileExit = command("mnuFileExit", QStringLiteral("E&xit"));
-    mnuEditUndo = command("mnuEditUndo", QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    mnuEditRedo = command("mnuEditRedo", QStringLiteral("&Redo"));
-    mnuEditPreferences = command("mnuEditPreferences", QStringLiteral("&Preferences..."));
-    mnuEditWebsafe = command("mnuEditWebsafe", QStringLiteral("Make &Websafe"), QKeySequence(Qt::CTRL | Qt::Key_W));
-    mnuAdjustLighten = command("mnuAdjustLighten", QStringLiteral("Lighten"), QKeySequence(Qt::CTRL | Qt::Key_L));
-    mnuAdjustDarken = command("mnuAdjustDarken", QStringLiteral("Darken"), QKeySequence(Qt::CTRL | Qt::Key_D));
-    mnuAdjustSaturate = command("mnuAdjustSaturate", QStringLiteral("Saturate"));
-    mnuAdjustDesaturate = command("mnuAdjustDesaturate", QStringLiteral("Desaturate"));
-    mnuRYB = command("mnuRYB", QStringLiteral("Traditional Color Wheel (RYB)"));
-    mnuRGB = command("mnuRGB", QStringLiteral("Computer Color Wheel (RGB)"));
+    mnuFileNew = command("mnuFileNew", tr("&New Scheme"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileOpen = command("mnuFileOpen", tr("&Open Scheme..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileSave = command("mnuFileSave", tr("&Save Scheme..."), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFileExportPalette = command("mnuFileExportPalette", tr("&Export Palette..."));
+    mnuFileImportPalette = command("mnuFileImportPalette", tr("&Import Palette..."));
+    mnuFileExit = command("mnuFileExit", tr("E&xit"));
+    mnuEditUndo = command("mnuEditUndo", tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuEditRedo = command("mnuEditRedo", tr("&Redo"));
+    mnuEditPreferences = command("mnuEditPreferences", tr("&Preferences..."));
+    mnuEditWebsafe = command("mnuEditWebsafe", tr("Make &Websafe"), QKeySequence(Qt::CTRL | Qt::Key_W));
+    mnuAdjustLighten = command("mnuAdjustLighten", tr("Lighten"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    mnuAdjustDarken = command("mnuAdjustDarken", tr("Darken"), QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnuAdjustSaturate = command("mnuAdjustSaturate", tr("Saturate"));
+    mnuAdjustDesaturate = command("mnuAdjustDesaturate", tr("Desaturate"));
+    mnuRYB = command("mnuRYB", tr("Traditional Color Wheel (RYB)"));
+    mnuRGB = command("mnuRGB", tr("Computer Color Wheel (RGB)"));
     for (int i = 0; i < kHarmonyCount; ++i)
-        mnuHarmony[i] = command(kHarmonyNames[i], QString::fromLatin1(kHarmonyCaptions[i]));
+        mnuHarmony[i] = command(kHarmonyNames[i], tr(kHarmonyCaptions[i]));
     mnuToolsFavs = command("mnuToolsFavs", QString());
     mnuToolsPreview = command("mnuToolsPreview", QString());
-    mnuToolsPicker = command("mnuToolsPicker", QStringLiteral("Screen Color Picker"), QKeySequence(Qt::Key_F3));
-    mnuHelpHelp = command("mnuHelpHelp", QStringLiteral("Tintwell v3 Help"), QKeySequence(Qt::Key_F1));
-    mnuHelpWebsite = command("mnuHelpWebsite", QStringLiteral("Tintwell Website"));
-    mnuHelpForums = command("mnuHelpForums", QStringLiteral("Tintwell Forums"));
-    mnuHelpTutorial = command("mnuHelpTutorial", QStringLiteral("Online Color Tutorial"));
-    mnuHelpAbout = command("mnuHelpAbout", QStringLiteral("About Tintwell v3"));
+    mnuToolsPicker = command("mnuToolsPicker", tr("Screen Color Picker"), QKeySequence(Qt::Key_F3));
+    mnuHelpHelp = command("mnuHelpHelp", tr("Tintwell v3 Help"), QKeySequence(Qt::Key_F1));
+    mnuHelpWebsite = command("mnuHelpWebsite", tr("Tintwell Website"));
+    mnuHelpForums = command("mnuHelpForums", tr("Tintwell Forums"));
+    mnuHelpTutorial = command("mnuHelpTutorial", tr("Online Color Tutorial"));
+    mnuHelpAbout = command("mnuHelpAbout", tr("About Tintwell v3"));
 
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuEditUndo, &QAction::triggered, this, &TfrmMain::Back);
@@ -393,7 +406,8 @@ void TfrmMain::CreateCommands()
 
     auto* visionGroup = new QActionGroup(this);
     for (const VisionModeInfo& info : VisionModes()) {
-        auto* item = new QAction(QString::fromLatin1(info.name), this);
+        auto* item = new QAction(
+            tr(kVisionCaptions[static_cast<int>(info.mode)]), this);
         item->setObjectName(QStringLiteral("mnuVision") + QString::fromLatin1(info.name));
         item->setCheckable(true);
         item->setChecked(info.mode == VisionMode::Normal);
@@ -404,8 +418,8 @@ void TfrmMain::CreateCommands()
     connect(visionGroup, &QActionGroup::triggered, this, &TfrmMain::VisionClick);
 
     // The Favorites window is shown at start-up, QuickPreview when its toggle is first used.
-    const std::pair<QAction*, QString> toggles[] = { { mnuToolsFavs, QStringLiteral("Favorites") },
-        { mnuToolsPreview, QStringLiteral("QuickPreview") } };
+    const std::pair<QAction*, QString> toggles[] = { { mnuToolsFavs, tr("Favorites") },
+        { mnuToolsPreview, tr("QuickPreview") } };
     for (const auto& [toggle, window] : toggles) {
         toggle->setCheckable(true);
         connect(toggle, &QAction::toggled, this,
@@ -471,38 +485,38 @@ void TfrmMain::CreateMenus()
         return m;
     };
 
-    QMenu* mnuFile = menu(nullptr, "mnuFile", QStringLiteral("&File"));
+    QMenu* mnuFile = menu(nullptr, "mnuFile", tr("&File"));
     mnuFile->addActions({ mnuFileNew, mnuFileOpen, mnuFileSave });
     mnuFile->addSeparator();
     mnuFile->addActions({ mnuFileExportPalette, mnuFileImportPalette });
     mnuFile->addSeparator();
     mnuFile->addAction(mnuFileExit);
 
-    QMenu* mnuEdit = menu(nullptr, "mnuEdit", QStringLiteral("&Edit"));
+    QMenu* mnuEdit = menu(nullptr, "mnuEdit", tr("&Edit"));
     mnuEdit->addActions({ mnuEditUndo, mnuEditRedo });
     mnuEdit->addSeparator();
-    mnuEditCopyBase = menu(mnuEdit, "mnuEditCopyBase", QStringLiteral("&Copy Base Color"));
+    mnuEditCopyBase = menu(mnuEdit, "mnuEditCopyBase", tr("&Copy Base Color"));
     mnuEdit->addSeparator();
     mnuEdit->addAction(mnuEditPreferences);
 
-    QMenu* mnuAdjust = menu(nullptr, "mnuAdjust", QStringLiteral("&Adjust"));
+    QMenu* mnuAdjust = menu(nullptr, "mnuAdjust", tr("&Adjust"));
     mnuAdjust->addAction(mnuEditWebsafe);
     mnuAdjust->addSeparator();
     mnuAdjust->addActions({ mnuAdjustLighten, mnuAdjustDarken, mnuAdjustSaturate, mnuAdjustDesaturate });
 
-    auto* mnuTools = new ToolsMenu(QStringLiteral("&Tools"), menuBar());
+    auto* mnuTools = new ToolsMenu(tr("&Tools"), menuBar());
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
     menuBar()->addMenu(mnuTools);
-    menu(mnuTools, "mnuToolsHarmonies", QStringLiteral("Highlight Harmonies"))
+    menu(mnuTools, "mnuToolsHarmonies", tr("Highlight Harmonies"))
         ->addActions({ mnuHarmony.begin(), mnuHarmony.end() });
-    menu(mnuTools, "mnuToolsWheelMode", QStringLiteral("Color Wheel Mode"))->addActions({ mnuRYB, mnuRGB });
-    menu(mnuTools, "mnuToolsVision", QStringLiteral("Simulate Color Vision"))->addActions(mnuVision);
+    menu(mnuTools, "mnuToolsWheelMode", tr("Color Wheel Mode"))->addActions({ mnuRYB, mnuRGB });
+    menu(mnuTools, "mnuToolsVision", tr("Simulate Color Vision"))->addActions(mnuVision);
     mnuTools->addSeparator();
     mnuTools->addActions({ mnuToolsFavs, mnuToolsPreview });
     mnuTools->addSeparator();
     mnuTools->addAction(mnuToolsPicker);
 
-    QMenu* mnuHelp = menu(nullptr, "mnuHelp", QStringLiteral("&Help"));
+    QMenu* mnuHelp = menu(nullptr, "mnuHelp", tr("&Help"));
     mnuHelp->addAction(mnuHelpHelp);
     mnuHelp->addSeparator();
     mnuHelp->addActions({ mnuHelpWebsite, mnuHelpForums, mnuHelpTutorial });
@@ -646,7 +660,8 @@ void TfrmMain::UpdateStatusBar()
         m_baseColor = m_schemeColors[0];
         PaintBaseArea();
     }
-    sbPanel0->setText(QStringLiteral(" RGB: %1.%2.%3").arg(txtR->text(), txtG->text(), txtB->text()));
+    //: The status bar's readout of the red, green and blue values.
+    sbPanel0->setText(QLatin1Char(' ') + tr("RGB: %1.%2.%3").arg(txtR->text(), txtG->text(), txtB->text()));
     sbPanel1->setText(QString::fromStdString(StatusHexText(m_baseColor)));
 }
 
@@ -749,9 +764,30 @@ void TfrmMain::UpdateVisionSign()
     struct Sign {
         VisionMode mode;
         const char* word;
+        const char* inSentence; // the mode's name inside the tip's sentence
     };
-    static constexpr Sign kSigns[] = { { VisionMode::Protanopia, "Protan" }, { VisionMode::Deuteranopia, "Deutan" },
-        { VisionMode::Tritanopia, "Tritan" }, { VisionMode::Achromatopsia, "Achromat" } };
+    static constexpr Sign kSigns[] = {
+        { VisionMode::Protanopia,
+            //: A short sign in the status bar for the simulated color vision.
+            QT_TRANSLATE_NOOP("TfrmMain", "Protan"),
+            //: Inside the sentence "Colors are shown as seen with %1".
+            QT_TRANSLATE_NOOP("TfrmMain", "protanopia") },
+        { VisionMode::Deuteranopia,
+            //: A short sign in the status bar for the simulated color vision.
+            QT_TRANSLATE_NOOP("TfrmMain", "Deutan"),
+            //: Inside the sentence "Colors are shown as seen with %1".
+            QT_TRANSLATE_NOOP("TfrmMain", "deuteranopia") },
+        { VisionMode::Tritanopia,
+            //: A short sign in the status bar for the simulated color vision.
+            QT_TRANSLATE_NOOP("TfrmMain", "Tritan"),
+            //: Inside the sentence "Colors are shown as seen with %1".
+            QT_TRANSLATE_NOOP("TfrmMain", "tritanopia") },
+        { VisionMode::Achromatopsia,
+            //: A short sign in the status bar for the simulated color vision.
+            QT_TRANSLATE_NOOP("TfrmMain", "Achromat"),
+            //: Inside the sentence "Colors are shown as seen with %1".
+            QT_TRANSLATE_NOOP("TfrmMain", "achromatopsia") },
+    };
     const QRect full = kStatusHexPanel;
     const VisionMode mode = ShownVision();
     const auto sign = std::find_if(std::begin(kSigns), std::end(kSigns), [mode](const Sign& s) { return s.mode == mode; });
@@ -760,10 +796,10 @@ void TfrmMain::UpdateVisionSign()
         sbPanel1->setGeometry(full);
         return;
     }
-    sbVision->setText(QString::fromLatin1(sign->word));
-    sbVision->setToolTip(QStringLiteral("Colors are shown as seen with %1; what is copied, saved and picked keeps its "
-                                        "true colors (Tools, Simulate Color Vision)")
-                             .arg(QString::fromLatin1(VisionModeName(mode)).toLower()));
+    sbVision->setText(tr(sign->word));
+    sbVision->setToolTip(tr("Colors are shown as seen with %1; what is copied, saved and picked keeps its "
+                            "true colors (Tools, Simulate Color Vision)")
+                             .arg(tr(sign->inSentence)));
     const int width = sbVision->fontMetrics().horizontalAdvance(sbVision->text()) + 8;
     sbVision->setGeometry(full.right() + 1 - width, full.top(), width, full.height());
     sbPanel1->setGeometry(full.adjusted(0, 0, -width - 2, 0));

@@ -11,6 +11,7 @@
 #include "platform/Canvas.h"
 #include "platform/PaintBox.h"
 #include "platform/Services.h"
+#include "platform/ShownNumber.h"
 
 #include <QAction>
 #include <QLabel>
@@ -98,18 +99,18 @@ void TfrmMain::ConnectCommands()
         PaintBox* swatch = pbColors[n - 1];
         swatch->SetSpeech(QAccessible::Button, [this, swatch, n] {
             const Harmony harmony = CheckedHarmony();
-            return PaintBox::Spoken { SpokenColor(QStringLiteral("Swatch %1").arg(n), SampledColor(swatch)),
+            return PaintBox::Spoken { SpokenColor(tr("Swatch %1").arg(ShownNumber(n)), SampledColor(swatch)),
                 IsHarmonyMember(n - 1, harmony)
-                    ? QStringLiteral("Highlighted in the harmony %1").arg(mnuHarmony[static_cast<int>(harmony)]->text())
+                    ? tr("Highlighted in the harmony %1").arg(mnuHarmony[static_cast<int>(harmony)]->text())
                     : QString(),
                 {} };
         });
     }
     pbBase->SetSpeech(QAccessible::Graphic, [this] {
-        return PaintBox::Spoken { SpokenColor(QStringLiteral("Base color"), SampledColor(pbBase)),
-            imgwebsafe->isHidden() ? QStringLiteral("Not websafe") : QStringLiteral("Websafe"), {} };
+        return PaintBox::Spoken { SpokenColor(tr("Base color"), SampledColor(pbBase)),
+            imgwebsafe->isHidden() ? tr("Not websafe") : tr("Websafe"), {} };
     });
-    pbPalette->SetSpeech(QAccessible::List, [] { return PaintBox::Spoken { QStringLiteral("Palette"), {}, {} }; });
+    pbPalette->SetSpeech(QAccessible::List, [] { return PaintBox::Spoken { tr("Palette", "the palette strip"), {}, {} }; });
 
     // Only the swatches read out their colour; the base area already is the base colour.
     for (PaintBox* swatch : pbColors) {
@@ -129,12 +130,12 @@ void TfrmMain::CreateColorPopup()
 {
     mnuColorPop = new QMenu(this);
     mnuColorPop->setObjectName(QStringLiteral("mnuColorPop"));
-    mnuPopCopy = mnuColorPop->addMenu(QStringLiteral("Copy..."));
+    mnuPopCopy = mnuColorPop->addMenu(tr("Copy..."));
     mnuPopCopy->setObjectName(QStringLiteral("mnuPopCopy"));
     AddCopyEntries(mnuPopCopy, { "mnuPopCopyHex1", "mnuPopCopyHex2", "mnuPopCopyRgb" },
         [this] { return CopyTextsOf(SelectedColor()); }, [this] { return std::optional(SelectedColor()); });
     mnuColorPop->addSeparator();
-    mnuPopSetBase = mnuColorPop->addAction(QStringLiteral("Set as Base Color"));
+    mnuPopSetBase = mnuColorPop->addAction(tr("Set as Base Color"));
     mnuPopSetBase->setObjectName(QStringLiteral("mnuPopSetBase"));
     connect(mnuPopSetBase, &QAction::triggered, this, [this] { SetBaseColor(SelectedColor()); });
 }

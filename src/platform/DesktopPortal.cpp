@@ -1,5 +1,6 @@
 #include "DesktopPortal.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -20,14 +21,24 @@
 namespace platform::portal {
 namespace {
 
-const QString kNoService = QStringLiteral("The screen could not be captured: this desktop offers no screenshot service.");
-const QString kNoAnswer = QStringLiteral("The screen could not be captured: the desktop did not answer in time.");
-const QString kRefused = QStringLiteral("The screen could not be captured: the desktop refused to take a screenshot.");
-const QString kNotUnderstood
-    = QStringLiteral("The screen could not be captured: the desktop's answer could not be understood.");
-const QString kUnreadable = QStringLiteral("The screen could not be captured: the desktop's screenshot could not be read.");
-const QString kWrongSize
-    = QStringLiteral("The screen could not be captured: the desktop's screenshot does not match the screen.");
+const char* const kNoService
+    = QT_TRANSLATE_NOOP("DesktopPortal", "The screen could not be captured: this desktop offers no screenshot service.");
+const char* const kNoAnswer
+    = QT_TRANSLATE_NOOP("DesktopPortal", "The screen could not be captured: the desktop did not answer in time.");
+const char* const kRefused
+    = QT_TRANSLATE_NOOP("DesktopPortal", "The screen could not be captured: the desktop refused to take a screenshot.");
+const char* const kNotUnderstood
+    = QT_TRANSLATE_NOOP("DesktopPortal", "The screen could not be captured: the desktop's answer could not be understood.");
+const char* const kUnreadable
+    = QT_TRANSLATE_NOOP("DesktopPortal", "The screen could not be captured: the desktop's screenshot could not be read.");
+const char* const kWrongSize
+    = QT_TRANSLATE_NOOP("DesktopPortal", "The screen could not be captured: the desktop's screenshot does not match the screen.");
+
+// The failures are told to the user, in the user's language.
+QString Said(const char* failure)
+{
+    return QCoreApplication::translate("DesktopPortal", failure);
+}
 
 const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString kObject = QStringLiteral("/org/freedesktop/portal/desktop");
@@ -94,7 +105,7 @@ public:
     void Ask(Method method)
     {
         if (!m_bus.isConnected()) {
-            Finish(CaptureFailed { kNoService });
+            Finish(CaptureFailed { Said(kNoService) });
             return;
         }
         static uint s_requests = 0;
@@ -105,7 +116,7 @@ public:
         m_subscribed = m_bus.connect(
             kService, m_path, kRequestInterface, QStringLiteral("Response"), this, SLOT(OnResponse(QDBusMessage)));
         if (!m_subscribed) {
-            Finish(CaptureFailed { kNoService });
+            Finish(CaptureFailed { Said(kNoService) });
             return;
         }
         QVariantMap options { { QStringLiteral("handle_token"), token } };
@@ -124,7 +135,7 @@ private Q_SLOTS:
     void OnResponse(const QDBusMessage& message)
     {
         if (message.signature() != QLatin1String("ua{sv}")) {
-            Finish(CaptureFailed { kNotUnderstood });
+            Finish(CaptureFailed { Said(kNotUnderstood) });
             return;
         }
         const QList<QVariant> arguments = message.arguments();
@@ -137,7 +148,7 @@ private Q_SLOTS:
         if (m_method == Method::PickColor) {
             const auto channels = ReadChannels(results.value(QStringLiteral("color")));
             if (!channels) {
-                Finish(CaptureFailed { kNotUnderstood });
+                Finish(CaptureFailed { Said(kNotUnderstood) });
                 return;
             }
             std::visit([this](auto&& outcome) { Finish(std::move(outcome)); }, PixelFromChannels(*channels));
@@ -167,25 +178,25 @@ private:
                 return;
             }
             if (NoPortal(error))
-                Finish(CaptureFailed { kNoService });
+                Finish(CaptureFailed { Said(kNoService) });
             else if (error == QLatin1String("org.freedesktop.DBus.Error.NoReply")
                 || error == QLatin1String("org.freedesktop.DBus.Error.Timeout"))
-                Finish(CaptureFailed { kNoAnswer });
+                Finish(CaptureFailed { Said(kNoAnswer) });
             else
-                Finish(CaptureFailed { kRefused });
+                Finish(CaptureFailed { Said(kRefused) });
             return;
         }
         // The answer comes only on the path subscribed to; a portal announcing another one is not one this
         // program can follow safely.
         if (reply.signature() != QLatin1String("o")
             || reply.arguments().constFirst().value<QDBusObjectPath>().path() != m_path)
-            Finish(CaptureFailed { kNotUnderstood });
+            Finish(CaptureFailed { Said(kNotUnderstood) });
     }
 
     void GiveUp()
     {
         Close();
-        Finish(CaptureFailed { kNoAnswer });
+        Finish(CaptureFailed { Said(kNoAnswer) });
     }
 
     void Close()
@@ -249,20 +260,20 @@ std::optional<CaptureResult> Unsuccessful(uint code)
     case 1:
         return CaptureCancelled {};
     default:
-        return CaptureFailed { kRefused };
+        return CaptureFailed { Said(kRefused) };
     }
 }
 
 std::variant<QString, CaptureFailed> LocalImageFile(const QVariant& uri)
 {
     if (uri.metaType() != QMetaType::fromType<QString>())
-        return CaptureFailed { kNotUnderstood };
+        return CaptureFailed { Said(kNotUnderstood) };
     const QUrl url(uri.toString(), QUrl::StrictMode);
     const bool local = url.isValid() && url.scheme() == QLatin1String("file")
         && (url.host().isEmpty() || url.host() == QLatin1String("localhost")) && !url.hasQuery() && !url.hasFragment();
     const QString path = local ? url.path(QUrl::FullyDecoded) : QString();
     if (path.isEmpty() || !QDir::isAbsolutePath(path))
-        return CaptureFailed { kNotUnderstood };
+        return CaptureFailed { Said(kNotUnderstood) };
     return path;
 }
 
@@ -272,13 +283,13 @@ std::variant<DesktopPhoto, CaptureFailed> LoadPhotograph(const QString& path, QR
     // read is what was checked: a regular file.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return CaptureFailed { kUnreadable };
+        return CaptureFailed { Said(kUnreadable) };
     struct stat status {};
     QFile file;
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)
         || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return CaptureFailed { kUnreadable };
+        return CaptureFailed { Said(kUnreadable) };
     }
 
     const QSize expected(qRound(desktop.width() * deviceRatio), qRound(desktop.height() * deviceRatio));
@@ -286,12 +297,12 @@ std::variant<DesktopPhoto, CaptureFailed> LoadPhotograph(const QString& path, QR
     // The size is known before any pixel is decoded: a picture of the wrong size costs nothing to turn down.
     const QSize announced = reader.size();
     if (announced.isValid() && !FitsDesktop(announced, expected))
-        return CaptureFailed { kWrongSize };
+        return CaptureFailed { Said(kWrongSize) };
     QImage image;
     if (!reader.read(&image))
-        return CaptureFailed { kUnreadable };
+        return CaptureFailed { Said(kUnreadable) };
     if (!FitsDesktop(image.size(), expected))
-        return CaptureFailed { kWrongSize };
+        return CaptureFailed { Said(kWrongSize) };
     image.setDevicePixelRatio(1);
     return DesktopPhoto { image.convertToFormat(QImage::Format_RGB32), desktop };
 }
@@ -312,7 +323,7 @@ std::variant<PickedPixel, CaptureFailed> PixelFromChannels(const std::array<doub
     for (int i = 0; i < 3; ++i) {
         const double channel = channels[i];
         if (!std::isfinite(channel) || channel < 0.0 || channel > 1.0)
-            return CaptureFailed { kNotUnderstood };
+            return CaptureFailed { Said(kNotUnderstood) };
         bytes[i] = int(std::lround(channel * 255.0));
     }
     return PickedPixel { qRgb(bytes[0], bytes[1], bytes[2]) };

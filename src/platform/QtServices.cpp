@@ -3,6 +3,7 @@
 #include "DesktopPortal.h"
 #include "WindowPlacement.h"
 
+#include <QCoreApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -34,7 +35,7 @@ public:
     Answer Confirm(QWidget* parent, const QString& text, ConfirmButtons buttons) override
     {
         const bool withCancel = buttons == ConfirmButtons::YesNoCancel;
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text,
+        QMessageBox box(QMessageBox::Question, QCoreApplication::translate("MessageBoxes", "Confirm"), text,
             withCancel ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel : QMessageBox::Yes | QMessageBox::No,
             parent);
         box.setDefaultButton(QMessageBox::Yes);
