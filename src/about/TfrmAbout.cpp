@@ -33,7 +33,7 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("TfrmAbout"));
-    setWindowTitle(QStringLiteral("About Tintwell v3"));
+    setWindowTitle(tr("About Tintwell v3"));
     setFixedSize(kBoxSize);
 
     imgBackground = new QLabel(this);
@@ -42,7 +42,7 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     imgBackground->installEventFilter(this);
 
     lblNotice = MakeBandLabel(
-        this, "lblNotice", QStringLiteral("Version 3.1 \u00B7 click the picture to close"), QRect(18, 229, 249, 11));
+        this, "lblNotice", tr("Version 3.1 \u00B7 click the picture to close"), QRect(18, 229, 249, 11));
 
     lblWebsite = MakeBandLabel(this, "lblWebsite", ProductHost(), QRect(340, 229, 100, 11));
     lblWebsite->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -6,6 +6,7 @@
 #include "platform/Artwork.h"
 #include "platform/Canvas.h"
 #include "platform/Fonts.h"
+#include "platform/ShownNumber.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,7 +22,15 @@ constexpr QRgb kWebsafeMarkGreen = qRgb(51, 153, 0);
 constexpr QRgb kWhite = qRgb(255, 255, 255);
 constexpr QRgb kBlack = qRgb(0, 0, 0);
 
-const QString kWebsafeHint = QStringLiteral("Websafe color");
+QString WebsafeHint()
+{
+    return FavoritesList::tr("Websafe color");
+}
+
+// Shown in the empty list, a line each; the English lines sit where the original artwork put them, another
+// language's are centred.
+const char* const kEmptyListText = QT_TRANSLATE_NOOP("FavoritesList", "Drag & drop colors\nhere to add to your\nFavorite Colors");
+constexpr int kEmptyListSourceX[] = { 14, 13, 23 };
 
 // The dotted focus rectangle: every other pixel of its outline inverted, so drawing it twice removes it.
 void InvertDottedOutline(QImage& picture, int x1, int y1, int x2, int y2)
@@ -90,7 +99,7 @@ FavoritesList::FavoritesList(const FavoritesModel& model, QWidget* parent)
 {
     connect(&m_model, &FavoritesModel::changed, this, &FavoritesList::Redraw);
     SetHintSource([this](QPoint pos) { return RowHint(pos); });
-    SetSpeech(QAccessible::List, [] { return Spoken { QStringLiteral("Favorite colors"), {}, {} }; });
+    SetSpeech(QAccessible::List, [] { return Spoken { tr("Favorite colors"), {}, {} }; });
     SetItemSpeech(QAccessible::ListItem, [this] { return m_model.Count(); }, [this](int row) { return RowSpeech(row); },
         [this] { return m_model.FavSelected(); });
     Redraw();
@@ -139,9 +148,15 @@ QImage FavoritesList::Picture(qreal ratio) const
         painter.setFont(TahomaFont(10));
         painter.setPen(QColor::fromRgb(canvas::ButtonShadow()));
         const int ascent = CellAscent(painter.font());
-        painter.drawText(14, 9 + ascent, QStringLiteral("Drag & drop colors"));
-        painter.drawText(13, 23 + ascent, QStringLiteral("here to add to your"));
-        painter.drawText(23, 37 + ascent, QStringLiteral("Favorite Colors"));
+        const QString text = tr(kEmptyListText);
+        const bool source = text == QLatin1String(kEmptyListText);
+        const QStringList lines = text.split(QLatin1Char('\n'));
+        for (int i = 0; i < lines.size(); ++i) {
+            const int x = source && i < static_cast<int>(std::size(kEmptyListSourceX))
+                ? kEmptyListSourceX[i]
+                : (width() - painter.fontMetrics().horizontalAdvance(lines[i])) / 2;
+            painter.drawText(x, 9 + 14 * i + ascent, lines[i]);
+        }
     } else {
         // Only the rows in view are drawn, so the cost is the same for ten favourites or sixty thousand.
         const int first = FirstVisibleRow(m_position);
@@ -225,8 +240,8 @@ void FavoritesList::mouseMoveEvent(QMouseEvent* event)
 PaintBox::Spoken FavoritesList::RowSpeech(int row) const
 {
     const TFavColor& fav = m_model.FavColors()[static_cast<std::size_t>(row)];
-    return { SpokenColor(QStringLiteral("Favorite %1").arg(row + 1), QLatin1Char('#') + FavoriteHexText(fav), fav.Color),
-        IsWebsafe(fav.R, fav.G, fav.B) ? kWebsafeHint : QString(),
+    return { SpokenColor(tr("Favorite %1").arg(ShownNumber(row + 1)), QLatin1Char('#') + FavoriteHexText(fav), fav.Color),
+        IsWebsafe(fav.R, fav.G, fav.B) ? WebsafeHint() : QString(),
         QRect(0, kRowHeight * row - m_position, width(), kRowHeight) };
 }
 
@@ -240,6 +255,6 @@ PaintBox::Hint FavoritesList::RowHint(QPoint pos) const
     const int top = kRowHeight * row - m_position;
     const int rowY = pos.y() - top;
     if (w - 16 < pos.x() && pos.x() < w - 4 && 8 < rowY && rowY < 20 && IsWebsafe(fav.R, fav.G, fav.B))
-        return { kWebsafeHint, QRect(w - 15, top + 9, 11, 11) };
+        return { WebsafeHint(), QRect(w - 15, top + 9, 11, 11) };
     return { QString::fromStdString(ColorNameText(fav.Color)), QRect(0, top, w, kRowHeight) };
 }

@@ -70,7 +70,7 @@ TfrmFavorites::TfrmFavorites(TfrmMain& main)
     , m_main(main)
 {
     setObjectName(QStringLiteral("TfrmFavorites"));
-    setWindowTitle(QStringLiteral("Favorites"));
+    setWindowTitle(tr("Favorites"));
     setFont(TahomaFont(10));
     setAttribute(Qt::WA_ShowWithoutActivating);
     ShowHintsWhenInactive(this);
@@ -97,10 +97,10 @@ TfrmFavorites::~TfrmFavorites()
 
 void TfrmFavorites::CreateCommands()
 {
-    mnuFavPopWebsafe = new QAction(QStringLiteral("Make Websafe"), this);
+    mnuFavPopWebsafe = new QAction(tr("Make Websafe"), this);
     mnuFavPopWebsafe->setObjectName(QStringLiteral("mnuFavPopWebsafe"));
     connect(mnuFavPopWebsafe, &QAction::triggered, &m_model, &FavoritesModel::MakeSelectedWebsafe);
-    mnuFavPopDelete = new QAction(QStringLiteral("Delete"), this);
+    mnuFavPopDelete = new QAction(tr("Delete", "remove the favorite color"), this);
     mnuFavPopDelete->setObjectName(QStringLiteral("mnuFavPopDelete"));
     connect(mnuFavPopDelete, &QAction::triggered, this, &TfrmFavorites::DeleteSelectedClick);
 }
@@ -148,16 +148,16 @@ void TfrmFavorites::CreateControls(int clientHeight)
         MakeToolSeparator(tlbFavs, x, 22);
         x += 8;
     };
-    tbOnTop = MakeToolButton(tlbFavs, "tbOnTop", QStringLiteral("Always On Top"), QStringLiteral("fav_ontop.svg"), next(23));
+    tbOnTop = MakeToolButton(tlbFavs, "tbOnTop", tr("Always On Top"), QStringLiteral("fav_ontop.svg"), next(23));
     tbOnTop->setCheckable(true);
     separator();
-    tbCopy = MakeToolButton(tlbFavs, "tbCopy", QStringLiteral("Copy HEX"), QStringLiteral("fav_copy.svg"), next(35));
+    tbCopy = MakeToolButton(tlbFavs, "tbCopy", tr("Copy HEX"), QStringLiteral("fav_copy.svg"), next(35));
     tbCopy->setPopupMode(QToolButton::MenuButtonPopup);
     separator();
-    tbFavWebsafe = MakeCommandButton(tlbFavs, "tbFavWebsafe", QStringLiteral("Make Websafe"),
+    tbFavWebsafe = MakeCommandButton(tlbFavs, "tbFavWebsafe", tr("Make Websafe"),
         QStringLiteral("fav_websafe.svg"), next(23), mnuFavPopWebsafe);
     separator();
-    tbDelete = MakeCommandButton(tlbFavs, "tbDelete", QStringLiteral("Delete Color"), QStringLiteral("fav_delete.svg"),
+    tbDelete = MakeCommandButton(tlbFavs, "tbDelete", tr("Delete Color"), QStringLiteral("fav_delete.svg"),
         next(23), mnuFavPopDelete);
 
     m_dragTimer = new QTimer(this);
@@ -175,13 +175,13 @@ void TfrmFavorites::CreateMenus()
 {
     mnuFavPop = new QMenu(this);
     mnuFavPop->setObjectName(QStringLiteral("mnuFavPop"));
-    mnuFavPopCopy = mnuFavPop->addMenu(QStringLiteral("Copy..."));
+    mnuFavPopCopy = mnuFavPop->addMenu(tr("Copy..."));
     mnuFavPopCopy->setObjectName(QStringLiteral("mnuFavPopCopy"));
     m_fillCopyEntries = AddCopyEntries(mnuFavPopCopy, { "mnuFavPopCopyHex1", "mnuFavPopCopyHEX2", "mnuFavPopCopyRGB" },
         [this] { return SelectedCopyTexts(); }, [this] { return SelectedCopyColor(); });
     mnuFavPop->addSeparator()->setObjectName(QStringLiteral("sepAfterCopy"));
     mnuFavPop->addAction(mnuFavPopWebsafe);
-    mnuFavPopSetBase = mnuFavPop->addAction(QStringLiteral("Set as Base Color"));
+    mnuFavPopSetBase = mnuFavPop->addAction(tr("Set as Base Color"));
     mnuFavPopSetBase->setObjectName(QStringLiteral("mnuFavPopSetBase"));
     mnuFavPop->addSeparator()->setObjectName(QStringLiteral("sepBeforeDelete"));
     mnuFavPop->addAction(mnuFavPopDelete);
@@ -381,7 +381,7 @@ void TfrmFavorites::DeleteSelectedClick()
         return;
     // Read anew each time: the preferences may have changed it since the last delete.
     if (Settings().WarnBeforeDelete()
-        && platform::Messages().Confirm(this, QStringLiteral("Are you sure you want to delete the selected color?"),
+        && platform::Messages().Confirm(this, tr("Are you sure you want to delete the selected color?"),
                platform::ConfirmButtons::YesNo)
             != platform::Answer::Yes)
         return;

@@ -30,7 +30,7 @@ ScreenPicker::ScreenPicker(TfrmMain& main)
     , m_main(main)
 {
     setObjectName(QStringLiteral("ScreenPicker"));
-    setWindowTitle(QStringLiteral("Screen Color Picker"));
+    setWindowTitle(tr("Screen Color Picker"));
 
     imgDesktop = new PaintBox(QStringLiteral("imgDesktop"), this);
     imgDesktop->setCursor(Qt::CrossCursor);
@@ -46,11 +46,11 @@ ScreenPicker::ScreenPicker(TfrmMain& main)
     imgColor = new PaintBox(QStringLiteral("imgColor"), pnlColor);
     imgColor->setGeometry(lens::kColorBoxRect);
     imgColor->SetSpeech(QAccessible::Graphic, [this] {
-        return PaintBox::Spoken { SpokenColor(QStringLiteral("Color under the pointer"), canvas::FromRgb(imgColor->PixelAt({ 0, 0 }))),
+        return PaintBox::Spoken { SpokenColor(tr("Color under the pointer"), canvas::FromRgb(imgColor->PixelAt({ 0, 0 }))),
             {}, {} };
     });
-    imgDesktop->setAccessibleName(QStringLiteral("Desktop"));
-    imgZoom->setAccessibleName(QStringLiteral("Magnified view"));
+    imgDesktop->setAccessibleName(tr("Desktop"));
+    imgZoom->setAccessibleName(tr("Magnified view"));
     // The desktop is shown as it is, so the lens and the pick agree with what is on the screen.
     for (PaintBox* box : { imgDesktop, pnlColor, imgZoom, imgColor })
         box->SetShowsTrueColors(true);
@@ -119,7 +119,7 @@ void ScreenPicker::ShowPhotograph(const platform::DesktopPhoto& photo)
     if (photo.image.isNull() || photo.geometry.isEmpty()) {
         // A blank picker would only offer black to pick.
         LeavePicker();
-        platform::Messages().ShowMessage(&m_main, QStringLiteral("The screen could not be captured."));
+        platform::Messages().ShowMessage(&m_main, tr("The screen could not be captured."));
         return;
     }
     m_photo = photo.image.convertToFormat(QImage::Format_RGB32);

@@ -33,40 +33,46 @@ struct Page {
     const char* heading;
 };
 constexpr Page kPages[] = {
-    { "General", " General Preferences" },
-    { "Favorite Colors", " Favorite Colors Preferences" },
-    { "Color Palette", " Color Palette Preferences" },
-    { "Copy Menus", " Copy Menus Preferences" },
+    //: The name of the page of general settings.
+    { QT_TRANSLATE_NOOP("TfrmPreferences", "General"),
+        QT_TRANSLATE_NOOP("TfrmPreferences", "General Preferences") },
+    { QT_TRANSLATE_NOOP("TfrmPreferences", "Favorite Colors"),
+        QT_TRANSLATE_NOOP("TfrmPreferences", "Favorite Colors Preferences") },
+    { QT_TRANSLATE_NOOP("TfrmPreferences", "Color Palette"),
+        QT_TRANSLATE_NOOP("TfrmPreferences", "Color Palette Preferences") },
+    { QT_TRANSLATE_NOOP("TfrmPreferences", "Copy Menus"),
+        QT_TRANSLATE_NOOP("TfrmPreferences", "Copy Menus Preferences") },
 };
 constexpr int kPageCount = static_cast<int>(std::size(kPages));
 
-GroupFrame* MakeGroup(QWidget* page, const char* title, QRect geometry)
+// Titles and captions are set off from their frame and their box by a space either side, outside the translation.
+GroupFrame* MakeGroup(QWidget* page, const QString& title, QRect geometry)
 {
-    auto* group = new GroupFrame(QString::fromLatin1(title), page);
+    auto* group = new GroupFrame(QLatin1Char(' ') + title + QLatin1Char(' '), page);
     group->setGeometry(geometry);
     return group;
 }
 
-QCheckBox* MakeCheckBox(QWidget* group, const char* name, const char* caption, QRect geometry)
+QCheckBox* MakeCheckBox(QWidget* group, const char* name, const QString& caption, QRect geometry)
 {
-    auto* box = new QCheckBox(QString::fromLatin1(caption), group);
+    auto* box = new QCheckBox(QLatin1Char(' ') + caption, group);
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(geometry);
     return box;
 }
 
-QLabel* MakeWrappedLabel(QWidget* group, const char* caption, QRect geometry)
+QLabel* MakeWrappedLabel(QWidget* group, const QString& caption, QRect geometry)
 {
-    auto* label = new QLabel(QString::fromLatin1(caption), group);
+    auto* label = new QLabel(caption, group);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(geometry);
     return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QPoint pos)
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QPoint pos)
 {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(QRect(pos, QSize(96, 26)));
     return button;
@@ -118,7 +124,7 @@ TfrmPreferences::TfrmPreferences(TfrmMain& main)
     , m_main(main)
 {
     setObjectName(QStringLiteral("TfrmPreferences"));
-    setWindowTitle(QStringLiteral("Tintwell Preferences"));
+    setWindowTitle(tr("Tintwell Preferences"));
     setFont(TahomaFont(11));
     setFixedSize(kClientSize);
 
@@ -135,8 +141,8 @@ TfrmPreferences::TfrmPreferences(TfrmMain& main)
     for (QPalette::ColorRole role : { QPalette::Highlight, QPalette::HighlightedText })
         treePalette.setColor(QPalette::Inactive, role, treePalette.color(QPalette::Active, role));
     tvwMain->setPalette(treePalette);
-    for (const Page& page : kPages)
-        tvwMain->addTopLevelItem(new QTreeWidgetItem(QStringList(QString::fromLatin1(page.node))));
+    for (int i = 0; i < kPageCount; ++i)
+        tvwMain->addTopLevelItem(new QTreeWidgetItem(QStringList(tr(kPages[i].node))));
     connect(tvwMain, &QTreeWidget::currentItemChanged, this, &TfrmPreferences::tvwMainChange);
 
     lblMain = new QLabel(this);
@@ -160,9 +166,9 @@ TfrmPreferences::TfrmPreferences(TfrmMain& main)
     rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     rule->setGeometry(0, 305, kClientSize.width(), 2);
 
-    cmdOK = MakeButton(this, "cmdOK", "Apply", { 269, 314 });
+    cmdOK = MakeButton(this, "cmdOK", tr("Apply"), { 269, 314 });
     cmdOK->setDefault(true);
-    cmdCancel = MakeButton(this, "cmdCancel", "Cancel", { 370, 314 });
+    cmdCancel = MakeButton(this, "cmdCancel", tr("Cancel"), { 370, 314 });
     connect(cmdOK, &QPushButton::clicked, this, &TfrmPreferences::cmdOKClick);
     // Esc and the title bar's close button reject the dialog the same way.
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -178,25 +184,28 @@ void TfrmPreferences::CreateGeneralPage()
     pnlGeneral->setObjectName(QStringLiteral("pnlGeneral"));
     pnlGeneral->setGeometry(QRect(kPagePlace, QSize(328, 268)));
 
-    GroupFrame* general = MakeGroup(pnlGeneral, " General ", QRect(4, 9, 310, 74));
+    GroupFrame* general = MakeGroup(pnlGeneral, tr("General", "group of settings"), QRect(4, 9, 310, 74));
     chkRememberScheme = MakeCheckBox(
-        general, "chkRememberScheme", " Remember color scheme between sessions", QRect(16, 18, 232, 21));
+        general, "chkRememberScheme", tr("Remember color scheme between sessions"), QRect(16, 18, 232, 21));
     chkExitWarn = MakeCheckBox(
-        general, "chkExitWarn", " Warn if scheme has not been saved before exiting", QRect(16, 42, 291, 21));
+        general, "chkExitWarn", tr("Warn if scheme has not been saved before exiting"), QRect(16, 42, 291, 21));
 
-    GroupFrame* baseColor = MakeGroup(pnlGeneral, " Base Color ", QRect(4, 93, 310, 71));
+    GroupFrame* baseColor = MakeGroup(pnlGeneral, tr("Base Color"), QRect(4, 93, 310, 71));
     lblStepAmount = MakeWrappedLabel(
-        baseColor, "Enter lighten/darken && saturate/desaturate button step amount:", QRect(16, 18, 287, 24));
+        //: The doubled ampersand shows as one "&".
+        baseColor, tr("Enter lighten/darken && saturate/desaturate button step amount:"), QRect(16, 18, 287, 24));
     lblStepAmount->setObjectName(QStringLiteral("lblStepAmount"));
     struct Step {
         QLineEdit** field;
         const char* name;
-        const char* caption;
+        QString caption;
         int x;
     };
     const Step steps[] = {
-        { &txtLIncrement, "txtLIncrement", "%  Lightness (1-25%)", 16 },
-        { &txtSIncrement, "txtSIncrement", "%  Saturation (1-25%)", 162 },
+        //: Follows the field that holds the step in percent.
+        { &txtLIncrement, "txtLIncrement", tr("%  Lightness (1-25%)"), 16 },
+        //: Follows the field that holds the step in percent.
+        { &txtSIncrement, "txtSIncrement", tr("%  Saturation (1-25%)"), 162 },
     };
     for (const Step& step : steps) {
         auto* field = new QLineEdit(QStringLiteral("5"), baseColor);
@@ -207,7 +216,7 @@ void TfrmPreferences::CreateGeneralPage()
         field->setTextMargins(0, 0, 0, 0);
         field->installEventFilter(this);
         connect(field, &QLineEdit::textChanged, this, [this, field] { StepFieldChange(field); });
-        auto* label = new QLabel(QString::fromLatin1(step.caption), baseColor);
+        auto* label = new QLabel(step.caption, baseColor);
         label->setFont(TahomaFont(10));
         label->move(step.x + 22, 43);
         label->adjustSize();
@@ -218,10 +227,10 @@ void TfrmPreferences::CreateGeneralPage()
     // the group: each field is named by its own label.
     lblStepAmount->setBuddy(baseColor);
 
-    GroupFrame* history = MakeGroup(pnlGeneral, " History ", QRect(4, 174, 310, 87));
+    GroupFrame* history = MakeGroup(pnlGeneral, tr("History"), QRect(4, 174, 310, 87));
     MakeWrappedLabel(
-        history, "Use this button to clear your history of colors on the main window.", QRect(16, 18, 291, 27));
-    cmdClearHist = MakeButton(history, "cmdClearHist", "Clear History", { 15, 50 });
+        history, tr("Use this button to clear your history of colors on the main window."), QRect(16, 18, 291, 27));
+    cmdClearHist = MakeButton(history, "cmdClearHist", tr("Clear History"), { 15, 50 });
     connect(cmdClearHist, &QPushButton::clicked, this, &TfrmPreferences::cmdClearHistClick);
 }
 
@@ -231,9 +240,9 @@ void TfrmPreferences::CreateFavoritesPage()
     pnlFavorites->setObjectName(QStringLiteral("pnlFavorites"));
     pnlFavorites->setGeometry(QRect(kPagePlace, QSize(347, 71)));
 
-    GroupFrame* notifications = MakeGroup(pnlFavorites, " Notifications ", QRect(4, 9, 310, 49));
+    GroupFrame* notifications = MakeGroup(pnlFavorites, tr("Notifications"), QRect(4, 9, 310, 49));
     chkDeleteWarn = MakeCheckBox(
-        notifications, "chkDeleteWarn", " Warn before deleting Favorite Colors", QRect(16, 18, 212, 21));
+        notifications, "chkDeleteWarn", tr("Warn before deleting Favorite Colors"), QRect(16, 18, 212, 21));
 }
 
 void TfrmPreferences::CreateColorPalettePage()
@@ -242,23 +251,23 @@ void TfrmPreferences::CreateColorPalettePage()
     pnlColorPalette->setObjectName(QStringLiteral("pnlColorPalette"));
     pnlColorPalette->setGeometry(QRect(kPagePlace, QSize(323, 268)));
 
-    GroupFrame* display = MakeGroup(pnlColorPalette, " Display Palette ", QRect(4, 9, 310, 253));
+    GroupFrame* display = MakeGroup(pnlColorPalette, tr("Display Palette"), QRect(4, 9, 310, 253));
     struct Choice {
         QRadioButton** button;
         QLabel** picture;
         const char* name;
         const char* pictureName;
-        const char* caption;
+        QString caption;
         int y;
     };
     const Choice choices[] = {
-        { &radWebPal, &imgWebPal, "radWebPal", "imgWebPal", " Websafe Palette:", 20 },
-        { &radSpectrumPal, &imgSpectrumPal, "radSpectrumPal", "imgSpectrumPal", " Spectrum Palette:", 96 },
+        { &radWebPal, &imgWebPal, "radWebPal", "imgWebPal", tr("Websafe Palette:"), 20 },
+        { &radSpectrumPal, &imgSpectrumPal, "radSpectrumPal", "imgSpectrumPal", tr("Spectrum Palette:"), 96 },
         { &radSpectrumSafePal, &imgSpectrumSafePal, "radSpectrumSafePal", "imgSpectrumSafePal",
-            " Websafe Spectrum Palette:", 172 },
+            tr("Websafe Spectrum Palette:"), 172 },
     };
     for (const Choice& choice : choices) {
-        auto* button = new QRadioButton(QString::fromLatin1(choice.caption), display);
+        auto* button = new QRadioButton(QLatin1Char(' ') + choice.caption, display);
         button->setObjectName(QString::fromLatin1(choice.name));
         button->move(16, choice.y);
         button->adjustSize();
@@ -275,11 +284,11 @@ void TfrmPreferences::CreateCopyMenusPage()
     pnlCopyMenus = new QWidget(this);
     pnlCopyMenus->setObjectName(QStringLiteral("pnlCopyMenus"));
     pnlCopyMenus->setGeometry(QRect(kPagePlace, QSize(323, 104)));
-    GroupFrame* formats = MakeGroup(pnlCopyMenus, " Copy Formats ", QRect(4, 9, 310, 88));
+    GroupFrame* formats = MakeGroup(pnlCopyMenus, tr("Copy Formats"), QRect(4, 9, 310, 88));
     chkMoreCopyFormats
-        = MakeCheckBox(formats, "chkMoreCopyFormats", " More copy formats", QRect(16, 18, 212, 21));
+        = MakeCheckBox(formats, "chkMoreCopyFormats", tr("More copy formats"), QRect(16, 18, 212, 21));
     MakeWrappedLabel(formats,
-        "Adds the rgb(), hsl() and oklch() forms that style sheets use to every copy menu.",
+        tr("Adds the rgb(), hsl() and oklch() forms that style sheets use to every copy menu."),
         QRect(16, 44, 287, 30));
 }
 
@@ -340,13 +349,12 @@ void TfrmPreferences::tvwMainChange(QTreeWidgetItem* node)
         panel->move(kPagePlace);
     if (!node)
         return;
-    for (int i = 0; i < kPageCount; ++i) {
-        if (node->text(0) != QLatin1String(kPages[i].node))
-            continue;
-        lblMain->setText(QString::fromLatin1(kPages[i].heading));
-        for (int j = 0; j < kPageCount; ++j)
-            panels[j]->setVisible(j == i);
-    }
+    const int page = tvwMain->indexOfTopLevelItem(node);
+    if (page < 0 || page >= kPageCount)
+        return;
+    lblMain->setText(QLatin1Char(' ') + tr(kPages[page].heading));
+    for (int j = 0; j < kPageCount; ++j)
+        panels[j]->setVisible(j == page);
 }
 
 bool TfrmPreferences::eventFilter(QObject* watched, QEvent* event)

@@ -13,6 +13,7 @@
 #include "platform/Fonts.h"
 #include "platform/PaintBox.h"
 #include "platform/Services.h"
+#include "platform/ShownNumber.h"
 
 #include <QAction>
 #include <QFrame>
@@ -38,8 +39,10 @@ constexpr QRgb kBadgeFailText = qRgb(192, 0, 0);
 
 QString BadgeText(const ContrastReading& reading)
 {
-    return QStringLiteral("%1 %2").arg(QString::fromStdString(ContrastText(reading.ratio)),
-        QString::fromLatin1(ContrastGradeText(reading.grade)));
+    return QStringLiteral("%1 %2").arg(ShownDecimal(QString::fromStdString(ContrastText(reading.ratio))),
+        // AA and AAA are the accessibility guidelines' own names, the same in every language.
+        reading.grade == ContrastGrade::Fail ? TfrmPreview::tr("Fail", "contrast verdict: too little contrast")
+                                             : QString::fromLatin1(ContrastGradeText(reading.grade)));
 }
 
 void DrawBadge(QImage& picture, QPainter& painter, const ContrastReading& reading)
@@ -56,9 +59,21 @@ void DrawBadge(QImage& picture, QPainter& painter, const ContrastReading& readin
 }
 
 // The page's parts as a screen reader names them, in the page's stacking order.
-const char* const kSpokenParts[kPageElementCount] = { "Page background", "Table header background", "Header",
-    "Table header text", "Navigation background", "Main background", "Link 1", "Link 2", "Link 3", "Link 4",
-    "Body header", "Body text" };
+const char* const kSpokenParts[kPageElementCount] = {
+    QT_TRANSLATE_NOOP("TfrmPreview", "Page background"),
+    QT_TRANSLATE_NOOP("TfrmPreview", "Table header background"),
+    //: The sample page's title.
+    QT_TRANSLATE_NOOP("TfrmPreview", "Header"),
+    QT_TRANSLATE_NOOP("TfrmPreview", "Table header text"),
+    QT_TRANSLATE_NOOP("TfrmPreview", "Navigation background"),
+    QT_TRANSLATE_NOOP("TfrmPreview", "Main background"),
+    QT_TRANSLATE_NOOP("TfrmPreview", "Link 1"),
+    QT_TRANSLATE_NOOP("TfrmPreview", "Link 2"),
+    QT_TRANSLATE_NOOP("TfrmPreview", "Link 3"),
+    QT_TRANSLATE_NOOP("TfrmPreview", "Link 4"),
+    QT_TRANSLATE_NOOP("TfrmPreview", "Body header"),
+    QT_TRANSLATE_NOOP("TfrmPreview", "Body text"),
+};
 
 PaintBox* MakeSwatch(QWidget* parent, const char* name, int x, QRgb fill)
 {
@@ -79,7 +94,7 @@ TfrmPreview::TfrmPreview(TfrmMain& main)
     , m_main(main)
 {
     setObjectName(QStringLiteral("TfrmPreview"));
-    setWindowTitle(QStringLiteral("QuickPreview"));
+    setWindowTitle(tr("QuickPreview"));
     ShowHintsWhenInactive(this);
     AskForToolWindowFrame(this);
     setFont(TahomaFont(11));
@@ -98,8 +113,8 @@ void TfrmPreview::CreateControls()
     auto* tlbMain = new QWidget(this);
     tlbMain->setObjectName(QStringLiteral("tlbMain"));
     tlbMain->setGeometry(0, 0, 227, 22);
-    tbSave = MakeToolButton(tlbMain, "tbSave", QStringLiteral("Save as Webpage"), QStringLiteral("qp_save.svg"), QRect(0, 0, 23, 22));
-    tbReset = MakeToolButton(tlbMain, "tbReset", QStringLiteral("Reset Colors"), QStringLiteral("qp_reset.svg"), QRect(23 + 8, 0, 23, 22));
+    tbSave = MakeToolButton(tlbMain, "tbSave", tr("Save as Webpage"), QStringLiteral("qp_save.svg"), QRect(0, 0, 23, 22));
+    tbReset = MakeToolButton(tlbMain, "tbReset", tr("Reset Colors"), QStringLiteral("qp_reset.svg"), QRect(23 + 8, 0, 23, 22));
     connect(tbSave, &QToolButton::clicked, this, &TfrmPreview::tbSaveClick);
     connect(tbReset, &QToolButton::clicked, this, &TfrmPreview::tbResetClick);
 
@@ -111,9 +126,9 @@ void TfrmPreview::CreateControls()
     for (PaintBox* swatch : { shpBlack, Shape1 })
         connect(swatch, &PaintBox::mousePressed, this, [this, swatch](QMouseEvent* e) { shpBlackMouseDown(swatch, e); });
     shpBlack->SetSpeech(QAccessible::Button,
-        [] { return PaintBox::Spoken { SpokenColor(QStringLiteral("Black"), Pack(0, 0, 0)), {}, {} }; });
+        [] { return PaintBox::Spoken { SpokenColor(tr("Black"), Pack(0, 0, 0)), {}, {} }; });
     Shape1->SetSpeech(QAccessible::Button,
-        [] { return PaintBox::Spoken { SpokenColor(QStringLiteral("White"), Pack(255, 255, 255)), {}, {} }; });
+        [] { return PaintBox::Spoken { SpokenColor(tr("White"), Pack(255, 255, 255)), {}, {} }; });
 
     pnlBG = new QFrame(this);
     pnlBG->setObjectName(QStringLiteral("pnlBG"));
@@ -122,18 +137,18 @@ void TfrmPreview::CreateControls()
     pbPage = new PaintBox(QStringLiteral("pbPage"), pnlBG);
     pbPage->setGeometry(QRect(QPoint(2, 2), PreviewPage::kSize));
     DragManager::Instance().RegisterTarget(pbPage, this);
-    pbPage->SetSpeech(QAccessible::List, [] { return PaintBox::Spoken { QStringLiteral("Sample page"), {}, {} }; });
+    pbPage->SetSpeech(QAccessible::List, [] { return PaintBox::Spoken { tr("Sample page"), {}, {} }; });
     pbPage->SetItemSpeech(QAccessible::ListItem, [] { return kPageElementCount; },
         [this](int part) {
             const auto element = static_cast<PageElement>(part);
-            return PaintBox::Spoken { SpokenColor(QString::fromLatin1(kSpokenParts[part]), m_page.ElementColor(element)),
+            return PaintBox::Spoken { SpokenColor(tr(kSpokenParts[part]), m_page.ElementColor(element)),
                 {}, PreviewPage::Info(element).box };
         });
 
     auto* statusBar = new QWidget(this);
     statusBar->setObjectName(QStringLiteral("StatusBar"));
     statusBar->setGeometry(0, kClientHeight - 23, kClientWidth, 23);
-    Status = new QLabel(QStringLiteral(" Drag & Drop colors to QuickPreview (right-click colors for options)"), statusBar);
+    Status = new QLabel(QLatin1Char(' ') + tr("Drag & Drop colors to QuickPreview (right-click colors for options)"), statusBar);
     Status->setObjectName(QStringLiteral("Status"));
     Status->setFont(TahomaFont(11));
     Status->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -144,15 +159,15 @@ void TfrmPreview::CreateMenus()
 {
     mnuColorPop = new QMenu(this);
     mnuColorPop->setObjectName(QStringLiteral("mnuColorPop"));
-    mnuPopCopy = mnuColorPop->addMenu(QStringLiteral("Copy..."));
+    mnuPopCopy = mnuColorPop->addMenu(tr("Copy..."));
     mnuPopCopy->setObjectName(QStringLiteral("mnuPopCopy"));
     AddCopyEntries(mnuPopCopy, { "mnuPopCopyHex1", "mnuPopCopyHex2", "mnuPopCopyRgb" },
         [this] { return CopyTextsOf(m_main.SelectedColor()); }, [this] { return std::optional(m_main.SelectedColor()); });
     mnuColorPop->addSeparator();
-    mnuPopSetBase = mnuColorPop->addAction(QStringLiteral("Set as Base Color"));
+    mnuPopSetBase = mnuColorPop->addAction(tr("Set as Base Color"));
     mnuPopSetBase->setObjectName(QStringLiteral("mnuPopSetBase"));
     mnuColorPop->addSeparator();
-    mnuPopShowContrast = mnuColorPop->addAction(QStringLiteral("Show Contrast"));
+    mnuPopShowContrast = mnuColorPop->addAction(tr("Show Contrast"));
     mnuPopShowContrast->setObjectName(QStringLiteral("mnuPopShowContrast"));
     mnuPopShowContrast->setCheckable(true);
 
@@ -288,7 +303,7 @@ void TfrmPreview::mnuPopSetBaseClick()
 void TfrmPreview::tbResetClick()
 {
     const platform::Answer answer = platform::Messages().Confirm(
-        this, QStringLiteral("Are you sure you want to reset the current QuickPreview colors?"), platform::ConfirmButtons::YesNo);
+        this, tr("Are you sure you want to reset the current QuickPreview colors?"), platform::ConfirmButtons::YesNo);
     if (answer != platform::Answer::Yes)
         return;
     ResetPreviewColors();

@@ -3,6 +3,8 @@
 #include "persist/AtomicFile.h"
 #include "platform/Services.h"
 
+#include <QCoreApplication>
+
 #include <string>
 
 QByteArray WebPageDocument(const PreviewColors& colors)
@@ -78,7 +80,7 @@ QByteArray WebPageDocument(const PreviewColors& colors)
 void WebPageExport::Save(QWidget* parent, const PreviewColors& colors)
 {
     platform::FileDialogRequest request;
-    request.filter = QStringLiteral("HTML Files (*.html *.htm)");
+    request.filter = QCoreApplication::translate("TfrmPreview", "HTML Files (*.html *.htm)");
     request.defaultSuffix = QStringLiteral("html");
     request.initialPath = m_lastName;
     const std::optional<QString> chosen = platform::Dialogs().ChooseFileToSave(parent, request);
