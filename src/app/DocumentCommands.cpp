@@ -13,13 +13,16 @@
 
 namespace {
 
-const QString kBeforeOpen = QStringLiteral("Your current color scheme has changed.  Save before opening a new scheme?");
-const QString kBeforeNew = QStringLiteral("Your current color scheme has changed.  Save before creating a new scheme?");
-const QString kBeforeExit = QStringLiteral("Your current color scheme has changed.  Save before exiting?");
+const char* const kBeforeOpen
+    = QT_TRANSLATE_NOOP("DocumentCommands", "Your current color scheme has changed.  Save before opening a new scheme?");
+const char* const kBeforeNew
+    = QT_TRANSLATE_NOOP("DocumentCommands", "Your current color scheme has changed.  Save before creating a new scheme?");
+const char* const kBeforeExit
+    = QT_TRANSLATE_NOOP("DocumentCommands", "Your current color scheme has changed.  Save before exiting?");
 
 platform::FileDialogRequest SchemeDialog(const QString& lastChosen)
 {
-    return { QStringLiteral("Color Scheme File (*.tw)"), QStringLiteral("tw"), lastChosen, {} };
+    return { DocumentCommands::tr("Color Scheme File (*.tw)"), QStringLiteral("tw"), lastChosen, {} };
 }
 
 } // namespace
@@ -47,7 +50,7 @@ DocumentCommands::~DocumentCommands()
 
 void DocumentCommands::mnuFileNewClick()
 {
-    if (m_main.SchemeModified() && !SaveBeforeReplacing(kBeforeNew))
+    if (m_main.SchemeModified() && !SaveBeforeReplacing(tr(kBeforeNew)))
         return;
     // The base colour, the wheel, the harmony and the history belong to the main window, not to the document.
     m_main.ClearSchemeModified();
@@ -57,7 +60,7 @@ void DocumentCommands::mnuFileNewClick()
 
 void DocumentCommands::mnuFileOpenClick()
 {
-    if (m_main.SchemeModified() && !SaveBeforeReplacing(kBeforeOpen))
+    if (m_main.SchemeModified() && !SaveBeforeReplacing(tr(kBeforeOpen)))
         return;
     const std::optional<QString> path = platform::Dialogs().ChooseFileToOpen(&m_main, SchemeDialog(m_lastOpened));
     if (!path)
@@ -68,7 +71,7 @@ void DocumentCommands::mnuFileOpenClick()
 
 void DocumentCommands::OpenSchemeFile(const QString& path)
 {
-    if (m_main.SchemeModified() && !SaveBeforeReplacing(kBeforeOpen))
+    if (m_main.SchemeModified() && !SaveBeforeReplacing(tr(kBeforeOpen)))
         return;
     ReadAndShow(path);
 }
@@ -88,10 +91,10 @@ void DocumentCommands::ReadAndShow(const QString& path)
         ShowScheme(read.scheme);
         return;
     case SchemeReadStatus::CannotOpen:
-        Tell(QString::fromLatin1(SchemeMessages::kOpenFailed));
+        Tell(SchemeMessage(SchemeMessages::kOpenFailed));
         return;
     case SchemeReadStatus::NotValid:
-        Tell(QString::fromLatin1(SchemeMessages::kNotValid));
+        Tell(SchemeMessage(SchemeMessages::kNotValid));
         return;
     }
 }
@@ -108,10 +111,10 @@ DocumentCommands::SaveOutcome DocumentCommands::mnuFileSaveClick()
         m_main.ClearSchemeModified();
         return SaveOutcome::Saved;
     case SchemeWriteStatus::TooManyFavorites:
-        Tell(QString::fromLatin1(SchemeMessages::kTooManyFavorites));
+        Tell(SchemeMessage(SchemeMessages::kTooManyFavorites));
         break;
     case SchemeWriteStatus::TooLarge:
-        Tell(QString::fromLatin1(SchemeMessages::kTooLarge));
+        Tell(SchemeMessage(SchemeMessages::kTooLarge));
         break;
     case SchemeWriteStatus::WriteFailed:
     case SchemeWriteStatus::FolderNotWritable:
@@ -126,7 +129,7 @@ bool DocumentCommands::FormCloseQuery()
     // Read at every close: the preference may have changed since start-up.
     if (!Settings().WarnBeforeExit() || !m_main.SchemeModified())
         return true;
-    return SaveBeforeReplacing(kBeforeExit);
+    return SaveBeforeReplacing(tr(kBeforeExit));
 }
 
 void DocumentCommands::SaveSession()

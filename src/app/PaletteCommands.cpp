@@ -19,7 +19,7 @@ namespace {
 
 QString ReadFailed(const ReadResult& file)
 {
-    return QStringLiteral("The palette file could not be read: %1.").arg(ReadFailureReason(file));
+    return PaletteCommands::tr("The palette file could not be read: %1.").arg(ReadFailureReason(file));
 }
 
 // Most palettes are read in a few milliseconds; only a reading that takes longer than this shows its progress.
@@ -27,7 +27,7 @@ constexpr unsigned long kQuietReadMs = 300;
 
 QString SaveFailed(const WriteOutcome& outcome)
 {
-    return QStringLiteral("The palette could not be saved: %1.").arg(WriteFailureText(outcome));
+    return PaletteCommands::tr("The palette could not be saved: %1.").arg(WriteFailureText(outcome));
 }
 
 } // namespace
@@ -70,9 +70,9 @@ std::optional<PaletteImport> PaletteCommands::ReadAway(const QByteArray& bytes, 
     std::erase_if(m_readers, [](const QPointer<QThread>& r) { return r.isNull(); });
     m_readers.emplace_back(reader);
     // Connected before the thread starts, so its end reaches the dialog however soon it comes.
-    QProgressDialog progress(QStringLiteral("Reading the palette file..."), QStringLiteral("Cancel"), 0, 0, &m_main);
+    QProgressDialog progress(tr("Reading the palette file..."), tr("Cancel"), 0, 0, &m_main);
     progress.setObjectName(QStringLiteral("dlgImportProgress"));
-    progress.setWindowTitle(QStringLiteral("Import Palette"));
+    progress.setWindowTitle(tr("Import Palette"));
     progress.setWindowModality(Qt::ApplicationModal);
     connect(reader, &QThread::finished, &progress, &QProgressDialog::reset);
     reader->start();
@@ -97,7 +97,7 @@ void PaletteCommands::mnuFileExportPaletteClick()
     request.filter = PaletteExportFilter();
     request.defaultSuffix = QString::fromLatin1(last.extension);
     request.initialPath = m_lastExported;
-    request.selectedFilter = QString::fromLatin1(last.filter);
+    request.selectedFilter = FilterText(last);
     const std::optional<platform::FileChoice> target = platform::Dialogs().ChooseSaveTarget(&m_main, request);
     if (!target)
         return;
@@ -139,12 +139,12 @@ void PaletteCommands::mnuFileImportPaletteClick()
         Tell(ReadFailed(file));
         return;
     case ReadResult::Kind::TooLarge:
-        Tell(QString::fromLatin1(PaletteMessages::kTooLarge));
+        Tell(PaletteMessage(PaletteMessages::kTooLarge));
         return;
     }
     const std::optional<PaletteFormat> format = DetectPaletteFormat(*path, file.data);
     if (!format) {
-        Tell(QString::fromLatin1(PaletteMessages::kUnknownFormat));
+        Tell(PaletteMessage(PaletteMessages::kUnknownFormat));
         return;
     }
     const std::optional<PaletteImport> read = ReadAway(file.data, *format);
@@ -158,7 +158,7 @@ void PaletteCommands::mnuFileImportPaletteClick()
     const std::vector<PaletteEntry>& entries = imported.palette.entries;
     // Favourites that could no longer be saved are refused as Save refuses them.
     if (static_cast<std::size_t>(m_favorites.Count()) + entries.size() > kMaxPaletteColors) {
-        Tell(QString::fromLatin1(SchemeMessages::kTooManyFavorites));
+        Tell(SchemeMessage(SchemeMessages::kTooManyFavorites));
         return;
     }
     FavColorList favorites;
@@ -171,7 +171,7 @@ void PaletteCommands::mnuFileImportPaletteClick()
     // Imported names are bounded so that this never refuses a palette on its own, but favourites opened from a
     // scheme file may carry texts of any length.
     if (EncodedSchemeSize(m_favorites.FavColors()) + EncodedSchemeSize(favorites) - EncodedSchemeSize({}) > kMaxSchemeBytes) {
-        Tell(QString::fromLatin1(SchemeMessages::kTooLarge));
+        Tell(SchemeMessage(SchemeMessages::kTooLarge));
         return;
     }
     m_favorites.AppendFavorites(favorites);
