@@ -1,6 +1,7 @@
 #include "Translations.h"
 
 #include "persist/AppPaths.h"
+#include "platform/Translated.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -32,6 +33,7 @@ InstalledTranslations InstallTranslations(
             continue;
         installed.language = own->language();
         QCoreApplication::installTranslator(own.release());
+        SetShowsTranslation(true);
         auto toolkit = std::make_unique<QTranslator>(QCoreApplication::instance());
         if (toolkit->load(wanted, QStringLiteral("qtbase"), QStringLiteral("_"), toolkitFolder)) {
             QCoreApplication::installTranslator(toolkit.release());

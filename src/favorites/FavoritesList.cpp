@@ -27,10 +27,12 @@ QString WebsafeHint()
     return FavoritesList::tr("Websafe color");
 }
 
-// Shown in the empty list, a line each; the English lines sit where the original artwork put them, another
-// language's are centred.
-const char* const kEmptyListText = QT_TRANSLATE_NOOP("FavoritesList", "Drag & drop colors\nhere to add to your\nFavorite Colors");
+// Shown in the empty list; the English lines sit where the original artwork put them, another language's are
+// centred.
+const char* const kEmptyListText
+    = QT_TRANSLATE_NOOP("FavoritesList", "Drag & drop colors\nhere to add to your\nFavorite Colors");
 constexpr int kEmptyListSourceX[] = { 14, 13, 23 };
+constexpr int kEmptyListMargin = 2;
 
 // The dotted focus rectangle: every other pixel of its outline inverted, so drawing it twice removes it.
 void InvertDottedOutline(QImage& picture, int x1, int y1, int x2, int y2)
@@ -140,6 +142,29 @@ int FavoritesList::InsertionIndexAt(int y) const
     return FavInsertionIndex(y + m_position, m_model.Count());
 }
 
+QStringList FavoritesList::EmptyListLines(const QFontMetrics& metrics, int width)
+{
+    const QString text = tr(kEmptyListText);
+    if (text == QLatin1String(kEmptyListText))
+        return text.split(QLatin1Char('\n'));
+    // The translator's lines, each broken again where it is wider than the list.
+    QStringList lines;
+    for (const QString& given : text.split(QLatin1Char('\n'))) {
+        QString line;
+        for (const QString& word : given.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+            if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width - 2 * kEmptyListMargin) {
+                lines << line;
+                line = word;
+            } else {
+                line = longer;
+            }
+        }
+        lines << line;
+    }
+    return lines;
+}
+
 QImage FavoritesList::Picture(qreal ratio) const
 {
     QImage picture = canvas::NewPicture(width(), height(), canvas::ButtonFace(), ratio);
@@ -148,9 +173,8 @@ QImage FavoritesList::Picture(qreal ratio) const
         painter.setFont(TahomaFont(10));
         painter.setPen(QColor::fromRgb(canvas::ButtonShadow()));
         const int ascent = CellAscent(painter.font());
-        const QString text = tr(kEmptyListText);
-        const bool source = text == QLatin1String(kEmptyListText);
-        const QStringList lines = text.split(QLatin1Char('\n'));
+        const bool source = tr(kEmptyListText) == QLatin1String(kEmptyListText);
+        const QStringList lines = EmptyListLines(painter.fontMetrics(), width());
         for (int i = 0; i < lines.size(); ++i) {
             const int x = source && i < static_cast<int>(std::size(kEmptyListSourceX))
                 ? kEmptyListSourceX[i]

@@ -5,6 +5,9 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
+
+class QFontMetrics;
 
 // A favourite's six digits as the list shows and copies them: a file may have given any bytes, 8-bit as the
 // files are.
@@ -36,6 +39,10 @@ public:
     void ShowDropMarker(int y, bool insertionLine);
     // Has the list drawn afresh when it is next shown or read, without a drop marker.
     void Redraw();
+
+    // The empty list's invitation, a line each, in a list of that width: the English lines as they always were,
+    // another language's broken where a line would be wider than the list.
+    static QStringList EmptyListLines(const QFontMetrics& metrics, int width);
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;

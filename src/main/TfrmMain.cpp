@@ -13,6 +13,7 @@
 #include "platform/PaintBox.h"
 #include "platform/Services.h"
 #include "platform/ShownVision.h"
+#include "platform/Translated.h"
 #include "platform/ToolWindow.h"
 #include "platform/WindowPlacement.h"
 
@@ -39,8 +40,8 @@
 namespace {
 
 constexpr int kClientWidth = 263;
-// The status bar's hex readout, which shares its room with the colour-vision sign while one shows.
-constexpr QRect kStatusHexPanel(106, 2, kClientWidth - 106, 20);
+// The status bar's RGB readout, as wide as it has always been unless a language needs more for its widest value.
+constexpr int kStatusRgbWidth = 104;
 constexpr int kClientHeight = 294;
 
 // Swatch n (1..16) sits at this grid cell; the ring runs clockwise from the top-left corner.
@@ -64,6 +65,20 @@ const char* const kVisionCaptions[] = {
     QT_TRANSLATE_NOOP("TfrmMain", "Normal"),
     QT_TRANSLATE_NOOP("TfrmMain", "Protanopia"), QT_TRANSLATE_NOOP("TfrmMain", "Deuteranopia"),
     QT_TRANSLATE_NOOP("TfrmMain", "Tritanopia"), QT_TRANSLATE_NOOP("TfrmMain", "Achromatopsia") };
+
+QString RgbReadout(const QString& red, const QString& green, const QString& blue)
+{
+    //: The status bar's readout of the red, green and blue values.
+    return QLatin1Char(' ') + TfrmMain::tr("RGB: %1.%2.%3").arg(red, green, blue);
+}
+
+// The status bar's hex readout, right of the RGB one, which shares its room with the colour-vision sign while one
+// shows.
+QRect StatusHexPanel(const QLabel& rgbReadout)
+{
+    const int left = rgbReadout.geometry().right() + 3;
+    return { left, 2, kClientWidth - left, 20 };
+}
 
 QLabel* MakePicture(QWidget* parent, const char* name, const QString& art, QPoint pos)
 {
@@ -292,10 +307,12 @@ void TfrmMain::CreateControls()
     sb->setGeometry(0, kClientHeight - 22, kClientWidth, 22);
     sbPanel0 = new QLabel(sb);
     sbPanel0->setObjectName(QStringLiteral("sbPanel0"));
-    sbPanel0->setGeometry(0, 2, 104, 20);
+    sbPanel0->setText(RgbReadout(QStringLiteral("255"), QStringLiteral("255"), QStringLiteral("255")));
+    sbPanel0->setGeometry(
+        0, 2, ShowsTranslation() ? std::max(kStatusRgbWidth, sbPanel0->sizeHint().width()) : kStatusRgbWidth, 20);
     sbPanel1 = new QLabel(sb);
     sbPanel1->setObjectName(QStringLiteral("sbPanel1"));
-    sbPanel1->setGeometry(kStatusHexPanel);
+    sbPanel1->setGeometry(StatusHexPanel(*sbPanel0));
     // Shown only while the colours are seen as with a colour-vision deficiency.
     sbVision = new QLabel(sb);
     sbVision->setObjectName(QStringLiteral("sbVision"));
@@ -660,8 +677,7 @@ void TfrmMain::UpdateStatusBar()
         m_baseColor = m_schemeColors[0];
         PaintBaseArea();
     }
-    //: The status bar's readout of the red, green and blue values.
-    sbPanel0->setText(QLatin1Char(' ') + tr("RGB: %1.%2.%3").arg(txtR->text(), txtG->text(), txtB->text()));
+    sbPanel0->setText(RgbReadout(txtR->text(), txtG->text(), txtB->text()));
     sbPanel1->setText(QString::fromStdString(StatusHexText(m_baseColor)));
 }
 
@@ -788,7 +804,7 @@ void TfrmMain::UpdateVisionSign()
             //: Inside the sentence "Colors are shown as seen with %1".
             QT_TRANSLATE_NOOP("TfrmMain", "achromatopsia") },
     };
-    const QRect full = kStatusHexPanel;
+    const QRect full = StatusHexPanel(*sbPanel0);
     const VisionMode mode = ShownVision();
     const auto sign = std::find_if(std::begin(kSigns), std::end(kSigns), [mode](const Sign& s) { return s.mode == mode; });
     if (sign == std::end(kSigns)) {

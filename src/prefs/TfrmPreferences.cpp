@@ -4,8 +4,10 @@
 #include "platform/PaletteStrip.h"
 #include "main/TfrmMain.h"
 #include "persist/Settings.h"
+#include "platform/CaptionFit.h"
 #include "platform/Fonts.h"
 #include "platform/Services.h"
+#include "platform/Translated.h"
 #include "platform/WindowPlacement.h"
 
 #include <QAction>
@@ -163,6 +165,7 @@ TfrmPreferences::TfrmPreferences(TfrmMain& main)
     CreateCopyMenusPage();
 
     auto* rule = new QFrame(this);
+    rule->setObjectName(QStringLiteral("rule"));
     rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     rule->setGeometry(0, 305, kClientSize.width(), 2);
 
@@ -172,6 +175,8 @@ TfrmPreferences::TfrmPreferences(TfrmMain& main)
     connect(cmdOK, &QPushButton::clicked, this, &TfrmPreferences::cmdOKClick);
     // Esc and the title bar's close button reject the dialog the same way.
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    WidenForCaptions();
 
     m_main.CarryOut(MainCommand::EditPreferences, this, [this] { Preferences(); });
 
@@ -207,10 +212,13 @@ void TfrmPreferences::CreateGeneralPage()
         //: Follows the field that holds the step in percent.
         { &txtSIncrement, "txtSIncrement", tr("%  Saturation (1-25%)"), 162 },
     };
+    // A longer first caption moves the second field along, clear of it.
+    int nextFree = 0;
     for (const Step& step : steps) {
+        const int x = ShowsTranslation() ? std::max(step.x, nextFree) : step.x;
         auto* field = new QLineEdit(QStringLiteral("5"), baseColor);
         field->setObjectName(QString::fromLatin1(step.name));
-        field->setGeometry(step.x, 40, 20, 17);
+        field->setGeometry(x, 40, 20, 17);
         field->setFont(TahomaFont(10));
         field->setMaxLength(2);
         field->setTextMargins(0, 0, 0, 0);
@@ -218,9 +226,10 @@ void TfrmPreferences::CreateGeneralPage()
         connect(field, &QLineEdit::textChanged, this, [this, field] { StepFieldChange(field); });
         auto* label = new QLabel(step.caption, baseColor);
         label->setFont(TahomaFont(10));
-        label->move(step.x + 22, 43);
+        label->move(x + 22, 43);
         label->adjustSize();
         label->setBuddy(field);
+        nextFree = label->geometry().right() + 8;
         *step.field = field;
     }
     // With a buddy the label reads its caption as a control's caption: the doubled "&" shows as one. Its buddy is
@@ -290,6 +299,61 @@ void TfrmPreferences::CreateCopyMenusPage()
     MakeWrappedLabel(formats,
         tr("Adds the rgb(), hsl() and oklch() forms that style sheets use to every copy menu."),
         QRect(16, 44, 287, 30));
+}
+
+void TfrmPreferences::WidenForCaptions()
+{
+    if (!ShowsTranslation())
+        return;
+    // Each caption gets the width its text takes, each wrapped text the height of its lines; a group whose controls
+    // then reach past its edge, or whose title is longer than its edge, sets how much wider every page must be.
+    constexpr int kGroupMargin = 3;
+    constexpr int kMostWider = 400;
+    QWidget* const pages[] = { pnlGeneral, pnlFavorites, pnlColorPalette, pnlCopyMenus };
+    int wider = 0;
+    for (QWidget* page : pages) {
+        for (auto* group : page->findChildren<GroupFrame*>()) {
+            wider = std::max(wider, group->minimumSizeHint().width() - group->width());
+            for (QWidget* control : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (auto* button = qobject_cast<QAbstractButton*>(control))
+                    button->resize(button->width() + CaptionOverflow(*button), button->height());
+                wider = std::max(wider, control->geometry().right() + 1 + kGroupMargin - group->width());
+                // Lines that would not fit the label's height are made longer instead.
+                if (auto* label = qobject_cast<QLabel*>(control); label && label->wordWrap()) {
+                    int longer = 0;
+                    while (label->heightForWidth(label->width() + longer) > label->height() && longer < kMostWider)
+                        longer += 4;
+                    wider = std::max(wider, longer);
+                }
+            }
+        }
+    }
+    for (QLabel* label : { lblMain }) {
+        for (const Page& page : kPages) {
+            label->setText(QLatin1Char(' ') + tr(page.heading));
+            wider = std::max(wider, label->sizeHint().width() - label->width());
+        }
+    }
+    for (QPushButton* button : { cmdOK, cmdCancel })
+        button->resize(button->width() + CaptionOverflow(*button), button->height());
+    wider = std::max(wider, cmdOK->width() + cmdCancel->width() + 14 - (width() - kPagePlace.x()));
+    if (wider <= 0)
+        return;
+
+    for (QWidget* page : pages) {
+        page->resize(page->width() + wider, page->height());
+        for (auto* group : page->findChildren<GroupFrame*>()) {
+            group->resize(group->width() + wider, group->height());
+            for (auto* label : group->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+                if (label->wordWrap())
+                    label->resize(label->width() + wider, label->height());
+        }
+    }
+    lblMain->resize(lblMain->width() + wider, lblMain->height());
+    setFixedSize(width() + wider, height());
+    findChild<QFrame*>(QStringLiteral("rule"))->resize(width(), 2);
+    cmdCancel->move(width() - 6 - cmdCancel->width(), cmdCancel->y());
+    cmdOK->move(cmdCancel->x() - 5 - cmdOK->width(), cmdOK->y());
 }
 
 void TfrmPreferences::showEvent(QShowEvent* event)

@@ -32,6 +32,8 @@ private:
     void CreateFavoritesPage();
     void CreateColorPalettePage();
     void CreateCopyMenusPage();
+    // Makes room for captions longer than the English ones the dialog was laid out for: as laid out in English.
+    void WidenForCaptions();
 
     void tvwMainChange(QTreeWidgetItem* node);
     void StepFieldChange(QLineEdit* field);

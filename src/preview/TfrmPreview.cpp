@@ -14,6 +14,7 @@
 #include "platform/PaintBox.h"
 #include "platform/Services.h"
 #include "platform/ShownNumber.h"
+#include "platform/Translated.h"
 
 #include <QAction>
 #include <QFrame>
@@ -153,6 +154,14 @@ void TfrmPreview::CreateControls()
     Status->setFont(TahomaFont(11));
     Status->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Status->setGeometry(0, 2, kClientWidth, 21);
+    // A language whose hint is longer than the window is wide has it on more lines, the window taller by as much.
+    if (ShowsTranslation() && Status->sizeHint().width() > kClientWidth) {
+        Status->setWordWrap(true);
+        const int grown = Status->heightForWidth(kClientWidth) - Status->height();
+        Status->resize(kClientWidth, Status->height() + grown);
+        statusBar->resize(kClientWidth, statusBar->height() + grown);
+        setFixedSize(kClientWidth, kClientHeight + grown);
+    }
 }
 
 void TfrmPreview::CreateMenus()

@@ -1,0 +1,17 @@
+#include "Translated.h"
+
+namespace {
+
+bool g_translated = false;
+
+} // namespace
+
+bool ShowsTranslation()
+{
+    return g_translated;
+}
+
+void SetShowsTranslation(bool translated)
+{
+    g_translated = translated;
+}
