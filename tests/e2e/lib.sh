@@ -15,6 +15,11 @@ done
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# What the windows and keys are called in the language the program runs in; a test in another language sets them.
+E2E_FAVORITES=Favorites # the Favorites window's title
+E2E_CONFIRM=Confirm     # the question's title
+E2E_EXIT_KEYS=fx        # the File menu's and its Exit entry's accelerators
+
 # Every wait gives up after this many seconds. A wait ends as soon as its result shows, so a generous limit costs
 # nothing on a quick machine and keeps a busy one (a parallel build, the other tests) from failing a sound program.
 E2E_TIMEOUT="${E2E_TIMEOUT:-30}"
@@ -86,7 +91,7 @@ not() { ! "$@"; }
 wait_main_window() {
   wait_until "the main window to show" main_window_shown
   MAIN_WIN=$WAITED
-  wait_window Favorites >/dev/null
+  wait_window "$E2E_FAVORITES" >/dev/null
 }
 main_window_shown() {
   kill -0 "$E2E_APP" || { echo "the program has ended"; return 1; }
@@ -125,7 +130,7 @@ locate() {
   window_geometry "$MAIN_WIN"
   MX=$WX
   MY=$((WY + WH - 294))
-  window_geometry "$(wait_window Favorites)"
+  window_geometry "$(wait_window "$E2E_FAVORITES")"
   FX=$WX
   FY=$WY
 }
@@ -133,9 +138,9 @@ locate() {
 # File, Exit from the keyboard, as a user closes the program.
 exit_from_menu() {
   xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
-  xdotool key --window "$MAIN_WIN" alt+f
+  xdotool key --window "$MAIN_WIN" "alt+${E2E_EXIT_KEYS:0:1}"
   wait_menu >/dev/null
-  xdotool key x
+  xdotool key "${E2E_EXIT_KEYS:1:1}"
 }
 
 # A press, a first small movement, then on in steps to the target and a release there (screen points). The pauses
@@ -156,7 +161,7 @@ drag() { # from_x from_y to_x to_y
 # Waits for the program's "Confirm" question and answers it with a key: y, n, or Escape for Cancel.
 answer_confirm() {
   local box
-  box=$(wait_window Confirm)
+  box=$(wait_window "$E2E_CONFIRM")
   xdotool windowactivate --sync "$box" 2>/dev/null || true
   xdotool key "$1"
 }

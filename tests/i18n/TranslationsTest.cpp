@@ -1,0 +1,94 @@
+// Which translation start-up loads for the user's languages, and numbers shown in the user's locale.
+#include "app/Translations.h"
+#include "platform/ShownNumber.h"
+#include "platform/Translated.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The translators start-up installs belong to the application; removing them leaves the next case as it found it.
+void RemoveTranslators()
+{
+    qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
+    SetShowsTranslation(false);
+}
+
+TEST(Translations, LoadsTheFirstOfTheUsersLanguagesTheProgramSpeaksAndNothingForEnglish)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TW_QM_DIR "/tintwell_de.qm"), folder.filePath(QStringLiteral("tintwell_de.qm"))));
+    const bool toolkitHasGerman = QFile::exists(
+        QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm"));
+    struct Case {
+        QStringList languages;
+        QString expected;
+    };
+    const Case cases[] = {
+        { { QStringLiteral("C") }, {} },
+        { { QStringLiteral("en-US"), QStringLiteral("de-DE") }, {} }, // English first: the source texts stand
+        { { QStringLiteral("de-DE") }, QStringLiteral("de") },
+        { { QStringLiteral("de-AT"), QStringLiteral("en-GB") }, QStringLiteral("de") },
+        { { QStringLiteral("fr-FR"), QStringLiteral("de") }, QStringLiteral("de") }, // none for French: the next
+        { { QStringLiteral("eo") }, {} },
+        { {}, {} },
+    };
+    for (const Case& c : cases) {
+        const InstalledTranslations installed = InstallTranslations(
+            c.languages, folder.path(), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        const std::string what = c.languages.join(u',').toStdString();
+        EXPECT_EQ(installed.language.left(2), c.expected) << what;
+        EXPECT_EQ(installed.toolkit, !c.expected.isEmpty() && toolkitHasGerman) << what;
+        const int loaded = QCoreApplication::instance()->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly).size();
+        EXPECT_EQ(loaded, c.expected.isEmpty() ? 0 : 1 + int(toolkitHasGerman)) << what;
+        EXPECT_EQ(ShowsTranslation(), !c.expected.isEmpty()) << what;
+        if (!c.expected.isEmpty())
+            EXPECT_EQ(QCoreApplication::translate("TfrmMain", "&File"), QStringLiteral("&Datei")) << what;
+        else
+            EXPECT_EQ(QCoreApplication::translate("TfrmMain", "&File"), QStringLiteral("&File")) << what;
+        RemoveTranslators();
+    }
+}
+
+TEST(Translations, AFolderWithoutTheLanguageLoadsNothing)
+{
+    QTemporaryDir empty;
+    const InstalledTranslations installed = InstallTranslations({ QStringLiteral("de-DE") }, empty.path(), empty.path());
+    EXPECT_TRUE(installed.language.isEmpty());
+    EXPECT_FALSE(installed.toolkit);
+    EXPECT_TRUE(QCoreApplication::instance()->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly).isEmpty());
+}
+
+TEST(ShownNumbers, FollowTheLocaleButNeverGroupThousands)
+{
+    struct Case {
+        const char* locale;
+        QString ratio;
+        QString count;
+    };
+    const Case cases[] = {
+        { "C", QStringLiteral("6.64:1"), QStringLiteral("65535") },
+        { "en_US", QStringLiteral("6.64:1"), QStringLiteral("65535") },
+        { "de_DE", QStringLiteral("6,64:1"), QStringLiteral("65535") },
+        { "fr_FR", QStringLiteral("6,64:1"), QStringLiteral("65535") },
+        { "ar_EG", QStringLiteral("\u0666\u066B\u0666\u0664:\u0661"), QStringLiteral("\u0666\u0665\u0665\u0663\u0665") },
+    };
+    const QLocale before;
+    for (const Case& c : cases) {
+        QLocale::setDefault(QLocale(QLatin1String(c.locale)));
+        EXPECT_EQ(ShownDecimal(QStringLiteral("6.64:1")), c.ratio) << c.locale;
+        EXPECT_EQ(ShownNumber(65535), c.count) << c.locale;
+        // Text that is no number passes unchanged.
+        EXPECT_EQ(ShownDecimal(QStringLiteral("AA")), QStringLiteral("AA")) << c.locale;
+    }
+    QLocale::setDefault(before);
+}
+
+} // namespace
