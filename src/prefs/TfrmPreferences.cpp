@@ -143,8 +143,8 @@ TfrmPreferences::TfrmPreferences(TfrmMain& main)
     for (QPalette::ColorRole role : { QPalette::Highlight, QPalette::HighlightedText })
         treePalette.setColor(QPalette::Inactive, role, treePalette.color(QPalette::Active, role));
     tvwMain->setPalette(treePalette);
-    for (int i = 0; i < kPageCount; ++i)
-        tvwMain->addTopLevelItem(new QTreeWidgetItem(QStringList(tr(kPages[i].node))));
+    for (const Page& page : kPages)
+        tvwMain->addTopLevelItem(new QTreeWidgetItem(QStringList(tr(page.node))));
     connect(tvwMain, &QTreeWidget::currentItemChanged, this, &TfrmPreferences::tvwMainChange);
 
     lblMain = new QLabel(this);
@@ -309,6 +309,9 @@ void TfrmPreferences::WidenForCaptions()
     // then reach past its edge, or whose title is longer than its edge, sets how much wider every page must be.
     constexpr int kGroupMargin = 3;
     constexpr int kMostWider = 400;
+    // Apply and Cancel: Cancel this far from the right edge, Apply this far left of it, both right of the tree.
+    constexpr int kButtonMargin = 6;
+    constexpr int kButtonGap = 5;
     QWidget* const pages[] = { pnlGeneral, pnlFavorites, pnlColorPalette, pnlCopyMenus };
     int wider = 0;
     for (QWidget* page : pages) {
@@ -328,15 +331,15 @@ void TfrmPreferences::WidenForCaptions()
             }
         }
     }
-    for (QLabel* label : { lblMain }) {
-        for (const Page& page : kPages) {
-            label->setText(QLatin1Char(' ') + tr(page.heading));
-            wider = std::max(wider, label->sizeHint().width() - label->width());
-        }
+    // The heading shows each page's in turn; LoadPreferences() sets the first page's.
+    for (const Page& page : kPages) {
+        lblMain->setText(QLatin1Char(' ') + tr(page.heading));
+        wider = std::max(wider, lblMain->sizeHint().width() - lblMain->width());
     }
     for (QPushButton* button : { cmdOK, cmdCancel })
         button->resize(button->width() + CaptionOverflow(*button), button->height());
-    wider = std::max(wider, cmdOK->width() + cmdCancel->width() + 14 - (width() - kPagePlace.x()));
+    wider = std::max(
+        wider, cmdOK->width() + kButtonGap + cmdCancel->width() + kButtonMargin - (width() - kPagePlace.x()));
     if (wider <= 0)
         return;
 
@@ -352,8 +355,8 @@ void TfrmPreferences::WidenForCaptions()
     lblMain->resize(lblMain->width() + wider, lblMain->height());
     setFixedSize(width() + wider, height());
     findChild<QFrame*>(QStringLiteral("rule"))->resize(width(), 2);
-    cmdCancel->move(width() - 6 - cmdCancel->width(), cmdCancel->y());
-    cmdOK->move(cmdCancel->x() - 5 - cmdOK->width(), cmdOK->y());
+    cmdCancel->move(width() - kButtonMargin - cmdCancel->width(), cmdCancel->y());
+    cmdOK->move(cmdCancel->x() - kButtonGap - cmdOK->width(), cmdOK->y());
 }
 
 void TfrmPreferences::showEvent(QShowEvent* event)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Install into a fresh prefix, check the layout and the desktop files, then start the installed program through
-# bin/ from an unrelated working folder: it finds its help under share/ and keeps its files in the per-user folders.
+# bin/ from an unrelated working folder: it finds its help and its translations under share/ and keeps its files in
+# the per-user folders.
 source "$(dirname "$0")/lib.sh"
 build="$(dirname "$E2E_EXE")"
 prefix="$E2E_DIR/prefix"
@@ -8,7 +9,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install 
 
 for f in bin/tintwell share/tintwell/help/index.html share/applications/tintwell.desktop \
          share/icons/hicolor/scalable/apps/tintwell.svg share/metainfo/example.tintwell.Tintwell.metainfo.xml \
-         share/mime/packages/tintwell.xml share/man/man1/tintwell.1.gz share/doc/tintwell/copyright; do
+         share/mime/packages/tintwell.xml share/man/man1/tintwell.1.gz share/doc/tintwell/copyright \
+         share/tintwell/translations/tintwell_de.qm; do
   [ -e "$prefix/$f" ] || fail "$f is not installed"
 done
 for size in 16 22 24 32 48 64 128 256; do
@@ -69,4 +71,13 @@ wait_exit
 [ -f "$E2E_DIR/config/tintwell/tw3.ini" ] || fail "settings were not written to the per-user folder"
 [ -f "$E2E_DIR/data/tintwell/session.tmp" ] || fail "the session was not written to the per-user folder"
 [ -z "$(find "$elsewhere" "$prefix" -name tw3.ini -o -name session.tmp)" ] || fail "files went to the working or the program's folder"
+
+# A German desktop: the installed program finds its translation under share/ and speaks German.
+(cd "$elsewhere" && LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 LANGUAGE=de XDG_CONFIG_HOME="$E2E_DIR/config" \
+  XDG_DATA_HOME="$E2E_DIR/data" exec "$prefix/bin/tintwell") &
+E2E_APP=$!
+E2E_FAVORITES=Favoriten E2E_EXIT_KEYS=db
+wait_main_window
+exit_from_menu
+wait_exit
 echo "PASS: install"
