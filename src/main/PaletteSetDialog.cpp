@@ -1,5 +1,7 @@
 #include "PaletteSetDialog.h"
 
+#include "platform/Translated.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
@@ -65,6 +67,15 @@ PaletteSetDialog::PaletteSetDialog(QWidget* parent, int favoriteCount, PaletteSe
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addSpacing(6);
     layout->addWidget(buttons);
+    // The dialog is as wide as its choices, which leave the English title room in the title bar; a longer title in
+    // another language widens it, lest the window manager cut the title short.
+    if (ShowsTranslation()) {
+        constexpr int kTitleBarButtons = 120;
+        QFont titleFont = font();
+        titleFont.setBold(true);
+        const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + kTitleBarButtons;
+        layout->addSpacerItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Fixed, QSizePolicy::Fixed));
+    }
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
