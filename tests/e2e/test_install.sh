@@ -22,6 +22,7 @@ done
 desktop="$prefix/share/applications/tintwell.desktop"
 grep -qx 'Exec=tintwell %f' "$desktop" || fail "the launcher does not pass the file to tintwell"
 grep -qx 'MimeType=application/x-tintwell-scheme;' "$desktop" || fail "the launcher does not offer to open schemes"
+grep -qx 'Comment\[de\]=Farbschemata aus einer Basisfarbe gestalten' "$desktop" || fail "the launcher says nothing in German"
 desktop-file-validate "$desktop" || fail "launcher does not validate"
 appstreamcli validate --no-net "$prefix/share/metainfo/example.tintwell.Tintwell.metainfo.xml" >/dev/null \
   || fail "software-centre description does not validate"
