@@ -65,6 +65,8 @@ const char* const kVisionCaptions[] = {
     QT_TRANSLATE_NOOP("TfrmMain", "Normal"),
     QT_TRANSLATE_NOOP("TfrmMain", "Protanopia"), QT_TRANSLATE_NOOP("TfrmMain", "Deuteranopia"),
     QT_TRANSLATE_NOOP("TfrmMain", "Tritanopia"), QT_TRANSLATE_NOOP("TfrmMain", "Achromatopsia") };
+static_assert(std::size(kVisionCaptions) == static_cast<std::size_t>(VisionMode::Achromatopsia) + 1,
+    "a caption for each colour-vision mode, in the modes' order");
 
 QString RgbReadout(const QString& red, const QString& green, const QString& blue)
 {

@@ -21,6 +21,7 @@ int CaptionOverflow(const QAbstractButton& button)
     const int room = button.style()->subElementRect(contents, &option, &button).width();
     // The accelerator's mark is not drawn; a doubled one is drawn once.
     QString shown = button.text();
-    shown.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    shown.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&'));
+    shown.replace(QLatin1Char('\x01'), QLatin1Char('&'));
     return std::max(0, button.fontMetrics().horizontalAdvance(shown) - room);
 }

@@ -8,6 +8,7 @@
 #include "favorites/TfrmFavorites.h"
 #include "main/PaletteSetDialog.h"
 #include "main/TfrmMain.h"
+#include "picker/ScreenPicker.h"
 #include "platform/Fonts.h"
 #include "platform/Translated.h"
 #include "prefs/TfrmPreferences.h"
@@ -303,6 +304,11 @@ TEST_P(TranslatedWindows, ToolWindowsAndTheirPaintedTextFit)
     ExpectTranslated(QStringLiteral("QuickPreview title"), preview->windowTitle());
     WalkControls(favorites);
     WalkControls(preview);
+    // The picker's window is the desktop's photograph; what it names is spoken.
+    auto* picker = Window<ScreenPicker>();
+    ASSERT_TRUE(picker);
+    ExpectTranslated(QStringLiteral("picker title"), picker->windowTitle());
+    WalkControls(picker);
 
     // The empty list's invitation is painted, a line each, centred in the list.
     auto* list = Named<QWidget>(*favorites, "pbFavs");
