@@ -11,6 +11,8 @@ import re
 import sys
 
 TRANSLATING = re.compile(r"\b(?:tr|translate|QT_TR_NOOP|QT_TR_N_NOOP|QT_TRANSLATE_NOOP3?|QT_TRANSLATE_N_NOOP3?)\s*\(")
+# Texts for the program's developers, never shown: what a failed compile-time or run-time check says.
+FOR_DEVELOPERS = re.compile(r"\b(?:static_assert|Q_ASSERT|Q_ASSERT_X|Q_STATIC_ASSERT_X)\s*\(")
 LITERAL = re.compile(r'(?:u8|u|U|L)?"((?:[^"\\\n]|\\.)*)"')
 
 # Names a program uses inside: they never reach a person.
@@ -60,9 +62,10 @@ def strip_comments(text):
 
 
 def translated_spans(text):
-    """The argument lists of every translating call, as (start, end) offsets."""
+    """The argument lists of every translating call, and of every check whose text only developers read, as (start,
+    end) offsets."""
     spans = []
-    for match in TRANSLATING.finditer(text):
+    for match in list(TRANSLATING.finditer(text)) + list(FOR_DEVELOPERS.finditer(text)):
         depth = 1
         i = match.end()
         while i < len(text) and depth:

@@ -73,6 +73,7 @@ class SourceScan(unittest.TestCase):
             '// "Words in a comment"\n/* "and in another" */',
             'pattern(QStringLiteral("\\\\*\\\\.([A-Za-z0-9]+)"));',
             '#include "main/TfrmMain.h"',
+            'static_assert(sizeof(int) == 4, "ints of four bytes");',
         ]
         for source in cases:
             with self.subTest(source=source):
