@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <cmath>
 
@@ -35,7 +36,6 @@ ScreenPicker::ScreenPicker(TfrmMain& main)
     imgDesktop = new PaintBox(QStringLiteral("imgDesktop"), this);
     imgDesktop->setCursor(Qt::CrossCursor);
     connect(imgDesktop, &PaintBox::mousePressed, this, &ScreenPicker::imgDesktopMouseDown);
-    connect(imgDesktop, &PaintBox::mouseMoved, this, [this](QMouseEvent* event) { m_lastMove = event->position(); });
 
     // A panel above the photograph: presses on it are taken by it and pick nothing.
     pnlColor = new PaintBox(QStringLiteral("pnlColor"), this);
@@ -147,6 +147,8 @@ void ScreenPicker::ShowPhotograph(const platform::DesktopPhoto& photo)
         showFullScreen();
     else
         show();
+    // Widgets get the pointer rounded to logical pixels; their window gets it as the desktop sent it.
+    windowHandle()->installEventFilter(this);
     raise();
     activateWindow();
     // Without the window manager the picker gets no focus of its own; Esc must still reach it.
@@ -199,6 +201,13 @@ QPointF ScreenPicker::PointerAt(QPointF toolkit) const
     if (m_lastMove && agrees(*m_lastMove))
         return *m_lastMove;
     return toolkit;
+}
+
+bool ScreenPicker::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == windowHandle() && (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress))
+        m_lastMove = static_cast<QMouseEvent*>(event)->position();
+    return QWidget::eventFilter(watched, event);
 }
 
 void ScreenPicker::imgDesktopMouseDown(QMouseEvent* event)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The screen picker on a real Wayland desktop (sway with Xwayland and the desktop portal): the program runs through
 # Xwayland, F3 photographs the desktop through the portal, and a click takes the pixel under the pointer, Wayland's
-# own surfaces and X11 windows alike, at desktop scales 1, 2 and 1.5. Then the portal's failures, from a stand-in
+# own surfaces and X11 windows alike, at desktop scales 1, 2 and 1.5, and at 2 the single device pixel under the
+# compositor's own pointer. Then the portal's failures, from a stand-in
 # portal on a bus of its own: each leaves the base colour and the windows as they were.
 # The desktop's programs run in a session of their own, apart from the terminal or runner that started the test.
 [ -n "${TW_WAYLAND_SESSION:-}" ] || exec env TW_WAYLAND_SESSION=1 setsid --wait bash "$0" "$@"
@@ -13,12 +14,12 @@ probe_exe=${TW_COLOUR_PROBE:-$(dirname "$E2E_EXE")/tests/tw_colour_probe}
 
 WORK=$(mktemp -d)
 chmod 755 "$WORK"   # the compositor runs as another user and must reach its folder inside
-PROBE="" FAKE="" FAKE_BUS=""
+PROBE="" FAKE="" FAKE_BUS="" POINTER_PROCESS=""
 finish() {
   local rc=$? pid
   set +e
-  for pid in "$PROBE" "$E2E_APP" "$FAKE" "$FAKE_BUS"; do
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+  for pid in "$PROBE" "$POINTER_PROCESS" "$E2E_APP" "$FAKE" "$FAKE_BUS"; do
+    [ "${pid:-0}" -gt 0 ] 2>/dev/null && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
   done
   E2E_APP=""
   [ "$rc" -ne 0 ] && [ -d "$WORK/desktop" ] && tail -n 5 "$WORK"/desktop/log.* "$WORK"/*.out "$WORK/tintwell.log" >&2
@@ -52,6 +53,15 @@ desktop_pixel() { # x y
   grim "$WORK/shot.png" && convert "$WORK/shot.png" -format "%[hex:p{$1,$2}]" info: | cut -c1-6
 }
 shows() { local got; got=$(desktop_pixel "$1" "$2"); [ "$got" = "$3" ] || { echo "#$got"; return 1; }; }
+shows_all() { # x y RRGGBB ..., from one photograph
+  local got
+  grim "$WORK/shot.png" || return 1
+  while [ $# -gt 0 ]; do
+    got=$(convert "$WORK/shot.png" -format "%[hex:p{$1,$2}]" info: | cut -c1-6)
+    [ "$got" = "$3" ] || { echo "#$got at $1,$2"; return 1; }
+    shift 3
+  done
+}
 base_colour() { # the hex entry field, through Edit > Copy Base Color, onto a cleared clipboard
   local edit
   focus_main
@@ -140,9 +150,95 @@ for case in "1 1280x800" "2 640x400" "1.5 853x533"; do
   PROBE=""
 done
 echo "picker opened through the portal after ${latencies[*]} (key to window mapped)"
+
 quit_tintwell
 [ "$(ini_value "$E2E_DIR/tw3.ini" Main BaseColor)" = "$((0x${colour:4:2}${colour:2:2}${colour:0:2}))" ] \
   || fail "BaseColor $(ini_value "$E2E_DIR/tw3.ini" Main BaseColor) after the last pick of $colour"
+
+# A single device pixel at scale 2. Xwayland gives its clients the pointer in whole X pixels, two device pixels wide
+# at this scale, so only a program on Wayland itself learns which device pixel the pointer is on: the program runs
+# there, driven by a pointer device of the compositor's own (xdotool reaches no Wayland window), over a
+# checkerboard of single device pixels, black where x + y is even, that the compositor draws. A pick through whole
+# X pixels would always be black: every white pick proves a single device pixel was reached.
+swaymsg "output HEADLESS-1 scale 2" >/dev/null
+convert -size 2x2 xc:white -fill black -draw 'point 0,0' -draw 'point 1,1' "$WORK/checker.png"
+chmod 644 "$WORK/checker.png"
+swaymsg "output HEADLESS-1 bg $WORK/checker.png tile" >/dev/null
+wait_until "scale 2: the checkerboard on the desktop" shows_all 0 0 000000  1 0 FFFFFF  0 1 FFFFFF  1 1 000000
+(cd "$E2E_DIR" && QT_QPA_PLATFORM=wayland exec "$E2E_DIR/tintwell" >>"$WORK/tintwell.log" 2>&1 8>&-) &
+E2E_APP=$!
+# The main window's content in device pixels, as the compositor placed it.
+main_content() {
+  swaymsg -t get_tree | /usr/bin/python3 -c '
+import json, sys
+def find(node):
+    if node.get("name") == "Tintwell v3.1" and node.get("pid"):
+        return node
+    for child in node.get("nodes", []) + node.get("floating_nodes", []):
+        found = find(child)
+        if found:
+            return found
+window = find(json.load(sys.stdin))
+if not window:
+    sys.exit(1)
+print(2 * (window["rect"]["x"] + window["window_rect"]["x"]), 2 * (window["rect"]["y"] + window["window_rect"]["y"]))'
+}
+# Placed and painted, with the base colour of the last pick above: the base area, the left-hand part under the tool
+# bar. The compositor may move a window just mapped once more.
+main_painted() {
+  local at
+  at=$(main_content) || return 1
+  shows_all $((${at% *} + 60)) $((${at#* } + 150)) "$colour" && echo "$at"
+}
+wait_until "the main window on Wayland to show the base colour #$colour" main_painted
+read -r main_x main_y <<<"$WAITED"
+base_x=$((main_x + 60)) base_y=$((main_y + 150))
+pointer_says() { # what the virtual pointer's next line starts with
+  local line=""
+  read -r -t "$E2E_TIMEOUT" -u "${POINTER[0]}" line || true
+  [[ $line == "$1"* ]] || fail "virtual pointer: expected '$1', got '$line'"
+}
+pointer_do() { echo "$*" >&"${POINTER[1]}"; pointer_says "OK $*"; }
+coproc POINTER { exec /usr/bin/python3 "$here/virtual_pointer.py" 1280 800 2>&1 8>&-; }
+POINTER_PROCESS=$POINTER_PID
+pointer_says READY
+picker_shown() { swaymsg -t get_tree | grep -q '"name": "Screen Color Picker"'; }
+# Shown one to one at ratio 2: the colour box, and in the lens (the panel's corner 8 logical pixels in from the
+# top-left or the top-right corner, the lens 2 further in) the middle block and its right-hand neighbour, the next
+# device pixel along.
+panel_shows() {
+  local left
+  for left in 8 $((640 - 113 - 8)); do
+    shows_all $(((left + 56) * 2)) 198 "$expected"  $(((left + 2 + 50) * 2)) $(((8 + 2 + 29) * 2)) "$expected" \
+      $(((left + 2 + 59) * 2 + 1)) $(((8 + 2 + 39) * 2 + 1)) "$expected" \
+      $(((left + 2 + 66) * 2)) $(((8 + 2 + 29) * 2)) "$neighbour" && return 0
+  done
+  return 1
+}
+# The picker's button on the tool bar: the third. The first motion over a window only enters it.
+pointer_do move $((main_x + 111)) $((main_y + 60))
+pointer_do move $((main_x + 113)) $((main_y + 60))
+# Pressed once the window knows the pointer is there: the button shows its raised frame.
+wait_until "the picker's button to rise under the pointer" shows_all $((main_x + 114)) $((main_y + 39)) ABABAB
+pointer_do click
+wait_until "scale 2, Wayland: the picker" picker_shown
+pointer_do move 300 500
+for case in "201 600 FFFFFF" "201 601 000000" "202 601 FFFFFF"; do
+  read -r x y expected <<<"$case"
+  pointer_do move "$x" "$y"
+  [ "$expected" = FFFFFF ] && neighbour=000000 || neighbour=FFFFFF
+  wait_until "device pixel $x,$y: the picker to show #$expected there and #$neighbour beside it" panel_shows
+done
+pointer_do click
+wait_until "device pixel $x,$y: the base colour #$expected" shows_all "$base_x" "$base_y" "$expected"
+picker_shown && fail "device pixel $x,$y: picker still shown after the pick"
+echo quit >&"${POINTER[1]}"
+wait "$POINTER_PROCESS" || fail "the virtual pointer failed"
+POINTER_PROCESS=""
+swaymsg '[title="^Tintwell v3.1$"] kill' >/dev/null
+wait_exit
+[ "$(ini_value "$E2E_DIR/tw3.ini" Main BaseColor)" = "$((0xFFFFFF))" ] \
+  || fail "BaseColor $(ini_value "$E2E_DIR/tw3.ini" Main BaseColor) after the last pick of FFFFFF on Wayland"
 swaymsg "output HEADLESS-1 scale 1" >/dev/null
 
 # The stand-in portal, on a bus of its own.

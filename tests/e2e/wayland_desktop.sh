@@ -37,6 +37,8 @@ wl_start() {
   done
   exec 8>/tmp/tintwell-wayland-desktop.lock
   flock 8
+  # The desktop's programs must not hold the lock: were the test killed before it could end them, they would keep
+  # every later desktop waiting.
   mkdir -p "$WL_DIR/run" "$WL_DIR/run-sway" "$WL_DIR/home"
   # sway refuses to run as root: it runs as nobody, which must reach its own folder through this one.
   chmod 755 "$WL_DIR"
@@ -59,12 +61,12 @@ CONF
   unset DISPLAY QT_QPA_PLATFORM
 
   # Whatever the bus starts by itself inherits the environment above, so it starts no second portal elsewhere.
-  dbus-daemon --session --nofork --nopidfile --address="$DBUS_SESSION_BUS_ADDRESS" >"$WL_DIR/log.dbus" 2>&1 &
+  dbus-daemon --session --nofork --nopidfile --address="$DBUS_SESSION_BUS_ADDRESS" >"$WL_DIR/log.dbus" 2>&1 8>&- &
   WL_PIDS+=($!)
   wl_wait 5 "session bus" wl_has_owner org.freedesktop.DBus || return 1
   env -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS XDG_RUNTIME_DIR="$WL_DIR/run-sway" HOME="$WL_DIR/home" \
     WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
-    "${as_sway[@]}" sway -c "$WL_DIR/sway.conf" >"$WL_DIR/log.sway" 2>&1 &
+    "${as_sway[@]}" sway -c "$WL_DIR/sway.conf" >"$WL_DIR/log.sway" 2>&1 8>&- &
   WL_PIDS+=($!)
   wl_wait 10 "Wayland socket" test -S "$WAYLAND_DISPLAY" || return 1
   wl_wait 10 "Xwayland" test -s "$WL_DIR/run-sway/xdisplay" || return 1
@@ -72,16 +74,16 @@ CONF
   DISPLAY=$(cat "$WL_DIR/run-sway/xdisplay")
   SWAYSOCK=$(ls "$WL_DIR"/run-sway/sway-ipc.*.sock)
   # The wlr back-end ends at start-up without PipeWire; the front-end hides screenshots without an access back-end.
-  pipewire >"$WL_DIR/log.pipewire" 2>&1 &
+  pipewire >"$WL_DIR/log.pipewire" 2>&1 8>&- &
   WL_PIDS+=($!)
   wl_wait 10 "PipeWire" test -S "$WL_DIR/run/pipewire-0" || return 1
-  /usr/libexec/xdg-desktop-portal-wlr >"$WL_DIR/log.xdpw" 2>&1 &
+  /usr/libexec/xdg-desktop-portal-wlr >"$WL_DIR/log.xdpw" 2>&1 8>&- &
   WL_PIDS+=($!)
   wl_wait 10 "portal wlr back-end" wl_has_owner org.freedesktop.impl.portal.desktop.wlr || return 1
-  /usr/libexec/xdg-desktop-portal-gtk >"$WL_DIR/log.xdpgtk" 2>&1 &
+  /usr/libexec/xdg-desktop-portal-gtk >"$WL_DIR/log.xdpgtk" 2>&1 8>&- &
   WL_PIDS+=($!)
   wl_wait 10 "portal gtk back-end" wl_has_owner org.freedesktop.impl.portal.desktop.gtk || return 1
-  /usr/libexec/xdg-desktop-portal >"$WL_DIR/log.xdp" 2>&1 &
+  /usr/libexec/xdg-desktop-portal >"$WL_DIR/log.xdp" 2>&1 8>&- &
   WL_PIDS+=($!)
   wl_wait 20 "portal" wl_has_owner org.freedesktop.portal.Desktop || return 1
   wl_wait 10 "screenshot portal" sh -c "gdbus introspect --session -d org.freedesktop.portal.Desktop \

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -400,11 +401,12 @@ TEST_F(PickerTest, ScaledDesktopLensAndPickReadTheDevicePixelUnderThePointer)
         EXPECT_EQ(LensPixel({ 0, 0 }), Sample(px - 4, py - 2));
         EXPECT_EQ(LensPixel({ 108, 66 }), Sample(px + 4, py + 2));
 
-        // The toolkit rounds the pointer to logical pixels; a move over the photograph tells it to a fraction.
+        // The toolkit rounds the pointer to logical pixels for widgets; a move over the picker's window tells it to a
+        // fraction.
         QCursor::setPos(201, 161);
         QMouseEvent move(QEvent::MouseMove, QPointF(200.5, 160.5), QPointF(200.5, 160.5), QPointF(200.5, 160.5),
             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(Photograph(), &move);
+        QApplication::sendEvent(picker->windowHandle(), &move);
         picker->RefreshLens();
         EXPECT_EQ(LensPixel({ 54, 33 }), device(200.5, 160.5));
         // Once the pointer has gone on without a move seen here, the toolkit's position counts again.
@@ -486,7 +488,7 @@ TEST_F(PickerTest, PhotographIsShownInTheScreensOwnDevicePixels)
     QMouseEvent move(QEvent::MouseMove, QPointF(200.5, 160.5), QPointF(200.5, 160.5), QPointF(200.5, 160.5),
         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCursor::setPos(201, 161);
-    QApplication::sendEvent(Photograph(), &move);
+    QApplication::sendEvent(picker->windowHandle(), &move);
     picker->RefreshLens();
     const QPoint pixel(int(200.5 * ratio), int(160.5 * ratio));
     EXPECT_EQ(Lens()->Surface().devicePixelRatio(), ratio);
