@@ -38,7 +38,9 @@ constexpr QRgb kBadgeOutline = qRgb(128, 128, 128);
 constexpr QRgb kBadgeText = qRgb(0, 0, 0);
 constexpr QRgb kBadgeFailText = qRgb(192, 0, 0);
 
-QString BadgeText(const ContrastReading& reading)
+} // namespace
+
+QString ContrastBadgeText(const ContrastReading& reading)
 {
     return QStringLiteral("%1 %2").arg(ShownDecimal(QString::fromStdString(ContrastText(reading.ratio))),
         // AA and AAA are the accessibility guidelines' own names, the same in every language.
@@ -46,9 +48,11 @@ QString BadgeText(const ContrastReading& reading)
                                              : QString::fromLatin1(ContrastGradeText(reading.grade)));
 }
 
+namespace {
+
 void DrawBadge(QImage& picture, QPainter& painter, const ContrastReading& reading)
 {
-    const QString text = BadgeText(reading);
+    const QString text = ContrastBadgeText(reading);
     const QFontMetrics metrics(painter.font());
     const int w = metrics.horizontalAdvance(text) + 5;
     const int h = metrics.height() + 1;

@@ -7,6 +7,10 @@
 #include <QImage>
 #include <QWidget>
 
+// What a contrast badge on the sample page says: the ratio with the locale's decimal sign, then the verdict ("AA",
+// "AAA", or "Fail" in the user's language).
+QString ContrastBadgeText(const ContrastReading& reading);
+
 class PaintBox;
 class QAction;
 class QFrame;

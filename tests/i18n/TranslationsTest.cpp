@@ -1,6 +1,7 @@
 // Which translation start-up loads for the user's languages, and numbers shown in the user's locale.
 #include "app/Translations.h"
 #include "platform/ShownNumber.h"
+#include "preview/TfrmPreview.h"
 #include "platform/Translated.h"
 
 #include <QCoreApplication>
@@ -88,6 +89,37 @@ TEST(ShownNumbers, FollowTheLocaleButNeverGroupThousands)
         // Text that is no number passes unchanged.
         EXPECT_EQ(ShownDecimal(QStringLiteral("AA")), QStringLiteral("AA")) << c.locale;
     }
+    QLocale::setDefault(before);
+}
+
+TEST(ShownNumbers, TheContrastBadgeSpeaksTheLocaleAndTheLanguage)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TW_QM_DIR "/tintwell_de.qm"), folder.filePath(QStringLiteral("tintwell_de.qm"))));
+    struct Case {
+        double ratio;
+        ContrastGrade grade;
+        const char* english;
+        const char* german;
+    };
+    const Case cases[] = {
+        { 6.64, ContrastGrade::AA, "6.64:1 AA", "6,64:1 AA" },
+        { 16.83, ContrastGrade::AAA, "16.83:1 AAA", "16,83:1 AAA" },
+        { 4.48, ContrastGrade::Fail, "4.48:1 Fail", "4,48:1 Ungen\u00FCgend" },
+        { 21, ContrastGrade::AAA, "21:1 AAA", "21:1 AAA" },
+    };
+    const QLocale before;
+    for (const bool german : { false, true }) {
+        if (german) {
+            QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+            ASSERT_FALSE(InstallTranslations({ QStringLiteral("de-DE") }, folder.path(), folder.path()).language.isEmpty());
+        }
+        for (const Case& c : cases) {
+            const ContrastReading reading { nullptr, c.ratio, TextSize::Normal, c.grade };
+            EXPECT_EQ(ContrastBadgeText(reading), QString::fromUtf8(german ? c.german : c.english)) << c.english;
+        }
+    }
+    RemoveTranslators();
     QLocale::setDefault(before);
 }
 
