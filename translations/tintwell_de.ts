@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CopyMenu</name>
+    <message>
+        <source>The clipboard holds no color to paste. Copy a color as RRGGBB, #RRGGBB or R,G,B first.</source>
+        <translation>Die Zwischenablage enthält keine Farbe zum Einfügen. Kopieren Sie zuerst eine Farbe als RRGGBB, #RRGGBB oder R,G,B.</translation>
+    </message>
+</context>
+<context>
     <name>DesktopPortal</name>
     <message>
         <source>The screen could not be captured: this desktop offers no screenshot service.</source>
@@ -939,6 +946,14 @@ hinzuzufügen</translation>
         <source>achromatopsia</source>
         <extracomment>Inside the sentence &quot;Colors are shown as seen with %1&quot;.</extracomment>
         <translation>Achromatopsie</translation>
+    </message>
+    <message>
+        <source>Add to &amp;Favorites</source>
+        <translation>Zu &amp;Favoriten hinzufügen</translation>
+    </message>
+    <message>
+        <source>Palette row %1 column %2</source>
+        <translation>Palette Zeile %1 Spalte %2</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CopyMenu</name>
+    <message>
+        <source>The clipboard holds no color to paste. Copy a color as RRGGBB, #RRGGBB or R,G,B first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DesktopPortal</name>
     <message>
         <source>The screen could not be captured: this desktop offers no screenshot service.</source>
@@ -935,6 +942,14 @@ Favorite Colors</source>
     <message>
         <source>achromatopsia</source>
         <extracomment>Inside the sentence &quot;Colors are shown as seen with %1&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to &amp;Favorites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Palette row %1 column %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -148,3 +148,61 @@ bool ParseHexText(const std::string& text, Rgb& out)
     out = { ParsePair(text[0], text[1]), ParsePair(text[2], text[3]), ParsePair(text[4], text[5]) };
     return true;
 }
+
+namespace {
+
+std::string_view Trimmed(std::string_view text)
+{
+    constexpr std::string_view kSpace = " \t\r\n";
+    const auto first = text.find_first_not_of(kSpace);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(kSpace) - first + 1);
+}
+
+// A channel of R,G,B: one to three decimal digits, at most 255.
+std::optional<int> DecimalChannel(std::string_view text)
+{
+    text = Trimmed(text);
+    if (text.empty() || text.size() > 3)
+        return std::nullopt;
+    int value = 0;
+    for (char ch : text) {
+        if (ch < '0' || ch > '9')
+            return std::nullopt;
+        value = value * 10 + (ch - '0');
+    }
+    return value <= 255 ? std::optional(value) : std::nullopt;
+}
+
+} // namespace
+
+std::optional<ColorValue> ParseColorText(std::string_view text)
+{
+    text = Trimmed(text);
+    if (text.find(',') != std::string_view::npos) {
+        int channels[3] = {};
+        for (int i = 0; i < 3; ++i) {
+            const auto comma = text.find(',');
+            if ((i < 2) == (comma == std::string_view::npos))
+                return std::nullopt;
+            const auto channel = DecimalChannel(text.substr(0, comma));
+            if (!channel)
+                return std::nullopt;
+            channels[i] = *channel;
+            text = i < 2 ? text.substr(comma + 1) : std::string_view();
+        }
+        return Pack(channels[0], channels[1], channels[2]);
+    }
+    if (!text.empty() && text.front() == '#')
+        text.remove_prefix(1);
+    if (text.size() != 6)
+        return std::nullopt;
+    for (char ch : text) {
+        if (HexDigitValue(static_cast<unsigned char>(ch)) < 0)
+            return std::nullopt;
+    }
+    Rgb rgb;
+    ParseHexText(std::string(text), rgb);
+    return Pack(rgb.r, rgb.g, rgb.b);
+}

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 // A colour as the program stores it everywhere (files, settings, state): 0x00BBGGRR.
 using ColorValue = std::uint32_t;
@@ -55,3 +57,7 @@ int HexDigitValue(char32_t ch);
 
 // Six characters to channels; a pair stops at its first non-hex character. Other lengths give nothing.
 bool ParseHexText(const std::string& text, Rgb& out);
+
+// A colour in one of the three texts the copy menus give (RRGGBB, #RRGGBB or R,G,B with channels 0..255), with
+// spaces and line breaks around it or its numbers; anything else gives nothing.
+std::optional<ColorValue> ParseColorText(std::string_view text);

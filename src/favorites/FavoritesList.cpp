@@ -99,7 +99,12 @@ FavoritesList::FavoritesList(const FavoritesModel& model, QWidget* parent)
     : PaintBox(QStringLiteral("pbFavs"), parent)
     , m_model(model)
 {
-    connect(&m_model, &FavoritesModel::changed, this, &FavoritesList::Redraw);
+    connect(&m_model, &FavoritesModel::changed, this, [this] {
+        Redraw();
+        // A favourite added, deleted, moved or selected: a reader on the list hears the one selected now.
+        if (m_model.HasSelection())
+            SpokenItemFocused(m_model.FavSelected());
+    });
     SetHintSource([this](QPoint pos) { return RowHint(pos); });
     SetSpeech(QAccessible::List, [] { return Spoken { tr("Favorite colors"), {}, {} }; });
     SetItemSpeech(QAccessible::ListItem, [this] { return m_model.Count(); }, [this](int row) { return RowSpeech(row); },

@@ -1,5 +1,6 @@
 #include "favorites/TfrmFavorites.h"
 
+#include "favorites/FavoritesLayout.h"
 #include "favorites/FavoritesList.h"
 #include "main/ColorDrag.h"
 #include "main/TfrmMain.h"
@@ -8,6 +9,7 @@
 #include "platform/ToolButton.h"
 #include "platform/Canvas.h"
 #include "platform/Fonts.h"
+#include "platform/KeyboardFocus.h"
 #include "platform/ToolWindow.h"
 #include "platform/Services.h"
 #include "platform/WindowPlacement.h"
@@ -15,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -23,7 +26,10 @@
 #include <QWheelEvent>
 #include <QWindow>
 
+#include <algorithm>
 #include <cstdlib>
+
+using favlayout::kRowHeight;
 
 namespace {
 
@@ -165,6 +171,7 @@ void TfrmFavorites::CreateControls(int clientHeight)
     m_dragTimer->setInterval(5);
     connect(m_dragTimer, &QTimer::timeout, this, &TfrmFavorites::DragTimerTimer);
 
+    SetUpListKeys();
     connect(pbFavs, &PaintBox::mousePressed, this, &TfrmFavorites::pbFavsMouseDown);
     connect(pbFavs, &PaintBox::doubleClicked, this, &TfrmFavorites::pbFavsDblClick);
     connect(tbOnTop, &QToolButton::clicked, this, &TfrmFavorites::tbOnTopClick);
@@ -192,6 +199,93 @@ void TfrmFavorites::CreateMenus()
         if (m_model.HasSelection())
             m_main.SetBaseColor(m_model.SelectedFavoriteColor());
     });
+    m_main.CarryOut(MainCommand::AddToFavorites, this, [this] { AddFavorite(m_model.Count(), m_main.SelectedColor()); });
+}
+
+void TfrmFavorites::SetUpListKeys()
+{
+    // Reached by the keyboard alone, as the main window's colour areas are: a click selects as it always did.
+    pbFavs->setFocusPolicy(Qt::TabFocus);
+    ShowFocusRing(pbFavs);
+    HandleKeys(pbFavs, [this](QKeyEvent* event) { return ListKey(event); });
+}
+
+bool TfrmFavorites::ListKey(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        tbCopyClick();
+        return true;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        if (const std::optional<ColorValue> color = PastedColor(this))
+            AddFavorite(m_model.HasSelection() ? m_model.FavSelected() + 1 : m_model.Count(), *color);
+        return true;
+    }
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const int selected = m_model.FavSelected();
+    const int last = m_model.Count() - 1;
+    if (modifiers == Qt::AltModifier) {
+        // One place up or down; the insertion index counts the list as it stands before the move.
+        if (event->key() == Qt::Key_Up && selected > 0)
+            m_model.MoveSelectedFavorite(selected - 1);
+        else if (event->key() == Qt::Key_Down && selected >= 0 && selected < last)
+            m_model.MoveSelectedFavorite(selected + 2);
+        else
+            return event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
+        ScrollToSelected();
+        return true;
+    }
+    const bool menuKey = event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
+    if (menuKey && m_model.HasSelection()) {
+        ScrollToSelected();
+        m_fillCopyEntries();
+        const int middle = kRowHeight * selected - pbFavs->Position() + kRowHeight / 2;
+        mnuFavPop->popup(pbFavs->mapToGlobal(QPoint(pbFavs->width() / 2, middle)));
+        return true;
+    }
+    if (modifiers != Qt::NoModifier || m_model.IsEmpty())
+        return false;
+    const int page = std::max(1, pbFavs->height() / kRowHeight);
+    int to = selected;
+    switch (event->key()) {
+    case Qt::Key_Up: to = selected < 0 ? last : selected - 1; break;
+    case Qt::Key_Down: to = selected + 1; break;
+    case Qt::Key_PageUp: to = selected - page; break;
+    case Qt::Key_PageDown: to = selected < 0 ? page - 1 : selected + page; break;
+    case Qt::Key_Home: to = 0; break;
+    case Qt::Key_End: to = last; break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (m_model.HasSelection())
+            m_main.SetBaseColor(m_model.SelectedFavoriteColor());
+        return true;
+    case Qt::Key_Delete:
+        DeleteSelectedClick();
+        return true;
+    default:
+        return false;
+    }
+    m_model.Select(std::clamp(to, 0, last));
+    ScrollToSelected();
+    return true;
+}
+
+void TfrmFavorites::ScrollToSelected()
+{
+    if (!m_model.HasSelection())
+        return;
+    const qint64 top = qint64(kRowHeight) * m_model.FavSelected();
+    const int position = pbFavs->Position();
+    if (top < position)
+        sbFavs->setValue(static_cast<int>(top));
+    else if (top + kRowHeight > position + pbFavs->height())
+        sbFavs->setValue(static_cast<int>(std::min<qint64>(top + kRowHeight - pbFavs->height(), sbFavs->maximum())));
+}
+
+void TfrmFavorites::AddFavorite(int index, ColorValue color)
+{
+    m_model.InsertFavorite(index, color);
+    ScrollToSelected();
 }
 
 void TfrmFavorites::FormCreate()

@@ -12,6 +12,7 @@
 
 class FavoritesList;
 class QAction;
+class QKeyEvent;
 class QMenu;
 class QMouseEvent;
 class QScrollBar;
@@ -50,6 +51,14 @@ private:
     void FormCreate();
     // The favourites of the last session, when there is one.
     void LoadFavoritesSession();
+
+    // The list's keys: moving the selection, choosing, deleting, moving, copying and pasting a favourite.
+    void SetUpListKeys();
+    bool ListKey(QKeyEvent* event);
+    // Scrolls the list so the selected row shows whole.
+    void ScrollToSelected();
+    // A new favourite after the selected one, or at the end, selected and in view.
+    void AddFavorite(int index, ColorValue color);
 
     void UpdateFavScrollRange();
     void UpdateToolButtons();

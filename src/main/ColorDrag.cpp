@@ -24,6 +24,12 @@ void ColorDrag::AddSource(PaintBox* source, int threshold, std::function<ColorVa
         [this, source, colorAt, menu](QMouseEvent* e) { Press(source, colorAt, menu, e); });
     connect(source, &PaintBox::mouseMoved, this, [this, source, threshold](QMouseEvent* e) { Move(source, threshold, e); });
     connect(source, &PaintBox::mouseReleased, this, &ColorDrag::Release);
+    AddKeys(source, std::move(colorAt), menu, std::move(focusPoint));
+}
+
+void ColorDrag::AddKeys(
+    PaintBox* source, std::function<ColorValue(QPoint)> colorAt, QMenu* menu, std::function<QPoint()> focusPoint)
+{
     HandleKeys(source, [this, source, colorAt, menu, focusPoint = std::move(focusPoint)](QKeyEvent* e) {
         return Key(source, colorAt, menu, focusPoint ? focusPoint() : source->rect().center(), e);
     });

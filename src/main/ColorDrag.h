@@ -25,10 +25,13 @@ public:
     // Makes a painted box a colour source. A press selects the colour under the pointer for a click, the menu and a
     // drag; a right press opens the menu instead; the first move after a left press begins a drag, which becomes
     // real past the threshold; a click makes the colour the base colour.
-    // With the keyboard focus on the source, Enter or Space is a click on the colour at `focusPoint` (the middle of the
-    // source by default), the menu key and Shift+F10 open the menu there and Ctrl+C copies the colour as the menu's
-    // first copy entry does.
+    // The keys of AddKeys come with it.
     void AddSource(PaintBox* source, int threshold, std::function<ColorValue(QPoint)> colorAt, QMenu* menu,
+        std::function<QPoint()> focusPoint = {});
+    // With the keyboard focus on the source, Enter or Space is a click on the colour at `focusPoint` (the middle of
+    // the source by default), the menu key and Shift+F10 open the menu there and Ctrl+C copies the colour as the
+    // menu's first copy entry does.
+    void AddKeys(PaintBox* source, std::function<ColorValue(QPoint)> colorAt, QMenu* menu,
         std::function<QPoint()> focusPoint = {});
     // A drag from a source that handles its own presses; onStart runs when it becomes real.
     void Begin(QWidget* source, QPoint globalStart, int threshold, std::function<void()> onStart = {});

@@ -6,6 +6,7 @@
 #include "platform/Services.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include <vector>
@@ -99,4 +100,14 @@ std::function<void()> AddCopyEntries(QMenu* menu, const std::array<const char*, 
     };
     QObject::connect(menu, &QMenu::aboutToShow, menu, fill);
     return fill;
+}
+
+std::optional<ColorValue> PastedColor(QWidget* parent)
+{
+    if (const auto color = ParseColorText(platform::ClipboardService().Text().toStdString()))
+        return color;
+    platform::Messages().ShowMessage(parent,
+        QCoreApplication::translate("CopyMenu",
+            "The clipboard holds no color to paste. Copy a color as RRGGBB, #RRGGBB or R,G,B first."));
+    return std::nullopt;
 }

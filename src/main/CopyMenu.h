@@ -9,6 +9,7 @@
 #include <optional>
 
 class QMenu;
+class QWidget;
 
 // The three texts every copy menu offers, in menu order: RRGGBB, #RRGGBB and R,G,B.
 using CopyTexts = std::array<QString, 3>;
@@ -28,3 +29,7 @@ QString SpokenColor(const QString& what, const QString& hashHex, ColorValue colo
 // entries at once, for a pop-up menu that shows them in a submenu and fills them as it opens itself.
 std::function<void()> AddCopyEntries(QMenu* menu, const std::array<const char*, 3>& names,
     std::function<CopyTexts()> texts, std::function<std::optional<ColorValue>()> color);
+
+// The colour on the clipboard for a paste, in any text the copy menus give. A clipboard holding anything else gets a
+// message over `parent` that says what it takes, and gives nothing.
+std::optional<ColorValue> PastedColor(QWidget* parent);

@@ -9,6 +9,7 @@
 #include "platform/Canvas.h"
 #include "platform/ColorSquareIcon.h"
 #include "platform/Fonts.h"
+#include "platform/ItemMark.h"
 #include "platform/KeyboardFocus.h"
 #include "platform/PaintBox.h"
 #include "platform/Services.h"
@@ -298,11 +299,10 @@ void TfrmMain::CreateControls()
         pbColors[n - 1] = box;
     }
 
-    SetUpSwatchKeys();
-
     pbPalette = new PaintBox(QStringLiteral("pbPalette"), client);
     pbPalette->setGeometry(3, 223, kPaletteWidth, kPaletteHeight);
     pbPalette->setCursor(AppCursor(CursorId::Dropper));
+    SetUpSwatchKeys();
 
     auto* sb = new QWidget(client);
     sb->setObjectName(QStringLiteral("sb"));
@@ -364,7 +364,10 @@ void TfrmMain::SetUpSwatchKeys()
             return true;
         });
     }
-    setTabOrder(previous, cboHistory);
+    pbPalette->setFocusPolicy(Qt::TabFocus);
+    ShowFocusRing(pbPalette);
+    setTabOrder(previous, pbPalette);
+    setTabOrder(pbPalette, cboHistory);
     // The first field takes the focus when the window opens, as it did before the other stops were added.
     txtR->setFocus();
 }
@@ -475,6 +478,8 @@ QAction* TfrmMain::Command(MainCommand command) const
         return mnuToolsPreview;
     case MainCommand::ToolsPicker:
         return mnuToolsPicker;
+    case MainCommand::AddToFavorites:
+        return mnuPopAddFavorite;
     case MainCommand::HelpHelp:
         return mnuHelpHelp;
     case MainCommand::HelpWebsite:

@@ -14,6 +14,7 @@
 #include <optional>
 
 class ColorDrag;
+class ItemMark;
 class PaintBox;
 class QAction;
 class QActionGroup;
@@ -44,6 +45,8 @@ enum class MainCommand {
     ToolsFavorites,
     ToolsPreview,
     ToolsPicker,
+    // The colour pop-up menu's "Add to Favorites": the selected colour goes to the end of Favorites.
+    AddToFavorites,
     HelpHelp,
     HelpWebsite,
     HelpForums,
@@ -122,6 +125,9 @@ private:
     void CreateCommands();
     void CreateControls();
     void SetUpSwatchKeys();
+    void SetUpPaletteKeys();
+    // The keyboard's cell of the palette strip: its mark, and what a screen reader hears has the focus.
+    void ShowPaletteCell(int cell);
     void CreateMenus();
     void FormCreate();
     void PlaceWindow(const Settings& settings);
@@ -177,6 +183,8 @@ private:
     bool m_previewing = false;   // m_baseColor holds the palette strip's preview
     int m_lightnessStep = kDefaultStepPercent;
     int m_saturationStep = kDefaultStepPercent;
+    std::optional<PaletteKind> m_paletteKind;
+    int m_paletteCell = 0;
 
 
     // Controls; tests find them by their object names.
@@ -188,6 +196,7 @@ private:
     PaintBox* pbBase = nullptr;
     std::array<PaintBox*, 16> pbColors {}; // pbColors1 .. pbColors16
     PaintBox* pbPalette = nullptr;
+    ItemMark* m_paletteMark = nullptr;
     QLabel* imgwebsafe = nullptr;
     QLabel* imgnotwebsafe = nullptr;
     QLabel* imgsafe = nullptr;
@@ -242,4 +251,5 @@ private:
     QMenu* mnuColorPop = nullptr;
     QMenu* mnuPopCopy = nullptr;
     QAction* mnuPopSetBase = nullptr;
+    QAction* mnuPopAddFavorite = nullptr;
 };

@@ -9,15 +9,20 @@
 #include "color/NamedColors.h"
 #include "persist/Settings.h"
 #include "platform/Canvas.h"
+#include "platform/ItemMark.h"
+#include "platform/KeyboardFocus.h"
 #include "platform/PaintBox.h"
 #include "platform/Services.h"
 #include "platform/ShownNumber.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+
+#include <algorithm>
 
 namespace {
 
@@ -111,6 +116,7 @@ void TfrmMain::ConnectCommands()
             imgwebsafe->isHidden() ? tr("Not websafe") : tr("Websafe"), {} };
     });
     pbPalette->SetSpeech(QAccessible::List, [] { return PaintBox::Spoken { tr("Palette", "the palette strip"), {}, {} }; });
+    SetUpPaletteKeys();
 
     // Only the swatches read out their colour; the base area already is the base colour.
     for (PaintBox* swatch : pbColors) {
@@ -138,6 +144,76 @@ void TfrmMain::CreateColorPopup()
     mnuPopSetBase = mnuColorPop->addAction(tr("Set as Base Color"));
     mnuPopSetBase->setObjectName(QStringLiteral("mnuPopSetBase"));
     connect(mnuPopSetBase, &QAction::triggered, this, [this] { SetBaseColor(SelectedColor()); });
+    // Carried out by the Favorites window once it is there.
+    mnuPopAddFavorite = mnuColorPop->addAction(tr("Add to &Favorites"));
+    mnuPopAddFavorite->setObjectName(QStringLiteral("mnuPopAddFavorite"));
+    mnuPopAddFavorite->setEnabled(false);
+}
+
+void TfrmMain::SetUpPaletteKeys()
+{
+    m_paletteMark = new ItemMark(pbPalette);
+    const auto cellColor = [this](QPoint at) { return canvas::FromRgb(pbPalette->PixelAt(at)); };
+    const auto grid = [this] { return PaletteCells(m_paletteKind); };
+    m_drag->AddKeys(pbPalette, cellColor, mnuColorPop, [this, grid] {
+        return grid().Count() > 0 ? grid().CellPoint(m_paletteCell) : pbPalette->rect().center();
+    });
+    // Heard before the keys above: Enter and Space pick as a press there does, which a grid line or the outline
+    // never does.
+    HandleKeys(pbPalette, [this, grid](QKeyEvent* event) {
+        if (event->modifiers() & ~Qt::KeypadModifier)
+            return false;
+        const PaletteGrid cells = grid();
+        if (cells.Count() == 0)
+            return false;
+        int to = m_paletteCell;
+        switch (event->key()) {
+        case Qt::Key_Left: to = cells.Step(m_paletteCell, -1, 0); break;
+        case Qt::Key_Right: to = cells.Step(m_paletteCell, 1, 0); break;
+        case Qt::Key_Up: to = cells.Step(m_paletteCell, 0, -1); break;
+        case Qt::Key_Down: to = cells.Step(m_paletteCell, 0, 1); break;
+        case Qt::Key_Home: to = cells.Step(m_paletteCell, -cells.columns, 0); break;
+        case Qt::Key_End: to = cells.Step(m_paletteCell, cells.columns, 0); break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space: {
+            const QPoint at = cells.CellPoint(m_paletteCell);
+            if (const auto color = PickPaletteColor(pbPalette->Surface(), at.x(), at.y()))
+                SetBaseColor(*color);
+            return true;
+        }
+        default:
+            return false;
+        }
+        ShowPaletteCell(to);
+        return true;
+    });
+    connect(pbPalette, &PaintBox::mousePressed, this, [this, grid](QMouseEvent* event) {
+        // The keyboard goes on from the last cell the pointer picked.
+        const PaletteGrid cells = grid();
+        const QPoint at = event->position().toPoint() - cells.first + QPoint(cells.pitch / 2, cells.pitch / 2);
+        if (cells.Count() > 0 && at.x() >= 0 && at.y() >= 0)
+            ShowPaletteCell(cells.Step(0, at.x() / cells.pitch, at.y() / cells.pitch));
+    });
+    pbPalette->SetItemSpeech(QAccessible::ListItem, [grid] { return grid().Count(); },
+        [this, grid](int cell) {
+            const PaletteGrid cells = grid();
+            const QRect area = cells.CellArea(cell);
+            return PaintBox::Spoken {
+                SpokenColor(tr("Palette row %1 column %2").arg(cell / cells.columns + 1).arg(cell % cells.columns + 1),
+                    canvas::FromRgb(pbPalette->PixelAt(cells.CellPoint(cell)))),
+                {}, area };
+        },
+        [this] { return m_paletteCell; });
+    ShowPaletteCell(0);
+}
+
+void TfrmMain::ShowPaletteCell(int cell)
+{
+    const PaletteGrid cells = PaletteCells(m_paletteKind);
+    m_paletteCell = cells.Count() > 0 ? std::clamp(cell, 0, cells.Count() - 1) : 0;
+    m_paletteMark->SetArea(cells.Count() > 0 ? cells.CellArea(m_paletteCell) : QRect());
+    pbPalette->SpokenItemFocused(m_paletteCell);
 }
 
 void TfrmMain::SetSteps(int lightness, int saturation)
@@ -150,6 +226,8 @@ void TfrmMain::SetSteps(int lightness, int saturation)
 
 void TfrmMain::RebuildPalette(std::optional<PaletteKind> kind)
 {
+    m_paletteKind = kind;
+    ShowPaletteCell(m_paletteCell);
     pbPalette->SetSurfaceSource(
         [kind](qreal ratio) { return kind ? DrawPalette(*kind, ratio) : DrawPaletteFrame(ratio); });
 }

@@ -1,13 +1,18 @@
 #include "KeyboardFocus.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPointer>
 
+#include <QApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QRegion>
 #include <QWidget>
 
 namespace {
+
+QPointer<QWidget> g_keyboardActivated;
 
 constexpr int kGap = 1;
 constexpr int kWidth = 2;
@@ -29,13 +34,16 @@ protected:
     {
         switch (event->type()) {
         case QEvent::FocusIn:
-            Place();
-            show();
-            raise();
-            break;
         case QEvent::FocusOut:
         case QEvent::Hide:
-            hide();
+        case QEvent::KeyRelease:
+            if (m_showing.Follow(event)) {
+                Place();
+                show();
+                raise();
+            } else {
+                hide();
+            }
             break;
         case QEvent::Move:
         case QEvent::Resize:
@@ -64,6 +72,7 @@ private:
     }
 
     QWidget* m_target;
+    FocusShowing m_showing;
 };
 
 class KeyHandler final : public QObject {
@@ -92,7 +101,64 @@ void HandleKeys(QWidget* target, std::function<bool(QKeyEvent*)> handler)
     new KeyHandler(target, std::move(handler));
 }
 
+bool HasOtherTabStop(QWidget* control)
+{
+    for (QWidget* next = control->nextInFocusChain(); next && next != control; next = next->nextInFocusChain()) {
+        if (next->window() == control->window() && (next->focusPolicy() & Qt::TabFocus) && next->isEnabled()
+            && next->isVisibleTo(control->window()))
+            return true;
+    }
+    return false;
+}
+
 void ShowFocusRing(QWidget* target)
 {
     new FocusRing(target);
+}
+
+bool FocusShowing::Follow(const QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::FocusIn: {
+        const auto* focus = static_cast<const QFocusEvent*>(event);
+        switch (focus->reason()) {
+        case Qt::MouseFocusReason:
+            m_shown = false;
+            break;
+        case Qt::ActiveWindowFocusReason: {
+            QWidget* control = QApplication::focusWidget();
+            m_shown = m_shown || (control && g_keyboardActivated && control->window() == g_keyboardActivated);
+            break;
+        }
+        case Qt::PopupFocusReason:
+            break; // back from a menu, as it was before
+        default:
+            m_shown = true;
+            break;
+        }
+        g_keyboardActivated = nullptr;
+        return m_shown;
+    }
+    case QEvent::FocusOut: {
+        const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+        // Kept for the return from another window or a menu.
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            m_shown = false;
+        return false;
+    }
+    case QEvent::Hide:
+        return false;
+    case QEvent::KeyRelease:
+        // A key used on a control whose window a click made active: the keyboard is here now. (Releases, since a
+        // control's own key handling may take the presses.)
+        m_shown = true;
+        return true;
+    default:
+        return m_shown;
+    }
+}
+
+void MarkKeyboardActivation(QWidget* window)
+{
+    g_keyboardActivated = window;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Canvas.h"
 
+#include <algorithm>
 #include <array>
 
 QImage DrawPaletteFrame(qreal ratio)
@@ -87,4 +88,21 @@ std::optional<ColorValue> PickPaletteColor(const QImage& strip, int x, int y)
     if (c == 0 && !(x < 9 && y < 9))
         return std::nullopt;
     return c;
+}
+
+int PaletteGrid::Step(int cell, int columnsAcross, int rowsDown) const
+{
+    const int column = std::clamp(cell % columns + columnsAcross, 0, columns - 1);
+    const int row = std::clamp(cell / columns + rowsDown, 0, rows - 1);
+    return row * columns + column;
+}
+
+PaletteGrid PaletteCells(std::optional<PaletteKind> kind)
+{
+    if (!kind)
+        return {};
+    if (*kind == PaletteKind::Websafe)
+        return { 36, 6, { 6, 6 }, 7 };
+    // Every pixel the pick test admits inside the outline.
+    return { kPaletteWidth - 6, kPaletteHeight - 6, { 3, 3 }, 1 };
 }

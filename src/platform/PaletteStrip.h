@@ -4,6 +4,8 @@
 #include "persist/Settings.h"
 
 #include <QImage>
+#include <QPoint>
+#include <QRect>
 
 #include <optional>
 
@@ -20,3 +22,19 @@ QImage DrawPalette(PaletteKind kind, qreal ratio = 1);
 // The colour a pointer at logical (x, y) picks from the strip's picture, or nothing over the frame and the grid
 // lines.
 std::optional<ColorValue> PickPaletteColor(const QImage& strip, int x, int y);
+
+// The strip's colours as the keyboard walks them, row by row: the websafe palette's cells, or each pixel column and
+// row of a spectrum. A strip without a palette has none.
+struct PaletteGrid {
+    int columns = 0;
+    int rows = 0;
+    QPoint first; // the middle of the top-left cell, in strip coordinates
+    int pitch = 1;
+
+    int Count() const { return columns * rows; }
+    QPoint CellPoint(int cell) const { return first + QPoint(cell % columns, cell / columns) * pitch; }
+    QRect CellArea(int cell) const { return { CellPoint(cell) - QPoint(pitch / 2, pitch / 2), QSize(pitch, pitch) }; }
+    // The cell a number of columns and rows away, held at the grid's edges.
+    int Step(int cell, int columnsAcross, int rowsDown) const;
+};
+PaletteGrid PaletteCells(std::optional<PaletteKind> kind);

@@ -165,3 +165,42 @@ TEST(ParseHexText, OnlySixCharactersAreAColour)
 }
 
 } // namespace
+
+// A pasted colour is read in every text a copy menu gives, and only there: anything else is refused whole rather
+// than read as far as it goes.
+TEST(ParseColorText, TakesTheThreeCopyFormsAndNothingElse)
+{
+    const struct {
+        const char* text;
+        std::optional<ColorValue> color;
+    } cases[] = {
+        { "CD853F", Pack(0xCD, 0x85, 0x3F) },
+        { "cd853f", Pack(0xCD, 0x85, 0x3F) },
+        { "#CD853F", Pack(0xCD, 0x85, 0x3F) },
+        { "  #00ff7f\n", Pack(0x00, 0xFF, 0x7F) },
+        { "205,133,63", Pack(205, 133, 63) },
+        { "0, 0 ,255\r\n", Pack(0, 0, 255) },
+        { "255,255,255", Pack(255, 255, 255) },
+        { "", std::nullopt },
+        { "#", std::nullopt },
+        { "CD853", std::nullopt },
+        { "CD853F0", std::nullopt },
+        { "##CD853F", std::nullopt },
+        { "CD 853F", std::nullopt },
+        { "GG853F", std::nullopt },
+        { "0x853F", std::nullopt },
+        { "256,0,0", std::nullopt },
+        { "1,2", std::nullopt },
+        { "1,2,3,4", std::nullopt },
+        { "1,,3", std::nullopt },
+        { "-1,2,3", std::nullopt },
+        { "0001,2,3", std::nullopt },
+        { "1.5,2,3", std::nullopt },
+        { "rgb(1,2,3)", std::nullopt },
+        { "peru", std::nullopt },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(ParseColorText(c.text), c.color);
+    }
+}

@@ -758,6 +758,144 @@ TEST_F(FavoritesWindowTest, AWindowGoneBeforeTheCloseIsKeptAtItsDefaultPlace)
     EXPECT_FALSE(ini.ReadBool("Prefs", "FavOnTop", true));
 }
 
+class FavoritesKeysTest : public FavoritesWindowTest {
+protected:
+    void Focus()
+    {
+        favs->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(favs.get()));
+        List()->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(List()->hasFocus());
+    }
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(List(), key, modifiers); }
+    bool SelectedRowInView()
+    {
+        const int top = 42 * Model().FavSelected() - Bar()->value();
+        return top >= 0 && top + 42 <= List()->height();
+    }
+};
+
+// The selection keys move through the rows and scroll each one they reach into view; a reader follows the row.
+TEST_F(FavoritesKeysTest, SelectionKeysMoveAndScrollTheSelectedRowIntoView)
+{
+    Start();
+    FillMany(30);
+    Focus();
+    const int page = List()->height() / 42;
+    ASSERT_GE(page, 2);
+    const struct {
+        Qt::Key key;
+        int selected;
+    } steps[] = { { Qt::Key_Up, 0 }, { Qt::Key_Down, 1 }, { Qt::Key_End, 29 }, { Qt::Key_Down, 29 },
+        { Qt::Key_PageUp, 29 - page }, { Qt::Key_Home, 0 }, { Qt::Key_PageDown, page }, { Qt::Key_PageDown, 2 * page },
+        { Qt::Key_Up, 2 * page - 1 } };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.key);
+        Press(step.key);
+        EXPECT_EQ(Model().FavSelected(), step.selected);
+        EXPECT_TRUE(SelectedRowInView()) << "scrolled to " << Bar()->value();
+        QAccessibleInterface* focused = QAccessible::queryAccessibleInterface(List())->focusChild();
+        ASSERT_NE(focused, nullptr);
+        EXPECT_TRUE(focused->text(QAccessible::Name).startsWith(QStringLiteral("Favorite %1, #").arg(step.selected + 1)));
+    }
+    EXPECT_FALSE(main->SchemeModified()) << "selecting changes no scheme";
+}
+
+TEST_F(FavoritesKeysTest, EnterDeleteAltArrowsCopyAndTheMenuKeyActOnTheSelectedFavorite)
+{
+    Start();
+    Fill({ kA, kB, kC });
+    Model().Select(1);
+    Focus();
+    const struct {
+        Qt::Key key;
+        std::vector<ColorValue> colors;
+        int selected;
+    } moves[] = { { Qt::Key_Up, { kB, kA, kC }, 0 }, { Qt::Key_Up, { kB, kA, kC }, 0 }, { Qt::Key_Down, { kA, kB, kC }, 1 },
+        { Qt::Key_Down, { kA, kC, kB }, 2 }, { Qt::Key_Down, { kA, kC, kB }, 2 } };
+    for (const auto& move : moves) {
+        Press(move.key, Qt::AltModifier);
+        EXPECT_EQ(Colors(), move.colors);
+        EXPECT_EQ(Model().FavSelected(), move.selected);
+    }
+    EXPECT_TRUE(main->SchemeModified());
+
+    Press(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(desktop.clipboardText, QString::fromStdString(HexText(kB)));
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Named<QLineEdit>(*main, "txtHex")->text(), QString::fromStdString(HexText(kB)));
+
+    auto* menu = Control<QMenu>("mnuFavPop");
+    Press(Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->pos(), List()->mapToGlobal(QPoint(List()->width() / 2, 2 * 42 + 21)));
+    EXPECT_EQ(Named<QAction>(*favs, "mnuFavPopCopyHex1")->text(), QString::fromStdString(HexText(kB)));
+    menu->close();
+
+    // The same confirmation as the button.
+    folder.Write("tw3.ini", "[Prefs]\nFavDelWarn=1\n");
+    desktop.answers = { platform::Answer::No, platform::Answer::Yes };
+    Press(Qt::Key_Delete);
+    EXPECT_EQ(Colors(), (std::vector { kA, kC, kB }));
+    Press(Qt::Key_Delete);
+    EXPECT_EQ(Colors(), (std::vector { kA, kC }));
+    EXPECT_EQ(desktop.questions, QStringList(2, "Are you sure you want to delete the selected color?"));
+}
+
+// Ctrl+V is the keyboard's drop: a pasted colour goes after the selected favourite, or at the end of an empty list,
+// in any text the copy menus give; other text changes nothing and says why.
+TEST_F(FavoritesKeysTest, PastingAddsTheClipboardsColourAfterTheSelectedFavorite)
+{
+    const struct {
+        const char* clipboard;
+        std::vector<ColorValue> before;
+        int selected;
+        std::vector<ColorValue> after;
+    } cases[] = {
+        { "#336699", { kA, kB }, 0, { kA, Pack(0x33, 0x66, 0x99), kB } },
+        { "336699\n", { kA, kB }, 1, { kA, kB, Pack(0x33, 0x66, 0x99) } },
+        { "10,20,30", {}, -1, { Pack(10, 20, 30) } },
+        { "not a colour", { kA, kB }, 0, { kA, kB } },
+        { "#33669", { kA }, 0, { kA } },
+    };
+    Start();
+    Focus();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.clipboard);
+        FavColorList list;
+        for (ColorValue color : c.before)
+            list.push_back(TFavColor::FromColor(color));
+        Model().Replace(list);
+        if (c.selected >= 0)
+            Model().Select(c.selected);
+        desktop.messages.clear();
+        desktop.clipboardText = QString::fromLatin1(c.clipboard);
+        Press(Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(Colors(), c.after);
+        const bool added = c.after.size() > c.before.size();
+        EXPECT_EQ(desktop.messages.size(), added ? 0 : 1);
+        if (added)
+            EXPECT_EQ(Model().FavSelected(), c.selected + 1);
+        else
+            EXPECT_TRUE(desktop.messages.value(0).contains("RRGGBB, #RRGGBB or R,G,B"));
+    }
+}
+
+TEST_F(FavoritesKeysTest, AddToFavoritesAppendsTheSelectedColourAndShowsIt)
+{
+    Start();
+    FillMany(30);
+    auto* entry = Named<QAction>(*main, "mnuPopAddFavorite");
+    ASSERT_TRUE(entry->isEnabled());
+    main->SetSelectedColor(kC);
+    entry->trigger();
+    ASSERT_EQ(Model().Count(), 31);
+    EXPECT_EQ(Colors().back(), kC);
+    EXPECT_EQ(Model().FavSelected(), 30);
+    EXPECT_TRUE(SelectedRowInView());
+    EXPECT_TRUE(main->SchemeModified());
+}
+
 } // namespace
 
 TEST_F(FavoritesWindowTest, ToolTogglesBringAMinimisedWindowBack)

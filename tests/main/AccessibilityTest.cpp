@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 
 namespace {
 
@@ -84,6 +85,39 @@ TEST_F(AccessibilityTest, FieldsAreNamedAndLinkedToTheirLabels)
         ASSERT_EQ(labelled.size(), 1);
         EXPECT_EQ(labelled[0].first->object()->metaObject()->className(), QStringLiteral("QLabel"));
     }
+}
+
+// Each palette cell is an object of its own with its value, and the cell the keyboard is on is the one a reader
+// follows.
+TEST_F(AccessibilityTest, PaletteCellsAreSpokenAndTheKeyboardsCellHasTheFocus)
+{
+    auto w = Start();
+    const MainControls ui(*w);
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(ui.pbPalette);
+    ASSERT_EQ(strip->childCount(), 216);
+    const struct {
+        int cell;
+        const char* name;
+    } cells[] = { { 0, "Palette row 1 column 1, #000000, black" }, { 2 * 36 + 7, "Palette row 3 column 8, #663333" },
+        { 215, "Palette row 6 column 36, #FFFFFF, white" } };
+    for (const auto& cell : cells) {
+        SCOPED_TRACE(cell.cell);
+        QAccessibleInterface* item = strip->child(cell.cell);
+        ASSERT_NE(item, nullptr);
+        EXPECT_TRUE(item->text(QAccessible::Name).startsWith(QString::fromUtf8(cell.name))) << item->text(QAccessible::Name).toStdString();
+        EXPECT_EQ(strip->indexOfChild(item), cell.cell);
+        EXPECT_EQ(strip->childAt(item->rect().center().x(), item->rect().center().y()), item);
+    }
+    EXPECT_EQ(strip->focusChild(), nullptr) << "no cell has the focus while the strip has not";
+    ui.pbPalette->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(ui.pbPalette, Qt::Key_Down);
+    QTest::keyClick(ui.pbPalette, Qt::Key_Right);
+    ASSERT_NE(strip->focusChild(), nullptr);
+    EXPECT_EQ(strip->indexOfChild(strip->focusChild()), 37);
+    EXPECT_TRUE(strip->focusChild()->state().focused);
+    EXPECT_TRUE(strip->focusChild()->text(QAccessible::Name).contains("#330033"));
 }
 
 } // namespace

@@ -2,6 +2,9 @@
 #include "color/Color.h"
 #include "support/Controls.h"
 
+#include "support/Mouse.h"
+
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -30,7 +33,7 @@ protected:
 TEST_F(KeyboardTest, TabReachesTheFieldsThenTheBaseAreaTheSwatchGridAndTheHistory)
 {
     EXPECT_EQ(Focused(), ui->txtR) << "the first field has the focus at start, as before, not " << (Focused() ? Focused()->objectName().toStdString() : "nothing");
-    const std::vector<QWidget*> chain = { ui->txtG, ui->txtB, ui->txtHex, ui->pbBase, ui->pbColors[0],
+    const std::vector<QWidget*> chain = { ui->txtG, ui->txtB, ui->txtHex, ui->pbBase, ui->pbColors[0], ui->pbPalette,
         Named<QComboBox>(*window, "cboHistory"), ui->txtR };
     for (QWidget* next : chain) {
         Press(Qt::Key_Tab);
@@ -38,6 +41,8 @@ TEST_F(KeyboardTest, TabReachesTheFieldsThenTheBaseAreaTheSwatchGridAndTheHistor
     }
     Press(Qt::Key_Backtab);
     EXPECT_EQ(Focused(), Named<QComboBox>(*window, "cboHistory"));
+    Press(Qt::Key_Backtab);
+    EXPECT_EQ(Focused(), ui->pbPalette);
     Press(Qt::Key_Backtab);
     EXPECT_EQ(Focused(), ui->pbColors[0]);
 }
@@ -119,6 +124,109 @@ TEST_F(KeyboardTest, TheFocusRingLeavesTheAreasOwnPixelsAlone)
         QApplication::processEvents();
         EXPECT_EQ(look(), before);
     }
+}
+
+// The websafe strip is walked cell by cell in its rows and columns: the keys pick, copy and open the menu for the
+// cell the keyboard is on, as a press there would.
+TEST_F(KeyboardTest, ArrowKeysWalkThePaletteCellsAndEnterPicksTheCellAsAPressDoes)
+{
+    ui->pbPalette->setFocus(Qt::TabFocusReason);
+    const struct {
+        Qt::Key key;
+        ColorValue copied; // Ctrl+C after the key
+    } walk[] = {
+        { Qt::Key_Up, Pack(0, 0, 0) }, // held at the edge
+        { Qt::Key_Left, Pack(0, 0, 0) },
+        { Qt::Key_Right, Pack(0, 0, 51) },
+        { Qt::Key_Down, Pack(51, 0, 51) },
+        { Qt::Key_End, Pack(51, 255, 255) },
+        { Qt::Key_Right, Pack(51, 255, 255) },
+        { Qt::Key_Home, Pack(51, 0, 0) },
+    };
+    for (const auto& step : walk) {
+        Press(step.key);
+        Press(Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(desktop.clipboardText, QString::fromStdString(HexText(step.copied))) << "after key " << step.key;
+    }
+    EXPECT_EQ(window->SchemeColors()[0], Pack(255, 0, 0)) << "moving and copying choose nothing";
+
+    // Row 2, column 7.
+    Press(Qt::Key_Down);
+    for (int i = 0; i < 7; ++i)
+        Press(Qt::Key_Right);
+    Press(Qt::Key_Return);
+    EXPECT_EQ(window->SchemeColors()[0], Pack(102, 51, 51));
+    EXPECT_EQ(window->HistoryCount(), 2);
+    Press(Qt::Key_Left);
+    Press(Qt::Key_Space);
+    EXPECT_EQ(window->SchemeColors()[0], Pack(102, 51, 0));
+
+    auto* menu = Named<QMenu>(*window, "mnuColorPop");
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Menu);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->pos(), ui->pbPalette->mapToGlobal(QPoint(6 + 7 * 7, 6 + 7 * 2)));
+    menu->close();
+    EXPECT_EQ(window->SelectedColor(), Pack(102, 51, 51));
+}
+
+// On a spectrum every pixel column and row inside the outline is a step, and a press with the mouse puts the
+// keyboard where it picked.
+TEST_F(KeyboardTest, SpectrumPixelsAreStepsAndThePointerSetsTheKeyboardsCell)
+{
+    for (const PaletteKind kind : { PaletteKind::Spectrum, PaletteKind::WebsafeSpectrum }) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        window->RebuildPalette(kind);
+        ui->pbPalette->setFocus(Qt::TabFocusReason);
+        mouse::Press(ui->pbPalette, { 100, 20 });
+        mouse::Release(ui->pbPalette, { 100, 20 });
+        const ColorValue picked = window->SchemeColors()[0];
+        EXPECT_EQ(picked, Pixel(ui->pbPalette, { 100, 20 }));
+        Press(Qt::Key_Right);
+        Press(Qt::Key_Down);
+        Press(Qt::Key_Return);
+        EXPECT_EQ(window->SchemeColors()[0], Pixel(ui->pbPalette, { 101, 21 }));
+        Press(Qt::Key_Home);
+        Press(Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(desktop.clipboardText, QString::fromStdString(HexText(Pixel(ui->pbPalette, { 3, 21 }))));
+        // Held inside the outline, which no key reaches.
+        for (int i = 0; i < 60; ++i)
+            Press(Qt::Key_Down);
+        Press(Qt::Key_Left);
+        Press(Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(desktop.clipboardText, QString::fromStdString(HexText(Pixel(ui->pbPalette, { 3, 43 }))));
+        EXPECT_NE(Pixel(ui->pbPalette, { 3, 43 }), Pack(0, 0, 0));
+    }
+}
+
+// The mark round the keyboard's cell lies over the strip only while it has the focus: the strip's picture never
+// holds it, and the window looks as before once the focus has gone.
+TEST_F(KeyboardTest, ThePaletteCellMarkShowsOnlyWithTheFocus)
+{
+    QWidget* client = ui->pbPalette->parentWidget();
+    const QRect around = ui->pbPalette->geometry().adjusted(-3, -3, 3, 3);
+    const QImage before = client->grab(around).toImage();
+    const QImage strip = ui->pbPalette->Surface();
+    ui->pbPalette->setFocus(Qt::TabFocusReason);
+    Press(Qt::Key_Right);
+    QApplication::processEvents();
+    const QImage focused = ui->pbPalette->grab().toImage();
+    const QPoint cell(13, 6);
+    EXPECT_EQ(focused.pixel(cell), ui->pbPalette->PixelAt(cell)) << "the cell itself shows through";
+    EXPECT_NE(focused.pixel(cell + QPoint(5, 0)), ui->pbPalette->PixelAt(cell + QPoint(5, 0))) << "the ring beside it";
+    EXPECT_EQ(ui->pbPalette->Surface(), strip);
+    ui->txtR->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(client->grab(around).toImage(), before);
+}
+
+TEST_F(KeyboardTest, AddToFavoritesWaitsForTheWindowThatCarriesItOut)
+{
+    auto* entry = Named<QAction>(*window, "mnuPopAddFavorite");
+    EXPECT_EQ(entry->text(), "Add to &Favorites");
+    EXPECT_TRUE(Named<QMenu>(*window, "mnuColorPop")->actions().contains(entry));
+    EXPECT_FALSE(entry->isEnabled());
+    EXPECT_EQ(window->Command(MainCommand::AddToFavorites), entry);
 }
 
 } // namespace
