@@ -51,6 +51,7 @@ void Application::CreateToolWindows()
     }
     m_picker->SetToolWindows(m_favorites.get(), m_preview.get());
     KeepToolWindowPlaces(*m_main, m_favorites.get(), m_preview.get());
+    CycleWindowsByKey(*m_main, m_favorites.get(), m_preview.get());
     m_documents = std::make_unique<DocumentCommands>(*m_main, m_favorites->Model(), *m_preview);
     m_palettes = std::make_unique<PaletteCommands>(*m_main, m_favorites->Model(), *m_preview);
 

@@ -58,6 +58,20 @@ PageElement PreviewPage::ElementAt(QPoint pos)
     return PageElement::Background;
 }
 
+QPoint PreviewPage::PointOf(PageElement element)
+{
+    const QRect& box = Info(element).box;
+    if (ElementAt(box.center()) == element)
+        return box.center();
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            if (ElementAt({ x, y }) == element)
+                return { x, y };
+        }
+    }
+    Q_UNREACHABLE();
+}
+
 const PageTextStyle& PreviewPage::TextStyle(PageElement text)
 {
     for (const PageTextStyle& style : kTextStyles) {

@@ -73,6 +73,8 @@ public:
     static const PageElementInfo& Info(PageElement element);
     // The topmost part under a point; anything outside the cells and the text boxes is the background.
     static PageElement ElementAt(QPoint pos);
+    // A point where the part lies on top: the middle of its box when nothing covers it there.
+    static QPoint PointOf(PageElement element);
     static const PageTextStyle& TextStyle(PageElement text);
     static std::span<const PageTextStyle, kPageTextCount> TextStyles();
     static std::span<const ContrastPair, kContrastPairCount> ContrastPairs();

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -213,8 +214,13 @@ bool ScreenPicker::eventFilter(QObject* watched, QEvent* event)
 void ScreenPicker::imgDesktopMouseDown(QMouseEvent* event)
 {
     // Every button picks alike.
+    PickAt(event->position());
+}
+
+void ScreenPicker::PickAt(QPointF at)
+{
     LeavePicker();
-    const QPoint pixel = lens::PhotoPoint(PointerAt(event->position()), imgDesktop->size(), m_photo.size());
+    const QPoint pixel = lens::PhotoPoint(PointerAt(at), imgDesktop->size(), m_photo.size());
     m_main.SetBaseColor(canvas::FromRgb(lens::PhotoPixel(m_photo, pixel)));
 }
 
@@ -231,11 +237,33 @@ void ScreenPicker::LeavePicker()
 
 void ScreenPicker::keyPressEvent(QKeyEvent* event)
 {
-    // A full-screen window needs a way out that does not depend on the mouse.
-    if (event->key() == Qt::Key_Escape)
+    // A full-screen window needs a way out that does not depend on the mouse, and the keyboard can aim and pick:
+    // an arrow moves the pointer a pixel (ten with Shift), Enter or Space is a click where it stands.
+    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    QPoint move;
+    switch (event->key()) {
+    case Qt::Key_Escape:
         LeavePicker();
-    else
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        PickAt(imgDesktop->mapFromGlobal(QCursor::pos()));
+        return;
+    case Qt::Key_Left: move = { -step, 0 }; break;
+    case Qt::Key_Right: move = { step, 0 }; break;
+    case Qt::Key_Up: move = { 0, -step }; break;
+    case Qt::Key_Down: move = { 0, step }; break;
+    default:
         QWidget::keyPressEvent(event);
+        return;
+    }
+    const QRect desktop = geometry();
+    const QPoint to = QCursor::pos() + move;
+    QCursor::setPos(std::clamp(to.x(), desktop.left(), desktop.right()), std::clamp(to.y(), desktop.top(), desktop.bottom()));
+    // The lens follows at once rather than at its next tick.
+    m_lastMove.reset();
+    RefreshLens();
 }
 
 void ScreenPicker::hideEvent(QHideEvent* event)

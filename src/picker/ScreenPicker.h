@@ -46,6 +46,8 @@ private:
     // The pointer over the window in logical pixels, as exact as it can be known, from where the toolkit has it.
     QPointF PointerAt(QPointF toolkit) const;
     void imgDesktopMouseDown(QMouseEvent* event);
+    // Picks the photograph's pixel under a point of the window, as a press there does.
+    void PickAt(QPointF at);
     // Brings back the windows the opening hid and hides the picker.
     void LeavePicker();
 

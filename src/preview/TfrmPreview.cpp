@@ -11,18 +11,24 @@
 #include "platform/Artwork.h"
 #include "platform/Canvas.h"
 #include "platform/Fonts.h"
+#include "platform/ItemMark.h"
+#include "platform/KeyboardFocus.h"
 #include "platform/PaintBox.h"
 #include "platform/Services.h"
 #include "platform/ShownNumber.h"
 #include "platform/Translated.h"
 
 #include <QAction>
+#include <QFocusEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -79,6 +85,17 @@ const char* const kSpokenParts[kPageElementCount] = {
     QT_TRANSLATE_NOOP("TfrmPreview", "Body header"),
     QT_TRANSLATE_NOOP("TfrmPreview", "Body text"),
 };
+
+// The order the keyboard walks the parts in: as the page reads, from the top down, each background before what
+// stands on it.
+constexpr PageElement kKeyOrder[kPageElementCount] = { PageElement::Background, PageElement::Header,
+    PageElement::tHeaderBG, PageElement::tHeader, PageElement::tNavBG, PageElement::Link1, PageElement::Link2,
+    PageElement::Link3, PageElement::Link4, PageElement::tMainBG, PageElement::tBodyHeader, PageElement::tMainText };
+
+int KeyOrderIndex(PageElement part)
+{
+    return static_cast<int>(std::find(std::begin(kKeyOrder), std::end(kKeyOrder), part) - std::begin(kKeyOrder));
+}
 
 PaintBox* MakeSwatch(QWidget* parent, const char* name, int x, QRgb fill)
 {
@@ -148,7 +165,9 @@ void TfrmPreview::CreateControls()
             const auto element = static_cast<PageElement>(part);
             return PaintBox::Spoken { SpokenColor(tr(kSpokenParts[part]), m_page.ElementColor(element)),
                 {}, PreviewPage::Info(element).box };
-        });
+        },
+        [this] { return static_cast<int>(m_focusedPart); });
+    SetUpPageKeys();
 
     auto* statusBar = new QWidget(this);
     statusBar->setObjectName(QStringLiteral("StatusBar"));
@@ -189,7 +208,8 @@ void TfrmPreview::CreateMenus()
 
     // The page is a colour source like the main window's colour areas, with its pop-up menu.
     m_main.Drag().AddSource(pbPage, kPageDragThreshold,
-        [this](QPoint at) { return m_page.ElementColor(PreviewPage::ElementAt(at)); }, mnuColorPop);
+        [this](QPoint at) { return m_page.ElementColor(PreviewPage::ElementAt(at)); }, mnuColorPop,
+        [this] { return PreviewPage::PointOf(m_focusedPart); });
 }
 
 void TfrmPreview::FormCreate()
@@ -279,9 +299,89 @@ bool TfrmPreview::DragOver(QWidget*, QPoint)
 
 void TfrmPreview::DragDrop(QWidget* source, QPoint pos)
 {
-    m_page.SetElementColor(PreviewPage::ElementAt(pos), m_main.Drag().Carried(source));
+    ColorPart(PreviewPage::ElementAt(pos), m_main.Drag().Carried(source));
+}
+
+void TfrmPreview::ColorPart(PageElement part, ColorValue color)
+{
+    m_page.SetElementColor(part, color);
     m_main.MarkSchemeModified();
     PaintPage();
+}
+
+void TfrmPreview::SetUpPageKeys()
+{
+    // Reached by the keyboard alone; the mark round the part lies over the page, never in what is drawn or saved.
+    pbPage->setFocusPolicy(Qt::TabFocus);
+    m_partMark = new ItemMark(pbPage);
+    pbPage->installEventFilter(this);
+    HandleKeys(pbPage, [this](QKeyEvent* event) { return PageKey(event); });
+    ShowFocusedPart(m_focusedPart);
+}
+
+bool TfrmPreview::PageKey(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Paste)) {
+        if (const std::optional<ColorValue> color = PastedColor(this))
+            ColorPart(m_focusedPart, *color);
+        return true;
+    }
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const int at = KeyOrderIndex(m_focusedPart);
+    int to = at;
+    switch (event->key()) {
+    case Qt::Key_Tab:
+        if (modifiers != Qt::NoModifier)
+            return false;
+        to = at + 1;
+        break;
+    case Qt::Key_Backtab:
+        to = at - 1;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        if (modifiers != Qt::NoModifier)
+            return false;
+        ShowFocusedPart(kKeyOrder[std::max(at - 1, 0)]);
+        return true;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        if (modifiers != Qt::NoModifier)
+            return false;
+        ShowFocusedPart(kKeyOrder[std::min(at + 1, kPageElementCount - 1)]);
+        return true;
+    default:
+        return false;
+    }
+    // Tab past the last part, or back before the first, goes on to the window's next stop, or round the page again
+    // when it is the only one.
+    if (to < 0 || to >= kPageElementCount) {
+        if (HasOtherTabStop(pbPage))
+            return false;
+        to = (to + kPageElementCount) % kPageElementCount;
+    }
+    ShowFocusedPart(kKeyOrder[to]);
+    return true;
+}
+
+void TfrmPreview::ShowFocusedPart(PageElement part)
+{
+    m_focusedPart = part;
+    m_partMark->SetArea(PreviewPage::Info(part).box);
+    pbPage->SpokenItemFocused(static_cast<int>(part));
+}
+
+bool TfrmPreview::eventFilter(QObject* watched, QEvent* event)
+{
+    // Tab comes in at the first part, Shift+Tab at the last.
+    if (watched == pbPage && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason)
+            ShowFocusedPart(kKeyOrder[0]);
+        else if (reason == Qt::BacktabFocusReason)
+            ShowFocusedPart(kKeyOrder[kPageElementCount - 1]);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TfrmPreview::shpBlackMouseDown(PaintBox* swatch, QMouseEvent* event)

@@ -11,9 +11,11 @@
 // "AAA", or "Fail" in the user's language).
 QString ContrastBadgeText(const ContrastReading& reading);
 
+class ItemMark;
 class PaintBox;
 class QAction;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QMouseEvent;
@@ -42,6 +44,17 @@ private:
     void PaintPage();
     QImage DrawPage(qreal ratio) const;
 
+    // The page's keys: Tab and the arrows move among its parts, Ctrl+V colours the part the keyboard is on.
+    void SetUpPageKeys();
+    bool PageKey(QKeyEvent* event);
+    void ShowFocusedPart(PageElement part);
+    // A part takes a colour, as a drop on it gives it.
+    void ColorPart(PageElement part, ColorValue color);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     bool DragOver(QWidget* source, QPoint pos) override;
     void DragDrop(QWidget* source, QPoint pos) override;
 
@@ -69,5 +82,7 @@ private:
     TfrmMain& m_main;
     PreviewPage m_page;
     bool m_showContrast = false;
+    PageElement m_focusedPart = PageElement::Background;
+    ItemMark* m_partMark = nullptr;
     WebPageExport m_export;
 };

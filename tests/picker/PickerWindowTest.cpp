@@ -49,9 +49,9 @@ bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 3000)
     return true;
 }
 
-void PressKey(QWidget* widget, int key)
+void PressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
     QApplication::sendEvent(widget, &press);
 }
 
@@ -358,6 +358,41 @@ TEST_F(PickerTest, EscLeavesWithoutPicking)
     EXPECT_FALSE(preview.isVisible());
     EXPECT_EQ(main->BaseColor(), before);
     EXPECT_EQ(main->HistoryCount(), historyBefore);
+}
+
+// The keyboard aims as the mouse does: each arrow moves the pointer and the lens a pixel, ten with Shift, held on the
+// desktop; Enter and Space pick the pixel under the pointer exactly as a press there.
+TEST_F(PickerTest, ArrowKeysMoveThePointerAndEnterOrSpacePicksThePixelUnderIt)
+{
+    const struct {
+        QPoint start;
+        std::vector<std::pair<int, Qt::KeyboardModifiers>> keys;
+        QPoint end;
+        int pick;
+    } cases[] = {
+        { { 200, 150 }, { { Qt::Key_Right, Qt::NoModifier }, { Qt::Key_Down, Qt::ShiftModifier } }, { 201, 160 },
+            Qt::Key_Return },
+        { { 150, 200 }, { { Qt::Key_Left, Qt::ShiftModifier }, { Qt::Key_Up, Qt::NoModifier } }, { 140, 199 },
+            Qt::Key_Space },
+        { { 395, 296 }, { { Qt::Key_Right, Qt::ShiftModifier }, { Qt::Key_Down, Qt::ShiftModifier } }, { 399, 299 },
+            Qt::Key_Enter },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pick);
+        QCursor::setPos(c.start);
+        Open();
+        picker->RefreshLens();
+        const int historyBefore = main->HistoryCount();
+        for (const auto& [key, modifiers] : c.keys)
+            PressKey(picker.get(), key, modifiers);
+        EXPECT_EQ(QCursor::pos(), c.end);
+        EXPECT_EQ(ColorBoxPixel(), Sample(c.end.x(), c.end.y())) << "the lens follows at once";
+        EXPECT_TRUE(picker->isVisible());
+        PressKey(picker.get(), c.pick);
+        EXPECT_FALSE(picker->isVisible());
+        EXPECT_EQ(main->BaseColor(), ValueOf(Sample(c.end.x(), c.end.y())));
+        EXPECT_EQ(main->HistoryCount(), historyBefore + 1);
+    }
 }
 
 TEST_F(PickerTest, FailedCaptureSaysSoAndBringsTheWindowsBack)

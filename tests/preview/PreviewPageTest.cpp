@@ -100,6 +100,19 @@ TEST(PreviewPageTest, PointsFindTheTopmostPartWithCellsMeetingOnSharedOutlines)
     }
 }
 
+// The keyboard acts on a part at its point: the part must be the one on top there.
+TEST(PreviewPageTest, EveryPartHasAPointWhereItLiesOnTop)
+{
+    for (int i = 0; i < kPageElementCount; ++i) {
+        const auto part = static_cast<PageElement>(i);
+        SCOPED_TRACE(PreviewPage::Info(part).name);
+        const QPoint at = PreviewPage::PointOf(part);
+        EXPECT_TRUE(PreviewPage::Info(part).box.contains(at));
+        EXPECT_EQ(PreviewPage::ElementAt(at), part);
+    }
+    EXPECT_EQ(PreviewPage::PointOf(PageElement::tMainText), PreviewPage::Info(PageElement::tMainText).box.center());
+}
+
 TEST(WebPageExportTest, DefaultPageIsTheExactDocument)
 {
     const QByteArray document = WebPageDocument(DefaultPreviewColors());

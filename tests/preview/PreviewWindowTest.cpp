@@ -13,12 +13,14 @@
 #include "support/ScriptedPlatform.h"
 #include "support/TestEnv.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -130,6 +132,110 @@ protected:
     std::unique_ptr<TfrmMain> main;
     std::unique_ptr<TfrmPreview> preview;
 };
+
+class PreviewKeysTest : public PreviewWindowTest {
+protected:
+    void FocusPage()
+    {
+        if (!preview->isVisible())
+            ShowPreview();
+        preview->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(preview.get()));
+        PageBox()->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(PageBox()->hasFocus());
+    }
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+    // What a screen reader hears of the part the keyboard is on.
+    QString FocusedPart() const
+    {
+        QAccessibleInterface* part = QAccessible::queryAccessibleInterface(PageBox())->focusChild();
+        return part ? part->text(QAccessible::Name) : QStringLiteral("(none)");
+    }
+};
+
+// Tab walks the parts as the page reads, round again after the last since the page is the window's one stop; the
+// arrows walk them too, and stop at either end.
+TEST_F(PreviewKeysTest, TabAndTheArrowsMoveAmongThePartsEachNamedForWhatItIs)
+{
+    FocusPage();
+    const char* const order[] = { "Page background", "Header", "Table header background", "Table header text",
+        "Navigation background", "Link 1", "Link 2", "Link 3", "Link 4", "Main background", "Body header", "Body text" };
+    for (const char* name : order) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(FocusedPart().startsWith(QString::fromLatin1(name) + ", #")) << FocusedPart().toStdString();
+        Press(Qt::Key_Tab);
+    }
+    ASSERT_TRUE(PageBox()->hasFocus());
+    EXPECT_TRUE(FocusedPart().startsWith("Page background, #"));
+    Press(Qt::Key_Backtab);
+    ASSERT_TRUE(PageBox()->hasFocus());
+    EXPECT_TRUE(FocusedPart().startsWith("Body text, #"));
+    const struct {
+        Qt::Key key;
+        const char* name;
+    } arrows[] = { { Qt::Key_Left, "Body header" }, { Qt::Key_Up, "Main background" }, { Qt::Key_Right, "Body header" },
+        { Qt::Key_Down, "Body text" }, { Qt::Key_Down, "Body text" } };
+    for (const auto& arrow : arrows) {
+        Press(arrow.key);
+        EXPECT_TRUE(PageBox()->hasFocus());
+        EXPECT_TRUE(FocusedPart().startsWith(QString::fromLatin1(arrow.name) + ", #")) << FocusedPart().toStdString();
+    }
+}
+
+// Ctrl+V colours the part the keyboard is on as a drop would; Enter and Ctrl+C act on its colour as a click and the
+// copy menu do.
+TEST_F(PreviewKeysTest, PasteColoursTheFocusedPartAndEnterAndCopyActOnIt)
+{
+    FocusPage();
+    Press(Qt::Key_Tab); // the header text
+    const struct {
+        const char* clipboard;
+        ColorValue header;
+        bool refused;
+    } pastes[] = { { "#102030", Pack(0x10, 0x20, 0x30), false }, { "1,2,3", Pack(1, 2, 3), false },
+        { "#1020", Pack(1, 2, 3), true }, { "", Pack(1, 2, 3), true } };
+    for (const auto& paste : pastes) {
+        SCOPED_TRACE(paste.clipboard);
+        desktop.messages.clear();
+        desktop.clipboardText = QString::fromLatin1(paste.clipboard);
+        Press(Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(preview->Colors()[kHeaderText], paste.header);
+        EXPECT_EQ(desktop.messages.size(), paste.refused ? 1 : 0);
+    }
+    EXPECT_TRUE(main->SchemeModified());
+    EXPECT_TRUE(BoxShows(PageBox(), PreviewPage::Info(PageElement::Header).box, Pack(1, 2, 3)));
+
+    Press(Qt::Key_Down); // the table header's background
+    const ColorValue cell = preview->Colors()[kTableHeaderBG];
+    Press(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(desktop.clipboardText, QString::fromStdString(HexText(cell)));
+    Press(Qt::Key_Return);
+    EXPECT_EQ(main->SchemeColors()[0], cell);
+}
+
+// The mark round the focused part lies over the page: the page's own picture, and so the saved page, never holds it,
+// and without the focus the page looks as it always did.
+TEST_F(PreviewKeysTest, TheFocusMarkIsNeverPartOfThePage)
+{
+    ShowPreview();
+    const QImage picture = PageBox()->Surface();
+    const QImage shown = PageBox()->grab().toImage();
+    FocusPage();
+    Press(Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_EQ(PageBox()->Surface(), picture);
+    EXPECT_NE(PageBox()->grab().toImage(), shown);
+    const QString target = folder.file("page.html");
+    desktop.saveChoices = { target };
+    SaveButton()->click();
+    EXPECT_EQ(folder.Read("page.html"), WebPageDocument(preview->Colors()));
+    PageBox()->clearFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(PageBox()->grab().toImage(), shown);
+}
 
 TEST_F(PreviewWindowTest, ToolWindowStartsHiddenWithItsControls)
 {
