@@ -3,7 +3,8 @@
 Usage: atspi_check.py APP_NAME FAVOURITES PAGE_PARTS
 Fails (exit 1, one line per fault) on a focusable object without a name, and on a colour object whose name does not
 carry its value as #RRGGBB; checks that the 16 swatches, the base area, the given number of favourites and page
-parts are exposed. Prints what it found.
+parts are exposed, and the 216 cells of the websafe palette strip. Prints what it found, and the objects that have
+the focus ("Focused: NAME").
 """
 import re
 import sys
@@ -14,7 +15,8 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
 HEX = re.compile(r"#[0-9A-F]{6}\b")
-COLOUR_NAMES = re.compile(r"^(Swatch \d+|Base color|Favorite \d+|Black|White|Color under the pointer|"
+COLOUR_NAMES = re.compile(r"^(Swatch \d+|Base color|Favorite \d+|Palette row \d+ column \d+|Black|White|"
+                          r"Color under the pointer|"
                           r"Page background|Table header background|Header|Table header text|Navigation background|"
                           r"Main background|Link \d|Body header|Body text), ")
 
@@ -43,13 +45,16 @@ def main():
         if states.contains(Atspi.StateType.FOCUSABLE) and states.contains(Atspi.StateType.SHOWING) \
                 and not name.strip():
             faults.append("unnamed focusable %s (%s)" % (role, node.get_description()))
+        if states.contains(Atspi.StateType.FOCUSED):
+            print("Focused: " + name)
         match = COLOUR_NAMES.match(name)
         if match:
-            kind = re.sub(r"\d+$", "#", match.group(1))
+            kind = re.sub(r"\d+", "#", match.group(1))
             colours.setdefault(kind, []).append(name)
             if not HEX.search(name):
                 faults.append("colour object without its value: %r" % name)
-    expected = {"Swatch #": 16, "Base color": 1, "Favorite #": favourites, "Black": 1, "White": 1}
+    expected = {"Swatch #": 16, "Base color": 1, "Favorite #": favourites, "Palette row # column #": 216,
+                "Black": 1, "White": 1}
     if parts:
         expected.update({"Page background": 1, "Link #": 4, "Body text": 1})
     for kind, count in expected.items():

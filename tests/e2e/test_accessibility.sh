@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The windows as a screen reader meets them, through AT-SPI on a private session bus: every focusable control has a
-# name, every colour the windows show is an object that says its value as #RRGGBB, and a new base colour is heard.
+# name, every colour the windows show is an object that says its value as #RRGGBB, a new base colour is heard, and
+# the keyboard's palette cell is the object that has the focus.
 source "$(dirname "$0")/lib.sh"
 
 # A session bus of the test's own, whose accessibility bus the toolkit and the reader find through it. The bus
@@ -45,6 +46,12 @@ xdotool type --delay 20 CD853F
 xdotool key Return
 base_is_peru() { check 3 12 | grep -x "Base color: Base color, #CD853F, peru"; }
 wait_until "the base area heard as #CD853F, peru" base_is_peru
+
+# The palette cell the keyboard moves to is the object a reader follows: from the hexadecimal field, Tab to the base
+# area, the swatch grid and the strip, then one down and one right.
+xdotool key --delay 40 Tab Tab Tab Down Right
+focus_on_cell() { check 3 12 | grep -x "Focused: Palette row 2 column 2, #330033, .*"; }
+wait_until "the palette cell in row 2, column 2 to have the reader's focus" focus_on_cell
 
 exit_from_menu
 answer_confirm n
