@@ -489,6 +489,68 @@ hinzuzufügen</translation>
     </message>
 </context>
 <context>
+    <name>PictureLoading</name>
+    <message>
+        <source>The picture &quot;%1&quot; has too few pixels to take a palette from.</source>
+        <translation>Das Bild „%1“ hat zu wenige Pixel, um eine Palette daraus zu nehmen.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is fully transparent: it has no colours to take.</source>
+        <translation>Das Bild „%1“ ist völlig durchsichtig: Es hat keine Farben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a picture.</source>
+        <translation>„%1“ ist ein Ordner, kein Bild.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; does not exist.</source>
+        <translation>Das Bild „%1“ gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; could not be read: permission denied.</source>
+        <translation>Das Bild „%1“ konnte nicht gelesen werden: Zugriff verweigert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture in a format Tintwell can read.</source>
+        <translation>„%1“ ist kein Bild in einem Format, das Tintwell lesen kann.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is too large to open: %2 × %3 pixels.</source>
+        <translation>Das Bild „%1“ ist zu groß zum Öffnen: %2 × %3 Pixel.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is damaged or incomplete and could not be read (%2).</source>
+        <translation>Das Bild „%1“ ist beschädigt oder unvollständig und konnte nicht gelesen werden (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>PictureOpener</name>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Bilder (%1)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>the pasted picture</source>
+        <translation>das eingefügte Bild</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture to take a palette from.</source>
+        <translation>In der Zwischenablage ist kein Bild, aus dem eine Palette genommen werden kann.</translation>
+    </message>
+    <message>
+        <source>Taking the colours of %1...</source>
+        <translation>Die Farben von %1 werden genommen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Paste</source>
@@ -610,6 +672,21 @@ hinzuzufügen</translation>
     <message>
         <source>Are you sure you want to delete the selected color?</source>
         <translation>Möchten Sie die ausgewählte Farbe wirklich löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmImage</name>
+    <message>
+        <source>&amp;Colors:</source>
+        <translation>&amp;Farben:</translation>
+    </message>
+    <message>
+        <source>Add to &amp;Favorites</source>
+        <translation>Zu den F&amp;avoriten</translation>
+    </message>
+    <message>
+        <source>Palette from %1</source>
+        <translation>Palette aus %1</translation>
     </message>
 </context>
 <context>
@@ -954,6 +1031,14 @@ hinzuzufügen</translation>
     <message>
         <source>Palette row %1 column %2</source>
         <translation>Palette Zeile %1 Spalte %2</translation>
+    </message>
+    <message>
+        <source>Palette from Ima&amp;ge...</source>
+        <translation>Palette aus Bil&amp;d...</translation>
+    </message>
+    <message>
+        <source>Paste &amp;Image as Palette</source>
+        <translation>&amp;Bild als Palette einfügen</translation>
     </message>
 </context>
 <context>

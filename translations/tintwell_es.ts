@@ -173,7 +173,7 @@ Favorite Colors</source>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Import Palette</source>
@@ -486,6 +486,68 @@ Favorite Colors</source>
     </message>
 </context>
 <context>
+    <name>PictureLoading</name>
+    <message>
+        <source>The picture &quot;%1&quot; has too few pixels to take a palette from.</source>
+        <translation>La imagen «%1» tiene demasiados pocos píxeles para sacar una paleta.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is fully transparent: it has no colours to take.</source>
+        <translation>La imagen «%1» es totalmente transparente: no tiene colores que tomar.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a picture.</source>
+        <translation>«%1» es una carpeta, no una imagen.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; does not exist.</source>
+        <translation>La imagen «%1» no existe.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; could not be read: permission denied.</source>
+        <translation>No se pudo leer la imagen «%1»: permiso denegado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture in a format Tintwell can read.</source>
+        <translation>«%1» no es una imagen en un formato que Tintwell pueda leer.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is too large to open: %2 × %3 pixels.</source>
+        <translation>La imagen «%1» es demasiado grande para abrirla: %2 × %3 píxeles.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is damaged or incomplete and could not be read (%2).</source>
+        <translation>La imagen «%1» está dañada o incompleta y no se pudo leer (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>PictureOpener</name>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Imágenes (%1)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>the pasted picture</source>
+        <translation>la imagen pegada</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture to take a palette from.</source>
+        <translation>El portapapeles no contiene ninguna imagen de la que sacar una paleta.</translation>
+    </message>
+    <message>
+        <source>Taking the colours of %1...</source>
+        <translation>Tomando los colores de %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Paste</source>
@@ -607,6 +669,21 @@ Favorite Colors</source>
     <message>
         <source>Are you sure you want to delete the selected color?</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmImage</name>
+    <message>
+        <source>&amp;Colors:</source>
+        <translation>&amp;Colores:</translation>
+    </message>
+    <message>
+        <source>Add to &amp;Favorites</source>
+        <translation>Añadir a &amp;favoritos</translation>
+    </message>
+    <message>
+        <source>Palette from %1</source>
+        <translation>Paleta de %1</translation>
     </message>
 </context>
 <context>
@@ -946,11 +1023,19 @@ Favorite Colors</source>
     </message>
     <message>
         <source>Add to &amp;Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir a &amp;favoritos</translation>
     </message>
     <message>
         <source>Palette row %1 column %2</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Palette from Ima&amp;ge...</source>
+        <translation>Paleta desde ima&amp;gen...</translation>
+    </message>
+    <message>
+        <source>Paste &amp;Image as Palette</source>
+        <translation>Pegar &amp;imagen como paleta</translation>
     </message>
 </context>
 <context>
@@ -993,7 +1078,7 @@ Favorite Colors</source>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>General</source>

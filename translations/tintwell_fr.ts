@@ -173,7 +173,7 @@ Favorite Colors</source>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Import Palette</source>
@@ -486,6 +486,68 @@ Favorite Colors</source>
     </message>
 </context>
 <context>
+    <name>PictureLoading</name>
+    <message>
+        <source>The picture &quot;%1&quot; has too few pixels to take a palette from.</source>
+        <translation>L’image « %1 » a trop peu de pixels pour en tirer une palette.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is fully transparent: it has no colours to take.</source>
+        <translation>L’image « %1 » est entièrement transparente : elle n’a aucune couleur à prendre.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a picture.</source>
+        <translation>« %1 » est un dossier, pas une image.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; does not exist.</source>
+        <translation>L’image « %1 » n’existe pas.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; could not be read: permission denied.</source>
+        <translation>L’image « %1 » n’a pas pu être lue : permission refusée.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture in a format Tintwell can read.</source>
+        <translation>« %1 » n’est pas une image dans un format que Tintwell sait lire.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is too large to open: %2 × %3 pixels.</source>
+        <translation>L’image « %1 » est trop grande pour être ouverte : %2 × %3 pixels.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is damaged or incomplete and could not be read (%2).</source>
+        <translation>L’image « %1 » est endommagée ou incomplète et n’a pas pu être lue (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>PictureOpener</name>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Images (%1)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>the pasted picture</source>
+        <translation>l’image collée</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture to take a palette from.</source>
+        <translation>Le presse-papiers ne contient aucune image dont tirer une palette.</translation>
+    </message>
+    <message>
+        <source>Taking the colours of %1...</source>
+        <translation>Extraction des couleurs de %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Paste</source>
@@ -607,6 +669,21 @@ Favorite Colors</source>
     <message>
         <source>Are you sure you want to delete the selected color?</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmImage</name>
+    <message>
+        <source>&amp;Colors:</source>
+        <translation>&amp;Couleurs :</translation>
+    </message>
+    <message>
+        <source>Add to &amp;Favorites</source>
+        <translation>Ajouter aux &amp;favoris</translation>
+    </message>
+    <message>
+        <source>Palette from %1</source>
+        <translation>Palette de %1</translation>
     </message>
 </context>
 <context>
@@ -946,11 +1023,19 @@ Favorite Colors</source>
     </message>
     <message>
         <source>Add to &amp;Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter aux &amp;favoris</translation>
     </message>
     <message>
         <source>Palette row %1 column %2</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Palette from Ima&amp;ge...</source>
+        <translation>Palette depuis une ima&amp;ge...</translation>
+    </message>
+    <message>
+        <source>Paste &amp;Image as Palette</source>
+        <translation>Coller l’&amp;image comme palette</translation>
     </message>
 </context>
 <context>
@@ -993,7 +1078,7 @@ Favorite Colors</source>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>General</source>

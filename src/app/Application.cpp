@@ -14,6 +14,7 @@
 #include "platform/Fonts.h"
 #include "platform/Services.h"
 #include "platform/WindowPlacement.h"
+#include "image/PictureOpener.h"
 #include "picker/ScreenPicker.h"
 #include "preview/TfrmPreview.h"
 #include "prefs/TfrmPreferences.h"
@@ -54,6 +55,11 @@ void Application::CreateToolWindows()
     CycleWindowsByKey(*m_main, m_favorites.get(), m_preview.get());
     m_documents = std::make_unique<DocumentCommands>(*m_main, m_favorites->Model(), *m_preview);
     m_palettes = std::make_unique<PaletteCommands>(*m_main, m_favorites->Model(), *m_preview);
+    m_pictures = std::make_unique<PictureOpener>(*m_main, m_favorites->Model());
+    m_pictures->AcceptDropsOn(m_main.get());
+    m_pictures->AcceptDropsOn(m_favorites.get());
+    m_main->CarryOut(MainCommand::FilePaletteFromImage, m_pictures.get(), [this] { m_pictures->ChooseFile(); });
+    m_main->CarryOut(MainCommand::EditPasteImage, m_pictures.get(), [this] { m_pictures->PasteImage(); });
 
     m_preferences = std::make_unique<TfrmPreferences>(*m_main);
     m_about = std::make_unique<TfrmAbout>();

@@ -6,6 +6,7 @@
 
 class DocumentCommands;
 class PaletteCommands;
+class PictureOpener;
 class ScreenPicker;
 class TfrmAbout;
 class TfrmFavorites;
@@ -39,4 +40,5 @@ private:
     // Last: they work on the windows above.
     std::unique_ptr<DocumentCommands> m_documents;
     std::unique_ptr<PaletteCommands> m_palettes;
+    std::unique_ptr<PictureOpener> m_pictures;
 };

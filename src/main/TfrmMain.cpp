@@ -385,6 +385,8 @@ void TfrmMain::CreateCommands()
     mnuFileSave = command("mnuFileSave", tr("&Save Scheme..."), QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFileExportPalette = command("mnuFileExportPalette", tr("&Export Palette..."));
     mnuFileImportPalette = command("mnuFileImportPalette", tr("&Import Palette..."));
+    mnuFilePaletteFromImage = command("mnuFilePaletteFromImage", tr("Palette from Ima&ge..."));
+    mnuEditPasteImage = command("mnuEditPasteImage", tr("Paste &Image as Palette"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     mnuFileExit = command("mnuFileExit", tr("E&xit"));
     mnuEditUndo = command("mnuEditUndo", tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
     mnuEditRedo = command("mnuEditRedo", tr("&Redo"));
@@ -452,6 +454,7 @@ void TfrmMain::CreateCommands()
 
     // Commands that arrive with their own windows and dialogs stay disabled until then.
     for (QAction* later : { mnuFileNew, mnuFileOpen, mnuFileSave, mnuFileExportPalette, mnuFileImportPalette,
+             mnuFilePaletteFromImage, mnuEditPasteImage,
              mnuEditPreferences, mnuToolsFavs, mnuToolsPreview,
              mnuHelpHelp, mnuHelpWebsite, mnuHelpForums, mnuHelpTutorial, mnuHelpAbout })
         later->setEnabled(false);
@@ -470,6 +473,10 @@ QAction* TfrmMain::Command(MainCommand command) const
         return mnuFileExportPalette;
     case MainCommand::FileImportPalette:
         return mnuFileImportPalette;
+    case MainCommand::FilePaletteFromImage:
+        return mnuFilePaletteFromImage;
+    case MainCommand::EditPasteImage:
+        return mnuEditPasteImage;
     case MainCommand::EditPreferences:
         return mnuEditPreferences;
     case MainCommand::ToolsFavorites:
@@ -512,7 +519,7 @@ void TfrmMain::CreateMenus()
     QMenu* mnuFile = menu(nullptr, "mnuFile", tr("&File"));
     mnuFile->addActions({ mnuFileNew, mnuFileOpen, mnuFileSave });
     mnuFile->addSeparator();
-    mnuFile->addActions({ mnuFileExportPalette, mnuFileImportPalette });
+    mnuFile->addActions({ mnuFileExportPalette, mnuFileImportPalette, mnuFilePaletteFromImage });
     mnuFile->addSeparator();
     mnuFile->addAction(mnuFileExit);
 
@@ -520,6 +527,7 @@ void TfrmMain::CreateMenus()
     mnuEdit->addActions({ mnuEditUndo, mnuEditRedo });
     mnuEdit->addSeparator();
     mnuEditCopyBase = menu(mnuEdit, "mnuEditCopyBase", tr("&Copy Base Color"));
+    mnuEdit->addAction(mnuEditPasteImage);
     mnuEdit->addSeparator();
     mnuEdit->addAction(mnuEditPreferences);
 

@@ -41,6 +41,8 @@ enum class MainCommand {
     FileSave,
     FileExportPalette,
     FileImportPalette,
+    FilePaletteFromImage,
+    EditPasteImage,
     EditPreferences,
     ToolsFavorites,
     ToolsPreview,
@@ -224,6 +226,8 @@ private:
     QAction* mnuFileSave = nullptr;
     QAction* mnuFileExportPalette = nullptr;
     QAction* mnuFileImportPalette = nullptr;
+    QAction* mnuFilePaletteFromImage = nullptr;
+    QAction* mnuEditPasteImage = nullptr;
     QAction* mnuFileExit = nullptr;
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;

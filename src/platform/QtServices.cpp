@@ -98,6 +98,7 @@ class QtClipboard final : public Clipboard {
 public:
     QString Text() override { return QGuiApplication::clipboard()->text(); }
     void SetText(const QString& text) override { QGuiApplication::clipboard()->setText(text); }
+    QImage Image() override { return QGuiApplication::clipboard()->image(); }
 };
 
 class QtShell final : public Shell {

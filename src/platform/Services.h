@@ -60,6 +60,8 @@ public:
     virtual ~Clipboard() = default;
     virtual QString Text() = 0;
     virtual void SetText(const QString& text) = 0;
+    // The picture on the clipboard; null when it holds none.
+    virtual QImage Image() = 0;
 };
 
 class Shell {

@@ -26,6 +26,7 @@ public:
     // The filter entry each accepted save dialog ends on; when none is scripted, the one it showed first.
     std::deque<QString> saveFilters;
     QString clipboardText;
+    QImage clipboardImage;
     platform::DesktopPhoto photo;
     // When set, what the capture comes to instead of `photo`.
     std::optional<platform::CaptureResult> captureResult;
@@ -44,6 +45,7 @@ public:
     std::optional<platform::FileChoice> ChooseSaveTarget(QWidget* parent, const platform::FileDialogRequest& request) override;
     QString Text() override { return clipboardText; }
     void SetText(const QString& text) override { clipboardText = text; }
+    QImage Image() override { return clipboardImage; }
     void Open(const QString& target) override { opened << target; }
     int VanishMilliseconds() override { return vanishMilliseconds; }
     void CaptureVirtualDesktop(QObject*, std::function<void(platform::CaptureResult)> done) override

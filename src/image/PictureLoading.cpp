@@ -1,0 +1,62 @@
+#include "PictureLoading.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace {
+
+LoadedPicture Refused(const QString& name, const QString& error)
+{
+    LoadedPicture loaded;
+    loaded.name = name;
+    loaded.error = error;
+    return loaded;
+}
+
+} // namespace
+
+LoadedPicture LoadPictureImage(const QImage& picture, const QString& name, int count)
+{
+    if (picture.isNull() || qint64(picture.width()) * picture.height() < 2)
+        return Refused(name, QCoreApplication::translate("PictureLoading", "The picture \"%1\" has too few pixels to take a palette from.").arg(name));
+    LoadedPicture loaded;
+    loaded.name = name;
+    auto sample = std::make_shared<const extraction::Sample>(extraction::MakeSample(picture));
+    loaded.colors = extraction::Extract(*sample, count);
+    if (loaded.colors.empty())
+        return Refused(name, QCoreApplication::translate("PictureLoading", "The picture \"%1\" is fully transparent: it has no colours to take.").arg(name));
+    loaded.picture = picture;
+    loaded.sample = std::move(sample);
+    return loaded;
+}
+
+LoadedPicture LoadPictureFile(const QString& path, int count)
+{
+    const QFileInfo info(path);
+    const QString name = info.fileName().isEmpty() ? path : info.fileName();
+    if (info.isDir())
+        return Refused(name, QCoreApplication::translate("PictureLoading", "\"%1\" is a folder, not a picture.").arg(name));
+    if (!info.exists())
+        return Refused(name, QCoreApplication::translate("PictureLoading", "The picture \"%1\" does not exist.").arg(name));
+    if (!info.isReadable())
+        return Refused(name, QCoreApplication::translate("PictureLoading", "The picture \"%1\" could not be read: permission denied.").arg(name));
+    // Decoding is refused past the largest picture opened, so a small file that claims an enormous picture (a
+    // decompression bomb) takes no memory for it.
+    QImageReader::setAllocationLimit(int(kMaxPicturePixels * 4 / (1024 * 1024)) + 1);
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    if (!reader.canRead())
+        return Refused(name, QCoreApplication::translate("PictureLoading", "\"%1\" is not a picture in a format Tintwell can read.").arg(name));
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPicturePixels) {
+        return Refused(name, QCoreApplication::translate("PictureLoading", "The picture \"%1\" is too large to open: %2 × %3 pixels.")
+                                 .arg(name).arg(size.width()).arg(size.height()));
+    }
+    QImage picture;
+    if (!reader.read(&picture)) {
+        return Refused(name,
+            QCoreApplication::translate("PictureLoading", "The picture \"%1\" is damaged or incomplete and could not be read (%2).").arg(name, reader.errorString()));
+    }
+    return LoadPictureImage(picture, name, count);
+}

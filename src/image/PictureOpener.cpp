@@ -1,0 +1,143 @@
+#include "PictureOpener.h"
+
+#include "PictureLoading.h"
+#include "TfrmImage.h"
+#include "main/TfrmMain.h"
+#include "platform/Services.h"
+
+#include <QDragEnterEvent>
+#include <QFileInfo>
+#include <QDropEvent>
+#include <QFutureWatcher>
+#include <QImageReader>
+#include <QMimeData>
+#include <QProgressDialog>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace {
+
+// The first local file a drag carries, if any.
+QString DraggedFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls())
+        return {};
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    }
+    return {};
+}
+
+QString PictureFilter()
+{
+    QStringList patterns;
+    for (const QByteArray& format : QImageReader::supportedImageFormats())
+        patterns << QStringLiteral("*.") + QString::fromLatin1(format);
+    return PictureOpener::tr("Pictures (%1)").arg(patterns.join(QLatin1Char(' '))) + QStringLiteral(";;")
+        + PictureOpener::tr("All Files (*)");
+}
+
+} // namespace
+
+PictureOpener::PictureOpener(TfrmMain& main, FavoritesModel& favorites)
+    : m_main(main)
+    , m_favorites(favorites)
+{
+}
+
+PictureOpener::~PictureOpener() = default;
+
+void PictureOpener::AcceptDropsOn(QWidget* window)
+{
+    window->setAcceptDrops(true);
+    window->installEventFilter(this);
+}
+
+bool PictureOpener::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (!DraggedFile(drag->mimeData()).isEmpty()) {
+            drag->acceptProposedAction();
+            return true;
+        }
+    } else if (event->type() == QEvent::Drop) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QString path = DraggedFile(drop->mimeData());
+        if (!path.isEmpty()) {
+            drop->acceptProposedAction();
+            // After the drop is done with: a message box inside it would hold up the dragging program.
+            QMetaObject::invokeMethod(this, [this, path] { OpenFile(path); }, Qt::QueuedConnection);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void PictureOpener::ChooseFile()
+{
+    platform::FileDialogRequest request;
+    request.filter = PictureFilter();
+    request.initialPath = m_lastPath;
+    if (const auto path = platform::Dialogs().ChooseFileToOpen(&m_main, request))
+        OpenFile(*path);
+}
+
+void PictureOpener::OpenFile(const QString& path)
+{
+    m_lastPath = path;
+    const int count = m_window ? m_window->Count() : extraction::kDefaultColors;
+    Start(QFileInfo(path).fileName(), [path, count] { return LoadPictureFile(path, count); });
+}
+
+void PictureOpener::PasteImage()
+{
+    const QImage picture = platform::ClipboardService().Image();
+    const QString name = tr("the pasted picture");
+    if (picture.isNull()) {
+        platform::Messages().ShowMessage(&m_main, tr("The clipboard holds no picture to take a palette from."));
+        return;
+    }
+    const int count = m_window ? m_window->Count() : extraction::kDefaultColors;
+    Start(name, [picture, name, count] { return LoadPictureImage(picture, name, count); });
+}
+
+template <typename Load>
+void PictureOpener::Start(const QString& name, Load load)
+{
+    const int number = ++m_load;
+    auto* watcher = new QFutureWatcher<LoadedPicture>(this);
+    // Shown only when the picture takes a while; cancelling leaves everything as it was.
+    auto* progress = new QProgressDialog(tr("Taking the colours of %1...").arg(name), tr("Cancel"), 0, 0, &m_main);
+    progress->setObjectName(QStringLiteral("dlgPictureProgress"));
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setMinimumDuration(400);
+    connect(progress, &QProgressDialog::canceled, this, [this, number] {
+        if (number == m_load)
+            ++m_load;
+    });
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, progress, number] {
+        watcher->deleteLater();
+        progress->deleteLater();
+        progress->reset();
+        if (number == m_load)
+            Finish(watcher->result());
+    });
+    watcher->setFuture(QtConcurrent::run(std::move(load)));
+}
+
+void PictureOpener::Finish(const LoadedPicture& loaded)
+{
+    if (!loaded.error.isEmpty()) {
+        platform::Messages().ShowMessage(&m_main, loaded.error);
+        emit settled();
+        return;
+    }
+    if (!m_window)
+        m_window = std::make_unique<TfrmImage>(m_main, m_favorites);
+    m_window->ShowPicture(loaded);
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+    emit settled();
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "PictureLoading.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class FavoritesModel;
+class PaintBox;
+class PictureView;
+class QMenu;
+class QPushButton;
+class QSpinBox;
+class TfrmMain;
+
+// A picture and the palette taken from it: the colours beside the picture, each marked where it is most typical,
+// a count that takes the palette again at once, an eyedropper on the picture and "Add to Favorites".
+class TfrmImage final : public QWidget {
+    Q_OBJECT
+public:
+    TfrmImage(TfrmMain& main, FavoritesModel& favorites);
+    ~TfrmImage() override;
+
+    // Shows a picture that loaded; its colours were taken at Count().
+    void ShowPicture(const LoadedPicture& loaded);
+    int Count() const;
+    const std::vector<extraction::ExtractedColor>& Colors() const { return m_colors; }
+
+    static constexpr int kSwatchHeight = 28;
+
+signals:
+    // The colours shown changed (a new picture, a new count).
+    void colorsChanged();
+
+private:
+    void ShowColors(std::vector<extraction::ExtractedColor> colors);
+    void spnCountChange(int count);
+    void cmdAddFavoritesClick();
+    ColorValue SwatchColorAt(QPoint pos) const;
+
+    TfrmMain& m_main;
+    FavoritesModel& m_favorites;
+    PictureView* imgPicture = nullptr;
+    PaintBox* pbSwatches = nullptr;
+    QSpinBox* spnCount = nullptr;
+    QPushButton* cmdAddFavorites = nullptr;
+    QMenu* mnuSwatchPop = nullptr;
+    std::shared_ptr<const extraction::Sample> m_sample;
+    std::vector<extraction::ExtractedColor> m_colors;
+    // Each extraction is numbered: one that comes back after a newer one was asked for is dropped.
+    int m_extraction = 0;
+};

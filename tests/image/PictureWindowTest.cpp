@@ -1,0 +1,323 @@
+#include "document/FavoritesModel.h"
+#include "image/PictureFit.h"
+#include "image/PictureLoading.h"
+#include "image/PictureOpener.h"
+#include "image/PictureView.h"
+#include "image/TfrmImage.h"
+#include "main/TfrmMain.h"
+#include "platform/PaintBox.h"
+#include "support/Controls.h"
+#include "support/Mouse.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestEnv.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QPainter>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include <unistd.h>
+
+namespace {
+
+bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 5000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > milliseconds)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+// Every pixel its own colour, so a pick tells exactly which pixel it took.
+QImage NumberedPicture(int width, int height)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            picture.setPixel(x, y, qRgb(x % 256, y % 256, (x / 256) * 16 + y / 256));
+    return picture;
+}
+
+TEST(PictureFit, EveryPixelIsPickedWhereItIsShownAtAnyZoom)
+{
+    struct Case {
+        QSize picture;
+        QSizeF area;
+    };
+    const Case cases[] = {
+        { { 3, 2 }, { 600, 400 } },     // enlarged 200 times
+        { { 7, 5 }, { 333, 501 } },     // enlarged by a fraction, bars above and below
+        { { 640, 480 }, { 640, 480 } }, // one to one
+        { { 1000, 30 }, { 257, 300 } }, // reduced, bars above and below
+    };
+    for (const Case& c : cases) {
+        const QRectF fitted = picture_fit::Fitted(c.picture, c.area);
+        EXPECT_TRUE(QRectF(QPointF(0, 0), c.area).contains(fitted.adjusted(0.01, 0.01, -0.01, -0.01)));
+        const double cellWidth = fitted.width() / c.picture.width();
+        const double cellHeight = fitted.height() / c.picture.height();
+        for (int y = 0; y < c.picture.height(); y += std::max(1, c.picture.height() / 9)) {
+            for (int x = 0; x < c.picture.width(); x += std::max(1, c.picture.width() / 11)) {
+                const QPointF middle = picture_fit::PointOf({ x, y }, fitted, c.picture);
+                EXPECT_EQ(picture_fit::PixelAt(middle, fitted, c.picture), QPoint(x, y));
+                if (cellWidth >= 2 && cellHeight >= 2) {
+                    // Anywhere in the pixel's cell, up to its edges, is that pixel.
+                    const QPointF corner(fitted.left() + x * cellWidth + 0.01, fitted.top() + y * cellHeight + 0.01);
+                    const QPointF far(corner.x() + cellWidth - 0.02, corner.y() + cellHeight - 0.02);
+                    EXPECT_EQ(picture_fit::PixelAt(corner, fitted, c.picture), QPoint(x, y));
+                    EXPECT_EQ(picture_fit::PixelAt(far, fitted, c.picture), QPoint(x, y));
+                }
+            }
+        }
+        EXPECT_FALSE(picture_fit::PixelAt(fitted.topLeft() - QPointF(0.5, 0.5), fitted, c.picture));
+        EXPECT_FALSE(picture_fit::PixelAt(fitted.bottomRight() + QPointF(0.01, 0.01), fitted, c.picture));
+    }
+}
+
+// A PNG whose header claims a picture of the given size; the data is that of one pixel.
+QByteArray ClaimingPng(quint32 width, quint32 height)
+{
+    QImage one(1, 1, QImage::Format_RGB32);
+    one.fill(Qt::red);
+    QByteArray png;
+    {
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        one.save(&buffer, "PNG");
+    }
+    // IHDR's data starts at byte 16: width, height, then the rest; its CRC covers the type and the data.
+    auto put32 = [&png](int at, quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            png[at + i] = char((v >> (24 - 8 * i)) & 0xFF);
+    };
+    put32(16, width);
+    put32(20, height);
+    quint32 crc = 0xFFFFFFFF;
+    for (int i = 12; i < 12 + 4 + 13; ++i) {
+        crc ^= quint8(png[i]);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+    }
+    put32(29, ~crc);
+    return png;
+}
+
+TEST(PictureLoading, BadInputsAreRefusedWithAMessageNamingTheFile)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const auto path = [&dir](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
+    QImage good(40, 30, QImage::Format_RGB32);
+    good.fill(qRgb(10, 120, 200));
+    ASSERT_TRUE(good.save(path("good.png")));
+    const QByteArray goodPng = Contents(path("good.png"));
+    Put(path("cut.png"), goodPng.left(goodPng.size() / 2));
+    Put(path("empty.png"), {});
+    Put(path("notes.png"), "just some text, not a picture\n");
+    Put(path("bomb.png"), ClaimingPng(100'000, 100'000));
+    QImage one(1, 1, QImage::Format_RGB32);
+    one.fill(Qt::green);
+    ASSERT_TRUE(one.save(path("one.png")));
+    QImage clear(20, 20, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    ASSERT_TRUE(clear.save(path("clear.png")));
+    QDir(dir.path()).mkdir(QStringLiteral("folder.png"));
+
+    struct Case {
+        const char* file;
+        const char* says;
+    };
+    const Case cases[] = {
+        { "cut.png", "damaged" },
+        { "empty.png", "not a picture" },
+        { "notes.png", "not a picture" },
+        { "bomb.png", "too large" },
+        { "one.png", "too few pixels" },
+        { "clear.png", "transparent" },
+        { "folder.png", "folder" },
+        { "missing.png", "does not exist" },
+    };
+    for (const Case& c : cases) {
+        const LoadedPicture loaded = LoadPictureFile(path(c.file), 6);
+        EXPECT_TRUE(loaded.picture.isNull()) << c.file;
+        EXPECT_TRUE(loaded.colors.empty()) << c.file;
+        EXPECT_TRUE(loaded.error.contains(QString::fromLatin1(c.file))) << c.file << ": " << loaded.error.toStdString();
+        EXPECT_TRUE(loaded.error.contains(QString::fromLatin1(c.says))) << c.file << ": " << loaded.error.toStdString();
+    }
+    if (geteuid() != 0) { // the superuser reads every file
+        QFile::setPermissions(path("good.png"), QFileDevice::WriteOwner);
+        EXPECT_TRUE(LoadPictureFile(path("good.png"), 6).error.contains(QStringLiteral("permission")));
+        QFile::setPermissions(path("good.png"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+    const LoadedPicture loaded = LoadPictureFile(path("good.png"), 6);
+    EXPECT_TRUE(loaded.error.isEmpty());
+    ASSERT_EQ(loaded.colors.size(), 1u);
+    EXPECT_EQ(loaded.colors[0].color, Pack(10, 120, 200));
+    EXPECT_EQ(loaded.picture.size(), QSize(40, 30));
+}
+
+class PictureWindowTest : public ::testing::Test {
+protected:
+    PictureWindowTest()
+    {
+        main = std::make_unique<TfrmMain>();
+        opener = std::make_unique<PictureOpener>(*main, favorites);
+        main->show();
+        // Four flat quarters: red, green, blue, yellow.
+        picture = QImage(200, 100, QImage::Format_RGB32);
+        picture.fill(qRgb(220, 30, 30));
+        QPainter painter(&picture);
+        painter.fillRect(100, 0, 100, 50, QColor(30, 160, 60));
+        painter.fillRect(0, 50, 100, 50, QColor(40, 60, 210));
+        painter.fillRect(100, 50, 100, 50, QColor(240, 210, 40));
+        painter.end();
+        EXPECT_TRUE(picture.save(dir.filePath(QStringLiteral("quarters.png"))));
+    }
+
+    // Opens a file as the menu, a drop or a paste do, and waits until it is shown or refused.
+    void Settle(const std::function<void()>& open)
+    {
+        bool settled = false;
+        const auto connection = QObject::connect(opener.get(), &PictureOpener::settled, [&settled] { settled = true; });
+        open();
+        EXPECT_TRUE(WaitUntil([&settled] { return settled; }));
+        QObject::disconnect(connection);
+    }
+
+    QTemporaryDir dir;
+    ScriptedPlatform desktop;
+    FavoritesModel favorites;
+    std::unique_ptr<TfrmMain> main;
+    std::unique_ptr<PictureOpener> opener;
+    QImage picture;
+};
+
+TEST_F(PictureWindowTest, MenuOpensThePictureWithItsColours)
+{
+    desktop.openChoices.push_back(dir.filePath(QStringLiteral("quarters.png")));
+    Settle([this] { opener->ChooseFile(); });
+    ASSERT_EQ(desktop.dialogRequests.size(), 1u);
+    EXPECT_TRUE(desktop.dialogRequests[0].filter.contains(QStringLiteral("*.png")));
+    EXPECT_TRUE(desktop.messages.isEmpty());
+    TfrmImage* window = opener->Window();
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Palette from quarters.png"));
+    EXPECT_EQ(window->Count(), 6);
+    const auto& colors = window->Colors();
+    ASSERT_EQ(colors.size(), 4u);
+    std::set<ColorValue> got;
+    for (const auto& c : colors) {
+        got.insert(c.color);
+        EXPECT_NEAR(c.share, 0.25, 1e-9);
+        EXPECT_EQ(picture.pixel(c.typical), qRgb(Red(c.color), Green(c.color), Blue(c.color)));
+    }
+    EXPECT_EQ(got, (std::set<ColorValue> { Pack(220, 30, 30), Pack(30, 160, 60), Pack(40, 60, 210), Pack(240, 210, 40) }));
+
+    // Fewer colours at once: two.
+    bool changed = false;
+    QObject::connect(window, &TfrmImage::colorsChanged, [&changed] { changed = true; });
+    Named<QSpinBox>(*window, "spnCount")->setValue(2);
+    ASSERT_TRUE(WaitUntil([&changed] { return changed; }));
+    EXPECT_EQ(window->Colors().size(), 2u);
+}
+
+TEST_F(PictureWindowTest, SwatchesPictureAndFavorites)
+{
+    Settle([this] { opener->OpenFile(dir.filePath(QStringLiteral("quarters.png"))); });
+    TfrmImage* window = opener->Window();
+    ASSERT_TRUE(window);
+    window->resize(900, 500);
+    QCoreApplication::processEvents();
+    // A click on a swatch makes its colour the base colour.
+    auto* swatches = Named<PaintBox>(*window, "pbSwatches");
+    for (int i = 0; i < 4; ++i) {
+        mouse::Click(swatches, { 20, i * TfrmImage::kSwatchHeight + 10 });
+        EXPECT_EQ(main->BaseColor(), window->Colors()[std::size_t(i)].color) << "swatch " << i;
+    }
+    // The eyedropper takes exactly the pixel shown under the pointer.
+    auto* view = Named<PictureView>(*window, "imgPicture");
+    QImage numbered = NumberedPicture(50, 40);
+    view->SetPicture(numbered);
+    const QRectF fitted = picture_fit::Fitted(numbered.size(), view->size());
+    for (const QPoint pixel : { QPoint(0, 0), QPoint(49, 39), QPoint(17, 23), QPoint(31, 2) }) {
+        const QPointF at = picture_fit::PointOf(pixel, fitted, numbered.size());
+        mouse::Press(view, at.toPoint());
+        EXPECT_EQ(main->BaseColor(), Pack(qRed(numbered.pixel(pixel)), qGreen(numbered.pixel(pixel)), qBlue(numbered.pixel(pixel))))
+            << pixel.x() << "," << pixel.y();
+    }
+    // Add to Favorites: all of them, each named by its nearest CSS keyword.
+    favorites.AppendFavorites({ TFavColor::FromColor(Pack(1, 2, 3)) });
+    Named<QPushButton>(*window, "cmdAddFavorites")->click();
+    ASSERT_EQ(favorites.Count(), 5);
+    const FavColorList& favs = favorites.FavColors();
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(favs[i + 1].Color, window->Colors()[i].color);
+        EXPECT_FALSE(favs[i + 1].Text.empty());
+        EXPECT_NE(favs[i + 1].Text[0], '#') << "named, not numbered";
+    }
+}
+
+TEST_F(PictureWindowTest, BadFileAndEmptyClipboardLeaveEverythingAsItWas)
+{
+    Put(dir.filePath(QStringLiteral("broken.jpg")), "\xFF\xD8\xFF\xE0 not much of a JPEG");
+    Settle([this] { opener->OpenFile(dir.filePath(QStringLiteral("broken.jpg"))); });
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_TRUE(desktop.messages[0].contains(QStringLiteral("broken.jpg")));
+    EXPECT_FALSE(opener->Window()) << "no window for a picture that did not open";
+
+    Named<QAction>(*main, "mnuEditPasteImage"); // exists, disabled until the application carries it out
+    opener->PasteImage();
+    ASSERT_EQ(desktop.messages.size(), 2);
+    EXPECT_TRUE(desktop.messages[1].contains(QStringLiteral("clipboard")));
+    EXPECT_FALSE(opener->Window());
+    EXPECT_EQ(favorites.Count(), 0);
+}
+
+TEST_F(PictureWindowTest, PastedAndDroppedPicturesOpen)
+{
+    desktop.clipboardImage = picture;
+    Settle([this] { opener->PasteImage(); });
+    ASSERT_TRUE(opener->Window());
+    EXPECT_EQ(opener->Window()->Colors().size(), 4u);
+    opener->Window()->hide();
+
+    QImage other(30, 30, QImage::Format_RGB32);
+    other.fill(qRgb(90, 10, 140));
+    ASSERT_TRUE(other.save(dir.filePath(QStringLiteral("purple.bmp"))));
+    opener->AcceptDropsOn(main.get());
+    QMimeData data;
+    data.setUrls({ QUrl::fromLocalFile(dir.filePath(QStringLiteral("purple.bmp"))) });
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(main.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    Settle([this, &drop] { QApplication::sendEvent(main.get(), &drop); });
+    EXPECT_TRUE(opener->Window()->isVisible());
+    EXPECT_EQ(opener->Window()->windowTitle(), QStringLiteral("Palette from purple.bmp"));
+    ASSERT_EQ(opener->Window()->Colors().size(), 1u);
+    EXPECT_EQ(opener->Window()->Colors()[0].color, Pack(90, 10, 140));
+
+    // Text dragged in is not taken.
+    QMimeData text;
+    text.setText(QStringLiteral("#123456"));
+    QDragEnterEvent textEnter(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    textEnter.ignore();
+    QApplication::sendEvent(main.get(), &textEnter);
+    EXPECT_FALSE(textEnter.isAccepted());
+}
+
+} // namespace
