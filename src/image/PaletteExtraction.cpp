@@ -81,6 +81,13 @@ std::vector<Block> BlockRow(const QImage& picture, int row, int edge, const std:
     return blocks;
 }
 
+qint64 FromMiddle(QPoint p, QSize size)
+{
+    const qint64 dx = 2 * qint64(p.x()) + 1 - size.width();
+    const qint64 dy = 2 * qint64(p.y()) + 1 - size.height();
+    return dx * dx + dy * dy;
+}
+
 struct Point {
     Oklab lab;
     double weight;
@@ -262,6 +269,10 @@ Sample MakeSample(const QImage& source, int maxPixels, QThreadPool* pool)
             if (added)
                 sample.bins.push_back({ {}, 0, block.where });
             ColorBin& bin = sample.bins[at->second];
+            // Marked where the picture's middle is nearest: on an area, not at the picture's edge where scanning
+            // first met it.
+            if (!added && FromMiddle(block.where, picture.size()) < FromMiddle(bin.where, picture.size()))
+                bin.where = block.where;
             bin.sum.L += block.lab.L * block.weight;
             bin.sum.a += block.lab.a * block.weight;
             bin.sum.b += block.lab.b * block.weight;

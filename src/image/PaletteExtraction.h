@@ -23,7 +23,7 @@ inline constexpr int kDefaultColors = 6;
 inline constexpr int kSamplePixels = 250'000;
 
 // A group of nearly equal colours of the working copy: the sum of their Oklab values, how many picture pixels they
-// stand for, and one of the picture's pixels among them.
+// stand for, and of the picture's pixels among them the one nearest the picture's middle.
 struct ColorBin {
     Oklab sum;
     double weight = 0;

@@ -107,6 +107,11 @@ TEST(PaletteExtraction, SharesFollowTheAreasAndMarksStandInThem)
         ASSERT_TRUE(picture.valid(c.typical));
         EXPECT_EQ(picture.pixel(c.typical), ToQRgb(c.color)) << "the mark stands on its own colour";
     }
+    // On each area where it is nearest the middle, not where a scan first meets it.
+    EXPECT_NEAR(got[0].typical.x(), 200, 4);
+    EXPECT_NEAR(got[0].typical.y(), 100, 4);
+    EXPECT_NEAR(got[1].typical.x(), 300, 4);
+    EXPECT_NEAR(got[1].typical.y(), 100, 4);
 }
 
 // A landscape of large soft areas with a small sign of saturated red: the red must be one of six colours.
