@@ -136,6 +136,8 @@ void PictureOpener::Finish(const LoadedPicture& loaded)
     if (!m_window)
         m_window = std::make_unique<TfrmImage>(m_main, m_favorites);
     m_window->ShowPicture(loaded);
+    // A window the user minimized comes back for the new picture.
+    m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
