@@ -13,6 +13,8 @@
 #include <QTranslator>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 // The translators start-up installs belong to the application; removing them leaves the next case as it found it.
@@ -54,6 +56,50 @@ TEST(Translations, LoadsTheFirstOfTheUsersLanguagesTheProgramSpeaksAndNothingFor
             EXPECT_EQ(QCoreApplication::translate("TfrmMain", "&File"), QStringLiteral("&Datei")) << what;
         else
             EXPECT_EQ(QCoreApplication::translate("TfrmMain", "&File"), QStringLiteral("&File")) << what;
+        RemoveTranslators();
+    }
+}
+
+// Each shipped language is found for its regional variants from the build's own translations, reads its menu,
+// its contrast verdict and counts colours with every plural form the language has (French counts 0 as one).
+TEST(Translations, EachShippedLanguageLoadsForItsRegionsAndCountsInItsPluralForms)
+{
+    struct Case {
+        QString region;
+        QString language;
+        QString file;
+        QString fail;
+        QStringList colors; // 0, 1, 2 and 21 colours
+    };
+    const Case cases[] = {
+        { QStringLiteral("de-CH"), QStringLiteral("de"), QStringLiteral("&Datei"), QStringLiteral("Ungenügend"),
+            { QStringLiteral("0 Farben"), QStringLiteral("1 Farbe"), QStringLiteral("2 Farben"),
+                QStringLiteral("21 Farben") } },
+        { QStringLiteral("fr-CA"), QStringLiteral("fr"), QStringLiteral("&Fichier"), QStringLiteral("Échec"),
+            { QStringLiteral("0 couleur"), QStringLiteral("1 couleur"), QStringLiteral("2 couleurs"),
+                QStringLiteral("21 couleurs") } },
+    };
+    const QStringList shipped = QStringLiteral(TW_SHIPPED_LANGUAGES).split(u' ', Qt::SkipEmptyParts);
+    for (const QString& language : shipped) {
+        const auto isIt = [&language](const Case& c) { return c.language == language; };
+        EXPECT_TRUE(std::any_of(std::begin(cases), std::end(cases), isIt))
+            << language.toStdString() << " ships without a case here";
+    }
+    for (const Case& c : cases) {
+        if (!shipped.contains(c.language))
+            continue;
+        const std::string what = c.region.toStdString();
+        const InstalledTranslations installed = InstallTranslations({ c.region, QStringLiteral("en-US") },
+            QStringLiteral(TW_QM_DIR), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        EXPECT_EQ(installed.language.left(2), c.language) << what;
+        EXPECT_EQ(QCoreApplication::translate("TfrmMain", "&File"), c.file) << what;
+        EXPECT_EQ(QCoreApplication::translate("TfrmPreview", "Fail", "contrast verdict: too little contrast"), c.fail)
+            << what;
+        const int counts[] = { 0, 1, 2, 21 };
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(QCoreApplication::translate("PaletteSetDialog", "%n colors", nullptr, counts[i]), c.colors[i])
+                << what << " " << counts[i];
+        }
         RemoveTranslators();
     }
 }
