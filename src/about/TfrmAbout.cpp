@@ -59,10 +59,14 @@ void TfrmAbout::ShowModal()
 
 bool TfrmAbout::eventFilter(QObject* watched, QEvent* event)
 {
-    // The picture is drawn when the box first shows, at the ratio of the screen it shows on: drawn with the other
-    // windows at start-up it cost a tenth of the program's start.
-    if (watched == imgBackground && event->type() == QEvent::Show && imgBackground->pixmap().isNull())
-        imgBackground->setPixmap(ArtPixmap(QStringLiteral("about.svg"), kBoxSize, imgBackground->devicePixelRatioF()));
+    // The picture is drawn when the box first shows, at the ratio of the screen it shows on (drawn with the other
+    // windows at start-up it cost a tenth of the program's start), and again when the box moves to a screen of
+    // another ratio, so that it is never stretched.
+    if (watched == imgBackground && (event->type() == QEvent::Show || event->type() == QEvent::Paint)) {
+        const qreal ratio = imgBackground->devicePixelRatioF();
+        if (imgBackground->pixmap().isNull() || imgBackground->pixmap().devicePixelRatio() != ratio)
+            imgBackground->setPixmap(ArtPixmap(QStringLiteral("about.svg"), kBoxSize, ratio));
+    }
     if (watched != imgBackground && watched != lblWebsite)
         return QDialog::eventFilter(watched, event);
     // A click is a left press and a left release over the same control.

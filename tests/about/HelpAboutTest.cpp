@@ -81,6 +81,19 @@ TEST_F(HelpAboutTest, PictureIsDrawnWhenTheBoxFirstShows)
     EXPECT_EQ(picture.toImage().pixel(qRound(5 * dpr), qRound(240 * dpr)), qRgb(0xe9, 0xed, 0xf2));
 }
 
+TEST_F(HelpAboutTest, PictureDrawnAtAnotherRatioIsDrawnAgainAtTheBoxsOwn)
+{
+    // As after a move from a screen of another scale: the picture held is at a ratio the box no longer has.
+    QPixmap stale(QSize(900, 500));
+    stale.setDevicePixelRatio(about->devicePixelRatioF() * 2);
+    stale.fill(Qt::black);
+    Picture()->setPixmap(stale);
+    const QImage shown = about->grab().toImage();
+    EXPECT_EQ(Picture()->pixmap().devicePixelRatio(), about->devicePixelRatioF());
+    EXPECT_EQ(shown.pixel(qRound(5 * shown.devicePixelRatio()), qRound(240 * shown.devicePixelRatio())),
+        qRgb(0xe9, 0xed, 0xf2));
+}
+
 TEST_F(HelpAboutTest, WebsiteLabelOpensTheHomePageAndLeavesTheBoxOpen)
 {
     about->show();
