@@ -5,171 +5,174 @@
     <name>CopyMenu</name>
     <message>
         <source>The clipboard holds no color to paste. Copy a color as RRGGBB, #RRGGBB or R,G,B first.</source>
-        <translation type="unfinished"></translation>
+        <translation>El portapapeles no contiene ningún color que pegar. Copie primero un color como RRGGBB, #RRGGBB o R,G,B.</translation>
     </message>
 </context>
 <context>
     <name>DesktopPortal</name>
     <message>
         <source>The screen could not be captured: this desktop offers no screenshot service.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo capturar la pantalla: este escritorio no ofrece ningún servicio de capturas de pantalla.</translation>
     </message>
     <message>
         <source>The screen could not be captured: the desktop did not answer in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo capturar la pantalla: el escritorio no respondió a tiempo.</translation>
     </message>
     <message>
         <source>The screen could not be captured: the desktop refused to take a screenshot.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo capturar la pantalla: el escritorio se negó a hacer la captura.</translation>
     </message>
     <message>
         <source>The screen could not be captured: the desktop&apos;s answer could not be understood.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo capturar la pantalla: no se entendió la respuesta del escritorio.</translation>
     </message>
     <message>
         <source>The screen could not be captured: the desktop&apos;s screenshot could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo capturar la pantalla: no se pudo leer la captura del escritorio.</translation>
     </message>
     <message>
         <source>The screen could not be captured: the desktop&apos;s screenshot does not match the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo capturar la pantalla: la captura del escritorio no coincide con la pantalla.</translation>
     </message>
 </context>
 <context>
     <name>DocumentCommands</name>
     <message>
         <source>Your current color scheme has changed.  Save before opening a new scheme?</source>
-        <translation type="unfinished"></translation>
+        <translation>Su esquema de colores actual ha cambiado.  ¿Desea guardarlo antes de abrir otro esquema?</translation>
     </message>
     <message>
         <source>Your current color scheme has changed.  Save before creating a new scheme?</source>
-        <translation type="unfinished"></translation>
+        <translation>Su esquema de colores actual ha cambiado.  ¿Desea guardarlo antes de crear un esquema nuevo?</translation>
     </message>
     <message>
         <source>Your current color scheme has changed.  Save before exiting?</source>
-        <translation type="unfinished"></translation>
+        <translation>Su esquema de colores actual ha cambiado.  ¿Desea guardarlo antes de salir?</translation>
     </message>
     <message>
         <source>Color Scheme File (*.tw)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de esquema de colores (*.tw)</translation>
     </message>
 </context>
 <context>
     <name>FavoritesList</name>
     <message>
         <source>Websafe color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color seguro para web</translation>
     </message>
     <message>
         <source>Drag &amp; drop colors
 here to add to your
 Favorite Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastre colores
+aquí para añadirlos
+a sus colores
+favoritos</translation>
     </message>
     <message>
         <source>Favorite colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores favoritos</translation>
     </message>
     <message>
         <source>Favorite %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorito %1</translation>
     </message>
 </context>
 <context>
     <name>FileMessages</name>
     <message>
         <source>The folder %1 is not writable.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en la carpeta %1.</translation>
     </message>
     <message>
         <source>File access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceso al archivo denegado</translation>
     </message>
     <message>
         <source>File access denied: the folder is not writable</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceso al archivo denegado: no se puede escribir en la carpeta</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco lleno</translation>
     </message>
     <message>
         <source>Invalid filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de archivo no válido</translation>
     </message>
     <message>
         <source>I/O error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de entrada/salida %1</translation>
     </message>
     <message>
         <source>it does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe</translation>
     </message>
     <message>
         <source>it is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>es demasiado grande</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta</translation>
     </message>
     <message>
         <source>it is no plain file but a pipe (FIFO), a device or a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal sino una tubería (FIFO), un dispositivo o un socket</translation>
     </message>
     <message>
         <source>you are not allowed to read it</source>
-        <translation type="unfinished"></translation>
+        <translation>no tiene permiso para leerlo</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer (%1)</translation>
     </message>
     <message>
         <source>it is larger than %1 MB, far more than settings ever take</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa más de %1 MB, mucho más de lo que ocupa nunca una configuración</translation>
     </message>
     <message>
         <source>it is not a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo de texto</translation>
     </message>
     <message>
         <source>The settings in %1 cannot be used: %2.  Tintwell starts with its default settings and leaves that file as it is, so settings changed in this run are not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de configuración %1 no se puede usar: %2.  Tintwell se inicia con la configuración predeterminada y deja ese archivo como está, así que los cambios de configuración de esta sesión no se conservarán.</translation>
     </message>
     <message>
         <source>The file was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo se conservó como %1.</translation>
     </message>
     <message>
         <source>The preferences could not be saved in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar las preferencias en %1</translation>
     </message>
     <message>
         <source>The settings could not be saved in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la configuración en %1</translation>
     </message>
 </context>
 <context>
     <name>MessageBoxes</name>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar</translation>
     </message>
 </context>
 <context>
     <name>PaletteCommands</name>
     <message>
         <source>The palette file could not be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo de paleta: %1.</translation>
     </message>
     <message>
         <source>The palette could not be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la paleta: %1.</translation>
     </message>
     <message>
         <source>Reading the palette file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo el archivo de paleta...</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -177,312 +180,312 @@ Favorite Colors</source>
     </message>
     <message>
         <source>Import Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar paleta</translation>
     </message>
 </context>
 <context>
     <name>PaletteFiles</name>
     <message>
         <source>Block %1 of the swatch file %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El bloque %1 del archivo de muestras %2</translation>
     </message>
     <message>
         <source>This is not an Adobe swatch exchange file: it does not begin with &quot;ASEF&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este no es un archivo Adobe Swatch Exchange: no empieza por «ASEF».</translation>
     </message>
     <message>
         <source>This swatch file is of version %1, which the program cannot read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo de muestras es de la versión %1, que el programa no puede leer.</translation>
     </message>
     <message>
         <source>runs past the end of the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>sobrepasa el final del archivo.</translation>
     </message>
     <message>
         <source>is of an unknown kind.</source>
-        <translation type="unfinished"></translation>
+        <translation>es de un tipo desconocido.</translation>
     </message>
     <message>
         <source>holds a damaged color name.</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene un nombre de color dañado.</translation>
     </message>
     <message>
         <source>holds a color of an unknown model.</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene un color de un modelo de color desconocido.</translation>
     </message>
     <message>
         <source>holds a damaged color value.</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene un valor de color dañado.</translation>
     </message>
     <message>
         <source>holds a damaged color type.</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene un tipo de color dañado.</translation>
     </message>
     <message>
         <source>holds a Lab color, which the program cannot convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene un color Lab, que el programa no puede convertir.</translation>
     </message>
     <message>
         <source>blocks are nested more than %1 deep.</source>
-        <translation type="unfinished"></translation>
+        <translation>hay bloques anidados en más de %1 niveles.</translation>
     </message>
     <message>
         <source>this &quot;}&quot; closes no block.</source>
-        <translation type="unfinished"></translation>
+        <translation>esta «}» no cierra ningún bloque.</translation>
     </message>
     <message>
         <source>The file ends inside the block that begins on line %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo termina dentro del bloque que empieza en la línea %1.</translation>
     </message>
     <message>
         <source>The file ends inside the comment that begins on line %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo termina dentro del comentario que empieza en la línea %1.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a color in a form the program reads (#RGB, #RRGGBB or rgb()).</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un color en una forma que el programa lea (#RGB, #RRGGBB o rgb()).</translation>
     </message>
     <message>
         <source>This is not a GIMP palette: its first line is not &quot;GIMP Palette&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta no es una paleta de GIMP: su primera línea no es «GIMP Palette».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a color: a color line holds red, green and blue, each 0 to 255, then the color&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un color: una línea de color contiene rojo, verde y azul, cada uno de 0 a 255, y después el nombre del color.</translation>
     </message>
     <message>
         <source>Color %1 of the file: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Color %1 del archivo: %2</translation>
     </message>
     <message>
         <source>this is not valid JSON: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>esto no es JSON válido: %1.</translation>
     </message>
     <message>
         <source>This JSON file is not a Tintwell palette: it has no &quot;format&quot;: &quot;tintwell-palette&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo JSON no es una paleta de Tintwell: no tiene &quot;format&quot;: &quot;tintwell-palette&quot;.</translation>
     </message>
     <message>
         <source>This palette is of a version the program does not know; only version 1 can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta paleta es de una versión que el programa no conoce; solo se puede leer la versión 1.</translation>
     </message>
     <message>
         <source>This palette has no &quot;colors&quot; list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta paleta no tiene lista &quot;colors&quot;.</translation>
     </message>
     <message>
         <source>it is not an object with &quot;name&quot; and &quot;hex&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un objeto con &quot;name&quot; y &quot;hex&quot;.</translation>
     </message>
     <message>
         <source>its &quot;name&quot; is not a text.</source>
-        <translation type="unfinished"></translation>
+        <translation>su &quot;name&quot; no es un texto.</translation>
     </message>
     <message>
         <source>its &quot;hex&quot; is not a color in the form &quot;#RRGGBB&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>su &quot;hex&quot; no es un color con la forma &quot;#RRGGBB&quot;.</translation>
     </message>
     <message>
         <source>its &quot;rgb&quot; is not three whole numbers from 0 to 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>su &quot;rgb&quot; no son tres números enteros de 0 a 255.</translation>
     </message>
     <message>
         <source>it has neither &quot;hex&quot; nor &quot;rgb&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>no tiene ni &quot;hex&quot; ni &quot;rgb&quot;.</translation>
     </message>
     <message>
         <source>its &quot;hex&quot; and &quot;rgb&quot; are different colors.</source>
-        <translation type="unfinished"></translation>
+        <translation>sus &quot;hex&quot; y &quot;rgb&quot; son colores distintos.</translation>
     </message>
     <message>
         <source>A palette file holds at most 65535 colors.  Choose fewer colors before exporting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo de paleta contiene como máximo 65535 colores.  Elija menos colores antes de exportar.</translation>
     </message>
     <message>
         <source>This palette holds more than 65535 colors, more than the favorites can keep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta paleta contiene más de 65535 colores, más de los que caben en los favoritos.</translation>
     </message>
     <message>
         <source>This file is too large to be a palette (more than 32 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo es demasiado grande para ser una paleta (más de 32 MB).</translation>
     </message>
     <message>
         <source>This palette would take more than 32 MB, more than the program reads back.  Choose fewer colors before exporting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta paleta ocuparía más de 32 MB, más de lo que el programa puede volver a leer.  Elija menos colores antes de exportar.</translation>
     </message>
     <message>
         <source>This file holds no colors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo no contiene ningún color.</translation>
     </message>
     <message>
         <source>This file is not a palette in any of the formats the program reads.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo no es una paleta en ninguno de los formatos que lee el programa.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: %2</translation>
     </message>
     <message>
         <source>GIMP Palette (*.gpl)</source>
-        <translation type="unfinished"></translation>
+        <translation>Paleta de GIMP (*.gpl)</translation>
     </message>
     <message>
         <source>CSS Custom Properties (*.css)</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades personalizadas CSS (*.css)</translation>
     </message>
     <message>
         <source>SCSS Variables (*.scss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Variables SCSS (*.scss)</translation>
     </message>
     <message>
         <source>JSON Palette (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>Paleta JSON (*.json)</translation>
     </message>
     <message>
         <source>LibreOffice Color Table (*.soc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de colores de LibreOffice (*.soc)</translation>
     </message>
     <message>
         <source>Adobe Swatch Exchange (*.ase)</source>
-        <translation type="unfinished"></translation>
+        <translation>Adobe Swatch Exchange (*.ase)</translation>
     </message>
     <message>
         <source>All Palette Files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos de paleta (%1)</translation>
     </message>
     <message>
         <source>this file declares a document type, which no color table has.</source>
-        <translation type="unfinished"></translation>
+        <translation>este archivo declara un tipo de documento, algo que ninguna tabla de colores tiene.</translation>
     </message>
     <message>
         <source>an element has more than %1 attributes, which no color table has.</source>
-        <translation type="unfinished"></translation>
+        <translation>un elemento tiene más de %1 atributos, algo que ninguna tabla de colores tiene.</translation>
     </message>
     <message>
         <source>elements are nested more than %1 deep, which no color table is.</source>
-        <translation type="unfinished"></translation>
+        <translation>hay elementos anidados en más de %1 niveles, algo que no ocurre en ninguna tabla de colores.</translation>
     </message>
     <message>
         <source>This XML file is not a LibreOffice color table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo XML no es una tabla de colores de LibreOffice.</translation>
     </message>
     <message>
         <source>the color &quot;%1&quot; is not in the form &quot;#rrggbb&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>el color «%1» no tiene la forma «#rrggbb».</translation>
     </message>
     <message>
         <source>this is not well-formed XML (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>esto no es XML bien formado (%1).</translation>
     </message>
     <message>
         <source>This file holds no XML.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo no contiene XML.</translation>
     </message>
     <message>
         <source>a text was expected</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba un texto</translation>
     </message>
     <message>
         <source>a text is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>un texto no está cerrado</translation>
     </message>
     <message>
         <source>a text holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>un texto contiene un carácter de control</translation>
     </message>
     <message>
         <source>a \u escape is not four hexadecimal digits</source>
-        <translation type="unfinished"></translation>
+        <translation>una secuencia de escape \u no tiene cuatro dígitos hexadecimales</translation>
     </message>
     <message>
         <source>a text holds an unknown escape</source>
-        <translation type="unfinished"></translation>
+        <translation>un texto contiene una secuencia de escape desconocida</translation>
     </message>
     <message>
         <source>a value is malformed</source>
-        <translation type="unfinished"></translation>
+        <translation>un valor está mal formado</translation>
     </message>
     <message>
         <source>a number is malformed</source>
-        <translation type="unfinished"></translation>
+        <translation>un número está mal formado</translation>
     </message>
     <message>
         <source>it is nested too deeply</source>
-        <translation type="unfinished"></translation>
+        <translation>el anidamiento es demasiado profundo</translation>
     </message>
     <message>
         <source>the file ends too early</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo termina antes de tiempo</translation>
     </message>
     <message>
         <source>an object was expected</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba un objeto</translation>
     </message>
     <message>
         <source>a list was expected</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba una lista</translation>
     </message>
     <message>
         <source>a &quot;,&quot; or &quot;}&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta &quot;,&quot; o &quot;}&quot;</translation>
     </message>
     <message>
         <source>a &quot;,&quot; or &quot;]&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta &quot;,&quot; o &quot;]&quot;</translation>
     </message>
     <message>
         <source>a &quot;:&quot; is missing after a name</source>
-        <translation type="unfinished"></translation>
+        <translation>falta &quot;:&quot; tras un nombre</translation>
     </message>
     <message>
         <source>more follows the end of the palette</source>
-        <translation type="unfinished"></translation>
+        <translation>hay más contenido tras el final de la paleta</translation>
     </message>
 </context>
 <context>
     <name>PaletteSetDialog</name>
     <message>
         <source>1 color</source>
-        <translation type="unfinished"></translation>
+        <translation>1 color</translation>
     </message>
     <message numerus="yes">
         <source>%n colors</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n color</numerusform>
+            <numerusform>%n colores</numerusform>
         </translation>
     </message>
     <message>
         <source>Export Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar paleta</translation>
     </message>
     <message>
         <source>Colors to export:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores que exportar:</translation>
     </message>
     <message>
         <source>Current &amp;scheme (%1)</source>
         <extracomment>%1 is a number of colors, such as &quot;16 colors&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esquema &amp;actual (%1)</translation>
     </message>
     <message>
         <source>&amp;Favorites (%1)</source>
         <extracomment>%1 is a number of colors, such as &quot;16 colors&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Favoritos (%1)</translation>
     </message>
     <message>
         <source>&amp;Page colors (%1)</source>
         <extracomment>%1 is a number of colors, such as &quot;16 colors&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Colores de la &amp;página (%1)</translation>
     </message>
     <message>
         <source>&amp;All of them (%1)</source>
         <extracomment>%1 is a number of colors, such as &quot;16 colors&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Todos (%1)</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar...</translation>
     </message>
 </context>
 <context>
@@ -551,124 +554,124 @@ Favorite Colors</source>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
 </context>
 <context>
     <name>SchemeMessages</name>
     <message>
         <source>An error has occured while opening the scheme file</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un error al abrir el archivo de esquema</translation>
     </message>
     <message>
         <source>Not a valid Color Scheme File!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No es un archivo de esquema de colores válido!</translation>
     </message>
     <message>
         <source>An error has occured while saving the scheme file</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un error al guardar el archivo de esquema</translation>
     </message>
     <message>
         <source>A scheme file holds at most 65535 favorite colors.  Delete some of them before saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo de esquema contiene como máximo 65535 colores favoritos.  Elimine algunos antes de guardar.</translation>
     </message>
     <message>
         <source>A scheme file holds at most 64 MB, and the favorites&apos; texts take more.  Delete some favorites before saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo de esquema ocupa como máximo 64 MB, y los textos de los favoritos ocupan más.  Elimine algunos favoritos antes de guardar.</translation>
     </message>
     <message>
         <source>ERROR: Not a valid .tw version 2 file!</source>
-        <translation type="unfinished"></translation>
+        <translation>ERROR: ¡No es un archivo .tw de la versión 2 válido!</translation>
     </message>
     <message>
         <source>An error has occured while importing the scheme</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un error al importar el esquema</translation>
     </message>
     <message>
         <source>Successfully converted old file type to new v3 format!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El archivo de tipo antiguo se convirtió correctamente al nuevo formato v3!</translation>
     </message>
     <message>
         <source>An error has occured while saving the session</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un error al guardar la sesión</translation>
     </message>
     <message>
         <source>An error has occured while opening the session</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un error al abrir la sesión</translation>
     </message>
 </context>
 <context>
     <name>ScreenPicker</name>
     <message>
         <source>Screen Color Picker</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuentagotas de pantalla</translation>
     </message>
     <message>
         <source>Color under the pointer</source>
-        <translation type="unfinished"></translation>
+        <translation>Color bajo el puntero</translation>
     </message>
     <message>
         <source>Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritorio</translation>
     </message>
     <message>
         <source>Magnified view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista ampliada</translation>
     </message>
     <message>
         <source>The screen could not be captured.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo capturar la pantalla.</translation>
     </message>
 </context>
 <context>
     <name>TfrmAbout</name>
     <message>
         <source>About Tintwell v3</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Tintwell v3</translation>
     </message>
     <message>
         <source>Version 3.1 · click the picture to close</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión 3.1 · haga clic en la imagen para cerrar</translation>
     </message>
 </context>
 <context>
     <name>TfrmFavorites</name>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritos</translation>
     </message>
     <message>
         <source>Make Websafe</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacer seguro para web</translation>
     </message>
     <message>
         <source>Delete</source>
         <comment>remove the favorite color</comment>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Always On Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Siempre en primer plano</translation>
     </message>
     <message>
         <source>Copy HEX</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar HEX</translation>
     </message>
     <message>
         <source>Delete Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar color</translation>
     </message>
     <message>
         <source>Copy...</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar...</translation>
     </message>
     <message>
         <source>Set as Base Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Establecer como color base</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the selected color?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar el color seleccionado?</translation>
     </message>
 </context>
 <context>
@@ -690,336 +693,336 @@ Favorite Colors</source>
     <name>TfrmMain</name>
     <message>
         <source>Complements</source>
-        <translation type="unfinished"></translation>
+        <translation>Complementarios</translation>
     </message>
     <message>
         <source>Split Complements</source>
-        <translation type="unfinished"></translation>
+        <translation>Complementarios divididos</translation>
     </message>
     <message>
         <source>Triads</source>
-        <translation type="unfinished"></translation>
+        <translation>Tríadas</translation>
     </message>
     <message>
         <source>Tetrads</source>
-        <translation type="unfinished"></translation>
+        <translation>Tétradas</translation>
     </message>
     <message>
         <source>Analogous</source>
-        <translation type="unfinished"></translation>
+        <translation>Análogos</translation>
     </message>
     <message>
         <source>Monochromatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Monocromático</translation>
     </message>
     <message>
         <source>Protanopia</source>
-        <translation type="unfinished"></translation>
+        <translation>Protanopia</translation>
     </message>
     <message>
         <source>Deuteranopia</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuteranopia</translation>
     </message>
     <message>
         <source>Tritanopia</source>
-        <translation type="unfinished"></translation>
+        <translation>Tritanopia</translation>
     </message>
     <message>
         <source>Achromatopsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Acromatopsia</translation>
     </message>
     <message>
         <source>Hide %1</source>
         <extracomment>%1 is a tool window&apos;s name, such as &quot;Favorites&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar %1</translation>
     </message>
     <message>
         <source>Show %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar %1</translation>
     </message>
     <message>
         <source>Open Scheme</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir esquema</translation>
     </message>
     <message>
         <source>Save Scheme</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar esquema</translation>
     </message>
     <message>
         <source>Screen Color Picker</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuentagotas de pantalla</translation>
     </message>
     <message>
         <source>Make Websafe</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacer seguro para web</translation>
     </message>
     <message>
         <source>QuickPreview</source>
-        <translation type="unfinished"></translation>
+        <translation>QuickPreview</translation>
     </message>
     <message>
         <source>Back</source>
         <comment>to the previous base color</comment>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Forward</source>
         <comment>to the next base color</comment>
-        <translation type="unfinished"></translation>
+        <translation>Adelante</translation>
     </message>
     <message>
         <source>History</source>
         <comment>the list of base colors</comment>
-        <translation type="unfinished"></translation>
+        <translation>Historial</translation>
     </message>
     <message>
         <source>R:</source>
         <extracomment>The red, green and blue fields&apos; short labels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>R:</translation>
     </message>
     <message>
         <source>G:</source>
-        <translation type="unfinished"></translation>
+        <translation>G:</translation>
     </message>
     <message>
         <source>B:</source>
-        <translation type="unfinished"></translation>
+        <translation>B:</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Hexadecimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Hexadecimal</translation>
     </message>
     <message>
         <source>Websafe</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguro para web</translation>
     </message>
     <message>
         <source>Not websafe: make websafe</source>
-        <translation type="unfinished"></translation>
+        <translation>No seguro para web: hacerlo seguro</translation>
     </message>
     <message>
         <source>Lighten</source>
-        <translation type="unfinished"></translation>
+        <translation>Aclarar</translation>
     </message>
     <message>
         <source>Darken</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscurecer</translation>
     </message>
     <message>
         <source>Saturate</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturar</translation>
     </message>
     <message>
         <source>Desaturate</source>
-        <translation type="unfinished"></translation>
+        <translation>Desaturar</translation>
     </message>
     <message>
         <source>&amp;New Scheme</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo esquema</translation>
     </message>
     <message>
         <source>&amp;Open Scheme...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir esquema...</translation>
     </message>
     <message>
         <source>&amp;Save Scheme...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar esquema...</translation>
     </message>
     <message>
         <source>&amp;Export Palette...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar paleta...</translation>
     </message>
     <message>
         <source>&amp;Import Palette...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar paleta...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preferencias...</translation>
     </message>
     <message>
         <source>Make &amp;Websafe</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacer seguro para &amp;web</translation>
     </message>
     <message>
         <source>Traditional Color Wheel (RYB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Círculo cromático tradicional (RYB)</translation>
     </message>
     <message>
         <source>Computer Color Wheel (RGB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Círculo cromático digital (RGB)</translation>
     </message>
     <message>
         <source>Tintwell v3 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Tintwell v3</translation>
     </message>
     <message>
         <source>Tintwell Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio web de Tintwell</translation>
     </message>
     <message>
         <source>Tintwell Forums</source>
-        <translation type="unfinished"></translation>
+        <translation>Foros de Tintwell</translation>
     </message>
     <message>
         <source>Online Color Tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutorial de color en línea</translation>
     </message>
     <message>
         <source>About Tintwell v3</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Tintwell v3</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritos</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Copy Base Color</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar color base</translation>
     </message>
     <message>
         <source>&amp;Adjust</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Color</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herramientas</translation>
     </message>
     <message>
         <source>Highlight Harmonies</source>
-        <translation type="unfinished"></translation>
+        <translation>Resaltar armonías</translation>
     </message>
     <message>
         <source>Color Wheel Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Círculo cromático</translation>
     </message>
     <message>
         <source>Simulate Color Vision</source>
-        <translation type="unfinished"></translation>
+        <translation>Simular visión del color</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>RGB: %1.%2.%3</source>
         <extracomment>The status bar&apos;s readout of the red, green and blue values.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>RGB: %1.%2.%3</translation>
     </message>
     <message>
         <source>Protan</source>
         <extracomment>A short sign in the status bar for the simulated color vision.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Protan</translation>
     </message>
     <message>
         <source>Deutan</source>
         <extracomment>A short sign in the status bar for the simulated color vision.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deutan</translation>
     </message>
     <message>
         <source>Tritan</source>
         <extracomment>A short sign in the status bar for the simulated color vision.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tritan</translation>
     </message>
     <message>
         <source>Achromat</source>
         <extracomment>A short sign in the status bar for the simulated color vision.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Acromat</translation>
     </message>
     <message>
         <source>Colors are shown as seen with %1; what is copied, saved and picked keeps its true colors (Tools, Simulate Color Vision)</source>
-        <translation type="unfinished"></translation>
+        <translation>Los colores se muestran como los ve una persona con %1; lo que se copia, guarda o captura conserva sus colores reales (Herramientas, Simular visión del color)</translation>
     </message>
     <message>
         <source>Swatch %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra %1</translation>
     </message>
     <message>
         <source>Highlighted in the harmony %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resaltada en la armonía %1</translation>
     </message>
     <message>
         <source>Base color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color base</translation>
     </message>
     <message>
         <source>Not websafe</source>
-        <translation type="unfinished"></translation>
+        <translation>No seguro para web</translation>
     </message>
     <message>
         <source>Palette</source>
         <comment>the palette strip</comment>
-        <translation type="unfinished"></translation>
+        <translation>Paleta</translation>
     </message>
     <message>
         <source>Copy...</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar...</translation>
     </message>
     <message>
         <source>Set as Base Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Establecer como color base</translation>
     </message>
     <message>
         <source>None</source>
         <extracomment>No harmony is highlighted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>Normal</source>
         <extracomment>Normal color vision.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>protanopia</source>
         <extracomment>Inside the sentence &quot;Colors are shown as seen with %1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>protanopia</translation>
     </message>
     <message>
         <source>deuteranopia</source>
         <extracomment>Inside the sentence &quot;Colors are shown as seen with %1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>deuteranopia</translation>
     </message>
     <message>
         <source>tritanopia</source>
         <extracomment>Inside the sentence &quot;Colors are shown as seen with %1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tritanopia</translation>
     </message>
     <message>
         <source>achromatopsia</source>
         <extracomment>Inside the sentence &quot;Colors are shown as seen with %1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>acromatopsia</translation>
     </message>
     <message>
         <source>Add to &amp;Favorites</source>
@@ -1027,11 +1030,11 @@ Favorite Colors</source>
     </message>
     <message>
         <source>Palette row %1 column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Paleta, fila %1, columna %2</translation>
     </message>
     <message>
         <source>Palette from Ima&amp;ge...</source>
-        <translation>Paleta desde ima&amp;gen...</translation>
+        <translation>Paleta desde i&amp;magen...</translation>
     </message>
     <message>
         <source>Paste &amp;Image as Palette</source>
@@ -1042,39 +1045,39 @@ Favorite Colors</source>
     <name>TfrmPreferences</name>
     <message>
         <source>General Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias generales</translation>
     </message>
     <message>
         <source>Favorite Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores favoritos</translation>
     </message>
     <message>
         <source>Favorite Colors Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias de colores favoritos</translation>
     </message>
     <message>
         <source>Color Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Paleta de colores</translation>
     </message>
     <message>
         <source>Color Palette Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias de la paleta de colores</translation>
     </message>
     <message>
         <source>Copy Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Menús Copiar</translation>
     </message>
     <message>
         <source>Copy Menus Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias de los menús Copiar</translation>
     </message>
     <message>
         <source>Tintwell Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias de Tintwell</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1083,87 +1086,87 @@ Favorite Colors</source>
     <message>
         <source>General</source>
         <comment>group of settings</comment>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Remember color scheme between sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordar el esquema de colores entre sesiones</translation>
     </message>
     <message>
         <source>Warn if scheme has not been saved before exiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisar al salir si el esquema no se ha guardado</translation>
     </message>
     <message>
         <source>Base Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color base</translation>
     </message>
     <message>
         <source>Enter lighten/darken &amp;&amp; saturate/desaturate button step amount:</source>
         <extracomment>The doubled ampersand shows as one &quot;&amp;&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Incremento de los botones Aclarar/Oscurecer &amp;&amp; Saturar/Desaturar:</translation>
     </message>
     <message>
         <source>%  Lightness (1-25%)</source>
         <extracomment>Follows the field that holds the step in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%  Luminosidad (1-25%)</translation>
     </message>
     <message>
         <source>%  Saturation (1-25%)</source>
         <extracomment>Follows the field that holds the step in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%  Saturación (1-25%)</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial</translation>
     </message>
     <message>
         <source>Use this button to clear your history of colors on the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este botón borra el historial de colores de la ventana principal.</translation>
     </message>
     <message>
         <source>Clear History</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar historial</translation>
     </message>
     <message>
         <source>Notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisos</translation>
     </message>
     <message>
         <source>Warn before deleting Favorite Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisar antes de eliminar colores favoritos</translation>
     </message>
     <message>
         <source>Display Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Paleta mostrada</translation>
     </message>
     <message>
         <source>Websafe Palette:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paleta segura para web:</translation>
     </message>
     <message>
         <source>Spectrum Palette:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paleta de espectro:</translation>
     </message>
     <message>
         <source>Websafe Spectrum Palette:</source>
-        <translation type="unfinished"></translation>
+        <translation>Espectro seguro para web:</translation>
     </message>
     <message>
         <source>Copy Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatos de copia</translation>
     </message>
     <message>
         <source>More copy formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Más formatos de copia</translation>
     </message>
     <message>
         <source>Adds the rgb(), hsl() and oklch() forms that style sheets use to every copy menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade a cada menú Copiar las formas rgb(), hsl() y oklch() que usan las hojas de estilo.</translation>
     </message>
     <message>
         <source>General</source>
         <extracomment>The name of the page of general settings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
 </context>
 <context>
@@ -1171,104 +1174,104 @@ Favorite Colors</source>
     <message>
         <source>Fail</source>
         <comment>contrast verdict: too little contrast</comment>
-        <translation type="unfinished"></translation>
+        <translation>No cumple</translation>
     </message>
     <message>
         <source>Page background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo de la página</translation>
     </message>
     <message>
         <source>Table header background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo del encabezado de la tabla</translation>
     </message>
     <message>
         <source>Table header text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto del encabezado de la tabla</translation>
     </message>
     <message>
         <source>Navigation background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo de la navegación</translation>
     </message>
     <message>
         <source>Main background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo principal</translation>
     </message>
     <message>
         <source>Link 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace 1</translation>
     </message>
     <message>
         <source>Link 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace 2</translation>
     </message>
     <message>
         <source>Link 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace 3</translation>
     </message>
     <message>
         <source>Link 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace 4</translation>
     </message>
     <message>
         <source>Body header</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtítulo</translation>
     </message>
     <message>
         <source>Body text</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuerpo de texto</translation>
     </message>
     <message>
         <source>QuickPreview</source>
-        <translation type="unfinished"></translation>
+        <translation>QuickPreview</translation>
     </message>
     <message>
         <source>Save as Webpage</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como página web</translation>
     </message>
     <message>
         <source>Reset Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer colores</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Negro</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanco</translation>
     </message>
     <message>
         <source>Sample page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página de ejemplo</translation>
     </message>
     <message>
         <source>Drag &amp; Drop colors to QuickPreview (right-click colors for options)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastre colores aquí (clic derecho en un color para ver opciones)</translation>
     </message>
     <message>
         <source>Copy...</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar...</translation>
     </message>
     <message>
         <source>Set as Base Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Establecer como color base</translation>
     </message>
     <message>
         <source>Show Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar contraste</translation>
     </message>
     <message>
         <source>Are you sure you want to reset the current QuickPreview colors?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea restablecer los colores actuales de QuickPreview?</translation>
     </message>
     <message>
         <source>HTML Files (*.html *.htm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos HTML (*.html *.htm)</translation>
     </message>
     <message>
         <source>Header</source>
         <extracomment>The sample page&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Título de la página</translation>
     </message>
 </context>
 </TS>

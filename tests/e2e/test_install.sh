@@ -10,7 +10,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install 
 for f in bin/tintwell share/tintwell/help/index.html share/applications/tintwell.desktop \
          share/icons/hicolor/scalable/apps/tintwell.svg share/metainfo/example.tintwell.Tintwell.metainfo.xml \
          share/mime/packages/tintwell.xml share/man/man1/tintwell.1.gz share/doc/tintwell/copyright \
-         share/tintwell/translations/tintwell_de.qm share/tintwell/translations/tintwell_fr.qm; do
+         share/tintwell/translations/tintwell_de.qm share/tintwell/translations/tintwell_fr.qm \
+         share/tintwell/translations/tintwell_es.qm; do
   [ -e "$prefix/$f" ] || fail "$f is not installed"
 done
 for size in 16 22 24 32 48 64 128 256; do
@@ -25,6 +26,7 @@ grep -qx 'MimeType=application/x-tintwell-scheme;' "$desktop" || fail "the launc
 grep -qx 'Comment\[de\]=Farbschemata aus einer Basisfarbe gestalten' "$desktop" || fail "the launcher says nothing in German"
 grep -qx "Comment\\[fr\\]=Concevoir des schémas de couleurs à partir d'une couleur de base" "$desktop" \
   || fail "the launcher says nothing in French"
+grep -qx 'Comment\[es\]=Diseñe esquemas de colores a partir de un color base' "$desktop" || fail "the launcher says nothing in Spanish"
 desktop-file-validate "$desktop" || fail "launcher does not validate"
 appstreamcli validate --no-net "$prefix/share/metainfo/example.tintwell.Tintwell.metainfo.xml" >/dev/null \
   || fail "software-centre description does not validate"

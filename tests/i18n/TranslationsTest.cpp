@@ -78,6 +78,9 @@ TEST(Translations, EachShippedLanguageLoadsForItsRegionsAndCountsInItsPluralForm
         { QStringLiteral("fr-CA"), QStringLiteral("fr"), QStringLiteral("&Fichier"), QStringLiteral("Échec"),
             { QStringLiteral("0 couleur"), QStringLiteral("1 couleur"), QStringLiteral("2 couleurs"),
                 QStringLiteral("21 couleurs") } },
+        { QStringLiteral("es-MX"), QStringLiteral("es"), QStringLiteral("&Archivo"), QStringLiteral("No cumple"),
+            { QStringLiteral("0 colores"), QStringLiteral("1 color"), QStringLiteral("2 colores"),
+                QStringLiteral("21 colores") } },
     };
     const QStringList shipped = QStringLiteral(TW_SHIPPED_LANGUAGES).split(u' ', Qt::SkipEmptyParts);
     for (const QString& language : shipped) {
@@ -125,6 +128,7 @@ TEST(ShownNumbers, FollowTheLocaleButNeverGroupThousands)
         { "en_US", QStringLiteral("6.64:1"), QStringLiteral("65535") },
         { "de_DE", QStringLiteral("6,64:1"), QStringLiteral("65535") },
         { "fr_FR", QStringLiteral("6,64:1"), QStringLiteral("65535") },
+        { "es_ES", QStringLiteral("6,64:1"), QStringLiteral("65535") },
         { "ar_EG", QStringLiteral("\u0666\u066B\u0666\u0664:\u0661"), QStringLiteral("\u0666\u0665\u0665\u0663\u0665") },
     };
     const QLocale before;
