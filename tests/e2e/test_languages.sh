@@ -76,6 +76,8 @@ run() { # language
   xdotool type --delay 20 "$E2E_DIR/page.html"
   xdotool key Return
   wait_file "$E2E_DIR/page.html"
+  # The file is written before the dialog's window is taken down: the next dialog has the same title.
+  wait_gone "$save_as"
   xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
   xdotool key --window "$MAIN_WIN" ctrl+s
   dialog=$(wait_window "$save_as")
