@@ -2,7 +2,9 @@
 set -euo pipefail
 
 E2E_EXE="$(realpath "$1")"
-E2E_DIR="$(mktemp -d)"
+# Tests type paths in this folder into file dialogs, and xdotool now and then drops a shifted key: the name has
+# lower-case letters and digits only (mktemp's names mix the cases).
+until E2E_DIR="/tmp/tintwell-e2e.$(od -An -N6 -tx1 /dev/urandom | tr -d ' \n')" && mkdir -m 700 "$E2E_DIR" 2>/dev/null; do :; done
 E2E_SHOTS="${E2E_SHOTS:-$(dirname "$E2E_EXE")/e2e-shots}"
 mkdir -p "$E2E_SHOTS"
 cp "$E2E_EXE" "$E2E_DIR/tintwell"
@@ -133,6 +135,22 @@ locate() {
   window_geometry "$(wait_window "$E2E_FAVORITES")"
   FX=$WX
   FY=$WY
+}
+
+# Presses a key in the main window until a window titled TITLE shows, and prints its id. A dialog that has just
+# closed hands the activation back to its own window a moment later, and a key pressed in that moment reaches
+# the wrong window: so the key is pressed again if nothing shows within a second.
+key_until_window() { # title key
+  local tries polls id
+  for tries in 1 2 3 4 5; do
+    xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
+    xdotool key --window "$MAIN_WIN" "$2"
+    for polls in $(seq 20); do
+      id=$(visible_window "$1") && { echo "$id"; return 0; }
+      sleep 0.05
+    done
+  done
+  fail "the window \"$1\" did not show after $2 was pressed $tries times"
 }
 
 # File, Exit from the keyboard, as a user closes the program.

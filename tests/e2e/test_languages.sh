@@ -78,9 +78,7 @@ run() { # language
   wait_file "$E2E_DIR/page.html"
   # The file is written before the dialog's window is taken down: the next dialog has the same title.
   wait_gone "$save_as"
-  xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
-  xdotool key --window "$MAIN_WIN" ctrl+s
-  dialog=$(wait_window "$save_as")
+  dialog=$(key_until_window "$save_as" ctrl+s)
   xdotool windowactivate --sync "$dialog" 2>/dev/null || true
   xdotool type --delay 20 "$E2E_DIR/mine.tw"
   xdotool key Return
