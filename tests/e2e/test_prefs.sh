@@ -11,16 +11,19 @@ open_prefs() {
   wait_menu >/dev/null
   xdotool key p
   PREFS_WIN=$(wait_window 'Tintwell Preferences')
+  # Drawn once its page tree shows the first page chosen: the first row unlike the second. The dialog may still be
+  # placed after it shows, so where it is is read again each time.
+  wait_until "the Preferences dialog to show its first page" first_row_chosen "$E2E_DIR/prefs-opened.png"
   window_geometry "$PREFS_WIN"
   PX=$WX PY=$WY
-  # Drawn once its page tree shows the first page chosen: the first row unlike the second.
-  wait_until "the Preferences dialog to show its first page" first_row_chosen "$E2E_DIR/prefs-opened.png"
 }
 
 # The page tree's rows are 11 pixels apart; a point on row N within a screenshot.
 tree_row() { pixel "$1" $((PX + 120)) $((PY + 10 + 11 * $2)); }
 first_row_chosen() { # shot
   local first second
+  window_geometry "$PREFS_WIN"
+  PX=$WX PY=$WY
   screenshot "$1"
   first=$(tree_row "$1" 0) second=$(tree_row "$1" 1)
   echo "$first"
