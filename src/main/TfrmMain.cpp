@@ -21,6 +21,7 @@
 #include <QScopedValueRollback>
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
@@ -30,6 +31,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QStyleOptionMenuItem>
 #include <QStyledItemDelegate>
 #include <QToolButton>
@@ -118,6 +121,26 @@ QImage HatchPicture()
 }
 
 constexpr int kHistoryRowHeight = 16;
+
+// The application's style, except that a drop-down list drops down as a list. A style sheet said as much in one
+// line, but then every paint of the box went through the style-sheet engine, the dearest control of the window's
+// first paint.
+class ListPopupStyle final : public QProxyStyle {
+public:
+    explicit ListPopupStyle(QObject* owner)
+        : QProxyStyle(QStyleFactory::create(QApplication::style()->name()))
+    {
+        setParent(owner);
+    }
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+        QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 // Every history row as high as its icon, whatever height the style would give a row of a list.
 class HistoryRowDelegate final : public QStyledItemDelegate {
@@ -214,7 +237,7 @@ void TfrmMain::CreateControls()
     cboHistory->setIconSize(QSize(16, 16));
     // Dropped down, the history is a list of eight rows that scrolls. Some styles would rather show every entry
     // in a menu as tall as the screen, and pay no heed to the number of rows.
-    cboHistory->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    cboHistory->setStyle(new ListPopupStyle(cboHistory));
     cboHistory->setItemDelegate(new HistoryRowDelegate(cboHistory));
     cboHistory->setMaxVisibleItems(8);
     // Reached by the Tab key alone: a click leaves the focus where it was, and the list's look with it.
