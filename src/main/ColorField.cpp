@@ -8,6 +8,7 @@
 #include <QFocusEvent>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QStyle>
@@ -239,6 +240,12 @@ void ColorField::changeEvent(QEvent* event)
 
 int ColorField::WidestTextWidth(const QFont& font) const
 {
+    // The fields of a kind share their font, and each is fitted more than once while the window is built: every
+    // font is measured once for the life of the program, which saves shaping a few dozen texts at start-up.
+    static QHash<QString, int> measured;
+    const QString key = font.key() + (m_kind == Kind::Decimal ? u'd' : u'h');
+    if (const auto found = measured.constFind(key); found != measured.constEnd())
+        return *found;
     // Upper case only: the hex field shows its letters so.
     const QString characters
         = m_kind == Kind::Decimal ? QStringLiteral("0123456789") : QStringLiteral("0123456789ABCDEF");
@@ -246,6 +253,7 @@ int ColorField::WidestTextWidth(const QFont& font) const
     int widest = 0;
     for (const QChar ch : characters)
         widest = std::max(widest, metrics.horizontalAdvance(QString(TypingLimit(), ch)));
+    measured.insert(key, widest);
     return widest;
 }
 
