@@ -23,7 +23,6 @@
 
 Application::Application()
 {
-    RegisterCursors();
     LoadApplicationFonts();
     // Controls start from the program's face: one made in the toolkit's default face lays its text out in that
     // face first, and loading that second face and its fallbacks cost a tenth of the start-up.
@@ -32,7 +31,6 @@ Application::Application()
     // Ties the windows to the menu entry, for desktops that group windows and show icons by it.
     QGuiApplication::setDesktopFileName(QStringLiteral("tintwell"));
     QApplication::setWindowIcon(ArtIcon(QStringLiteral("tintwell.svg")));
-    DragManager::Instance().SetDragCursor(AppCursor(CursorId::DragHand));
 
     m_main = std::make_unique<TfrmMain>();
     // The main window is the application: closing it ends the program, whatever else is open.
@@ -43,6 +41,8 @@ void Application::CreateToolWindows()
 {
     if (m_favorites)
         return;
+    // No drag begins before the main window has painted, which these windows follow.
+    DragManager::Instance().SetDragCursor(AppCursor(CursorId::DragHand));
     m_picker = std::make_unique<ScreenPicker>(*m_main);
     {
         const SessionStartReading session;

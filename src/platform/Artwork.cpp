@@ -30,9 +30,10 @@ constexpr std::array<CursorArt, 3> kCursorArt{{
 }};
 constexpr QSize kCursorSize{32, 32};
 
-std::optional<std::array<QCursor, 3>>& Cursors()
+// Each made when first asked for: the cursor a drag shows is not needed before the first drag.
+std::array<std::optional<QCursor>, 3>& Cursors()
 {
-    static std::optional<std::array<QCursor, 3>> cursors;
+    static std::array<std::optional<QCursor>, 3> cursors;
     return cursors;
 }
 
@@ -51,30 +52,45 @@ QString ResourcePath(const QString& name)
 
 // The small pictures come ready drawn for ratios 1 and 2, made at build time exactly as ArtPixmap draws them
 // (tools/BakeArtwork.cpp, which also describes the file): copying them costs a fraction of parsing and drawing
-// their SVG files. Null when there is no such picture.
-QImage BakedPicture(const QString& name, int ratio)
+// their SVG files.
+struct BakedFile {
+    QByteArray data;
+    QSize size; // empty when there is no such picture
+};
+
+constexpr qsizetype kBakedHeader = 12;
+
+BakedFile FindBaked(const QString& name, int ratio)
 {
     const QString file = name.startsWith(QLatin1String(":/")) ? name.mid(2) : name;
     const QResource resource(QStringLiteral(":/baked/%1@%2x").arg(file).arg(ratio));
     if (!resource.isValid())
         return {};
-    const QByteArray data = resource.uncompressedData();
-    constexpr qsizetype kHeader = 12;
-    if (data.size() < kHeader || !data.startsWith("TWPX"))
+    BakedFile baked{resource.uncompressedData(), {}};
+    const QByteArray& data = baked.data;
+    if (data.size() < kBakedHeader || !data.startsWith("TWPX"))
         return {};
     const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
     const quint32 width = qFromLittleEndian<quint32>(bytes + 4);
     const quint32 height = qFromLittleEndian<quint32>(bytes + 8);
     if (width == 0 || height == 0 || width > 4096 || height > 4096
-        || data.size() != kHeader + qsizetype(width) * height * 4)
+        || data.size() != kBakedHeader + qsizetype(width) * height * 4)
         return {};
-    QImage image(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
-    const uchar* pixel = bytes + kHeader;
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x, pixel += 4)
-            line[x] = qFromLittleEndian<quint32>(pixel);
-    }
+    baked.size = QSize(int(width), int(height));
+    return baked;
+}
+
+// Null when there is no such picture.
+QImage BakedPicture(const QString& name, int ratio)
+{
+    const BakedFile baked = FindBaked(name, ratio);
+    if (baked.size.isEmpty())
+        return {};
+    QImage image(baked.size, QImage::Format_ARGB32_Premultiplied);
+    const char* pixels = baked.data.constData() + kBakedHeader;
+    const qsizetype lineBytes = qsizetype(image.width()) * 4;
+    for (int y = 0; y < image.height(); ++y)
+        qFromLittleEndian<quint32>(pixels + y * lineBytes, image.width(), image.scanLine(y));
     image.setDevicePixelRatio(ratio);
     return image;
 }
@@ -161,32 +177,24 @@ QPoint CursorHotSpot(CursorId id)
     return kCursorArt[CursorIndex(id)].hotSpot;
 }
 
-void RegisterCursors()
-{
-    const qreal dpr = PrimaryScreenRatio();
-    // Qt's X11 backend hands the hot spot to the server unscaled, next to an image in device pixels.
-    const qreal hotSpotScale = QGuiApplication::platformName() == QLatin1String("xcb") ? dpr : 1.0;
-    std::array<QCursor, 3> cursors;
-    for (std::size_t i = 0; i < kCursorArt.size(); ++i) {
-        const QPixmap picture = ArtPixmap(QString::fromLatin1(kCursorArt[i].path), kCursorSize, dpr);
-        const QPoint hot = kCursorArt[i].hotSpot;
-        cursors[i] = QCursor(picture, qRound(hot.x() * hotSpotScale), qRound(hot.y() * hotSpotScale));
-    }
-    Cursors() = cursors;
-}
-
 const QCursor& AppCursor(CursorId id)
 {
-    if (!Cursors())
-        RegisterCursors();
-    return (*Cursors())[CursorIndex(id)];
+    std::optional<QCursor>& cursor = Cursors()[CursorIndex(id)];
+    if (!cursor) {
+        const qreal dpr = PrimaryScreenRatio();
+        // Qt's X11 backend hands the hot spot to the server unscaled, next to an image in device pixels.
+        const qreal hotSpotScale = QGuiApplication::platformName() == QLatin1String("xcb") ? dpr : 1.0;
+        const CursorArt& art = kCursorArt[CursorIndex(id)];
+        const QPixmap picture = ArtPixmap(QString::fromLatin1(art.path), kCursorSize, dpr);
+        cursor = QCursor(picture, qRound(art.hotSpot.x() * hotSpotScale), qRound(art.hotSpot.y() * hotSpotScale));
+    }
+    return *cursor;
 }
 
 QSize ArtSize(const QString& name)
 {
-    const QImage baked = BakedPicture(name, 1);
-    if (!baked.isNull())
-        return baked.size();
+    if (const QSize baked = FindBaked(name, 1).size; !baked.isEmpty())
+        return baked;
     const QSvgRenderer& renderer = Renderer(name);
     return renderer.isValid() ? renderer.defaultSize() : QSize();
 }

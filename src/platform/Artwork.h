@@ -10,9 +10,7 @@
 // The program's own cursors, numbered as the windows refer to them.
 enum class CursorId { Hand = 1, Dropper = 2, DragHand = 3 };
 
-// Renders the three cursors once, at the primary screen's device pixel ratio. AppCursor() does it on
-// first use too, so a window built before start-up ran (as in tests) still gets real cursors.
-void RegisterCursors();
+// Each cursor is rendered once, when first asked for, at the primary screen's device pixel ratio.
 const QCursor& AppCursor(CursorId id);
 // The point of each cursor picture that acts, in logical pixels of its 32 x 32 picture.
 QPoint CursorHotSpot(CursorId id);

@@ -276,6 +276,24 @@ TEST_F(MainWindowTest, HistoryIconHasATransparentRing)
     EXPECT_EQ(icon.pixel(7, 7), qRgb(255, 0, 0));
 }
 
+TEST_F(MainWindowTest, ToolButtonsShowTheirPicturesAtThePicturesOwnSize)
+{
+    // At its own size a picture comes ready drawn; at any other it is drawn from its SVG file while the window
+    // opens.
+    auto w = Start();
+    int buttons = 0;
+    for (const QToolButton* button : w->findChildren<QToolButton*>()) {
+        if (!button->objectName().startsWith("tb"))
+            continue; // the toolkit's own, such as the menu bar's overflow button
+        const QList<QSize> own = button->icon().availableSizes();
+        ASSERT_EQ(own.size(), 1) << button->objectName().toStdString();
+        EXPECT_EQ(button->icon().pixmap(button->iconSize()).deviceIndependentSize().toSize(), own.first())
+            << button->objectName().toStdString();
+        ++buttons;
+    }
+    EXPECT_EQ(buttons, 11);
+}
+
 TEST_F(MainWindowTest, CommandsOfLaterWindowsStayDisabled)
 {
     auto w = Start();

@@ -52,8 +52,8 @@ TEST(Artwork, NamedPicturesExistAtTheirSizes)
         {":/fav_websafe.svg", toolbar}, {":/fav_ontop.svg", toolbar}, {":/qp_save.svg", toolbar},
         {":/qp_reset.svg", toolbar}, {":/ws_tick.svg", toolbar}, {":/ws_warning.svg", toolbar},
         {":/cursor_hand.svg", {32, 32}}, {":/cursor_dropper.svg", {32, 32}}, {":/cursor_draghand.svg", {32, 32}},
-        {":/about.svg", {450, 250}}, {":/adj_lighten.svg", {11, 11}}, {":/adj_darken.svg", {11, 11}},
-        {":/adj_saturate.svg", {11, 11}}, {":/adj_desaturate.svg", {11, 11}}};
+        {":/about.svg", {450, 250}}, {":/adj_lighten.svg", {13, 13}}, {":/adj_darken.svg", {13, 13}},
+        {":/adj_saturate.svg", {13, 13}}, {":/adj_desaturate.svg", {13, 13}}};
     for (const auto& [path, size] : expected)
         EXPECT_EQ(ArtSize(path), size) << path;
     EXPECT_FALSE(ArtSize(":/tintwell.svg").isEmpty());
@@ -134,7 +134,6 @@ TEST(Artwork, IconHasAGreyDisabledLook)
 
 TEST(Artwork, CursorsActAtAnOpaquePointOfTheirPicture)
 {
-    RegisterCursors();
     for (const CursorId id : {CursorId::Hand, CursorId::Dropper, CursorId::DragHand}) {
         const QCursor& cursor = AppCursor(id);
         ASSERT_EQ(cursor.shape(), Qt::BitmapCursor);
