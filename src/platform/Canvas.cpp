@@ -50,20 +50,40 @@ QRect DeviceRect(const QImage& picture, int x1, int y1, int x2, int y2)
 
 } // namespace
 
+// The picture's lines, looked up once: asking the picture for each line checks every time whether it is shared.
+class Lines {
+public:
+    explicit Lines(QImage& picture)
+        : m_bits(picture.bits())
+        , m_stride(picture.bytesPerLine())
+    {
+    }
+
+    QRgb* operator[](int y) const { return reinterpret_cast<QRgb*>(m_bits + qsizetype(y) * m_stride); }
+
+private:
+    uchar* m_bits;
+    qsizetype m_stride;
+};
+
 void FillRect(QImage& picture, int x1, int y1, int x2, int y2, QRgb color)
 {
     const QRect area = DeviceRect(picture, x1, y1, x2, y2);
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        std::fill(line + area.left(), line + area.left() + area.width(), color);
-    }
+    if (area.isEmpty())
+        return;
+    const Lines lines(picture);
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        std::fill(lines[y] + area.left(), lines[y] + area.left() + area.width(), color);
 }
 
 void InvertRect(QImage& picture, int x1, int y1, int x2, int y2)
 {
     const QRect area = DeviceRect(picture, x1, y1, x2, y2);
+    if (area.isEmpty())
+        return;
+    const Lines lines(picture);
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        QRgb* line = lines[y];
         for (int x = area.left(); x <= area.right(); ++x)
             line[x] ^= 0x00FFFFFF;
     }
