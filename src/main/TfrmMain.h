@@ -127,6 +127,7 @@ private:
     void CreateCommands();
     void CreateControls();
     void SetUpSwatchKeys();
+    void SetCursors();
     void SetUpPaletteKeys();
     // The keyboard's cell of the palette strip: its mark, and what a screen reader hears has the focus.
     void ShowPaletteCell(int cell);

@@ -1,4 +1,5 @@
 #include "main/TfrmMain.h"
+#include "platform/Artwork.h"
 #include "platform/PaintBox.h"
 #include "support/Controls.h"
 #include "support/FileReplacements.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -292,6 +294,23 @@ TEST_F(MainWindowTest, ToolButtonsShowTheirPicturesAtThePicturesOwnSize)
         ++buttons;
     }
     EXPECT_EQ(buttons, 11);
+}
+
+TEST_F(MainWindowTest, ColourAreasShowTheProgramsCursorsOnceTheWindowHasPainted)
+{
+    auto w = Start();
+    const MainControls ui(*w);
+    const auto sameCursor = [](const QWidget* widget, CursorId id) {
+        const QCursor& expected = AppCursor(id);
+        return widget->cursor().shape() == Qt::BitmapCursor && widget->cursor().hotSpot() == expected.hotSpot()
+            && widget->cursor().pixmap().toImage() == expected.pixmap().toImage();
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sameCursor(ui.pbPalette, CursorId::Dropper); }, 5000));
+    for (const PaintBox* swatch : ui.pbColors)
+        EXPECT_TRUE(sameCursor(swatch, CursorId::Hand)) << swatch->objectName().toStdString();
+    EXPECT_TRUE(sameCursor(ui.imgnotwebsafe, CursorId::Hand));
+    EXPECT_TRUE(sameCursor(ui.imgnotsafe, CursorId::Hand));
+    EXPECT_NE(ui.pbBase->cursor().shape(), Qt::BitmapCursor) << "the base colour is not picked from";
 }
 
 TEST_F(MainWindowTest, CommandsOfLaterWindowsStayDisabled)
