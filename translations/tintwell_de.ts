@@ -535,7 +535,8 @@ hinzuzufügen</translation>
     </message>
     <message>
         <source>the pasted picture</source>
-        <translation>das eingefügte Bild</translation>
+        <extracomment>The pasted picture&apos;s name where a file&apos;s name would stand: in &quot;Palette from %1&quot;, &quot;Taking the colours of %1...&quot; and, in quotes, in the messages about a picture.</extracomment>
+        <translation>Zwischenablage</translation>
     </message>
     <message>
         <source>The clipboard holds no picture to take a palette from.</source>
@@ -543,7 +544,7 @@ hinzuzufügen</translation>
     </message>
     <message>
         <source>Taking the colours of %1...</source>
-        <translation>Die Farben von %1 werden genommen...</translation>
+        <translation>Farben werden aus %1 ermittelt...</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -492,7 +492,7 @@ favoritos</translation>
     <name>PictureLoading</name>
     <message>
         <source>The picture &quot;%1&quot; has too few pixels to take a palette from.</source>
-        <translation>La imagen «%1» tiene demasiados pocos píxeles para sacar una paleta.</translation>
+        <translation>La imagen «%1» tiene muy pocos píxeles para sacar una paleta.</translation>
     </message>
     <message>
         <source>The picture &quot;%1&quot; is fully transparent: it has no colours to take.</source>
@@ -535,6 +535,7 @@ favoritos</translation>
     </message>
     <message>
         <source>the pasted picture</source>
+        <extracomment>The pasted picture&apos;s name where a file&apos;s name would stand: in &quot;Palette from %1&quot;, &quot;Taking the colours of %1...&quot; and, in quotes, in the messages about a picture.</extracomment>
         <translation>la imagen pegada</translation>
     </message>
     <message>

@@ -535,6 +535,7 @@ favorites</translation>
     </message>
     <message>
         <source>the pasted picture</source>
+        <extracomment>The pasted picture&apos;s name where a file&apos;s name would stand: in &quot;Palette from %1&quot;, &quot;Taking the colours of %1...&quot; and, in quotes, in the messages about a picture.</extracomment>
         <translation>l’image collée</translation>
     </message>
     <message>

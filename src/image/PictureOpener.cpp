@@ -93,6 +93,8 @@ void PictureOpener::OpenFile(const QString& path)
 void PictureOpener::PasteImage()
 {
     const QImage picture = platform::ClipboardService().Image();
+    //: The pasted picture's name where a file's name would stand: in "Palette from %1", "Taking the colours of
+    //: %1..." and, in quotes, in the messages about a picture.
     const QString name = tr("the pasted picture");
     if (picture.isNull()) {
         platform::Messages().ShowMessage(&m_main, tr("The clipboard holds no picture to take a palette from."));

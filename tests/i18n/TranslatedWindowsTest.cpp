@@ -6,6 +6,7 @@
 #include "app/Translations.h"
 #include "favorites/FavoritesList.h"
 #include "favorites/TfrmFavorites.h"
+#include "image/TfrmImage.h"
 #include "main/PaletteSetDialog.h"
 #include "main/TfrmMain.h"
 #include "picker/ScreenPicker.h"
@@ -20,15 +21,18 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QProgressDialog>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyle>
@@ -392,6 +396,46 @@ TEST_P(TranslatedWindows, QuestionsAndMessagesAreTranslated)
         ExpectTranslated(QStringLiteral("message"), text);
     ExpectTranslated(QStringLiteral("scheme file filter"), m_desktop.dialogRequests.front().filter);
     main.ClearSchemeModified();
+}
+
+TEST_P(TranslatedWindows, PictureWindowAndItsMessagesFit)
+{
+    TfrmMain& main = m_app->Main();
+    // Pasted, so that its name in the title and the progress text is the program's own words, not a file's.
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(qRgb(30, 90, 200));
+    QPainter(&picture).fillRect(0, 0, 20, 48, qRgb(240, 200, 20));
+    m_desktop.clipboardImage = picture;
+    Named<QAction>(main, "mnuEditPasteImage")->trigger();
+    // Made at once, shown only when taking the colours lasts.
+    auto* progress = main.findChild<QProgressDialog*>(QStringLiteral("dlgPictureProgress"));
+    ASSERT_TRUE(progress);
+    ExpectTranslated(QStringLiteral("progress"), progress->labelText());
+    QElapsedTimer clock;
+    clock.start();
+    TfrmImage* window = nullptr;
+    for (; !window && clock.elapsed() < 10000; QApplication::processEvents(QEventLoop::AllEvents, 10)) {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* image = qobject_cast<TfrmImage*>(w); image && image->isVisible())
+                window = image;
+    }
+    ASSERT_TRUE(window) << "the picture window did not open";
+    ExpectTranslated(QStringLiteral("picture window title"), window->windowTitle());
+    WalkControls(window);
+    window->close();
+
+    // The refusals: nothing on the clipboard, a file that is no picture (named in digits, which are no words).
+    m_desktop.clipboardImage = QImage();
+    Named<QAction>(main, "mnuEditPasteImage")->trigger();
+    m_folder.Write(QStringLiteral("12345"), "no picture at all");
+    m_desktop.openChoices.push_back(m_folder.file(QStringLiteral("12345")));
+    Named<QAction>(main, "mnuFilePaletteFromImage")->trigger();
+    for (clock.restart(); m_desktop.messages.size() < 2 && clock.elapsed() < 10000;)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_EQ(m_desktop.messages.size(), 2);
+    for (const QString& text : m_desktop.messages)
+        ExpectTranslated(QStringLiteral("picture message"), text);
+    ExpectTranslated(QStringLiteral("picture file filter"), m_desktop.dialogRequests.front().filter);
 }
 
 std::vector<Language> Languages()
