@@ -66,7 +66,9 @@ private:
     void Place()
     {
         const int out = kGap + kWidth;
-        setGeometry(m_target->geometry().adjusted(-out, -out, out, out));
+        // A control at its parent's edge has no room outside it there: the ring lies over the control's own edge
+        // on that side instead, so it is whole wherever the control sits.
+        setGeometry(m_target->geometry().adjusted(-out, -out, out, out).intersected(parentWidget()->rect()));
         // Only the ring itself: the gap and the control show through untouched.
         setMask(QRegion(rect()).subtracted(QRegion(rect().adjusted(kWidth, kWidth, -kWidth, -kWidth))));
     }

@@ -13,7 +13,8 @@ void HandleKeys(QWidget* target, std::function<bool(QKeyEvent*)> handler);
 bool HasOtherTabStop(QWidget* control);
 
 // A ring drawn around a control while it has the keyboard focus, in its parent and outside the control's own pixels
-// (two pixels wide, one pixel off its edge), so the control looks exactly as it always does without the focus.
+// (two pixels wide, one pixel off its edge), so the control looks exactly as it always does without the focus. Where
+// the control meets its parent's edge, the ring lies over the control's edge on that side.
 void ShowFocusRing(QWidget* target);
 
 // Whether a control shows that it has the focus: when the keyboard brought the focus there (Tab, an arrow key, F6)

@@ -842,6 +842,33 @@ TEST_F(FavoritesKeysTest, EnterDeleteAltArrowsCopyAndTheMenuKeyActOnTheSelectedF
     EXPECT_EQ(desktop.questions, QStringList(2, "Are you sure you want to delete the selected color?"));
 }
 
+// The list sits in the window's corner, with no room for the ring above it or left of it: there the ring lies over
+// the list's own edge, whole on all four sides while the list has the focus, and gone with it.
+TEST_F(FavoritesKeysTest, TheFocusRingIsWholeAtTheWindowsCorner)
+{
+    Start();
+    Fill({ kA, kB });
+    Model().Select(1); // the first row, under the ring's top, unselected
+    const QImage before = favs->grab().toImage();
+    Focus();
+    QTest::keyClick(List(), Qt::Key_Control); // a key used on the list: the keyboard is here
+    QApplication::processEvents();
+    const QImage focused = favs->grab().toImage();
+    const QRgb ring = QApplication::palette().color(QPalette::Highlight).rgb();
+    const QRect list = List()->geometry();
+    ASSERT_EQ(list.topLeft(), QPoint(0, 0));
+    const QPoint sides[] = { { 0, list.center().y() }, { 1, list.center().y() }, { list.center().x(), 0 },
+        { list.center().x(), 1 }, { list.right() + 2, list.center().y() }, { list.center().x(), list.bottom() + 2 } };
+    for (const QPoint at : sides) {
+        EXPECT_NE(before.pixel(at), ring) << at.x() << "," << at.y();
+        EXPECT_EQ(focused.pixel(at), ring) << at.x() << "," << at.y();
+    }
+    EXPECT_EQ(focused.pixel(list.center()), before.pixel(list.center()));
+    List()->clearFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(favs->grab().toImage(), before);
+}
+
 // Ctrl+V is the keyboard's drop: a pasted colour goes after the selected favourite, or at the end of an empty list,
 // in any text the copy menus give; other text changes nothing and says why.
 TEST_F(FavoritesKeysTest, PastingAddsTheClipboardsColourAfterTheSelectedFavorite)
