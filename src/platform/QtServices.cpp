@@ -11,6 +11,7 @@
 #include <qguiapplication_platform.h>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QUrl>
@@ -23,10 +24,31 @@
 namespace platform {
 namespace {
 
+// Once a dialog is answered, the keyboard goes back to the window that asked: the window manager, left to choose,
+// gives it to the main window, away from the tool window (Favorites, QuickPreview) the user was working in.
+class BackToAsker final {
+public:
+    explicit BackToAsker(QWidget* parent)
+        : m_window(parent ? parent->window() : nullptr)
+    {
+    }
+    ~BackToAsker()
+    {
+        if (m_window && m_window->isVisible())
+            m_window->activateWindow();
+    }
+    BackToAsker(const BackToAsker&) = delete;
+    BackToAsker& operator=(const BackToAsker&) = delete;
+
+private:
+    QPointer<QWidget> m_window;
+};
+
 class QtMessageBoxes final : public MessageBoxes {
 public:
     void ShowMessage(QWidget* parent, const QString& text) override
     {
+        const BackToAsker back(parent);
         QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationName(), text, QMessageBox::Ok, parent);
         KeepAboveOwnWindows(&box);
         box.exec();
@@ -35,6 +57,7 @@ public:
     Answer Confirm(QWidget* parent, const QString& text, ConfirmButtons buttons) override
     {
         const bool withCancel = buttons == ConfirmButtons::YesNoCancel;
+        const BackToAsker back(parent);
         QMessageBox box(QMessageBox::Question, QCoreApplication::translate("MessageBoxes", "Confirm"), text,
             withCancel ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel : QMessageBox::Yes | QMessageBox::No,
             parent);
@@ -61,6 +84,7 @@ QString FilterSuffix(const QString& filter)
 
 std::optional<FileChoice> RunFileDialog(QWidget* parent, const FileDialogRequest& request, bool saving)
 {
+    const BackToAsker back(parent);
     QFileDialog dialog(parent, QString(), QString(), request.filter);
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -132,14 +132,6 @@ TfrmPreview::~TfrmPreview() = default;
 
 void TfrmPreview::CreateControls()
 {
-    auto* tlbMain = new QWidget(this);
-    tlbMain->setObjectName(QStringLiteral("tlbMain"));
-    tlbMain->setGeometry(0, 0, 227, 22);
-    tbSave = MakeToolButton(tlbMain, "tbSave", tr("Save as Webpage"), QStringLiteral("qp_save.svg"), QRect(0, 0, 23, 22));
-    tbReset = MakeToolButton(tlbMain, "tbReset", tr("Reset Colors"), QStringLiteral("qp_reset.svg"), QRect(23 + 8, 0, 23, 22));
-    connect(tbSave, &QToolButton::clicked, this, &TfrmPreview::tbSaveClick);
-    connect(tbReset, &QToolButton::clicked, this, &TfrmPreview::tbResetClick);
-
     auto* pnlSwatches = new QWidget(this);
     pnlSwatches->setObjectName(QStringLiteral("pnlSwatches"));
     pnlSwatches->setGeometry(290, 2, 41, 19);
@@ -168,6 +160,18 @@ void TfrmPreview::CreateControls()
         },
         [this] { return static_cast<int>(m_focusedPart); });
     SetUpPageKeys();
+
+    auto* tlbMain = new QWidget(this);
+    tlbMain->setObjectName(QStringLiteral("tlbMain"));
+    tlbMain->setGeometry(0, 0, 227, 22);
+    tbSave = MakeToolButton(tlbMain, "tbSave", tr("Save as Webpage"), QStringLiteral("qp_save.svg"), QRect(0, 0, 23, 22));
+    tbReset = MakeToolButton(tlbMain, "tbReset", tr("Reset Colors"), QStringLiteral("qp_reset.svg"), QRect(23 + 8, 0, 23, 22));
+    connect(tbSave, &QToolButton::clicked, this, &TfrmPreview::tbSaveClick);
+    connect(tbReset, &QToolButton::clicked, this, &TfrmPreview::tbResetClick);
+    // No menu holds these two commands: Tab reaches them after the page, the window's first stop (made after it for
+    // that), and Space presses them.
+    for (QToolButton* button : { tbSave, tbReset })
+        button->setFocusPolicy(Qt::TabFocus);
 
     auto* statusBar = new QWidget(this);
     statusBar->setObjectName(QStringLiteral("StatusBar"));

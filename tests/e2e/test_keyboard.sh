@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Every colour task by the keyboard alone on the real window system: the swatch grid and the base area, the palette
 # strip, pop-up menus from the Menu key and Shift+F10, the Favorites list (selection, paste, move, choose, delete),
-# F6 between the windows, the sample page's parts and pasting onto them, and the screen picker aimed with the arrow
-# keys. The results are read from the program's own outputs: the clipboard, the settings and the session it writes.
+# F6 between the windows, the sample page's parts and pasting onto them, saving the page from its button, and the
+# screen picker aimed with the arrow keys. The results are read from the program's own outputs: the clipboard, the
+# settings, the session and the page it writes.
 source "$(dirname "$0")/lib.sh"
 start_x
 xsetroot -solid '#4A7B2C'
@@ -19,6 +20,8 @@ copied() { # text description
 }
 put_clipboard() { printf '%s' "$1" | xclip -selection clipboard; wait_clipboard "$1"; }
 active_is() { local id; id=$(xdotool getactivewindow); echo "$(xdotool getwindowname "$id")"; [ "$id" = "$1" ]; }
+# An answered question or message gives the keyboard back to the window that asked.
+back_in() { wait_until "the keyboard back in the window that asked" active_is "$1"; }
 # F6 until the window is the active one, each press waited for: a window that does not come is a failure.
 f6_to() { # window id
   local i
@@ -77,11 +80,11 @@ copied 663333 "the last favourite"
 # Delete asks first: No keeps it, Yes deletes it.
 key Delete
 answer_confirm n
-f6_to "$FAV_WIN"
+back_in "$FAV_WIN"
 copied 663333 "the favourite kept by No"
 key Delete
 answer_confirm y
-f6_to "$FAV_WIN"
+back_in "$FAV_WIN"
 copied FF9A00 "the selection after the delete"
 # Text that is no colour is refused with a message, and the list stays as it is.
 put_clipboard 'not a colour'
@@ -89,7 +92,7 @@ key ctrl+v
 message=$(wait_window 'Tintwell v3')
 key Return
 wait_gone 'Tintwell v3'
-f6_to "$FAV_WIN"
+back_in "$FAV_WIN"
 key Up
 copied 123456 "the first favourite after the refused paste"
 
@@ -106,6 +109,17 @@ key Right
 copied E6E6E6 "the table header's background, next after the header"
 key Left
 copied A0B0C0 "the header after the paste"
+# Back past the first part to the page's buttons: Save as Webpage by Space, the file named by typing, saved by Enter.
+key shift+Tab shift+Tab shift+Tab space
+dialog=$(wait_window 'Save.*')
+xdotool windowactivate --sync "$dialog" 2>/dev/null || true
+xdotool type --delay 20 "$E2E_DIR/keys"
+key Return
+wait_file "$E2E_DIR/keys.html"
+wait_gone 'Save.*'
+grep -q 'Page Header: #A0B0C0' "$E2E_DIR/keys.html" || fail "the saved page lacks the pasted header colour"
+grep -q 'class="tableheader" bgcolor="#E6E6E6"' "$E2E_DIR/keys.html" || fail "the saved page lacks the table header"
+back_in "$PREVIEW_WIN"
 # Shift+F6 goes back the other way: QuickPreview, Favorites, main.
 key shift+F6
 wait_until "Shift+F6 to reach Favorites" active_is "$FAV_WIN"

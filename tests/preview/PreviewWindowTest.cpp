@@ -156,8 +156,8 @@ protected:
     }
 };
 
-// Tab walks the parts as the page reads, round again after the last since the page is the window's one stop; the
-// arrows walk them too, and stop at either end.
+// Tab walks the parts as the page reads, then the two buttons, and round to the page's first part again; Shift+Tab
+// walks back the same way. The arrows walk the parts too, and stop at either end.
 TEST_F(PreviewKeysTest, TabAndTheArrowsMoveAmongThePartsEachNamedForWhatItIs)
 {
     FocusPage();
@@ -168,8 +168,16 @@ TEST_F(PreviewKeysTest, TabAndTheArrowsMoveAmongThePartsEachNamedForWhatItIs)
         EXPECT_TRUE(FocusedPart().startsWith(QString::fromLatin1(name) + ", #")) << FocusedPart().toStdString();
         Press(Qt::Key_Tab);
     }
+    EXPECT_EQ(QApplication::focusWidget(), SaveButton());
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), ResetButton());
+    Press(Qt::Key_Tab);
     ASSERT_TRUE(PageBox()->hasFocus());
     EXPECT_TRUE(FocusedPart().startsWith("Page background, #"));
+    Press(Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), ResetButton());
+    Press(Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), SaveButton());
     Press(Qt::Key_Backtab);
     ASSERT_TRUE(PageBox()->hasFocus());
     EXPECT_TRUE(FocusedPart().startsWith("Body text, #"));
@@ -235,6 +243,37 @@ TEST_F(PreviewKeysTest, TheFocusMarkIsNeverPartOfThePage)
     PageBox()->clearFocus();
     QApplication::processEvents();
     EXPECT_EQ(PageBox()->grab().toImage(), shown);
+}
+
+// The buttons are reached by Tab and pressed by Space: Save as Webpage saves the page, as a click does. A button
+// with the focus shows it; one without looks as it always did, and a click leaves the focus where it was.
+TEST_F(PreviewKeysTest, TabReachesTheButtonsWhichShowTheFocusAndSpacePressesThem)
+{
+    ShowPreview();
+    preview->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(preview.get()));
+    EXPECT_EQ(QApplication::focusWidget(), PageBox()) << "the page is the window's first stop";
+    FocusPage();
+    const QImage unfocused = SaveButton()->grab().toImage();
+    const QImage resetUnfocused = ResetButton()->grab().toImage();
+    Press(Qt::Key_Backtab); // from the first part back to Reset Colors, then Save as Webpage
+    Press(Qt::Key_Backtab);
+    ASSERT_EQ(QApplication::focusWidget(), SaveButton());
+    QApplication::processEvents();
+    EXPECT_NE(SaveButton()->grab().toImage(), unfocused) << "the focus does not show";
+    EXPECT_EQ(ResetButton()->grab().toImage(), resetUnfocused);
+    const QString target = folder.file("keys.html");
+    desktop.saveChoices = { target };
+    Press(Qt::Key_Space);
+    EXPECT_EQ(folder.Read("keys.html"), WebPageDocument(preview->Colors()));
+
+    PageBox()->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(SaveButton()->grab().toImage(), unfocused);
+    desktop.answers.push_back(platform::Answer::No);
+    mouse::Click(ResetButton(), { 11, 11 });
+    EXPECT_EQ(desktop.questions.size(), 1);
+    EXPECT_TRUE(PageBox()->hasFocus());
 }
 
 TEST_F(PreviewWindowTest, ToolWindowStartsHiddenWithItsControls)
