@@ -3,6 +3,7 @@
 #include "HelpCommands.h"
 #include "platform/Artwork.h"
 #include "platform/Fonts.h"
+#include "platform/RatioPicture.h"
 #include "platform/Services.h"
 #include "platform/WindowPlacement.h"
 
@@ -39,6 +40,8 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     imgBackground = new QLabel(this);
     imgBackground->setObjectName(QStringLiteral("imgBackground"));
     imgBackground->setGeometry(QRect(QPoint(0, 0), kBoxSize));
+    // Drawn with the other windows at start-up, the picture cost a tenth of the program's start.
+    ShowDrawnPicture(imgBackground, [](qreal ratio) { return ArtPixmap(QStringLiteral("about.svg"), kBoxSize, ratio); });
     imgBackground->installEventFilter(this);
 
     lblNotice = MakeBandLabel(
@@ -59,14 +62,6 @@ void TfrmAbout::ShowModal()
 
 bool TfrmAbout::eventFilter(QObject* watched, QEvent* event)
 {
-    // The picture is drawn when the box first shows, at the ratio of the screen it shows on (drawn with the other
-    // windows at start-up it cost a tenth of the program's start), and again when the box moves to a screen of
-    // another ratio, so that it is never stretched.
-    if (watched == imgBackground && (event->type() == QEvent::Show || event->type() == QEvent::Paint)) {
-        const qreal ratio = imgBackground->devicePixelRatioF();
-        if (imgBackground->pixmap().isNull() || imgBackground->pixmap().devicePixelRatio() != ratio)
-            imgBackground->setPixmap(ArtPixmap(QStringLiteral("about.svg"), kBoxSize, ratio));
-    }
     if (watched != imgBackground && watched != lblWebsite)
         return QDialog::eventFilter(watched, event);
     // A click is a left press and a left release over the same control.

@@ -12,6 +12,7 @@
 #include "platform/ItemMark.h"
 #include "platform/KeyboardFocus.h"
 #include "platform/PaintBox.h"
+#include "platform/RatioPicture.h"
 #include "platform/Services.h"
 #include "platform/ShownVision.h"
 #include "platform/Translated.h"
@@ -91,7 +92,7 @@ QLabel* MakePicture(QWidget* parent, const char* name, const QString& art, QPoin
     const QSize size = ArtSize(art);
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setPixmap(ArtPixmap(art, size, parent->devicePixelRatioF()));
+    ShowDrawnPicture(label, [art, size](qreal ratio) { return ArtPixmap(art, size, ratio); });
     label->setGeometry(QRect(pos, size));
     return label;
 }
@@ -106,18 +107,26 @@ QFrame* MakeBevel(QWidget* parent, QRect geometry)
     return bevel;
 }
 
-// White one-pixel diagonals behind the swatches.
-QImage HatchPicture()
+// White one-pixel diagonals behind the swatches, every fifth. On a dense screen each diagonal starts on the device
+// pixel its logical pixel starts on and is a whole number of device pixels wide, the same for every one.
+QPixmap HatchPicture(qreal ratio)
 {
-    QImage hatch(193, 192, QImage::Format_ARGB32);
+    const int width = canvas::DeviceEdge(193, ratio);
+    const int height = canvas::DeviceEdge(192, ratio);
+    const int thickness = std::max(1, qRound(ratio));
+    QImage hatch(width, height, QImage::Format_ARGB32);
     hatch.fill(Qt::transparent);
     // Written line by line: pixel by pixel through setPixel it was a measurable part of start-up.
-    for (int y = 0; y < hatch.height(); ++y) {
+    for (int y = 0; y < height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(hatch.scanLine(y));
-        for (int x = (6 - y % 5) % 5; x < hatch.width(); x += 5)
-            line[x] = qRgb(255, 255, 255);
+        for (int diagonal = 1; canvas::DeviceEdge(diagonal, ratio) - y < width; diagonal += 5) {
+            const int start = canvas::DeviceEdge(diagonal, ratio) - y;
+            for (int x = std::max(start, 0); x < std::min(start + thickness, width); ++x)
+                line[x] = qRgb(255, 255, 255);
+        }
     }
-    return hatch;
+    hatch.setDevicePixelRatio(ratio);
+    return QPixmap::fromImage(hatch);
 }
 
 constexpr int kHistoryRowHeight = 16;
@@ -312,7 +321,7 @@ void TfrmMain::CreateControls()
     auto* imgHatch = new QLabel(client);
     imgHatch->setObjectName(QStringLiteral("imgHatch"));
     imgHatch->setGeometry(71, 28, 193, 192);
-    imgHatch->setPixmap(QPixmap::fromImage(HatchPicture()));
+    ShowDrawnPicture(imgHatch, HatchPicture);
     MakeBevel(client, QRect(71, 28, 193, 193));
     MakeBevel(client, QRect(120, 76, 96, 96));
 

@@ -5,7 +5,9 @@
 #include "main/TfrmMain.h"
 #include "persist/Settings.h"
 #include "platform/CaptionFit.h"
+#include "platform/Canvas.h"
 #include "platform/Fonts.h"
+#include "platform/RatioPicture.h"
 #include "platform/Services.h"
 #include "platform/Translated.h"
 #include "platform/WindowPlacement.h"
@@ -268,12 +270,14 @@ void TfrmPreferences::CreateColorPalettePage()
         const char* pictureName;
         QString caption;
         int y;
+        PaletteKind kind;
     };
     const Choice choices[] = {
-        { &radWebPal, &imgWebPal, "radWebPal", "imgWebPal", tr("Websafe Palette:"), 20 },
-        { &radSpectrumPal, &imgSpectrumPal, "radSpectrumPal", "imgSpectrumPal", tr("Spectrum Palette:"), 96 },
+        { &radWebPal, &imgWebPal, "radWebPal", "imgWebPal", tr("Websafe Palette:"), 20, PaletteKind::Websafe },
+        { &radSpectrumPal, &imgSpectrumPal, "radSpectrumPal", "imgSpectrumPal", tr("Spectrum Palette:"), 96,
+            PaletteKind::Spectrum },
         { &radSpectrumSafePal, &imgSpectrumSafePal, "radSpectrumSafePal", "imgSpectrumSafePal",
-            tr("Websafe Spectrum Palette:"), 172 },
+            tr("Websafe Spectrum Palette:"), 172, PaletteKind::WebsafeSpectrum },
     };
     for (const Choice& choice : choices) {
         auto* button = new QRadioButton(QLatin1Char(' ') + choice.caption, display);
@@ -283,6 +287,18 @@ void TfrmPreferences::CreateColorPalettePage()
         auto* picture = new QLabel(display);
         picture->setObjectName(QString::fromLatin1(choice.pictureName));
         picture->setGeometry(QRect(QPoint(36, choice.y + 20), kPalettePictureArea.size()));
+        // Drawn at the first opening rather than at start-up, where the two spectra would cost time for a dialog
+        // that may never be opened.
+        ShowDrawnPicture(picture, [kind = choice.kind](qreal ratio) {
+            const QImage strip = DrawPalette(kind, ratio);
+            const QPoint topLeft(canvas::DeviceEdge(kPalettePictureArea.left(), ratio),
+                canvas::DeviceEdge(kPalettePictureArea.top(), ratio));
+            const QPoint end(canvas::DeviceEdge(kPalettePictureArea.right() + 1, ratio),
+                canvas::DeviceEdge(kPalettePictureArea.bottom() + 1, ratio));
+            QImage shown = strip.copy(QRect(topLeft, end - QPoint(1, 1)));
+            shown.setDevicePixelRatio(ratio);
+            return QPixmap::fromImage(shown);
+        });
         *choice.button = button;
         *choice.picture = picture;
     }
@@ -357,22 +373,6 @@ void TfrmPreferences::WidenForCaptions()
     findChild<QFrame*>(QStringLiteral("rule"))->resize(width(), 2);
     cmdCancel->move(width() - kButtonMargin - cmdCancel->width(), cmdCancel->y());
     cmdOK->move(cmdCancel->x() - kButtonGap - cmdOK->width(), cmdOK->y());
-}
-
-void TfrmPreferences::showEvent(QShowEvent* event)
-{
-    // Drawn at the first opening rather than at start-up, where the two spectra would cost time for a
-    // dialog that may never be opened.
-    if (imgWebPal->pixmap().isNull()) {
-        const std::pair<QLabel*, PaletteKind> pictures[] = {
-            { imgWebPal, PaletteKind::Websafe },
-            { imgSpectrumPal, PaletteKind::Spectrum },
-            { imgSpectrumSafePal, PaletteKind::WebsafeSpectrum },
-        };
-        for (const auto& [picture, kind] : pictures)
-            picture->setPixmap(QPixmap::fromImage(DrawPalette(kind).copy(kPalettePictureArea)));
-    }
-    QDialog::showEvent(event);
 }
 
 void TfrmPreferences::LoadPreferences()

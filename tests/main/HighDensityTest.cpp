@@ -81,6 +81,7 @@ TEST_F(HighDensity, ArtworkIsDrawnForTheScreensRatio)
         { ui.imgnotwebsafe, "ws_warning.svg" }, { ui.imgnotsafe, "ws_word_notsafe.svg" },
     };
     for (const auto& [label, art] : pictures) {
+        label->grab(); // a mark is drawn when it is first shown or painted
         const QPixmap picture = label->pixmap();
         EXPECT_EQ(picture.size(), ArtSize(art) * ratio) << art;
         EXPECT_EQ(picture.devicePixelRatio(), ratio) << art;
@@ -176,4 +177,59 @@ TEST_F(HighDensity, PaletteStripsAreWholeDevicePixelsAtEveryRatio)
     const QImage plain = DrawPalette(PaletteKind::Websafe);
     for (const QPoint at : { QPoint(5, 5), QPoint(100, 20), QPoint(250, 40), QPoint(9, 3), QPoint(2, 2) })
         EXPECT_EQ(PickPaletteColor(dense, at.x(), at.y()), PickPaletteColor(plain, at.x(), at.y())) << at.x() << "," << at.y();
+}
+
+TEST_F(HighDensity, HatchIsDrawnForTheScreenInWholeDevicePixels)
+{
+    auto* hatch = Named<QLabel>(*window, "imgHatch");
+    ExpectShownAsIs(hatch, hatch->pixmap(), "the hatch");
+    const QPixmap picture = hatch->pixmap();
+    EXPECT_EQ(picture.devicePixelRatio(), ratio);
+    ASSERT_EQ(picture.size(), QSize(canvas::DeviceEdge(193, ratio), canvas::DeviceEdge(192, ratio)));
+    const QImage lines = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    // Every device pixel white or clear, and every diagonal equally wide: at 1.5 a stretched picture has lines of
+    // one and two pixels, or grey edges.
+    const int thickness = std::max(1, qRound(ratio));
+    int diagonals = 0;
+    for (int y = 0; y < lines.height(); ++y) {
+        int run = 0;
+        for (int x = 0; x < lines.width(); ++x) {
+            const QRgb p = lines.pixel(x, y);
+            ASSERT_TRUE(p == qRgba(255, 255, 255, 255) || qAlpha(p) == 0) << "device pixel " << x << "," << y;
+            if (qAlpha(p) != 0) {
+                ++run;
+            } else if (run > 0) {
+                // A line cut by the picture's left edge may be narrower.
+                if (x - run > 0) {
+                    ASSERT_EQ(run, thickness) << "row " << y << " at " << x - run;
+                    ++diagonals;
+                }
+                run = 0;
+            }
+        }
+    }
+    EXPECT_GT(diagonals, 30 * lines.height());
+    if (ratio >= 2) {
+        // Diagonals drawn at the detail of the screen, not the ordinary picture's pixels made blocks.
+        EXPECT_LT(density::FlatBlockShare(lines, lines.rect(), qRgba(0, 0, 0, 0)), 0.2);
+    }
+}
+
+TEST_F(HighDensity, PicturesDrawnForAnotherRatioAreDrawnAgainForTheScreens)
+{
+    // As after a move from a screen of another scale: each picture held was drawn for a ratio the window no longer
+    // has.
+    const MainControls ui(*window);
+    for (QLabel* label : { Named<QLabel>(*window, "imgHatch"), ui.imgwebsafe, ui.imgsafe }) {
+        SCOPED_TRACE(label->objectName().toStdString());
+        label->grab();
+        const QPixmap own = label->pixmap();
+        QPixmap stale(own.size() * 2);
+        stale.setDevicePixelRatio(ratio * 2);
+        stale.fill(Qt::black);
+        label->setPixmap(stale);
+        label->grab();
+        EXPECT_EQ(label->pixmap().devicePixelRatio(), ratio);
+        EXPECT_EQ(label->pixmap().toImage(), own.toImage());
+    }
 }

@@ -1,5 +1,6 @@
 #include "platform/PaletteStrip.h"
 #include "main/TfrmMain.h"
+#include "platform/Canvas.h"
 #include "persist/IniFile.h"
 #include "platform/PaintBox.h"
 #include "prefs/TfrmPreferences.h"
@@ -149,21 +150,32 @@ TEST_F(PreferencesTest, PalettePicturesAreTheStripsWithoutTheirFrame)
         { Named<QLabel>(*prefs, "imgSpectrumPal"), PaletteKind::Spectrum },
         { Named<QLabel>(*prefs, "imgSpectrumSafePal"), PaletteKind::WebsafeSpectrum },
     };
+    // Drawn when the page first shows them, for the screen's ratio (ctest's prefs_dpr2 runs this at 2): every
+    // device pixel is the strip's own at that ratio, not the ordinary picture stretched.
+    const qreal ratio = prefs->devicePixelRatioF();
+    if (const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR"); !scale.isEmpty()) {
+        ASSERT_EQ(ratio, scale.toDouble()) << "the dense-screen pass did not get a dense screen";
+    }
+    for (const auto& [picture, kind] : pictures)
+        picture->grab();
     const QImage websafe = Named<QLabel>(*prefs, "imgWebPal")->pixmap().toImage();
     for (const auto& [picture, kind] : pictures) {
         const QImage shown = picture->pixmap().toImage();
-        ASSERT_EQ(shown.size(), QSize(253, 43));
-        const QImage strip = DrawPalette(kind);
-        for (const QPoint p : { QPoint(0, 0), QPoint(5, 5), QPoint(126, 21), QPoint(252, 42), QPoint(200, 30) })
-            EXPECT_EQ(shown.pixel(p), strip.pixel(p + QPoint(2, 2))) << p.x() << "," << p.y();
+        EXPECT_EQ(shown.devicePixelRatio(), ratio);
+        ASSERT_EQ(shown.size(), QSize(canvas::DeviceEdge(253, ratio), canvas::DeviceEdge(43, ratio)));
+        const QImage strip = DrawPalette(kind, ratio);
+        const QPoint frame(canvas::DeviceEdge(2, ratio), canvas::DeviceEdge(2, ratio));
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                ASSERT_EQ(shown.pixel(x, y), strip.pixel(QPoint(x, y) + frame)) << x << "," << y;
         if (kind != PaletteKind::Websafe) {
             EXPECT_NE(shown, websafe);
         }
     }
     // The websafe grid is black on every edge: the frame is gone, the outline kept.
-    EXPECT_EQ(websafe.pixel(0, 20) & 0xFFFFFF, 0u);
-    EXPECT_EQ(websafe.pixel(252, 20) & 0xFFFFFF, 0u);
-    EXPECT_EQ(websafe.pixel(100, 42) & 0xFFFFFF, 0u);
+    EXPECT_EQ(canvas::PixelAt(websafe, { 0, 20 }) & 0xFFFFFF, 0u);
+    EXPECT_EQ(canvas::PixelAt(websafe, { 252, 20 }) & 0xFFFFFF, 0u);
+    EXPECT_EQ(canvas::PixelAt(websafe, { 100, 42 }) & 0xFFFFFF, 0u);
 }
 
 TEST_F(PreferencesTest, StepFieldsTakeOnlyDigitsAndStayWithinZeroToTwentyFive)
