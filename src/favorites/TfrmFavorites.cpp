@@ -165,6 +165,9 @@ void TfrmFavorites::CreateControls(int clientHeight)
     separator();
     tbDelete = MakeCommandButton(tlbFavs, "tbDelete", tr("Delete Color"), QStringLiteral("fav_delete.svg"),
         next(23), mnuFavPopDelete);
+    // Always On Top has no key of its own: Tab reaches the buttons after the list, and Space presses them.
+    for (QToolButton* button : { tbOnTop, tbCopy, tbFavWebsafe, tbDelete })
+        button->setFocusPolicy(Qt::TabFocus);
 
     m_dragTimer = new QTimer(this);
     m_dragTimer->setObjectName(QStringLiteral("DragTimer"));

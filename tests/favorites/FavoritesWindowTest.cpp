@@ -869,6 +869,33 @@ TEST_F(FavoritesKeysTest, TheFocusRingIsWholeAtTheWindowsCorner)
     EXPECT_EQ(favs->grab().toImage(), before);
 }
 
+// Tab goes on from the list to the buttons, Space presses the one with the focus, and Tab comes round to the list.
+TEST_F(FavoritesKeysTest, TabReachesTheButtonsAndSpacePressesThem)
+{
+    Start();
+    Fill({ kA, kB });
+    Model().Select(1);
+    const QImage unfocused = Control<QToolButton>("tbOnTop")->grab().toImage();
+    Focus();
+    QTest::keyClick(List(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), Control<QToolButton>("tbOnTop"));
+    EXPECT_NE(Control<QToolButton>("tbOnTop")->grab().toImage(), unfocused) << "the focus does not show";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(favs->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    favs->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(favs.get()));
+    Control<QToolButton>("tbOnTop")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), Control<QToolButton>("tbCopy"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(desktop.clipboardText, QString::fromStdString(HexText(kB)));
+    for (const char* next : { "tbFavWebsafe", "tbDelete", "pbFavs" }) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), Control<QWidget>(next)) << next;
+    }
+    Control<QToolButton>("tbOnTop")->click(); // as it was
+}
+
 // Ctrl+V is the keyboard's drop: a pasted colour goes after the selected favourite, or at the end of an empty list,
 // in any text the copy menus give; other text changes nothing and says why.
 TEST_F(FavoritesKeysTest, PastingAddsTheClipboardsColourAfterTheSelectedFavorite)
