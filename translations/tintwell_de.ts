@@ -522,6 +522,10 @@ hinzuzufügen</translation>
         <source>The picture &quot;%1&quot; is damaged or incomplete and could not be read (%2).</source>
         <translation>Das Bild „%1“ ist beschädigt oder unvollständig und konnte nicht gelesen werden (%2).</translation>
     </message>
+    <message>
+        <source>The picture &quot;%1&quot; is incomplete: the file ends before the picture does.</source>
+        <translation>Das Bild „%1“ ist unvollständig: Die Datei endet, bevor das Bild zu Ende ist.</translation>
+    </message>
 </context>
 <context>
     <name>PictureOpener</name>

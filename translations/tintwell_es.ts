@@ -522,6 +522,10 @@ favoritos</translation>
         <source>The picture &quot;%1&quot; is damaged or incomplete and could not be read (%2).</source>
         <translation>La imagen «%1» está dañada o incompleta y no se pudo leer (%2).</translation>
     </message>
+    <message>
+        <source>The picture &quot;%1&quot; is incomplete: the file ends before the picture does.</source>
+        <translation>La imagen «%1» está incompleta: el archivo termina antes que la imagen.</translation>
+    </message>
 </context>
 <context>
     <name>PictureOpener</name>

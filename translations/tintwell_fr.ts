@@ -522,6 +522,10 @@ favorites</translation>
         <source>The picture &quot;%1&quot; is damaged or incomplete and could not be read (%2).</source>
         <translation>L’image «&#xa0;%1&#xa0;» est endommagée ou incomplète et n’a pas pu être lue (%2).</translation>
     </message>
+    <message>
+        <source>The picture &quot;%1&quot; is incomplete: the file ends before the picture does.</source>
+        <translation>L’image «&#xa0;%1&#xa0;» est incomplète&#xa0;: le fichier s’arrête avant la fin de l’image.</translation>
+    </message>
 </context>
 <context>
     <name>PictureOpener</name>

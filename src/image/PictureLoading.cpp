@@ -1,6 +1,9 @@
 #include "PictureLoading.h"
 
+#include "PictureEnd.h"
+
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -12,6 +15,20 @@ LoadedPicture Refused(const QString& name, const QString& error)
     loaded.name = name;
     loaded.error = error;
     return loaded;
+}
+
+// Read where the file lies, through the reader's own file, rather than copied: a photograph's file is tens of
+// megabytes. A file that cannot be mapped (a pipe) is left to its decoder.
+picture_end::Ending FileEnding(QImageReader& reader)
+{
+    auto* file = qobject_cast<QFile*>(reader.device());
+    if (!file || file->isSequential() || file->size() <= 0)
+        return picture_end::Ending::Whole;
+    const uchar* data = file->map(0, file->size());
+    const auto ending = data ? picture_end::Check(reader.format(), data, std::size_t(file->size())) : picture_end::Ending::Whole;
+    if (data)
+        file->unmap(const_cast<uchar*>(data));
+    return ending;
 }
 
 } // namespace
@@ -52,6 +69,10 @@ LoadedPicture LoadPictureFile(const QString& path, int count)
     if (size.isValid() && qint64(size.width()) * size.height() > kMaxPicturePixels) {
         return Refused(name, QCoreApplication::translate("PictureLoading", "The picture \"%1\" is too large to open: %2 × %3 pixels.")
                                  .arg(name).arg(size.width()).arg(size.height()));
+    }
+    if (FileEnding(reader) == picture_end::Ending::CutShort) {
+        return Refused(name,
+            QCoreApplication::translate("PictureLoading", "The picture \"%1\" is incomplete: the file ends before the picture does.").arg(name));
     }
     QImage picture;
     if (!reader.read(&picture)) {

@@ -16,6 +16,9 @@
 
 namespace {
 
+// What takes longer than this shows its progress; what is quicker shows nothing before its result.
+constexpr int kProgressAfterMs = 500;
+
 // The first local file a drag carries, if any.
 QString DraggedFile(const QMimeData* data)
 {
@@ -113,7 +116,9 @@ void PictureOpener::Start(const QString& name, Load load)
     auto* progress = new QProgressDialog(tr("Taking the colours of %1...").arg(name), tr("Cancel"), 0, 0, &m_main);
     progress->setObjectName(QStringLiteral("dlgPictureProgress"));
     progress->setWindowModality(Qt::WindowModal);
-    progress->setMinimumDuration(400);
+    progress->setMinimumDuration(kProgressAfterMs);
+    // Starts the wait for it: until a first value is set the dialog waits its default four seconds.
+    progress->setValue(0);
     connect(progress, &QProgressDialog::canceled, this, [this, number] {
         if (number == m_load)
             ++m_load;

@@ -14,6 +14,8 @@
 #include <QAction>
 #include <QBuffer>
 #include <QPainter>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -21,11 +23,15 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
 
+#include <future>
 #include <set>
+#include <thread>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -125,6 +131,14 @@ TEST(PictureLoading, BadInputsAreRefusedWithAMessageNamingTheFile)
     ASSERT_TRUE(good.save(path("good.png")));
     const QByteArray goodPng = Contents(path("good.png"));
     Put(path("cut.png"), goodPng.left(goodPng.size() / 2));
+    // Decoded, a cut JPEG or BMP would come back whole with a grey or black tail; a cut PNG is refused by its
+    // decoder.
+    ASSERT_TRUE(good.save(path("good.jpg")));
+    const QByteArray goodJpeg = Contents(path("good.jpg"));
+    Put(path("cut.jpg"), goodJpeg.left(goodJpeg.size() * 3 / 4));
+    ASSERT_TRUE(good.save(path("good.bmp")));
+    const QByteArray goodBmp = Contents(path("good.bmp"));
+    Put(path("cut.bmp"), goodBmp.left(goodBmp.size() - 100));
     Put(path("empty.png"), {});
     Put(path("notes.png"), "just some text, not a picture\n");
     Put(path("bomb.png"), ClaimingPng(100'000, 100'000));
@@ -142,6 +156,8 @@ TEST(PictureLoading, BadInputsAreRefusedWithAMessageNamingTheFile)
     };
     const Case cases[] = {
         { "cut.png", "damaged" },
+        { "cut.jpg", "incomplete" },
+        { "cut.bmp", "incomplete" },
         { "empty.png", "not a picture" },
         { "notes.png", "not a picture" },
         { "bomb.png", "too large" },
@@ -162,6 +178,8 @@ TEST(PictureLoading, BadInputsAreRefusedWithAMessageNamingTheFile)
         EXPECT_TRUE(LoadPictureFile(path("good.png"), 6).error.contains(QStringLiteral("permission")));
         QFile::setPermissions(path("good.png"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
+    for (const char* whole : { "good.jpg", "good.bmp" })
+        EXPECT_TRUE(LoadPictureFile(path(whole), 6).error.isEmpty()) << whole;
     const LoadedPicture loaded = LoadPictureFile(path("good.png"), 6);
     EXPECT_TRUE(loaded.error.isEmpty());
     ASSERT_EQ(loaded.colors.size(), 1u);
@@ -318,6 +336,107 @@ TEST_F(PictureWindowTest, PastedAndDroppedPicturesOpen)
     textEnter.ignore();
     QApplication::sendEvent(main.get(), &textEnter);
     EXPECT_FALSE(textEnter.isAccepted());
+}
+
+// A picture arriving slowly, as from a network share: a pipe that the test fills, the second half only when told.
+class SlowPicture {
+public:
+    SlowPicture(const QString& path, const QImage& picture)
+        : m_path(path)
+    {
+        EXPECT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        QBuffer buffer(&m_png);
+        buffer.open(QIODevice::WriteOnly);
+        picture.save(&buffer, "PNG");
+        m_writer = std::thread([this, rest = m_rest.get_future()] {
+            QFile out(m_path);
+            if (!out.open(QIODevice::WriteOnly))
+                return;
+            out.write(m_png.left(m_png.size() / 2));
+            out.flush();
+            // Never held for ever, should the program not read at all.
+            rest.wait_for(std::chrono::seconds(10));
+            out.write(m_png.mid(m_png.size() / 2));
+        });
+    }
+    ~SlowPicture()
+    {
+        Finish();
+        m_writer.join();
+    }
+    void Finish()
+    {
+        if (!m_finished) {
+            m_finished = true;
+            m_rest.set_value();
+        }
+    }
+
+private:
+    QString m_path;
+    QByteArray m_png;
+    std::promise<void> m_rest;
+    bool m_finished = false;
+    std::thread m_writer;
+};
+
+TEST_F(PictureWindowTest, ProgressShowsWhileASlowPictureLoadsAndTheWindowsKeepWorking)
+{
+    const auto progress = [this]() -> QProgressDialog* {
+        auto* dialog = main->findChild<QProgressDialog*>(QStringLiteral("dlgPictureProgress"));
+        return dialog && dialog->isVisible() ? dialog : nullptr;
+    };
+    // The window thread's longest pause while the picture loads, measured by a timer that should fire every 10 ms.
+    QElapsedTimer sinceTick;
+    qint64 longestPause = 0;
+    QTimer ticks;
+    QObject::connect(&ticks, &QTimer::timeout, [&] {
+        longestPause = std::max(longestPause, sinceTick.restart());
+    });
+
+    bool settled = false;
+    QObject::connect(opener.get(), &PictureOpener::settled, [&settled] { settled = true; });
+    {
+        SlowPicture slow(dir.filePath(QStringLiteral("slow.png")), picture);
+        QElapsedTimer clock;
+        clock.start();
+        sinceTick.start();
+        ticks.start(10);
+        opener->OpenFile(dir.filePath(QStringLiteral("slow.png")));
+        ASSERT_TRUE(WaitUntil([&] { return progress() != nullptr; }, 3000)) << "no progress after 3 s";
+        EXPECT_GE(clock.elapsed(), 450) << "progress shown for what may yet be quick";
+        EXPECT_LE(clock.elapsed(), 1500);
+        EXPECT_TRUE(progress()->labelText().contains(QStringLiteral("slow.png")));
+        EXPECT_FALSE(settled);
+        slow.Finish();
+        ASSERT_TRUE(WaitUntil([&settled] { return settled; }));
+        EXPECT_FALSE(progress()) << "the progress stays after the picture came";
+        ticks.stop();
+    }
+    EXPECT_LT(longestPause, 250) << "the window thread stood still while the picture loaded";
+    ASSERT_TRUE(opener->Window());
+    EXPECT_TRUE(opener->Window()->isVisible());
+    EXPECT_EQ(opener->Window()->Colors().size(), 4u);
+    EXPECT_TRUE(desktop.messages.isEmpty());
+
+    // Cancelled, a slow picture is dropped when it comes; the window shows what it showed.
+    opener->Window()->close();
+    settled = false;
+    {
+        SlowPicture slow(dir.filePath(QStringLiteral("cancelled.png")), NumberedPicture(30, 20));
+        opener->OpenFile(dir.filePath(QStringLiteral("cancelled.png")));
+        ASSERT_TRUE(WaitUntil([&] { return progress() != nullptr; }, 3000));
+        auto* cancel = progress()->findChild<QPushButton*>();
+        ASSERT_TRUE(cancel);
+        cancel->click();
+        EXPECT_FALSE(progress());
+        slow.Finish();
+    }
+    // The next picture opens as usual, and the cancelled one never shows.
+    Settle([this] { opener->OpenFile(dir.filePath(QStringLiteral("quarters.png"))); });
+    EXPECT_EQ(opener->Window()->windowTitle(), QStringLiteral("Palette from quarters.png"));
+    EXPECT_FALSE(WaitUntil([this] { return opener->Window()->windowTitle().contains(QStringLiteral("cancelled")); }, 300));
+    EXPECT_TRUE(desktop.messages.isEmpty());
 }
 
 } // namespace
