@@ -21,6 +21,9 @@ constexpr double kDistinct = 0.1;
 // ... when it covers at least this share of the picture: a logo's dot of colour, not a few stray pixels.
 constexpr double kAccentShare = 0.001;
 constexpr int kMaxRounds = 60;
+// Bins whose means differ by less than this hold one colour that rounding put on both sides of a bin's edge (a grey's
+// a and b lie on the edge at zero): never two centres.
+constexpr double kSameColor = 1e-6;
 constexpr std::uint64_t kSeed = 0x54696E7477656C6CULL;
 
 struct Block {
@@ -39,20 +42,32 @@ std::int64_t BinKey(const Oklab& lab)
 
 Oklab LinearToOklab(double r, double g, double b) { return XyzToOklab(LinearRgbToXyz(LinearRgb { r, g, b })); }
 
+bool IsDirect(QImage::Format format)
+{
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 || format == QImage::Format_ARGB32_Premultiplied;
+}
+
 // One row of blocks, `edge` picture pixels square; blocks without an opaque pixel are left out.
 std::vector<Block> BlockRow(const QImage& picture, int row, int edge, const std::array<double, 256>& linear)
 {
     const int top = row * edge;
     const int bottom = std::min(picture.height(), top + edge);
+    // Pixels stored otherwise (grey, indexed, 16 bits a channel) are converted one band at a time: a converted copy
+    // of the whole picture would double the memory a large one takes.
+    const QImage band = IsDirect(picture.format())
+        ? QImage()
+        : picture.copy(0, top, picture.width(), bottom - top).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage& pixels = band.isNull() ? picture : band;
+    const int firstLine = band.isNull() ? top : 0;
     const int columns = (picture.width() + edge - 1) / edge;
     struct Sum {
         double r = 0, g = 0, b = 0;
         int count = 0;
     };
     std::vector<Sum> sums(static_cast<std::size_t>(columns));
-    const bool alpha = picture.hasAlphaChannel();
+    const bool alpha = pixels.hasAlphaChannel();
     for (int y = top; y < bottom; ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        const auto* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(y - top + firstLine));
         for (int x = 0; x < picture.width(); ++x) {
             QRgb pixel = line[x];
             if (alpha) {
@@ -143,7 +158,7 @@ std::vector<Oklab> SeedCentres(const std::vector<Point>& points, int count)
         centres.push_back(points[Drawn(chance, generator.NextUnit() * total)].lab);
         for (std::size_t i = 0; i < points.size(); ++i) {
             nearest[i] = std::min(nearest[i], OklabDistanceSquared(points[i].lab, centres.back()));
-            chance[i] = points[i].weight * nearest[i];
+            chance[i] = nearest[i] < kSameColor * kSameColor ? 0 : points[i].weight * nearest[i];
         }
     }
     return centres;
@@ -240,15 +255,12 @@ std::uint64_t SeededGenerator::Next()
 
 double SeededGenerator::NextUnit() { return double(Next() >> 11) * 0x1.0p-53; }
 
-Sample MakeSample(const QImage& source, int maxPixels, QThreadPool* pool)
+Sample MakeSample(const QImage& picture, int maxPixels, QThreadPool* pool)
 {
     Sample sample;
-    sample.picture = source.size();
-    if (source.isNull() || source.width() <= 0 || source.height() <= 0)
+    sample.picture = picture.size();
+    if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0)
         return sample;
-    const bool direct = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
-        || source.format() == QImage::Format_ARGB32_Premultiplied;
-    const QImage picture = direct ? source : source.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const double pixels = double(picture.width()) * picture.height();
     const int edge = std::max(1, int(std::ceil(std::sqrt(pixels / std::max(1, maxPixels)))));
     const int rows = (picture.height() + edge - 1) / edge;

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 
 using namespace extraction;
 
@@ -266,6 +267,62 @@ TEST(PaletteExtraction, TinyAndEmptyPictures)
     ASSERT_EQ(two.size(), 2u);
     EXPECT_EQ(two[0].color, Pack(0, 0, 255));
     EXPECT_EQ(two[1].color, Pack(255, 0, 0));
+}
+
+TEST(PaletteExtraction, EveryPixelFormatGivesTheSamePalette)
+{
+    // Few enough colours for an indexed copy to be exact, areas that cross the working copy's blocks, a transparent
+    // corner; a small working copy makes the blocks 7 pixels square, so their rows straddle the picture's lines.
+    QImage picture(301, 203, QImage::Format_ARGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb area = (x / 37 + y / 23) % 3 == 0 ? qRgb(200, 40, 60) : (x * 3 > y * 4 ? qRgb(30, 90, 220) : qRgb(240, 230, 20));
+            picture.setPixel(x, y, x < 40 && y < 30 ? qRgba(0, 0, 0, 0) : area);
+        }
+    }
+    const int maxPixels = 1300;
+    const Sample reference = MakeSample(picture, maxPixels);
+    const std::vector<ExtractedColor> palette = Extract(reference, 6);
+    ASSERT_EQ(palette.size(), 6u);
+    // The toolkit's own conversion to indexes dithers: the indexed copy is made here.
+    QImage indexed(picture.size(), QImage::Format_Indexed8);
+    QList<QRgb> table;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb pixel = picture.pixel(x, y);
+            if (!table.contains(pixel))
+                table.append(pixel);
+            indexed.setColorTable(table);
+            indexed.setPixel(x, y, uint(table.indexOf(pixel)));
+        }
+    }
+    for (const QImage::Format format : { QImage::Format_Indexed8, QImage::Format_RGBA64, QImage::Format_RGBA8888,
+             QImage::Format_RGBA64_Premultiplied }) {
+        const QImage converted = format == QImage::Format_Indexed8 ? indexed : picture.convertToFormat(format);
+        const Sample sample = MakeSample(converted, maxPixels);
+        EXPECT_EQ(sample.opaqueWeight, reference.opaqueWeight) << format;
+        ASSERT_EQ(sample.bins.size(), reference.bins.size()) << format;
+        const std::vector<ExtractedColor> got = Extract(sample, 6);
+        ASSERT_EQ(got.size(), palette.size()) << format;
+        for (std::size_t i = 0; i < got.size(); ++i) {
+            EXPECT_EQ(got[i].color, palette[i].color) << format << " colour " << i;
+            EXPECT_EQ(got[i].share, palette[i].share) << format << " colour " << i;
+            EXPECT_EQ(got[i].typical, palette[i].typical) << format << " colour " << i;
+        }
+    }
+    // A grey picture stored a byte a pixel, as grey photographs decode: two greys, each once, although rounding
+    // spreads a grey's bins on both sides of zero in a and b.
+    QImage grey(250, 170, QImage::Format_Grayscale8);
+    for (int y = 0; y < grey.height(); ++y)
+        std::memset(grey.scanLine(y), y < 60 ? 40 : 210, std::size_t(grey.width()));
+    const std::vector<ExtractedColor> greys = Extract(MakeSample(grey, maxPixels), 6);
+    const std::vector<ExtractedColor> asRgb = Extract(MakeSample(grey.convertToFormat(QImage::Format_RGB32), maxPixels), 6);
+    ASSERT_EQ(greys.size(), 2u);
+    EXPECT_EQ(greys[0].color, Pack(210, 210, 210));
+    for (std::size_t i = 0; i < greys.size(); ++i) {
+        EXPECT_EQ(greys[i].color, asRgb[i].color);
+        EXPECT_EQ(greys[i].share, asRgb[i].share);
+    }
 }
 
 TEST(PaletteExtraction, LargePictureIsAveragedDownToTheSampleSize)
