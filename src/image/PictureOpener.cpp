@@ -18,6 +18,8 @@ namespace {
 
 // What takes longer than this shows its progress; what is quicker shows nothing before its result.
 constexpr int kProgressAfterMs = 500;
+// Pictures loading at once; more wait their turn.
+constexpr int kMaxLoads = 8;
 
 // The first local file a drag carries, if any.
 QString DraggedFile(const QMimeData* data)
@@ -46,6 +48,8 @@ PictureOpener::PictureOpener(TfrmMain& main, FavoritesModel& favorites)
     : m_main(main)
     , m_favorites(favorites)
 {
+    // A cancelled load still runs to its end (a slow share, a pipe); those behind it need threads of their own.
+    m_loading.setMaxThreadCount(kMaxLoads);
 }
 
 PictureOpener::~PictureOpener() = default;
@@ -130,7 +134,7 @@ void PictureOpener::Start(const QString& name, Load load)
         if (number == m_load)
             Finish(watcher->result());
     });
-    watcher->setFuture(QtConcurrent::run(std::move(load)));
+    watcher->setFuture(QtConcurrent::run(&m_loading, std::move(load)));
 }
 
 void PictureOpener::Finish(const LoadedPicture& loaded)

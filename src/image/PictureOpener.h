@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QThreadPool>
 
 #include <memory>
 
@@ -46,4 +47,7 @@ private:
     QString m_lastPath;
     // Loads are numbered: only the newest is shown.
     int m_load = 0;
+    // Loads wait for the working copy, which is made on the global pool: run there, as many loads as that pool has
+    // threads would wait for each other for ever, and with them everything else drawn on that pool.
+    QThreadPool m_loading;
 };

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Palette from Image in the running program: a picture opened through File › Palette from Image and the real file
 # dialog shows its colours, Add to Favorites puts them in the Favorites list largest first, and a picture on the
-# real clipboard opens with Ctrl+Shift+V in the main window. Drops are tested against the windows themselves: no
-# X drag source is at hand here.
+# real clipboard opens with Ctrl+Shift+V in the main window. Dropped files: test_image_drop.sh.
 source "$(dirname "$0")/lib.sh"
 start_x
 start_app

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -336,6 +337,21 @@ TEST_F(PictureWindowTest, PastedAndDroppedPicturesOpen)
     textEnter.ignore();
     QApplication::sendEvent(main.get(), &textEnter);
     EXPECT_FALSE(textEnter.isAccepted());
+}
+
+TEST_F(PictureWindowTest, PicturesOpenedInQuickSuccessionAllSettle)
+{
+    // More loads at once than the global pool has threads, each waiting there for its working copy.
+    const QImage large = NumberedPicture(1600, 1200);
+    ASSERT_TRUE(large.save(dir.filePath(QStringLiteral("large.bmp"))));
+    const int loads = QThreadPool::globalInstance()->maxThreadCount() + 2;
+    Settle([this, loads] {
+        for (int i = 0; i < loads; ++i)
+            opener->OpenFile(dir.filePath(QStringLiteral("large.bmp")));
+    });
+    ASSERT_TRUE(opener->Window());
+    EXPECT_EQ(opener->Window()->windowTitle(), QStringLiteral("Palette from large.bmp"));
+    EXPECT_EQ(opener->Window()->Colors().size(), 6u);
 }
 
 // A picture arriving slowly, as from a network share: a pipe that the test fills, the second half only when told.
