@@ -2,6 +2,23 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Tintwell designs colour schemes from one base colour.</source>
+        <translation>Tintwell gestaltet Farbschemata aus einer Basisfarbe.</translation>
+    </message>
+    <message>
+        <source>A scheme file to open.</source>
+        <comment>what FILE.tw on the command line is</comment>
+        <translation>Eine Schemadatei zum Öffnen.</translation>
+    </message>
+    <message>
+        <source>one scheme file at a time</source>
+        <comment>refusal on the terminal when more than one file is named</comment>
+        <translation>nur eine Schemadatei auf einmal</translation>
+    </message>
+</context>
+<context>
     <name>CopyMenu</name>
     <message>
         <source>The clipboard holds no color to paste. Copy a color as RRGGBB, #RRGGBB or R,G,B first.</source>

@@ -2,6 +2,23 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Tintwell designs colour schemes from one base colour.</source>
+        <translation>Tintwell diseña esquemas de colores a partir de un color base.</translation>
+    </message>
+    <message>
+        <source>A scheme file to open.</source>
+        <comment>what FILE.tw on the command line is</comment>
+        <translation>Un archivo de esquema para abrir.</translation>
+    </message>
+    <message>
+        <source>one scheme file at a time</source>
+        <comment>refusal on the terminal when more than one file is named</comment>
+        <translation>solo un archivo de esquema a la vez</translation>
+    </message>
+</context>
+<context>
     <name>CopyMenu</name>
     <message>
         <source>The clipboard holds no color to paste. Copy a color as RRGGBB, #RRGGBB or R,G,B first.</source>

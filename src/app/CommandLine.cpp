@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -9,10 +10,12 @@
 CommandLine ReadCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Tintwell designs colour schemes from one base colour."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CommandLine", "Tintwell designs colour schemes from one base colour."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("FILE.tw"), QStringLiteral("A scheme file to open."),
+    parser.addPositionalArgument(QStringLiteral("FILE.tw"),
+        QCoreApplication::translate("CommandLine", "A scheme file to open.", "what FILE.tw on the command line is"),
         QStringLiteral("[FILE.tw]"));
 
     const bool parsed = parser.parse(arguments);
@@ -20,7 +23,9 @@ CommandLine ReadCommandLine(const QStringList& arguments)
     const QString name = QStringLiteral("tintwell");
     if (parser.isSet(help)) {
         QString text = parser.helpText();
-        text.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")), QStringLiteral("Usage: ") + name);
+        // The first line names the program as it was started, after the toolkit's word for usage in the user's
+        // language ("Usage: ", "Aufruf: ", "Usage : ").
+        text.replace(QRegularExpression(QStringLiteral("^([^\\n]*?:\\s)\\S+")), QStringLiteral("\\1") + name);
         return { CommandLine::Action::ShowHelp, {}, text };
     }
     if (parser.isSet(version))
@@ -29,7 +34,10 @@ CommandLine ReadCommandLine(const QStringList& arguments)
         return { CommandLine::Action::Refuse, {}, QStringLiteral("%1: %2\n").arg(name, parser.errorText()) };
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        return { CommandLine::Action::Refuse, {}, QStringLiteral("%1: one scheme file at a time\n").arg(name) };
+        return { CommandLine::Action::Refuse, {},
+            QStringLiteral("%1: %2\n").arg(name,
+                QCoreApplication::translate("CommandLine", "one scheme file at a time",
+                    "refusal on the terminal when more than one file is named"))};
     if (files.size() == 1)
         return { CommandLine::Action::Run, QFileInfo(files.first()).absoluteFilePath(), {} };
     return {};

@@ -20,15 +20,19 @@ int main(int argc, char** argv)
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     if (const CommandLine early = ReadCommandLine(arguments); early.action != CommandLine::Action::Run
-        && early.action != CommandLine::Action::Refuse)
-        return AnswerOnTerminal(early);
+        && early.action != CommandLine::Action::Refuse) {
+        // Answered in the user's language, still without a display.
+        QCoreApplication terminal(argc, argv);
+        InstallSystemTranslations();
+        return AnswerOnTerminal(ReadCommandLine(arguments));
+    }
 
     QApplication qtApp(argc, argv);
+    InstallSystemTranslations();
     // Read again without the toolkit's own options, which it has taken out.
     const CommandLine line = ReadCommandLine(QApplication::arguments());
     if (line.action != CommandLine::Action::Run)
         return AnswerOnTerminal(line);
-    InstallSystemTranslations();
     CaretBlink caretBlink;
     Application app;
     ReportFirstPaintIfAsked(&app.Main());

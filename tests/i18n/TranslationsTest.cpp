@@ -1,4 +1,5 @@
 // Which translation start-up loads for the user's languages, and numbers shown in the user's locale.
+#include "app/CommandLine.h"
 #include "app/Translations.h"
 #include "platform/ShownNumber.h"
 #include "preview/TfrmPreview.h"
@@ -103,6 +104,34 @@ TEST(Translations, EachShippedLanguageLoadsForItsRegionsAndCountsInItsPluralForm
             EXPECT_EQ(QCoreApplication::translate("PaletteSetDialog", "%n colors", nullptr, counts[i]), c.colors[i])
                 << what << " " << counts[i];
         }
+        RemoveTranslators();
+    }
+}
+
+TEST(Translations, TheTerminalsAnswersSpeakTheLanguageAndNameTheProgramAsItIsInstalled)
+{
+    const QString toolkit = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    const struct {
+        QString language, usage, description, refusal;
+    } cases[] = {
+        { "en-US", "tintwell [", "Tintwell designs colour schemes", "tintwell: one scheme file at a time\n" },
+        { "de-DE", "tintwell [", "Tintwell gestaltet Farbschemata", "tintwell: nur eine Schemadatei auf einmal\n" },
+        { "fr-FR", "tintwell [", "Tintwell conçoit des schémas", "tintwell: un seul fichier de schéma à la fois\n" },
+        { "es-ES", "tintwell [", "Tintwell diseña esquemas", "tintwell: solo un archivo de esquema a la vez\n" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language.toStdString());
+        const InstalledTranslations installed = InstallTranslations({ c.language }, QStringLiteral(TW_QM_DIR), toolkit);
+        const QString help = ReadCommandLine({ QStringLiteral("/usr/lib/x/tintwell-bin"), QStringLiteral("--help") }).text;
+        const QString first = help.section(QLatin1Char('\n'), 0, 0);
+        EXPECT_TRUE(first.contains(QStringLiteral(": ") + c.usage)) << first.toStdString();
+        EXPECT_FALSE(help.contains(QStringLiteral("tintwell-bin"))) << help.toStdString();
+        EXPECT_TRUE(help.contains(c.description)) << help.toStdString();
+        // The toolkit's own words follow where the system has its translation (Debian's qt6-translations-l10n).
+        if (installed.toolkit)
+            EXPECT_FALSE(first.startsWith(QStringLiteral("Usage:"))) << first.toStdString();
+        const CommandLine refused = ReadCommandLine({ QStringLiteral("tintwell"), QStringLiteral("a.tw"), QStringLiteral("b.tw") });
+        EXPECT_EQ(refused.text, c.refusal);
         RemoveTranslators();
     }
 }
