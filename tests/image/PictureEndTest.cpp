@@ -98,6 +98,30 @@ TEST(PictureEnd, WholeFilesPassAndEveryCutIsFound)
     EXPECT_EQ(CheckBytes("jpeg", baseline.chopped(2)), Ending::CutShort);
 }
 
+// Every prefix of small files that names its format, each segment and block cut at every byte: under the sanitizers
+// this also shows that no cut makes the walk read past the end.
+TEST(PictureEnd, EveryPrefixIsCutShort)
+{
+    const QImage small = Scene(23, 17); // odd sizes: BMP rows padded
+    struct Case {
+        const char* name;
+        const char* format;
+        QByteArray bytes;
+        int wholeFromEnd; // prefixes this many bytes short or fewer are whole
+    };
+    const Case cases[] = {
+        { "baseline JPEG", "jpeg", Encoded(small, "JPEG"), 0 },
+        { "progressive JPEG", "jpeg", Encoded(small, "JPEG", true), 0 },
+        { "JPEG with a thumbnail", "jpeg", WithThumbnail(Encoded(small, "JPEG")), 0 },
+        { "24-bit BMP", "bmp", Encoded(small, "BMP"), 0 },
+        { "GIF", "gif", GifBytes(), 1 },
+    };
+    for (const Case& c : cases) {
+        for (int cut = 3; cut < c.bytes.size() - c.wholeFromEnd; ++cut)
+            ASSERT_EQ(CheckBytes(c.format, c.bytes.left(cut)), Ending::CutShort) << c.name << " cut to " << cut;
+    }
+}
+
 TEST(PictureEnd, OtherFormatsAndDamageAreLeftToTheDecoder)
 {
     const QByteArray png = Encoded(Scene(40, 30), "PNG");
