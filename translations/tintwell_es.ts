@@ -710,6 +710,21 @@ favoritos</translation>
         <source>Palette from %1</source>
         <translation>Paleta de %1</translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <extracomment>What a screen reader calls the picture the colours are taken from.</extracomment>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Picture colors</source>
+        <extracomment>What a screen reader calls the list of the colours taken from the picture.</extracomment>
+        <translation>Colores de la imagen</translation>
+    </message>
+    <message>
+        <source>Picture color %1</source>
+        <extracomment>One colour taken from the picture, as a screen reader says it; %1 is its place in the list.</extracomment>
+        <translation>Color de la imagen %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmMain</name>

@@ -9,23 +9,36 @@
 #include "main/TfrmMain.h"
 #include "persist/SchemeFile.h"
 #include "platform/Canvas.h"
+#include "platform/ItemMark.h"
+#include "platform/KeyboardFocus.h"
 #include "platform/PaintBox.h"
 #include "platform/Services.h"
+#include "platform/ShownNumber.h"
 
 #include <QFutureWatcher>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kSwatchWidth = 120;
 constexpr int kDragThreshold = 10;
+
+// A swatch's own pixels, its outline included: the gap below it belongs to none.
+QRect SwatchArea(int index)
+{
+    return QRect(0, index * TfrmImage::kSwatchHeight, kSwatchWidth, TfrmImage::kSwatchHeight - 2);
+}
 
 } // namespace
 
@@ -37,6 +50,8 @@ TfrmImage::TfrmImage(TfrmMain& main, FavoritesModel& favorites)
     setObjectName(QStringLiteral("frmImage"));
     setAttribute(Qt::WA_QuitOnClose, false);
     imgPicture = new PictureView(this);
+    //: What a screen reader calls the picture the colours are taken from.
+    imgPicture->setAccessibleName(tr("Picture"));
     connect(imgPicture, &PictureView::pixelPicked, this, [this](QPoint pixel) {
         m_main.SetBaseColor(canvas::FromRgb(imgPicture->Picture().pixel(pixel)));
     });
@@ -47,7 +62,8 @@ TfrmImage::TfrmImage(TfrmMain& main, FavoritesModel& favorites)
     mnuSwatchPop->setObjectName(QStringLiteral("mnuSwatchPop"));
     AddCopyEntries(mnuSwatchPop, { "mnuPopCopyHex1", "mnuPopCopyHex2", "mnuPopCopyRgb" },
         [this] { return CopyTextsOf(m_main.SelectedColor()); }, [this] { return std::optional(m_main.SelectedColor()); });
-    m_main.Drag().AddSource(pbSwatches, kDragThreshold, [this](QPoint pos) { return SwatchColorAt(pos); }, mnuSwatchPop);
+    m_main.Drag().AddSource(pbSwatches, kDragThreshold, [this](QPoint pos) { return SwatchColorAt(pos); }, mnuSwatchPop,
+        [this] { return SwatchArea(m_swatch).center(); });
     pbSwatches->SetHintSource([this](QPoint pos) {
         const int index = pos.y() / kSwatchHeight;
         if (index < 0 || index >= int(m_colors.size()))
@@ -55,6 +71,33 @@ TfrmImage::TfrmImage(TfrmMain& main, FavoritesModel& favorites)
         return PaintBox::Hint { QString::fromStdString(ColorNameText(m_colors[std::size_t(index)].color)),
             QRect(0, index * kSwatchHeight, kSwatchWidth, kSwatchHeight) };
     });
+
+    // Reached by Tab like every other colour area; the rings lie outside the swatches' picture, so without the focus
+    // they look as they always have.
+    pbSwatches->setFocusPolicy(Qt::TabFocus);
+    ShowFocusRing(pbSwatches);
+    m_swatchMark = new ItemMark(pbSwatches);
+    // The arrows walk the swatches; Enter, Space, the menu keys and Ctrl+C come with the drag source and act on the
+    // swatch the keyboard is on.
+    HandleKeys(pbSwatches, [this](QKeyEvent* event) { return SwatchKey(event); });
+    connect(pbSwatches, &PaintBox::mousePressed, this, [this](QMouseEvent* event) {
+        // The keyboard goes on from the swatch the pointer took.
+        const int index = event->position().toPoint().y() / kSwatchHeight;
+        if (index >= 0 && index < int(m_colors.size()))
+            ShowSwatch(index);
+    });
+    pbSwatches->SetSpeech(QAccessible::List, [] {
+        //: What a screen reader calls the list of the colours taken from the picture.
+        return PaintBox::Spoken { tr("Picture colors"), {}, {} };
+    });
+    pbSwatches->SetItemSpeech(QAccessible::ListItem, [this] { return int(m_colors.size()); },
+        [this](int index) {
+            //: One colour taken from the picture, as a screen reader says it; %1 is its place in the list.
+            return PaintBox::Spoken { SpokenColor(tr("Picture color %1").arg(ShownNumber(index + 1)),
+                                          m_colors[std::size_t(index)].color),
+                {}, SwatchArea(index) };
+        },
+        [this] { return m_swatch; });
 
     spnCount = new QSpinBox(this);
     spnCount->setObjectName(QStringLiteral("spnCount"));
@@ -78,6 +121,9 @@ TfrmImage::TfrmImage(TfrmMain& main, FavoritesModel& favorites)
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(imgPicture, 1);
     layout->addLayout(side);
+    // In the order they are seen: the count above the swatches it sets.
+    setTabOrder(spnCount, pbSwatches);
+    setTabOrder(pbSwatches, cmdAddFavorites);
     resize(760, 480);
 }
 
@@ -92,6 +138,8 @@ void TfrmImage::ShowPicture(const LoadedPicture& loaded)
     setWindowTitle(tr("Palette from %1").arg(loaded.name));
     m_sample = loaded.sample;
     imgPicture->SetPicture(loaded.picture);
+    imgPicture->setAccessibleDescription(loaded.name);
+    m_swatch = 0;
     ShowColors(loaded.colors);
 }
 
@@ -115,6 +163,7 @@ void TfrmImage::ShowColors(std::vector<extraction::ExtractedColor> colors)
         }
         return picture;
     });
+    ShowSwatch(m_swatch);
     emit colorsChanged();
 }
 
@@ -124,6 +173,38 @@ ColorValue TfrmImage::SwatchColorAt(QPoint pos) const
     if (index < 0 || index >= int(m_colors.size()))
         return m_main.BaseColor();
     return m_colors[std::size_t(index)].color;
+}
+
+bool TfrmImage::SwatchKey(QKeyEvent* event)
+{
+    if ((event->modifiers() & ~Qt::KeypadModifier) || m_colors.empty())
+        return false;
+    // The swatches stand in a column: either pair of arrows walks it.
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        ShowSwatch(m_swatch - 1);
+        return true;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        ShowSwatch(m_swatch + 1);
+        return true;
+    case Qt::Key_Home:
+        ShowSwatch(0);
+        return true;
+    case Qt::Key_End:
+        ShowSwatch(int(m_colors.size()) - 1);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TfrmImage::ShowSwatch(int index)
+{
+    m_swatch = std::clamp(index, 0, std::max(int(m_colors.size()) - 1, 0));
+    m_swatchMark->SetArea(m_colors.empty() ? QRect() : SwatchArea(m_swatch));
+    pbSwatches->SpokenItemFocused(m_swatch);
 }
 
 void TfrmImage::spnCountChange(int count)

@@ -8,8 +8,10 @@
 #include <vector>
 
 class FavoritesModel;
+class ItemMark;
 class PaintBox;
 class PictureView;
+class QKeyEvent;
 class QMenu;
 class QPushButton;
 class QSpinBox;
@@ -39,6 +41,9 @@ private:
     void spnCountChange(int count);
     void cmdAddFavoritesClick();
     ColorValue SwatchColorAt(QPoint pos) const;
+    bool SwatchKey(QKeyEvent* event);
+    // The swatch the keyboard is on, ringed while the swatches have the focus and followed by a screen reader.
+    void ShowSwatch(int index);
 
     TfrmMain& m_main;
     FavoritesModel& m_favorites;
@@ -47,6 +52,8 @@ private:
     QSpinBox* spnCount = nullptr;
     QPushButton* cmdAddFavorites = nullptr;
     QMenu* mnuSwatchPop = nullptr;
+    ItemMark* m_swatchMark = nullptr;
+    int m_swatch = 0;
     std::shared_ptr<const extraction::Sample> m_sample;
     std::vector<extraction::ExtractedColor> m_colors;
     // Each extraction is numbered: one that comes back after a newer one was asked for is dropped.
