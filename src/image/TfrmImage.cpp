@@ -80,6 +80,7 @@ TfrmImage::TfrmImage(TfrmMain& main, FavoritesModel& favorites)
     // The arrows walk the swatches; Enter, Space, the menu keys and Ctrl+C come with the drag source and act on the
     // swatch the keyboard is on.
     HandleKeys(pbSwatches, [this](QKeyEvent* event) { return SwatchKey(event); });
+    pbSwatches->installEventFilter(this);
     connect(pbSwatches, &PaintBox::mousePressed, this, [this](QMouseEvent* event) {
         // The keyboard goes on from the swatch the pointer took.
         const int index = event->position().toPoint().y() / kSwatchHeight;
@@ -198,6 +199,15 @@ bool TfrmImage::SwatchKey(QKeyEvent* event)
     default:
         return false;
     }
+}
+
+bool TfrmImage::eventFilter(QObject* watched, QEvent* event)
+{
+    // A reader told only that the list has the focus would not say which swatch the keys are on. Told after the
+    // toolkit's own news of the list, which would otherwise come last.
+    if (watched == pbSwatches && event->type() == QEvent::FocusIn)
+        QMetaObject::invokeMethod(this, [this] { pbSwatches->SpokenItemFocused(m_swatch); }, Qt::QueuedConnection);
+    return QWidget::eventFilter(watched, event);
 }
 
 void TfrmImage::ShowSwatch(int index)

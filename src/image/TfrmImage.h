@@ -32,6 +32,9 @@ public:
 
     static constexpr int kSwatchHeight = 28;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     // The colours shown changed (a new picture, a new count).
     void colorsChanged();

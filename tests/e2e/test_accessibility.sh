@@ -53,6 +53,31 @@ xdotool key --delay 40 Tab Tab Tab Down Right
 focus_on_cell() { check 3 12 | grep -x "Focused: Palette row 2 column 2, #330033, .*"; }
 wait_until "the palette cell in row 2, column 2 to have the reader's focus" focus_on_cell
 
+# A picture's colours, pasted in: each is heard with its value, and the keyboard's swatch is the one a reader follows.
+# Four bands of 40, 30, 20 and 10 per cent give four swatches in that order.
+convert -size 40x10 xc:'#DC1E1E' -size 30x10 xc:'#1EA03C' -size 20x10 xc:'#283CD2' -size 10x10 xc:'#F0C828' +append \
+  "$E2E_DIR/bands.png"
+xclip -selection clipboard -t image/png -i "$E2E_DIR/bands.png"
+xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
+# Through the server, not sent to the window: a sent Ctrl that the new window takes over is held there for good.
+xdotool key ctrl+shift+v
+PICTURE_WIN=$(wait_window 'Palette from the pasted picture')
+wait_until "the picture's four colours, each named with its value, among everything else" check 3 12 4
+# The window manager may still be placing the new window: asked again until it is the active one.
+picture_active() { xdotool windowactivate --sync "$PICTURE_WIN" 2>/dev/null; [ "$(xdotool getactivewindow)" = "$PICTURE_WIN" ]; }
+wait_until "the picture window to be active" picture_active
+# From the count, where the window puts the focus first, Tab to the swatches and one down; Ctrl+C copies that one.
+focus_on_count() { check 3 12 4 | grep -x "Focused: Colors:"; }
+wait_until "the count to have the focus in the new window" focus_on_count
+xdotool key Tab
+focus_on_first() { check 3 12 4 | grep -x "Focused: Picture color 1, #DC1E1E, .*"; }
+wait_until "Tab to bring the reader's focus to the picture's first colour" focus_on_first
+xdotool key Down
+focus_on_green() { check 3 12 4 | grep -x "Focused: Picture color 2, #1EA03C, .*"; }
+wait_until "the picture's second colour to have the reader's focus" focus_on_green
+xdotool key ctrl+c
+wait_clipboard 1EA03C "the picture's second colour copied by Ctrl+C"
+
 exit_from_menu
 answer_confirm n
 wait_exit
