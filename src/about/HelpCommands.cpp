@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QLocale>
 
 #include <functional>
 
@@ -30,16 +32,26 @@ QString TutorialAddress()
     return HomePageAddress() + QStringLiteral("/tutorial.html");
 }
 
-QString HelpFilePath()
+QString HelpFilePath(const QString& programFolder, const QString& language)
 {
-    // Not the working folder: the help is found from the executable, wherever it was started from.
-    return ProgramDataPath(QCoreApplication::applicationDirPath(), QStringLiteral("help/index.html"));
+    if (!language.isEmpty()) {
+        // The pages are kept per language alone: de_AT reads help/de.
+        const QString code = QLocale(language).name().section(u'_', 0, 0);
+        // A language the program speaks before its help page does gets the English page rather than none.
+        const QString translated = ProgramDataPath(programFolder, QStringLiteral("help/%1/index.html").arg(code));
+        if (QFileInfo::exists(translated))
+            return translated;
+    }
+    return ProgramDataPath(programFolder, QStringLiteral("help/index.html"));
 }
 
-void ConnectHelpMenu(TfrmMain& main, TfrmAbout& about)
+void ConnectHelpMenu(TfrmMain& main, TfrmAbout& about, const QString& language)
 {
+    // Not the working folder: the help is found from the executable, wherever it was started from.
+    main.CarryOut(MainCommand::HelpHelp, &about, [language] {
+        platform::ShellService().Open(HelpFilePath(QCoreApplication::applicationDirPath(), language));
+    });
     const std::pair<MainCommand, QString (*)()> pages[] = {
-        { MainCommand::HelpHelp, &HelpFilePath },
         { MainCommand::HelpWebsite, &HomePageAddress },
         { MainCommand::HelpForums, &ForumsAddress },
         { MainCommand::HelpTutorial, &TutorialAddress },

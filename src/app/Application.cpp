@@ -21,7 +21,8 @@
 
 #include <QApplication>
 
-Application::Application()
+Application::Application(const QString& language)
+    : m_language(language)
 {
     LoadApplicationFonts();
     // Controls start from the program's face: one made in the toolkit's default face lays its text out in that
@@ -63,7 +64,7 @@ void Application::CreateToolWindows()
 
     m_preferences = std::make_unique<TfrmPreferences>(*m_main);
     m_about = std::make_unique<TfrmAbout>();
-    ConnectHelpMenu(*m_main, *m_about);
+    ConnectHelpMenu(*m_main, *m_about, m_language);
 }
 
 Application::~Application() = default;

@@ -17,7 +17,8 @@ class TfrmPreferences;
 // Start-up: the program's cursors, fonts and title, then its windows in their fixed order.
 class Application final {
 public:
-    Application();
+    // language: the one the program's texts speak (empty for English), for the pages it opens.
+    explicit Application(const QString& language = {});
     ~Application();
 
     TfrmMain& Main() { return *m_main; }
@@ -31,6 +32,7 @@ private:
     void TellUnusableSettings();
     void OpenAtStart(const QString& schemeFile);
 
+    QString m_language;
     std::unique_ptr<TfrmMain> m_main;
     std::unique_ptr<ScreenPicker> m_picker;
     std::unique_ptr<TfrmFavorites> m_favorites; // after the main window: it takes its size and place from it

@@ -28,13 +28,13 @@ int main(int argc, char** argv)
     }
 
     QApplication qtApp(argc, argv);
-    InstallSystemTranslations();
+    const InstalledTranslations translations = InstallSystemTranslations();
     // Read again without the toolkit's own options, which it has taken out.
     const CommandLine line = ReadCommandLine(QApplication::arguments());
     if (line.action != CommandLine::Action::Run)
         return AnswerOnTerminal(line);
     CaretBlink caretBlink;
-    Application app;
+    Application app(translations.language);
     ReportFirstPaintIfAsked(&app.Main());
     app.Show(line.schemeFile);
     return qtApp.exec();

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -27,7 +28,7 @@ protected:
     {
         main = std::make_unique<TfrmMain>();
         about = std::make_unique<TfrmAbout>();
-        ConnectHelpMenu(*main, *about);
+        ConnectHelpMenu(*main, *about, {});
         main->show();
     }
 
@@ -56,6 +57,35 @@ TEST_F(HelpAboutTest, F1OpensTheHelpFileFoundFromTheExecutableWhateverTheWorking
     const QString expected = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/tintwell/help/index.html");
     EXPECT_EQ(desktop.opened[0], expected);
     EXPECT_TRUE(QDir::isAbsolutePath(desktop.opened[0]));
+}
+
+TEST(HelpFilePathTest, OpensThePageOfTheProgramsLanguageAndTheEnglishOneWhereThatLanguageHasNone)
+{
+    TestFolder root;
+    // A build or portable folder with a German page beside the program, and an installation with a Spanish one.
+    for (const QString page : { "copy/tintwell/help/index.html", "copy/tintwell/help/de/index.html",
+             "share/tintwell/help/index.html", "share/tintwell/help/es/index.html" }) {
+        ASSERT_TRUE(QDir(root.path()).mkpath(QFileInfo(page).path()));
+        root.Write(page, "<html></html>");
+    }
+    ASSERT_TRUE(QDir(root.path()).mkpath("bin"));
+    const struct {
+        const char* program;
+        const char* language;
+        const char* expected;
+    } cases[] = {
+        { "copy/tintwell", "", "copy/tintwell/help/index.html" },
+        { "copy/tintwell", "de", "copy/tintwell/help/de/index.html" },
+        { "copy/tintwell", "de_AT", "copy/tintwell/help/de/index.html" },
+        { "copy/tintwell", "fr", "copy/tintwell/help/index.html" },
+        { "copy/tintwell", "es", "copy/tintwell/help/index.html" },
+        { "bin", "", "share/tintwell/help/index.html" },
+        { "bin", "es_MX", "share/tintwell/help/es/index.html" },
+        { "bin", "de", "share/tintwell/help/index.html" },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(HelpFilePath(root.file(c.program), c.language).toStdString(), root.file(c.expected).toStdString())
+            << c.program << " in '" << c.language << "'";
 }
 
 TEST_F(HelpAboutTest, WebEntriesOpenTheirPlainAddressesOnTheProductHost)

@@ -7,7 +7,8 @@ build="$(dirname "$E2E_EXE")"
 prefix="$E2E_DIR/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
 
-for f in bin/tintwell share/tintwell/help/index.html share/applications/tintwell.desktop \
+for f in bin/tintwell share/tintwell/help/index.html share/tintwell/help/de/index.html share/tintwell/help/fr/index.html \
+         share/tintwell/help/es/index.html share/applications/tintwell.desktop \
          share/icons/hicolor/scalable/apps/tintwell.svg share/metainfo/example.tintwell.Tintwell.metainfo.xml \
          share/mime/packages/tintwell.xml share/man/man1/tintwell.1.gz share/doc/tintwell/copyright \
          share/tintwell/translations/tintwell_de.qm share/tintwell/translations/tintwell_fr.qm \
@@ -77,12 +78,21 @@ wait_exit
 [ -f "$E2E_DIR/data/tintwell/session.tmp" ] || fail "the session was not written to the per-user folder"
 [ -z "$(find "$elsewhere" "$prefix" -name tw3.ini -o -name session.tmp)" ] || fail "files went to the working or the program's folder"
 
-# A German desktop: the installed program finds its translation under share/ and speaks German.
-(cd "$elsewhere" && LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 LANGUAGE=de XDG_CONFIG_HOME="$E2E_DIR/config" \
-  XDG_DATA_HOME="$E2E_DIR/data" exec "$prefix/bin/tintwell") &
+# A German desktop: the installed program finds its translation under share/, speaks German and opens the German
+# help.
+rm -f "$opened"
+(cd "$elsewhere" && PATH="$prefix/bin:$fakebin:$PATH" LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 LANGUAGE=de \
+  XDG_CONFIG_HOME="$E2E_DIR/config" XDG_DATA_HOME="$E2E_DIR/data" exec tintwell) &
 E2E_APP=$!
 E2E_FAVORITES=Favoriten E2E_EXIT_KEYS=db
 wait_main_window
+xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
+xdotool key --window "$MAIN_WIN" F1
+wait_until "the help to open" grep -q index.html "$opened"
+case "$(cat "$opened")" in
+  "$prefix/share/tintwell/help/de/index.html" | "file://$prefix/share/tintwell/help/de/index.html") ;;
+  *) fail "F1 in German opened '$(cat "$opened")', expected the installed German help" ;;
+esac
 exit_from_menu
 wait_exit
 echo "PASS: install"

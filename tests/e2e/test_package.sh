@@ -22,6 +22,10 @@ dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "no dependencies com
 
 dpkg-deb -x "$deb" "$root"
 file "$root/usr/bin/tintwell" | grep -q ', stripped' || fail "the packaged program is not stripped"
+# The help in every language it is written in, as the build has it beside the program.
+for page in "$build"/help/index.html "$build"/help/*/index.html; do
+  [ -f "$root/usr/share/tintwell/help/${page#"$build"/help/}" ] || fail "the package holds no ${page#"$build"/}"
+done
 chmod -R a-w "$root"
 # The user of the runs below reaches everything through this folder, and owns only its home and work folders.
 chmod 755 "$E2E_DIR"
