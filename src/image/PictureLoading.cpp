@@ -7,6 +7,9 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 LoadedPicture Refused(const QString& name, const QString& error)
@@ -33,6 +36,42 @@ picture_end::Ending FileEnding(QImageReader& reader)
 
 } // namespace
 
+QImage MakeOverview(const QImage& picture)
+{
+    const int width = picture.width();
+    const int height = picture.height();
+    const int factor = (std::max(width, height) + kOverviewEdge - 1) / kOverviewEdge;
+    if (factor <= 1)
+        return {};
+    QImage overview((width + factor - 1) / factor, (height + factor - 1) / factor, QImage::Format_ARGB32_Premultiplied);
+    std::vector<quint64> sums(std::size_t(overview.width()) * 4);
+    for (int row = 0; row < overview.height(); ++row) {
+        const int top = row * factor;
+        const int lines = std::min(factor, height - top);
+        const QImage band = picture.copy(0, top, width, lines).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        std::fill(sums.begin(), sums.end(), 0);
+        for (int y = 0; y < lines; ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(band.constScanLine(y));
+            for (int x = 0; x < width; ++x) {
+                quint64* sum = &sums[std::size_t(x / factor) * 4];
+                sum[0] += qAlpha(line[x]);
+                sum[1] += qRed(line[x]);
+                sum[2] += qGreen(line[x]);
+                sum[3] += qBlue(line[x]);
+            }
+        }
+        auto* out = reinterpret_cast<QRgb*>(overview.scanLine(row));
+        for (int x = 0; x < overview.width(); ++x) {
+            // The last block of a row or column may be cut by the picture's edge: it averages what it covers.
+            const quint64 count = quint64(std::min(factor, width - x * factor)) * quint64(lines);
+            const quint64* sum = &sums[std::size_t(x) * 4];
+            const auto mean = [count](quint64 total) { return int((total + count / 2) / count); };
+            out[x] = qRgba(mean(sum[1]), mean(sum[2]), mean(sum[3]), mean(sum[0]));
+        }
+    }
+    return overview;
+}
+
 LoadedPicture LoadPictureImage(const QImage& picture, const QString& name, int count)
 {
     if (picture.isNull() || qint64(picture.width()) * picture.height() < 2)
@@ -44,6 +83,7 @@ LoadedPicture LoadPictureImage(const QImage& picture, const QString& name, int c
     if (loaded.colors.empty())
         return Refused(name, QCoreApplication::translate("PictureLoading", "The picture \"%1\" is fully transparent: it has no colours to take.").arg(name));
     loaded.picture = picture;
+    loaded.overview = MakeOverview(picture);
     loaded.sample = std::move(sample);
     return loaded;
 }

@@ -14,9 +14,10 @@ PictureView::PictureView(QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-void PictureView::SetPicture(const QImage& picture)
+void PictureView::SetPicture(const QImage& picture, const QImage& overview)
 {
     m_picture = picture;
+    m_overview = overview;
     m_shown = {};
     m_marks.clear();
     update();
@@ -40,9 +41,12 @@ void PictureView::paintEvent(QPaintEvent*)
     const qreal ratio = devicePixelRatioF();
     const QSize device = (fitted.size() * ratio).toSize();
     if (m_shown.size() != device && !device.isEmpty()) {
+        const bool fromOverview = !m_overview.isNull() && device.width() <= m_overview.width()
+            && device.height() <= m_overview.height();
+        const QImage& source = fromOverview ? m_overview : m_picture;
         // Enlarged pictures keep their pixels square, so the pixel the eyedropper picks is the one seen there.
-        const auto mode = device.width() < m_picture.width() ? Qt::SmoothTransformation : Qt::FastTransformation;
-        m_shown = QPixmap::fromImage(m_picture.scaled(device, Qt::IgnoreAspectRatio, mode));
+        const auto mode = device.width() < source.width() ? Qt::SmoothTransformation : Qt::FastTransformation;
+        m_shown = QPixmap::fromImage(source.scaled(device, Qt::IgnoreAspectRatio, mode));
         m_shown.setDevicePixelRatio(ratio);
     }
     painter.drawPixmap(fitted.topLeft(), m_shown);

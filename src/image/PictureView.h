@@ -13,7 +13,9 @@ class PictureView final : public QWidget {
 public:
     explicit PictureView(QWidget* parent);
 
-    void SetPicture(const QImage& picture);
+    // `overview`, when not null, is the picture reduced (see MakeOverview): what is shown smaller than it is drawn
+    // from it. Picks always read the picture itself.
+    void SetPicture(const QImage& picture, const QImage& overview = {});
     void SetMarks(std::vector<QPoint> pixels);
     const QImage& Picture() const { return m_picture; }
 
@@ -27,6 +29,7 @@ protected:
 
 private:
     QImage m_picture;
+    QImage m_overview;
     // The picture at the size it is shown, made once per size: scaling a large photograph for every paint would
     // make moving the window crawl.
     QPixmap m_shown;

@@ -138,7 +138,7 @@ void TfrmImage::ShowPicture(const LoadedPicture& loaded)
     ++m_extraction; // whatever was still being taken belongs to the previous picture
     setWindowTitle(tr("Palette from %1").arg(loaded.name));
     m_sample = loaded.sample;
-    imgPicture->SetPicture(loaded.picture);
+    imgPicture->SetPicture(loaded.picture, loaded.overview);
     imgPicture->setAccessibleDescription(loaded.name);
     m_swatch = 0;
     ShowColors(loaded.colors);

@@ -122,6 +122,39 @@ QByteArray ClaimingPng(quint32 width, quint32 height)
     return png;
 }
 
+TEST(PictureLoading, LargePicturesAreShownFromAnAveragedOverview)
+{
+    const auto flat = [](int width, int height, QImage::Format format, QRgb color) {
+        QImage picture(width, height, format);
+        picture.fill(color);
+        return picture;
+    };
+    QImage checker(4096, 2, QImage::Format_RGB32);
+    for (int x = 0; x < checker.width(); ++x)
+        for (int y = 0; y < 2; ++y)
+            checker.setPixel(x, y, (x + y) % 2 ? 0xFFFFFFFF : 0xFF000000);
+    const struct {
+        const char* what;
+        QImage picture;
+        QSize size;      // 0 x 0: no overview
+        QRgb everywhere; // premultiplied
+    } cases[] = {
+        { "fits already", flat(2048, 2048, QImage::Format_RGB32, 0xFF336699), { 0, 0 }, 0 },
+        // 4100 / 3 leaves blocks of two columns and one line at the edges: they average what they cover.
+        { "grey, cut blocks at the edges", flat(4100, 10, QImage::Format_Grayscale8, 0xFF808080), { 1367, 4 }, 0xFF808080 },
+        { "half-transparent", flat(2049, 5, QImage::Format_ARGB32, 0x80FF0000), { 1025, 3 }, 0x80800000 },
+        { "fine pattern", checker, { 2048, 1 }, 0xFF808080 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QImage overview = MakeOverview(c.picture);
+        ASSERT_EQ(overview.size(), c.size);
+        for (int y = 0; y < overview.height(); ++y)
+            for (int x = 0; x < overview.width(); ++x)
+                ASSERT_EQ(overview.pixel(x, y), c.everywhere) << x << "," << y;
+    }
+}
+
 TEST(PictureLoading, BadInputsAreRefusedWithAMessageNamingTheFile)
 {
     QTemporaryDir dir;
