@@ -37,6 +37,8 @@ class Page(HTMLParser):
             self.anchors.append("href=" + attrs.get("href", ""))
         if tag == "img":
             self.pictures.append((attrs.get("src"), attrs.get("width"), attrs.get("height")))
+        if tag == "link" and attrs.get("rel") == "stylesheet":  # shared like the pictures, found the same way
+            self.pictures.append((attrs.get("href"), None, None))
         if tag == "kbd":
             self.keys.append("")
         if tag in COMPARED:
