@@ -4,15 +4,14 @@
 #include <QHash>
 #include <QIconEngine>
 #include <QImage>
+#include <QImageReader>
+#include <QPainter>
 #include <QResource>
 #include <QtEndian>
-#include <QPainter>
 #include <QScreen>
-#include <QSvgRenderer>
 
 #include <array>
 #include <cmath>
-#include <memory>
 #include <optional>
 
 namespace {
@@ -95,16 +94,33 @@ QImage BakedPicture(const QString& name, int ratio)
     return image;
 }
 
-// Each picture is parsed once for the life of the program: a window asks for its size, then for renderings at
-// one or more ratios, and parsing costs as much as drawing.
-QSvgRenderer& Renderer(const QString& name)
+// Pictures not drawn at build time are drawn through the toolkit's SVG image format. The toolkit loads that with
+// its other image formats the first time it reads a picture of its own (its standard icons do, before any window
+// paints), so a program that links no SVG library of its own does not load and link one more at every start.
+QImageReader SvgReader(const QString& name)
 {
-    static QHash<QString, std::shared_ptr<QSvgRenderer>> renderers;
-    const QString path = ResourcePath(name);
-    auto found = renderers.constFind(path);
-    if (found == renderers.constEnd())
-        found = renderers.insert(path, std::make_shared<QSvgRenderer>(path));
-    return **found;
+    return QImageReader(ResourcePath(name), QByteArrayLiteral("svg"));
+}
+
+// A logical pixel covers 1.25, 1.5 or 1.75 device pixels on some screens, but the image format takes sizes in whole
+// pixels only. The scale is given as that of this many times the picture (the picture with clear space beside it)
+// to as many times its device size, and the result cut back to the device pixels the picture covers: its edges fall
+// exactly where drawing it at the screen's ratio puts them, at any ratio in quarters.
+constexpr int kQuarterPixels = 4;
+
+QImage DrawSvg(const QString& name, QSize logicalSize, qreal dpr)
+{
+    QImageReader reader = SvgReader(name);
+    const QSize own = reader.size();
+    if (own.isEmpty())
+        return {};
+    const QSize deviceSize(int(std::ceil(logicalSize.width() * dpr)), int(std::ceil(logicalSize.height() * dpr)));
+    reader.setClipRect(QRect(QPoint(0, 0), own * kQuarterPixels));
+    reader.setScaledSize((QSizeF(logicalSize) * dpr * kQuarterPixels).toSize());
+    reader.setScaledClipRect(QRect(QPoint(0, 0), deviceSize));
+    QImage image = reader.read();
+    image.setDevicePixelRatio(dpr);
+    return image;
 }
 
 // Draws an icon only when a button first shows it, at the size, look and ratio asked for: at start-up most
@@ -195,8 +211,7 @@ QSize ArtSize(const QString& name)
 {
     if (const QSize baked = FindBaked(name, 1).size; !baked.isEmpty())
         return baked;
-    const QSvgRenderer& renderer = Renderer(name);
-    return renderer.isValid() ? renderer.defaultSize() : QSize();
+    return SvgReader(name).size();
 }
 
 QPixmap ArtPixmap(const QString& name, QSize logicalSize, qreal dpr)
@@ -206,17 +221,9 @@ QPixmap ArtPixmap(const QString& name, QSize logicalSize, qreal dpr)
         if (!baked.isNull() && baked.deviceIndependentSize().toSize() == logicalSize)
             return QPixmap::fromImage(baked);
     }
-    QSvgRenderer& renderer = Renderer(name);
-    if (!renderer.isValid() || logicalSize.isEmpty() || dpr <= 0)
+    if (logicalSize.isEmpty() || dpr <= 0)
         return {};
-    const QSize deviceSize(int(std::ceil(logicalSize.width() * dpr)), int(std::ceil(logicalSize.height() * dpr)));
-    QPixmap pixmap(deviceSize);
-    pixmap.setDevicePixelRatio(dpr);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(logicalSize)));
-    return pixmap;
+    return QPixmap::fromImage(DrawSvg(name, logicalSize, dpr));
 }
 
 QPixmap DisabledPixmap(const QPixmap& pixmap)

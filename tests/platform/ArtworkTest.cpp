@@ -7,6 +7,7 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
+#include <QtMath>
 #include <QSvgRenderer>
 #include <gtest/gtest.h>
 
@@ -27,6 +28,20 @@ int OpaquePixels(const QImage& image)
         for (int x = 0; x < image.width(); ++x)
             count += qAlpha(image.pixel(x, y)) > 0;
     return count;
+}
+
+// A picture as the SVG library draws it at a screen's ratio: into device pixels, its edges where the ratio puts them.
+QImage DrawnBySvgLibrary(const QString& path, QSize logicalSize, qreal ratio)
+{
+    QSvgRenderer renderer(path);
+    QImage drawn(qCeil(logicalSize.width() * ratio), qCeil(logicalSize.height() * ratio),
+        QImage::Format_ARGB32_Premultiplied);
+    drawn.setDevicePixelRatio(ratio);
+    drawn.fill(Qt::transparent);
+    QPainter painter(&drawn);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(logicalSize)));
+    return drawn;
 }
 
 bool AllGrey(const QImage& image)
@@ -81,22 +96,32 @@ TEST(Artwork, ReadyDrawnPicturesAreExactlyWhatTheSvgDraws)
     // The small pictures come drawn at build time; they must be what drawing the SVG file now gives.
     int compared = 0;
     for (const QString& path : ArtResources()) {
-        QSvgRenderer renderer(path);
-        const QSize size = renderer.defaultSize();
+        const QSize size = QSvgRenderer(path).defaultSize();
         for (const int ratio : {1, 2}) {
-            QImage drawn(size * ratio, QImage::Format_ARGB32_Premultiplied);
-            drawn.setDevicePixelRatio(ratio);
-            drawn.fill(Qt::transparent);
-            QPainter painter(&drawn);
-            painter.setRenderHint(QPainter::Antialiasing);
-            renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-            painter.end();
             const QImage shown = ArtPixmap(path, size, ratio).toImage();
-            ASSERT_EQ(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied), drawn) << qPrintable(path) << " at " << ratio;
+            ASSERT_EQ(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied), DrawnBySvgLibrary(path, size, ratio))
+                << qPrintable(path) << " at " << ratio;
             ++compared;
         }
     }
     EXPECT_GE(compared, 50);
+}
+
+TEST(Artwork, PicturesDrawnAtOtherRatiosAreWhatTheSvgLibraryDraws)
+{
+    // Other ratios and sizes are drawn when first shown, a logical pixel covering a fraction of device pixels
+    // more than one: every edge must still fall where the library puts it at that ratio.
+    for (const QString& path : ArtResources()) {
+        const QSize own = ArtSize(path);
+        for (const QSize size : {own, QSize(13, 19), own * 2 + QSize(1, 3)})
+            for (const qreal ratio : {1.25, 1.5, 1.75, 3.0}) {
+                const QPixmap shown = ArtPixmap(path, size, ratio);
+                ASSERT_EQ(shown.devicePixelRatio(), ratio);
+                ASSERT_EQ(shown.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                    DrawnBySvgLibrary(path, size, ratio))
+                    << qPrintable(path) << " at " << size.width() << "x" << size.height() << ", ratio " << ratio;
+            }
+    }
 }
 
 TEST(Artwork, WebsafeIndicatorFitsTheLeftColumn)
