@@ -114,7 +114,9 @@ QPixmap HatchPicture(qreal ratio)
     const int width = canvas::DeviceEdge(193, ratio);
     const int height = canvas::DeviceEdge(192, ratio);
     const int thickness = std::max(1, qRound(ratio));
-    QImage hatch(width, height, QImage::Format_ARGB32);
+    // Every pixel is opaque white or clear, the same in the premultiplied form a picture on the screen is kept in:
+    // drawn in that form, it is shown without a converted copy.
+    QImage hatch(width, height, QImage::Format_ARGB32_Premultiplied);
     hatch.fill(Qt::transparent);
     // Written line by line: pixel by pixel through setPixel it was a measurable part of start-up.
     for (int y = 0; y < height; ++y) {
@@ -126,7 +128,7 @@ QPixmap HatchPicture(qreal ratio)
         }
     }
     hatch.setDevicePixelRatio(ratio);
-    return QPixmap::fromImage(hatch);
+    return QPixmap::fromImage(std::move(hatch));
 }
 
 constexpr int kHistoryRowHeight = 16;
