@@ -150,6 +150,17 @@ Ending Bmp(Bytes data, std::size_t size)
     return rows > (size - pixelsAt) / stride ? Ending::CutShort : Ending::Whole;
 }
 
+// An X bitmap is C source: its bits run from the array's opening brace to its closing one, and the decoder takes
+// the bits a cut file lacks as blank.
+Ending Xbm(Bytes data, std::size_t size)
+{
+    const void* open = std::memchr(data, '{', size);
+    if (!open)
+        return Ending::CutShort;
+    const std::size_t bitsAt = std::size_t(static_cast<Bytes>(open) - data) + 1;
+    return std::memchr(data + bitsAt, '}', size - bitsAt) ? Ending::Whole : Ending::CutShort;
+}
+
 } // namespace
 
 Ending Check(const QByteArray& format, const unsigned char* data, std::size_t size)
@@ -160,6 +171,8 @@ Ending Check(const QByteArray& format, const unsigned char* data, std::size_t si
         return Gif(data, size);
     if (format == "bmp")
         return Bmp(data, size);
+    if (format == "xbm")
+        return Xbm(data, size);
     return Ending::Whole;
 }
 

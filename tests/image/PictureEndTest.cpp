@@ -81,6 +81,7 @@ TEST(PictureEnd, WholeFilesPassAndEveryCutIsFound)
         { "BMP of 8-bit indexes", "bmp", Encoded(scene.convertToFormat(QImage::Format_Indexed8), "BMP"), 1 },
         // Without its trailer alone a GIF still holds whole images.
         { "GIF", "gif", GifBytes(), 2 },
+        { "XBM", "xbm", Encoded(scene.convertToFormat(QImage::Format_Mono), "XBM"), 3 }, // "};\n" ends it
     };
     for (const Case& c : cases) {
         EXPECT_EQ(CheckBytes(c.format, c.bytes), Ending::Whole) << c.name;
@@ -115,6 +116,7 @@ TEST(PictureEnd, EveryPrefixIsCutShort)
         { "JPEG with a thumbnail", "jpeg", WithThumbnail(Encoded(small, "JPEG")), 0 },
         { "24-bit BMP", "bmp", Encoded(small, "BMP"), 0 },
         { "GIF", "gif", GifBytes(), 1 },
+        { "XBM", "xbm", Encoded(small.convertToFormat(QImage::Format_Mono), "XBM"), 2 },
     };
     for (const Case& c : cases) {
         for (int cut = 3; cut < c.bytes.size() - c.wholeFromEnd; ++cut)
