@@ -2,11 +2,13 @@
 
 #include "color/Srgb.h"
 
+#include <QSemaphore>
 #include <QThreadPool>
-#include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <numeric>
 #include <unordered_map>
@@ -94,6 +96,33 @@ std::vector<Block> BlockRow(const QImage& picture, int row, int edge, const std:
         blocks.push_back({ BinKey(lab), lab, double(sum.count), middle });
     }
     return blocks;
+}
+
+// Each row made by `makeRow`, on this thread and on those of the pool's threads that are free now, as many threads
+// in all as the pool may run. Busy threads are not waited for: this thread takes every row no other thread took, so
+// a caller that itself holds one of the pool's threads, or whose pool is full, still finishes.
+std::vector<std::vector<Block>> MakeRows(int rows, QThreadPool& pool, const std::function<std::vector<Block>(int)>& makeRow)
+{
+    std::vector<std::vector<Block>> made(static_cast<std::size_t>(rows));
+    // Shared with the helpers: the last of them may still be releasing the semaphore when this function returns.
+    struct Progress {
+        std::atomic<int> next { 0 };
+        QSemaphore finished;
+    };
+    const auto progress = std::make_shared<Progress>();
+    const auto work = [&made, &makeRow, rows, &next = progress->next] {
+        for (int row = next++; row < rows; row = next++)
+            made[static_cast<std::size_t>(row)] = makeRow(row);
+    };
+    int helpers = 0;
+    while (helpers < std::min(pool.maxThreadCount() - 1, rows - 1) && pool.tryStart([progress, &work] {
+        work();
+        progress->finished.release();
+    }))
+        ++helpers;
+    work();
+    progress->finished.acquire(helpers);
+    return made;
 }
 
 qint64 FromMiddle(QPoint p, QSize size)
@@ -266,12 +295,8 @@ Sample MakeSample(const QImage& picture, int maxPixels, QThreadPool* pool)
     const int rows = (picture.height() + edge - 1) / edge;
     const std::array<double, 256>& linear = LinearChannelTable();
 
-    std::vector<int> rowNumbers(static_cast<std::size_t>(rows));
-    std::iota(rowNumbers.begin(), rowNumbers.end(), 0);
-    const auto makeRow = [&](int row) { return BlockRow(picture, row, edge, linear); };
-    const std::vector<std::vector<Block>> blockRows = pool
-        ? QtConcurrent::blockingMapped<std::vector<std::vector<Block>>>(pool, rowNumbers, makeRow)
-        : QtConcurrent::blockingMapped<std::vector<std::vector<Block>>>(rowNumbers, makeRow);
+    const std::vector<std::vector<Block>> blockRows = MakeRows(rows, pool ? *pool : *QThreadPool::globalInstance(),
+        [&](int row) { return BlockRow(picture, row, edge, linear); });
 
     // Gathered in the picture's order, row by row, so the sums do not depend on which thread finished first.
     std::unordered_map<std::int64_t, std::size_t> binOf;

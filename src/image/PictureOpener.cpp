@@ -1,6 +1,7 @@
 #include "PictureOpener.h"
 
 #include "PictureLoading.h"
+#include "PoolRun.h"
 #include "TfrmImage.h"
 #include "main/TfrmMain.h"
 #include "platform/Services.h"
@@ -12,7 +13,6 @@
 #include <QImageReader>
 #include <QMimeData>
 #include <QProgressDialog>
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -134,7 +134,7 @@ void PictureOpener::Start(const QString& name, Load load)
         if (number == m_load)
             Finish(watcher->result());
     });
-    watcher->setFuture(QtConcurrent::run(&m_loading, std::move(load)));
+    watcher->setFuture(RunOnPool(m_loading, std::move(load)));
 }
 
 void PictureOpener::Finish(const LoadedPicture& loaded)

@@ -47,7 +47,7 @@ private:
     QString m_lastPath;
     // Loads are numbered: only the newest is shown.
     int m_load = 0;
-    // Loads wait for the working copy, which is made on the global pool: run there, as many loads as that pool has
-    // threads would wait for each other for ever, and with them everything else drawn on that pool.
+    // Loads wait for their files, which may come slowly (a share, a pipe): on the global pool they would take the
+    // threads that the working copies' rows and the new counts are made on.
     QThreadPool m_loading;
 };

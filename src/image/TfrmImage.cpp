@@ -1,6 +1,7 @@
 #include "TfrmImage.h"
 
 #include "PictureView.h"
+#include "PoolRun.h"
 #include "color/NamedColors.h"
 #include "document/FavoritesModel.h"
 #include "exchange/Palette.h"
@@ -25,7 +26,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 
@@ -228,7 +228,8 @@ void TfrmImage::spnCountChange(int count)
         if (extraction == m_extraction)
             ShowColors(watcher->result());
     });
-    watcher->setFuture(QtConcurrent::run([sample = m_sample, count] { return extraction::Extract(*sample, count); }));
+    watcher->setFuture(RunOnPool(*QThreadPool::globalInstance(),
+        [sample = m_sample, count] { return extraction::Extract(*sample, count); }));
 }
 
 void TfrmImage::cmdAddFavoritesClick()

@@ -165,11 +165,20 @@ TEST(PaletteExtraction, SameImageGivesSamePaletteWhateverTheThreads)
     // Small blocks, so the rows are many and finish in a different order on each thread count.
     const Sample a = MakeSample(picture, 20'000, &one);
     const Sample b = MakeSample(picture, 20'000, &four);
-    ASSERT_EQ(a.bins.size(), b.bins.size());
-    for (std::size_t i = 0; i < a.bins.size(); ++i) {
-        EXPECT_EQ(a.bins[i].sum.L, b.bins[i].sum.L);
-        EXPECT_EQ(a.bins[i].weight, b.bins[i].weight);
-        EXPECT_EQ(a.bins[i].where, b.bins[i].where);
+    // And on a pool whose every thread is itself making one there: none may wait for a thread that never comes.
+    QThreadPool full;
+    full.setMaxThreadCount(2);
+    Sample onFull[2];
+    for (Sample& sample : onFull)
+        full.start([&sample, &picture, &full] { sample = MakeSample(picture, 20'000, &full); });
+    ASSERT_TRUE(full.waitForDone(60'000)) << "the working copies wait for each other";
+    for (const Sample* other : std::initializer_list<const Sample*> { &b, &onFull[0], &onFull[1] }) {
+        ASSERT_EQ(a.bins.size(), other->bins.size());
+        for (std::size_t i = 0; i < a.bins.size(); ++i) {
+            EXPECT_EQ(a.bins[i].sum.L, other->bins[i].sum.L);
+            EXPECT_EQ(a.bins[i].weight, other->bins[i].weight);
+            EXPECT_EQ(a.bins[i].where, other->bins[i].where);
+        }
     }
     for (int count = kMinColors; count <= kMaxColors; ++count) {
         const std::vector<ExtractedColor> first = Extract(a, count);
