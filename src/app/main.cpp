@@ -4,6 +4,7 @@
 #include "main/TfrmMain.h"
 #include "platform/CaretBlink.h"
 #include "platform/FirstPaintReport.h"
+#include "platform/ProgramStyle.h"
 
 #include <QApplication>
 
@@ -28,6 +29,8 @@ int main(int argc, char** argv)
     }
 
     QApplication qtApp(argc, argv);
+    // Set before any window is made, so that every window is made in it.
+    QApplication::setStyle(new ProgramStyle);
     const InstalledTranslations translations = InstallSystemTranslations();
     // Read again without the toolkit's own options, which it has taken out.
     const CommandLine line = ReadCommandLine(QApplication::arguments());

@@ -133,13 +133,22 @@ QPixmap HatchPicture(qreal ratio)
 
 constexpr int kHistoryRowHeight = 16;
 
+// The name of the style the application's style is, or builds on.
+QString ApplicationStyleName()
+{
+    const QStyle* style = QApplication::style();
+    if (const auto* proxy = qobject_cast<const QProxyStyle*>(style))
+        style = proxy->baseStyle();
+    return style->name();
+}
+
 // The application's style, except that a drop-down list drops down as a list. A style sheet said as much in one
 // line, but then every paint of the box went through the style-sheet engine, the dearest control of the window's
 // first paint.
 class ListPopupStyle final : public QProxyStyle {
 public:
     explicit ListPopupStyle(QObject* owner)
-        : QProxyStyle(QStyleFactory::create(QApplication::style()->name()))
+        : QProxyStyle(QStyleFactory::create(ApplicationStyleName()))
     {
         setParent(owner);
     }

@@ -94,9 +94,9 @@ QImage BakedPicture(const QString& name, int ratio)
     return image;
 }
 
-// Pictures not drawn at build time are drawn through the toolkit's SVG image format. The toolkit loads that with
-// its other image formats the first time it reads a picture of its own (its standard icons do, before any window
-// paints), so a program that links no SVG library of its own does not load and link one more at every start.
+// Pictures not drawn at build time are drawn through the toolkit's SVG image format, a plug-in loaded when the first
+// such picture is drawn: on a screen of a ratio drawn at build time the SVG library is never loaded, where linking
+// it loaded and linked it at every start.
 QImageReader SvgReader(const QString& name)
 {
     return QImageReader(ResourcePath(name), QByteArrayLiteral("svg"));
