@@ -1,5 +1,6 @@
 #include "PaletteExtraction.h"
 
+#include "PictureBand.h"
 #include "color/Srgb.h"
 
 #include <QSemaphore>
@@ -44,32 +45,21 @@ std::int64_t BinKey(const Oklab& lab)
 
 Oklab LinearToOklab(double r, double g, double b) { return XyzToOklab(LinearRgbToXyz(LinearRgb { r, g, b })); }
 
-bool IsDirect(QImage::Format format)
-{
-    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 || format == QImage::Format_ARGB32_Premultiplied;
-}
-
 // One row of blocks, `edge` picture pixels square; blocks without an opaque pixel are left out.
 std::vector<Block> BlockRow(const QImage& picture, int row, int edge, const std::array<double, 256>& linear)
 {
     const int top = row * edge;
     const int bottom = std::min(picture.height(), top + edge);
-    // Pixels stored otherwise (grey, indexed, 16 bits a channel) are converted one band at a time: a converted copy
-    // of the whole picture would double the memory a large one takes.
-    const QImage band = IsDirect(picture.format())
-        ? QImage()
-        : picture.copy(0, top, picture.width(), bottom - top).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QImage& pixels = band.isNull() ? picture : band;
-    const int firstLine = band.isNull() ? top : 0;
+    const PictureBand band(picture, top, bottom);
     const int columns = (picture.width() + edge - 1) / edge;
     struct Sum {
         double r = 0, g = 0, b = 0;
         int count = 0;
     };
     std::vector<Sum> sums(static_cast<std::size_t>(columns));
-    const bool alpha = pixels.hasAlphaChannel();
+    const bool alpha = picture.hasAlphaChannel();
     for (int y = top; y < bottom; ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(y - top + firstLine));
+        const QRgb* line = band.Line(y);
         for (int x = 0; x < picture.width(); ++x) {
             QRgb pixel = line[x];
             if (alpha) {

@@ -1,5 +1,6 @@
 #include "PictureLoading.h"
 
+#include "PictureBand.h"
 #include "PictureEnd.h"
 
 #include <QCoreApplication>
@@ -48,10 +49,10 @@ QImage MakeOverview(const QImage& picture)
     for (int row = 0; row < overview.height(); ++row) {
         const int top = row * factor;
         const int lines = std::min(factor, height - top);
-        const QImage band = picture.copy(0, top, width, lines).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const PictureBand band(picture, top, top + lines);
         std::fill(sums.begin(), sums.end(), 0);
-        for (int y = 0; y < lines; ++y) {
-            const auto* line = reinterpret_cast<const QRgb*>(band.constScanLine(y));
+        for (int y = top; y < top + lines; ++y) {
+            const QRgb* line = band.Line(y);
             for (int x = 0; x < width; ++x) {
                 quint64* sum = &sums[std::size_t(x / factor) * 4];
                 sum[0] += qAlpha(line[x]);
