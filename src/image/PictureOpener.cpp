@@ -105,6 +105,7 @@ void PictureOpener::PasteImage()
     const QString name = tr("the pasted picture");
     if (picture.isNull()) {
         platform::Messages().ShowMessage(&m_main, tr("The clipboard holds no picture to take a palette from."));
+        emit settled();
         return;
     }
     const int count = m_window ? m_window->Count() : extraction::kDefaultColors;

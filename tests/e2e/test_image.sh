@@ -6,6 +6,8 @@ source "$(dirname "$0")/lib.sh"
 start_x
 start_app
 
+main_window_active() { [ "$(xdotool getactivewindow)" = "$MAIN_WIN" ]; }
+
 # Half red, a quarter green, a quarter blue.
 convert -size 200x200 xc:'#DC1E1E' \( -size 200x100 xc:'#1EA03C' -size 200x100 xc:'#283CD2' -append \) +append \
   "$E2E_DIR/halves.png"
@@ -36,7 +38,10 @@ third=$(pixel "$E2E_SHOTS/image-favorites.png" $(row 2))
 convert -size 120x80 xc:'#F0C828' "$E2E_DIR/yellow.png"
 xclip -selection clipboard -t image/png -i "$E2E_DIR/yellow.png"
 xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
-xdotool key --window "$MAIN_WIN" ctrl+shift+v
+wait_until "the main window to have the keyboard" main_window_active
+# Typed as the keyboard types it, to the window that has it, and every modifier let go again after: a key sent to a
+# window can leave Ctrl pressed in the program's eyes.
+xdotool key --clearmodifiers ctrl+shift+v
 wait_window 'Palette from the pasted picture' >/dev/null
 wait_gone 'Palette from halves\.png'
 echo "PASS: palette from image (screenshot $E2E_SHOTS/image-favorites.png)"

@@ -60,15 +60,13 @@ def faults(help_folder, language):
     english = Page(os.path.join(help_folder, "index.html"))
     page = Page(os.path.join(help_folder, language, "index.html"))
     found = []
-    if page.lang != language:
-        found.append(f"lang is {page.lang!r}")
-    if page.anchors != english.anchors:
-        found.append(f"anchors differ: {sorted(set(page.anchors) ^ set(english.anchors))}")
-    if [("../" + src, w, h) for src, w, h in english.pictures] != page.pictures:
-        found.append(f"pictures differ: {page.pictures}")
-    for src, _, _ in page.pictures:
-        if not os.path.isfile(os.path.join(help_folder, language, src)):
-            found.append(f"no picture {src}")
+    # As the English page has them (in order): its language, the anchors and links, the shared pictures beside it.
+    for what, mine, wanted in (("lang", [page.lang], [language]), ("anchors", page.anchors, english.anchors),
+                               ("pictures", page.pictures, [("../" + src, w, h) for src, w, h in english.pictures])):
+        if mine != wanted:
+            found.append(f"{what} differ (only in one of them: {sorted(set(mine) ^ set(wanted), key=str)})")
+    found += [f"no picture {src}" for src, _, _ in page.pictures
+              if not os.path.isfile(os.path.join(help_folder, language, src))]
     for tag in sorted(COMPARED):
         if len(page.texts[tag]) != len(english.texts[tag]):
             found.append(f"{len(page.texts[tag])} <{tag}> where English has {len(english.texts[tag])}")

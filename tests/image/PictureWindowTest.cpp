@@ -257,29 +257,82 @@ protected:
     QImage picture;
 };
 
-TEST_F(PictureWindowTest, MenuOpensThePictureWithItsColours)
+// Every way in: the menu's file dialog, a drop and a paste open the picture and bring its window back; a damaged
+// file and an empty clipboard are refused with a message and leave everything as it was.
+TEST_F(PictureWindowTest, MenuDropAndPasteOpenThePictureAndBadInputLeavesEverythingAsItWas)
 {
-    desktop.openChoices.push_back(dir.filePath(QStringLiteral("quarters.png")));
-    Settle([this] { opener->ChooseFile(); });
+    Put(dir.filePath(QStringLiteral("broken.jpg")), "\xFF\xD8\xFF\xE0 not much of a JPEG");
+    QImage purple(30, 30, QImage::Format_RGB32);
+    purple.fill(qRgb(90, 10, 140));
+    ASSERT_TRUE(purple.save(dir.filePath(QStringLiteral("purple.bmp"))));
+    opener->AcceptDropsOn(main.get());
+    QMimeData dropped;
+    dropped.setUrls({ QUrl::fromLocalFile(dir.filePath(QStringLiteral("purple.bmp"))) });
+    const auto openBroken = [this] { opener->OpenFile(dir.filePath(QStringLiteral("broken.jpg"))); };
+    const std::set<ColorValue> quarters { Pack(220, 30, 30), Pack(30, 160, 60), Pack(40, 60, 210), Pack(240, 210, 40) };
+    const struct {
+        const char* what;
+        std::function<void()> open;
+        QString shows;               // the window's title; refused: what the message says
+        std::set<ColorValue> colors; // none: refused
+    } cases[] = {
+        { "damaged file", openBroken, "broken.jpg", {} },
+        { "empty clipboard", [this] { opener->PasteImage(); }, "clipboard", {} },
+        { "menu", [this] { desktop.openChoices.push_back(dir.filePath(QStringLiteral("quarters.png"))), opener->ChooseFile(); },
+            "Palette from quarters.png", quarters },
+        { "damaged file over a picture", openBroken, "broken.jpg", {} },
+        { "drop", [this, &dropped] {
+             QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+             QApplication::sendEvent(main.get(), &enter);
+             EXPECT_TRUE(enter.isAccepted());
+             QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+             QApplication::sendEvent(main.get(), &drop);
+         }, "Palette from purple.bmp", { Pack(90, 10, 140) } },
+        { "paste", [this] { desktop.clipboardImage = picture, opener->PasteImage(); }, "Palette from the pasted picture", quarters },
+    };
+    QString shown;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (opener->Window())
+            opener->Window()->hide();
+        const qsizetype messages = desktop.messages.size();
+        Settle(c.open);
+        ASSERT_EQ(desktop.messages.size(), messages + (c.colors.empty() ? 1 : 0));
+        if (c.colors.empty()) {
+            EXPECT_TRUE(desktop.messages.back().contains(c.shows)) << desktop.messages.back().toStdString();
+            EXPECT_EQ(opener->Window() ? opener->Window()->windowTitle() : QString(), shown);
+            continue;
+        }
+        TfrmImage* window = opener->Window();
+        ASSERT_TRUE(window);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(shown = window->windowTitle(), c.shows);
+        // Equal areas: equal shares, each colour marked on a pixel of its own.
+        std::set<ColorValue> got;
+        for (const auto& color : window->Colors()) {
+            got.insert(color.color);
+            EXPECT_NEAR(color.share, 1.0 / double(c.colors.size()), 1e-9);
+            const QRgb marked = Named<PictureView>(*window, "imgPicture")->Picture().pixel(color.typical);
+            EXPECT_EQ(marked, qRgb(Red(color.color), Green(color.color), Blue(color.color)));
+        }
+        EXPECT_EQ(got, c.colors);
+    }
+    EXPECT_EQ(favorites.Count(), 0);
+    Named<QAction>(*main, "mnuEditPasteImage"); // exists, disabled until the application carries it out
     ASSERT_EQ(desktop.dialogRequests.size(), 1u);
     EXPECT_TRUE(desktop.dialogRequests[0].filter.contains(QStringLiteral("*.png")));
-    EXPECT_TRUE(desktop.messages.isEmpty());
-    TfrmImage* window = opener->Window();
-    ASSERT_TRUE(window);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Palette from quarters.png"));
-    EXPECT_EQ(window->Count(), 6);
-    const auto& colors = window->Colors();
-    ASSERT_EQ(colors.size(), 4u);
-    std::set<ColorValue> got;
-    for (const auto& c : colors) {
-        got.insert(c.color);
-        EXPECT_NEAR(c.share, 0.25, 1e-9);
-        EXPECT_EQ(picture.pixel(c.typical), qRgb(Red(c.color), Green(c.color), Blue(c.color)));
-    }
-    EXPECT_EQ(got, (std::set<ColorValue> { Pack(220, 30, 30), Pack(30, 160, 60), Pack(40, 60, 210), Pack(240, 210, 40) }));
 
-    // Fewer colours at once: two.
+    // Text dragged in is not taken.
+    QMimeData text;
+    text.setText(QStringLiteral("#123456"));
+    QDragEnterEvent textEnter(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    textEnter.ignore();
+    QApplication::sendEvent(main.get(), &textEnter);
+    EXPECT_FALSE(textEnter.isAccepted());
+
+    // A new count takes the colours again at once: two.
+    TfrmImage* window = opener->Window();
+    EXPECT_EQ(window->Count(), 6);
     bool changed = false;
     QObject::connect(window, &TfrmImage::colorsChanged, [&changed] { changed = true; });
     Named<QSpinBox>(*window, "spnCount")->setValue(2);
@@ -321,55 +374,6 @@ TEST_F(PictureWindowTest, SwatchesPictureAndFavorites)
         EXPECT_FALSE(favs[i + 1].Text.empty());
         EXPECT_NE(favs[i + 1].Text[0], '#') << "named, not numbered";
     }
-}
-
-TEST_F(PictureWindowTest, BadFileAndEmptyClipboardLeaveEverythingAsItWas)
-{
-    Put(dir.filePath(QStringLiteral("broken.jpg")), "\xFF\xD8\xFF\xE0 not much of a JPEG");
-    Settle([this] { opener->OpenFile(dir.filePath(QStringLiteral("broken.jpg"))); });
-    ASSERT_EQ(desktop.messages.size(), 1);
-    EXPECT_TRUE(desktop.messages[0].contains(QStringLiteral("broken.jpg")));
-    EXPECT_FALSE(opener->Window()) << "no window for a picture that did not open";
-
-    Named<QAction>(*main, "mnuEditPasteImage"); // exists, disabled until the application carries it out
-    opener->PasteImage();
-    ASSERT_EQ(desktop.messages.size(), 2);
-    EXPECT_TRUE(desktop.messages[1].contains(QStringLiteral("clipboard")));
-    EXPECT_FALSE(opener->Window());
-    EXPECT_EQ(favorites.Count(), 0);
-}
-
-TEST_F(PictureWindowTest, PastedAndDroppedPicturesOpen)
-{
-    desktop.clipboardImage = picture;
-    Settle([this] { opener->PasteImage(); });
-    ASSERT_TRUE(opener->Window());
-    EXPECT_EQ(opener->Window()->Colors().size(), 4u);
-    opener->Window()->hide();
-
-    QImage other(30, 30, QImage::Format_RGB32);
-    other.fill(qRgb(90, 10, 140));
-    ASSERT_TRUE(other.save(dir.filePath(QStringLiteral("purple.bmp"))));
-    opener->AcceptDropsOn(main.get());
-    QMimeData data;
-    data.setUrls({ QUrl::fromLocalFile(dir.filePath(QStringLiteral("purple.bmp"))) });
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(main.get(), &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    Settle([this, &drop] { QApplication::sendEvent(main.get(), &drop); });
-    EXPECT_TRUE(opener->Window()->isVisible());
-    EXPECT_EQ(opener->Window()->windowTitle(), QStringLiteral("Palette from purple.bmp"));
-    ASSERT_EQ(opener->Window()->Colors().size(), 1u);
-    EXPECT_EQ(opener->Window()->Colors()[0].color, Pack(90, 10, 140));
-
-    // Text dragged in is not taken.
-    QMimeData text;
-    text.setText(QStringLiteral("#123456"));
-    QDragEnterEvent textEnter(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
-    textEnter.ignore();
-    QApplication::sendEvent(main.get(), &textEnter);
-    EXPECT_FALSE(textEnter.isAccepted());
 }
 
 TEST_F(PictureWindowTest, PicturesOpenedInQuickSuccessionAllSettle)
