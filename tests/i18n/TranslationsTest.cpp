@@ -128,8 +128,9 @@ TEST(Translations, TheTerminalsAnswersSpeakTheLanguageAndNameTheProgramAsItIsIns
         EXPECT_FALSE(help.contains(QStringLiteral("tintwell-bin"))) << help.toStdString();
         EXPECT_TRUE(help.contains(c.description)) << help.toStdString();
         // The toolkit's own words follow where the system has its translation (Debian's qt6-translations-l10n).
-        if (installed.toolkit)
+        if (installed.toolkit) {
             EXPECT_FALSE(first.startsWith(QStringLiteral("Usage:"))) << first.toStdString();
+        }
         const CommandLine refused = ReadCommandLine({ QStringLiteral("tintwell"), QStringLiteral("a.tw"), QStringLiteral("b.tw") });
         EXPECT_EQ(refused.text, c.refusal);
         RemoveTranslators();
