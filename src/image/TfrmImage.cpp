@@ -65,8 +65,8 @@ TfrmImage::TfrmImage(TfrmMain& main, FavoritesModel& favorites)
     m_main.Drag().AddSource(pbSwatches, kDragThreshold, [this](QPoint pos) { return SwatchColorAt(pos); }, mnuSwatchPop,
         [this] { return SwatchArea(m_swatch).center(); });
     pbSwatches->SetHintSource([this](QPoint pos) {
-        const int index = pos.y() / kSwatchHeight;
-        if (index < 0 || index >= int(m_colors.size()))
+        const int index = SwatchAt(pos);
+        if (index < 0)
             return PaintBox::Hint {};
         return PaintBox::Hint { QString::fromStdString(ColorNameText(m_colors[std::size_t(index)].color)),
             QRect(0, index * kSwatchHeight, kSwatchWidth, kSwatchHeight) };
@@ -83,8 +83,7 @@ TfrmImage::TfrmImage(TfrmMain& main, FavoritesModel& favorites)
     pbSwatches->installEventFilter(this);
     connect(pbSwatches, &PaintBox::mousePressed, this, [this](QMouseEvent* event) {
         // The keyboard goes on from the swatch the pointer took.
-        const int index = event->position().toPoint().y() / kSwatchHeight;
-        if (index >= 0 && index < int(m_colors.size()))
+        if (const int index = SwatchAt(event->position().toPoint()); index >= 0)
             ShowSwatch(index);
     });
     pbSwatches->SetSpeech(QAccessible::List, [] {
@@ -168,12 +167,16 @@ void TfrmImage::ShowColors(std::vector<extraction::ExtractedColor> colors)
     emit colorsChanged();
 }
 
-ColorValue TfrmImage::SwatchColorAt(QPoint pos) const
+int TfrmImage::SwatchAt(QPoint pos) const
 {
     const int index = pos.y() / kSwatchHeight;
-    if (index < 0 || index >= int(m_colors.size()))
-        return m_main.BaseColor();
-    return m_colors[std::size_t(index)].color;
+    return index >= 0 && index < int(m_colors.size()) ? index : -1;
+}
+
+ColorValue TfrmImage::SwatchColorAt(QPoint pos) const
+{
+    const int index = SwatchAt(pos);
+    return index < 0 ? m_main.BaseColor() : m_colors[std::size_t(index)].color;
 }
 
 bool TfrmImage::SwatchKey(QKeyEvent* event)

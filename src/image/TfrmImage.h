@@ -43,6 +43,7 @@ private:
     void ShowColors(std::vector<extraction::ExtractedColor> colors);
     void spnCountChange(int count);
     void cmdAddFavoritesClick();
+    int SwatchAt(QPoint pos) const; // the swatch's index, -1 where there is none
     ColorValue SwatchColorAt(QPoint pos) const;
     bool SwatchKey(QKeyEvent* event);
     // The swatch the keyboard is on, ringed while the swatches have the focus and followed by a screen reader.
