@@ -47,7 +47,8 @@ QList<Picture> ListPictures(const QString& qrcPath)
     return pictures;
 }
 
-// Exactly as the program draws a picture at run time (ArtPixmap), into the same kind of image.
+// As the SVG library draws a picture into the kind of image the program keeps; its own drawing at run time
+// (ArtPixmap, through the toolkit's SVG image format) gives the same pixels, which the artwork tests hold it to.
 QImage Draw(QSvgRenderer& renderer, QSize size, int ratio)
 {
     QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);

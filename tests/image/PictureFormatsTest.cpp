@@ -1,6 +1,6 @@
 #include "image/PictureLoading.h"
+#include "support/TestEnv.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
@@ -50,11 +50,8 @@ TEST(PictureFormats, EveryInstalledFormatOpensWithItsColoursAndIsRefusedCutInHal
             files << path;
     }
     if (readable.contains("svg")) {
-        QFile svg(dir.filePath(QStringLiteral("halves.svg")));
-        ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
-        svg.write(TwoHalvesSvg());
-        svg.close();
-        files << svg.fileName();
+        files << dir.filePath(QStringLiteral("halves.svg"));
+        Put(files.back(), TwoHalvesSvg());
     }
     // PNG, JPEG, BMP and GIF come with the toolkit itself; a machine without them is not one this runs on.
     for (const char* base : { "png", "jpg", "bmp" })
@@ -76,14 +73,9 @@ TEST(PictureFormats, EveryInstalledFormatOpensWithItsColoursAndIsRefusedCutInHal
                 << std::hex << half;
         }
 
-        QFile whole(path);
-        ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
-        const QByteArray bytes = whole.readAll();
+        const QByteArray bytes = Contents(path);
         const QString cutPath = dir.filePath(QStringLiteral("cut-") + QFileInfo(path).fileName());
-        QFile cut(cutPath);
-        ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
-        cut.write(bytes.left(bytes.size() / 2));
-        cut.close();
+        Put(cutPath, bytes.left(bytes.size() / 2));
         const LoadedPicture cutLoaded = LoadPictureFile(cutPath, 2);
         EXPECT_FALSE(cutLoaded.error.isEmpty()) << "a half file opened with " << cutLoaded.colors.size() << " colours";
         EXPECT_TRUE(cutLoaded.colors.empty());

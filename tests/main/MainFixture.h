@@ -46,20 +46,4 @@ protected:
     ScriptedPlatform desktop;
 };
 
-// Windows made while it lives take the style named; the style the tests run with comes back afterwards.
-class StyleScope {
-public:
-    explicit StyleScope(const QString& key)
-        : m_previous(QApplication::style()->name())
-    {
-        QApplication::setStyle(key);
-    }
-    ~StyleScope() { QApplication::setStyle(m_previous); }
-    StyleScope(const StyleScope&) = delete;
-    StyleScope& operator=(const StyleScope&) = delete;
-
-private:
-    QString m_previous;
-};
-
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }

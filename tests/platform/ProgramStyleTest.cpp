@@ -1,4 +1,5 @@
 #include "platform/ProgramStyle.h"
+#include "support/TestEnv.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -30,22 +31,6 @@ private:
     int& m_asked;
 };
 
-// Windows made while it lives take the style given; the application's style comes back afterwards.
-class AppStyleScope {
-public:
-    explicit AppStyleScope(QStyle* style)
-        : m_previous(QApplication::style()->name())
-    {
-        QApplication::setStyle(style);
-    }
-    ~AppStyleScope() { QApplication::setStyle(m_previous); }
-    AppStyleScope(const AppStyleScope&) = delete;
-    AppStyleScope& operator=(const AppStyleScope&) = delete;
-
-private:
-    QString m_previous;
-};
-
 void ExpectSamePictures(const QIcon& shown, const QIcon& own, const char* what)
 {
     EXPECT_EQ(shown.isNull(), own.isNull()) << what;
@@ -67,7 +52,7 @@ TEST(ProgramStyle, OverflowButtonPicturesAreTheStylesOwnReadWhenFirstShown)
 {
     int asked = 0;
     auto* style = new ProgramStyle(new CountingStyle(asked));
-    const AppStyleScope scope(style);
+    const StyleScope scope(style);
     // A menu bar makes its overflow button, with its picture, as it is made.
     QMenuBar bar;
     const auto buttons = bar.findChildren<QToolButton*>();

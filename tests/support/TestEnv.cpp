@@ -2,7 +2,9 @@
 
 #include "persist/AppPaths.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QStyle>
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -73,6 +75,20 @@ void Put(const QString& path, const QByteArray& data)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ASSERT_EQ(f.write(data), data.size());
 }
+
+StyleScope::StyleScope(const QString& key)
+    : m_previous(QApplication::style()->name())
+{
+    QApplication::setStyle(key);
+}
+
+StyleScope::StyleScope(QStyle* style)
+    : m_previous(QApplication::style()->name())
+{
+    QApplication::setStyle(style);
+}
+
+StyleScope::~StyleScope() { QApplication::setStyle(m_previous); }
 
 UnwritableFolder::UnwritableFolder(const QString& folder)
     : m_fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+class QStyle;
+
 // A fresh folder that holds the settings and the session while it lives, so tests never touch real ones.
 class TestFolder {
 public:
@@ -58,4 +60,18 @@ private:
     int m_fd = -1;
     int m_flags = 0;
     bool m_made = false;
+};
+
+// Windows made while it lives take the style given (by its key, or the style itself, which the application takes
+// over); the style the tests run with comes back afterwards.
+class StyleScope {
+public:
+    explicit StyleScope(const QString& key);
+    explicit StyleScope(QStyle* style);
+    ~StyleScope();
+    StyleScope(const StyleScope&) = delete;
+    StyleScope& operator=(const StyleScope&) = delete;
+
+private:
+    QString m_previous;
 };
